@@ -1,0 +1,22 @@
+#pragma once
+
+// The SNMP v1 entry points: one blocking exchange per call, one variable per
+// message, no state between calls.
+
+#include <string>
+
+namespace tessel {
+
+// GetRequest for oid. value is emptied first and, on success, becomes the
+// value text of the first reply binding whose OID equals oid (empty if none).
+// Returns the success of the exchange.
+bool SnmpGetValue(const std::string& oid, const std::string& community, const std::string& host,
+                  std::string& value);
+
+// GetNextRequest for oid. On success with at least one reply binding, oid and
+// value become that binding's OID and value text; otherwise oid is unchanged
+// and value is empty. Returns the success of the exchange.
+bool SnmpGetNextValue(std::string& oid, const std::string& community, const std::string& host,
+                      std::string& value);
+
+}  // namespace tessel
