@@ -94,11 +94,14 @@ TEST(BerCursor, ElementsAreBoundedByTheirParent) {
 
 TEST(BerCursor, RejectsBadLengthsAndEveryTruncation) {
     std::size_t length = 0;
-    Cursor indefinite(Bytes({0x80}));
+    const std::string indefiniteBytes = Bytes({0x80});
+    Cursor indefinite(indefiniteBytes);
     EXPECT_FALSE(indefinite.GetLength(length));
-    Cursor fiveBytes(Bytes({0x85, 1, 2, 3, 4, 5}));
+    const std::string fiveLengthBytes = Bytes({0x85, 1, 2, 3, 4, 5});
+    Cursor fiveBytes(fiveLengthBytes);
     EXPECT_FALSE(fiveBytes.GetLength(length));
-    Cursor fourBytes(Bytes({0x84, 0x00, 0x01, 0x00, 0x00}));
+    const std::string fourLengthBytes = Bytes({0x84, 0x00, 0x01, 0x00, 0x00});
+    Cursor fourBytes(fourLengthBytes);
     ASSERT_TRUE(fourBytes.GetLength(length));
     EXPECT_EQ(length, 65536u);
 

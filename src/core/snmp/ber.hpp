@@ -34,6 +34,8 @@ class Cursor {
   public:
     Cursor() = default;
     explicit Cursor(std::string_view bytes) : data_(bytes) {}
+    // The cursor only views its bytes: refuse a temporary that would die first.
+    explicit Cursor(std::string&&) = delete;
 
     std::size_t Position() const { return pos_; }
     std::size_t Remaining() const { return data_.size() - pos_; }
