@@ -1,0 +1,24 @@
+#pragma once
+
+// A console command as the pages build it: the line (sent with CR LF
+// appended), the reply state that tells the console parser what the router's
+// answer means, and a description that is passed along but never shown.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tessel {
+
+struct ConsoleCommand {
+    std::string line;
+    std::int32_t replyState = 0;
+    std::string description;
+};
+
+// True when text can go out as one console line: the router ends a command at
+// CR or LF, so an operator's text holding either would smuggle in a second
+// command, and a NUL would cut the line short on the router's side.
+bool IsSafeConsoleText(std::string_view text);
+
+}  // namespace tessel
