@@ -1,0 +1,85 @@
+#include "core/console/reply_dispatch.hpp"
+
+namespace tessel {
+
+namespace {
+
+bool Contains(std::string_view chunk, std::string_view part) {
+    return chunk.find(part) != std::string_view::npos;
+}
+
+// A configuration command is complete at the first chunk holding the prompt
+// character anywhere, echo included.
+ReplyStep OnPrompt(int replyState, std::string_view chunk, ReplyAction action) {
+    if (Contains(chunk, ">")) {
+        return {action, reply::Idle};
+    }
+    return {ReplyAction::None, replyState};
+}
+
+// Shorter chunks are screen-control noise, not the reply body.
+constexpr std::size_t InterfaceInfoMinimum = 11;
+constexpr std::size_t ArpTableMinimum = 16;
+
+}  // namespace
+
+ReplyStep DispatchReply(int replyState, std::string_view chunk) {
+    switch (replyState) {
+        case reply::Disconnected:
+            return {ReplyAction::SendOne, reply::SendLogin};
+        case reply::SendLogin:
+            return {ReplyAction::SendLoginName, reply::SendPassword};
+        case reply::SendPassword:
+            return {ReplyAction::SendPassword, reply::SkipAfterPassword};
+        case reply::SkipAfterPassword:
+            return {ReplyAction::None, reply::AwaitAccept};
+        case reply::AwaitAccept:
+            if (Contains(chunk, "www.")) {
+                return {ReplyAction::LoginAccepted, reply::Idle};
+            }
+            return {ReplyAction::None, reply::AwaitSorry};
+        case reply::AwaitSorry:
+            if (Contains(chunk, "Sorry")) {
+                return {ReplyAction::LoginRefused, reply::Disconnected};
+            }
+            return {ReplyAction::EnableLogin, reply::AwaitSorry};
+        case reply::Radio:
+            return OnPrompt(replyState, chunk, ReplyAction::ReadRadio);
+        case reply::CpeTable:
+            return OnPrompt(replyState, chunk, ReplyAction::ReadCpeTable);
+        case reply::Interfaces:
+            return OnPrompt(replyState, chunk, ReplyAction::ReadInterfaces);
+        case reply::Rma:
+            return OnPrompt(replyState, chunk, ReplyAction::ReadRma);
+        case reply::System:
+            return OnPrompt(replyState, chunk, ReplyAction::ReadSystem);
+        case reply::BsDeleteBeforeAdd:
+            return {ReplyAction::SendAddBsRecord, replyState};
+        case reply::BsList:
+            return OnPrompt(replyState, chunk, ReplyAction::ReadBsList);
+        case reply::InterfaceInfo:
+            if (chunk.size() < InterfaceInfoMinimum) {
+                return {ReplyAction::None, replyState};
+            }
+            return {ReplyAction::ShowInterfaceInfo, reply::Idle};
+        case reply::LoadMeterStart:
+            return {ReplyAction::ClearLoadMeter, reply::LoadMeterRow};
+        case reply::LoadMeterRow:
+            return {ReplyAction::LoadMeterRow, reply::LoadMeterRow};
+        case reply::ArpTable:
+            if (chunk.size() < ArpTableMinimum) {
+                return {ReplyAction::None, replyState};
+            }
+            return {ReplyAction::ArpTable, reply::Idle};
+        case reply::Quit:
+            return {ReplyAction::CloseWindow, replyState};
+        case reply::RmaTestStart:
+            return {ReplyAction::ClearRmaTest, reply::RmaTestRow};
+        case reply::RmaTestRow:
+            return {ReplyAction::RmaTestRow, reply::RmaTestRow};
+        default:
+            return {ReplyAction::None, replyState};
+    }
+}
+
+}  // namespace tessel

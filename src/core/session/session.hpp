@@ -1,0 +1,83 @@
+#pragma once
+
+// The state of one console + SNMP session, owned by the main window and handed
+// to the pages by reference. It is also the pages' SNMP reader: every single
+// read after login is counted here.
+
+#include "core/session/request_accounting.hpp"
+#include "core/snmp/snmp_reader.hpp"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessel {
+
+// The exchanges the session makes. Production uses the SNMP client; a test
+// may substitute its own (for example to fail fast instead of timing out).
+struct SnmpTransport {
+    std::function<bool(const std::string& oid, const std::string& community,
+                       const std::string& host, std::string& value)>
+        get;
+    std::function<bool(std::string& oid, const std::string& community, const std::string& host,
+                       std::string& value)>
+        getNext;
+
+    // The real client (kept in its own file so that code using only a test
+    // transport does not link the client).
+    static SnmpTransport Client();
+};
+
+// What the window does when the counts change or the error limit is reached.
+class SessionListener {
+  public:
+    virtual ~SessionListener() = default;
+    // Status panel 2 text after every counted request.
+    virtual void RequestCountsChanged(const std::string& text) = 0;
+    // Reads are already suspended. Returns true when the operator chose to end
+    // the session; false to go on (the session then resumes reading).
+    virtual bool ErrorLimitReached() = 0;
+};
+
+enum class ConnectionStates { Disconnected = 0, Connecting = 1, Connected = 2 };
+
+class Session : public SnmpReader {
+  public:
+    static constexpr std::size_t MaxInterfaces = 100;
+
+    explicit Session(SnmpTransport transport);
+
+    void SetListener(SessionListener* listener) { listener_ = listener; }
+    void SetTransport(SnmpTransport transport) { transport_ = std::move(transport); }
+
+    // The counted read: skipped entirely while reads are suspended.
+    void SnmpGetCounted(const std::string& host, const std::string& community,
+                        const std::string& oid, std::string& value);
+
+    // SnmpReader over RouterHost and SnmpCommunity.
+    void GetCounted(const std::string& oid, std::string& value) override;
+    bool Get(const std::string& oid, std::string& value) override;
+    bool GetNext(std::string& oid, std::string& value) override;
+
+    // Uncounted exchanges with an explicit host (the login probe).
+    bool Probe(const std::string& oid, const std::string& host, std::string& value);
+
+    RequestAccounting& Accounting() { return accounting_; }
+    const RequestAccounting& Accounting() const { return accounting_; }
+
+    ConnectionStates ConnectionState = ConnectionStates::Disconnected;
+    int ReplyState = -10;
+    std::string SnmpCommunity;
+    std::string RouterHost;
+    bool SessionLoaded = false;
+    std::vector<std::string> InterfaceNames;  // entry k: description of interface k
+    std::array<int, 2> RadioBand{0, 0};
+
+  private:
+    SnmpTransport transport_;
+    SessionListener* listener_ = nullptr;
+    RequestAccounting accounting_;
+};
+
+}  // namespace tessel

@@ -1,0 +1,163 @@
+#include "core/console/console_line.hpp"
+#include "core/console/help_texts.hpp"
+#include "core/console/reply_columns.hpp"
+#include "core/console/reply_dispatch.hpp"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tessel {
+namespace {
+
+using Tokens = std::vector<std::string>;
+
+TEST(ConsoleReplyColumns, SeparatorsAndTheSkippedCharacter) {
+    EXPECT_EQ(ReplyColumns("  12   34\r\n", 10), (Tokens{"12", "34"}));
+    // One space between tokens loses the next token's first character.
+    EXPECT_EQ(ReplyColumns("a bc  d", 10), (Tokens{"a", "c", "d"}));
+    // Lines of one chunk go into one row; CR LF counts as one separator.
+    EXPECT_EQ(ReplyColumns("  1  2\r\n  3  4\r\n", 10), (Tokens{"1", "2", "3", "4"}));
+    // A token that runs into the end is delivered.
+    EXPECT_EQ(ReplyColumns("  7  88", 10), (Tokens{"7", "88"}));
+    EXPECT_EQ(ReplyColumns("", 10), Tokens{});
+    EXPECT_EQ(ReplyColumns("     ", 10), Tokens{});
+    EXPECT_EQ(ReplyColumns("x", 10), Tokens{"x"});
+}
+
+TEST(ConsoleReplyColumns, StopsAtNulAndAtTheCallersLimit) {
+    const std::string withNul("  1  2\0  3", 10);
+    EXPECT_EQ(ReplyColumns(withNul, 10), (Tokens{"1", "2"}));
+    EXPECT_EQ(ReplyColumns("  1  2  3  4", 2), (Tokens{"1", "2"}));
+    EXPECT_EQ(ReplyColumns("  1  2", 0), Tokens{});
+    int calls = 0;
+    ScanReplyColumns("  a  b  c", [&](std::string_view) { return ++calls < 1; });
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(ConsoleReplyColumns, NeverReadsPastTheEndOfAnyPrefix) {
+    // Every prefix of a report line in a buffer of exactly its size: the
+    // sanitizer build catches any over-read, and every token is a substring.
+    const std::string line = "  eth0   12.5  100 \r\n  \r";
+    for (std::size_t n = 0; n <= line.size(); ++n) {
+        const std::string prefix = line.substr(0, n);
+        const std::vector<char> exact(prefix.begin(), prefix.end());
+        ScanReplyColumns(std::string_view(exact.data(), exact.size()), [&](std::string_view t) {
+            EXPECT_FALSE(t.empty());
+            EXPECT_NE(prefix.find(t), std::string::npos);
+            return true;
+        });
+    }
+}
+
+TEST(ConsoleReplyDispatch, LoginDialogueAnswersChunksByCountNotContent) {
+    int state = reply::Disconnected;
+    std::vector<ReplyAction> actions;
+    for (const char* chunk : {"anything", "whatever", "x", "skipped www. too"}) {
+        const ReplyStep step = DispatchReply(state, chunk);
+        actions.push_back(step.action);
+        state = step.nextState;
+    }
+    EXPECT_EQ(actions, (std::vector<ReplyAction>{ReplyAction::SendOne, ReplyAction::SendLoginName,
+                                                 ReplyAction::SendPassword, ReplyAction::None}));
+    EXPECT_EQ(state, reply::AwaitAccept);
+
+    const ReplyStep accepted = DispatchReply(state, "Welcome, see www.example");
+    EXPECT_EQ(accepted.action, ReplyAction::LoginAccepted);
+    EXPECT_EQ(accepted.nextState, reply::Idle);
+
+    // Part of a banner without the marker already counts as refusal.
+    const ReplyStep partial = DispatchReply(state, "Welc");
+    EXPECT_EQ(partial.action, ReplyAction::None);
+    EXPECT_EQ(partial.nextState, reply::AwaitSorry);
+}
+
+TEST(ConsoleReplyDispatch, RefusedLoginWaitsForSorryEnablingLoginMeanwhile) {
+    ReplyStep step = DispatchReply(reply::AwaitSorry, "Login incorrect");
+    EXPECT_EQ(step.action, ReplyAction::EnableLogin);
+    EXPECT_EQ(step.nextState, reply::AwaitSorry);
+    step = DispatchReply(reply::AwaitSorry, "Sorry, try again\r\n");
+    EXPECT_EQ(step.action, ReplyAction::LoginRefused);
+    EXPECT_EQ(step.nextState, reply::Disconnected);
+}
+
+TEST(ConsoleReplyDispatch, PromptDrivenCodesWaitForTheFirstPrompt) {
+    const std::pair<int, ReplyAction> codes[] = {
+        {reply::Radio, ReplyAction::ReadRadio},
+        {reply::CpeTable, ReplyAction::ReadCpeTable},
+        {reply::Interfaces, ReplyAction::ReadInterfaces},
+        {reply::Rma, ReplyAction::ReadRma},
+        {reply::System, ReplyAction::ReadSystem},
+        {reply::BsList, ReplyAction::ReadBsList},
+    };
+    for (const auto& [code, action] : codes) {
+        ReplyStep step = DispatchReply(code, "sys name x\r\n");
+        EXPECT_EQ(step.action, ReplyAction::None) << code;
+        EXPECT_EQ(step.nextState, code);
+        // The prompt character anywhere counts, also inside output text.
+        step = DispatchReply(code, "value a>b\r\n");
+        EXPECT_EQ(step.action, action) << code;
+        EXPECT_EQ(step.nextState, reply::Idle);
+    }
+    // The base-station replace step answers any chunk and sets its own code.
+    const ReplyStep bs = DispatchReply(reply::BsDeleteBeforeAdd, "");
+    EXPECT_EQ(bs.action, ReplyAction::SendAddBsRecord);
+}
+
+TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
+    EXPECT_EQ(DispatchReply(reply::InterfaceInfo, std::string(10, 'x')).action, ReplyAction::None);
+    EXPECT_EQ(DispatchReply(reply::InterfaceInfo, std::string(10, 'x')).nextState,
+              reply::InterfaceInfo);
+    EXPECT_EQ(DispatchReply(reply::InterfaceInfo, std::string(11, 'x')).action,
+              ReplyAction::ShowInterfaceInfo);
+    EXPECT_EQ(DispatchReply(reply::ArpTable, std::string(15, 'x')).nextState, reply::ArpTable);
+    const ReplyStep arp = DispatchReply(reply::ArpTable, std::string(16, 'x'));
+    EXPECT_EQ(arp.action, ReplyAction::ArpTable);
+    EXPECT_EQ(arp.nextState, reply::Idle);
+
+    EXPECT_EQ(DispatchReply(reply::LoadMeterStart, "").nextState, reply::LoadMeterRow);
+    EXPECT_EQ(DispatchReply(reply::LoadMeterRow, ">").nextState, reply::LoadMeterRow);
+    EXPECT_EQ(DispatchReply(reply::RmaTestStart, "").action, ReplyAction::ClearRmaTest);
+    EXPECT_EQ(DispatchReply(reply::RmaTestRow, "").nextState, reply::RmaTestRow);
+    EXPECT_EQ(DispatchReply(reply::Quit, "").action, ReplyAction::CloseWindow);
+
+    for (int unknown : {reply::Idle, 1, 999, -1, 1171}) {
+        const ReplyStep step = DispatchReply(unknown, "www. Sorry >");
+        EXPECT_EQ(step.action, ReplyAction::None) << unknown;
+        EXPECT_EQ(step.nextState, unknown);
+    }
+}
+
+TEST(ConsoleText, LineBytesEndWithCrLf) {
+    EXPECT_EQ(ConsoleLineBytes("quit"), "quit\r\n");
+    EXPECT_EQ(ConsoleLineBytes("\x1b"), "\x1b\r\n");
+}
+
+TEST(ConsoleText, InterfaceInfoDropsEchoPromptAndScreenControl) {
+    EXPECT_EQ(InterfaceInfoText("ifc eth0\r\n\x1b[Keth0: up\r\nmtu 1500\r\nrouter>"),
+              "eth0: up\r\nmtu 1500");
+    // Only the body between the first and the last line end remains.
+    EXPECT_EQ(InterfaceInfoText("ifc eth0\r\nrouter>"), "");
+    EXPECT_EQ(InterfaceInfoText("no line ends at all"), "");
+}
+
+TEST(ConsoleHelpTexts, EveryButtonHasOneTextAndTheTwoKnownHints) {
+    std::set<std::string_view> names;
+    std::size_t longest = 0;
+    for (const HelpText& help : AllHelpTexts()) {
+        EXPECT_TRUE(names.insert(help.button).second) << help.button;
+        EXPECT_FALSE(help.text.empty());
+        longest = std::max(longest, help.text.size());
+    }
+    EXPECT_EQ(names.size(), 36u);
+    EXPECT_EQ(HelpTextFor("SpeedButton24").size(), longest);
+    EXPECT_EQ(longest, 193u);
+    EXPECT_EQ(HelpTextFor("SpeedButton6"), "A system name of a router");
+    EXPECT_TRUE(HelpTextFor("SpeedButton99").empty());
+    EXPECT_EQ(HelpHintFor("SpeedButton1"), HelpTextFor("SpeedButton1"));
+    EXPECT_EQ(HelpHintFor("SpeedButton2"),
+              "The list of available frequencies for \nthe selected radio interface ");
+}
+
+}  // namespace
+}  // namespace tessel
