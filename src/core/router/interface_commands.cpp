@@ -1,0 +1,46 @@
+#include "core/router/interface_commands.hpp"
+
+#include "core/router/address_checks.hpp"
+
+namespace tessel {
+namespace {
+
+std::string AliasLine(std::string_view interfaceName, std::string_view address,
+                      std::string_view mask, std::string_view action) {
+    std::string line = "ifc ";
+    line.append(interfaceName).append(" ").append(address).append("/").append(mask);
+    return line.append(" ").append(action);
+}
+
+}  // namespace
+
+std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
+                                                 std::string_view address, std::string_view mask) {
+    if (!IsValidIpAddress(address) || !IsValidMaskOrBlank(mask)) {
+        return std::nullopt;
+    }
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), kInterfaceReplyState,
+                          "Create alias"};
+}
+
+ConsoleCommand DeleteAliasCommand(std::string_view interfaceName, std::string_view address,
+                                  std::string_view mask) {
+    return {AliasLine(interfaceName, address, mask, "-alias"), kInterfaceReplyState,
+            "Delete alias"};
+}
+
+std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,
+                                                     std::string_view mtuText, bool enabled) {
+    if (interfaceName.empty()) {
+        return std::nullopt;
+    }
+    std::string line = "ifc ";
+    line.append(interfaceName).append(" mtu ").append(mtuText).append(enabled ? " up" : " down");
+    return ConsoleCommand{std::move(line), kInterfaceReplyState, "Update interface"};
+}
+
+ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName) {
+    return {"ifc " + std::string(interfaceName), kInterfaceInfoReplyState, "Interface information"};
+}
+
+}  // namespace tessel

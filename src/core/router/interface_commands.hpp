@@ -1,0 +1,41 @@
+#pragma once
+
+// The "ifc " lines of the interfaces page. Their replies re-read the
+// interfaces and the routing table (reply state 50), except "Info show", whose
+// reply is the interface description for the information window (100).
+// Values go out as shown or typed; check the result with IsSafeConsoleText.
+
+#include "core/router/console_text.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessel {
+
+inline constexpr std::int32_t kInterfaceReplyState = 50;
+inline constexpr std::int32_t kInterfaceInfoReplyState = 100;
+
+// The message when CreateAliasCommand refuses the form.
+inline constexpr std::string_view kAliasInputError = "IP-address or mask error";
+
+// "ifc eth0 10.0.0.1/ alias": a blank mask keeps the "/" (the router derives
+// the mask). Nothing when the address or the mask fails its check.
+std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
+                                                 std::string_view address, std::string_view mask);
+
+// The row's cells as shown: "ifc eth0 10.0.0.1/255.0.0.0 -alias".
+ConsoleCommand DeleteAliasCommand(std::string_view interfaceName, std::string_view address,
+                                  std::string_view mask);
+
+// "ifc eth0 mtu 1500 up" / "... down". Nothing without an interface name (no
+// row focused).
+std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,
+                                                     std::string_view mtuText, bool enabled);
+
+// "ifc " + name; with no row the line is "ifc " alone, which the router
+// answers with its interface overview.
+ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName);
+
+}  // namespace tessel
