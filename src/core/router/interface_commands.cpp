@@ -19,14 +19,13 @@ std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
     if (!IsValidIpAddress(address) || !IsValidMaskOrBlank(mask)) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), kInterfaceReplyState,
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces,
                           "Create alias"};
 }
 
 ConsoleCommand DeleteAliasCommand(std::string_view interfaceName, std::string_view address,
                                   std::string_view mask) {
-    return {AliasLine(interfaceName, address, mask, "-alias"), kInterfaceReplyState,
-            "Delete alias"};
+    return {AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces, "Delete alias"};
 }
 
 std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,
@@ -36,11 +35,11 @@ std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceN
     }
     std::string line = "ifc ";
     line.append(interfaceName).append(" mtu ").append(mtuText).append(enabled ? " up" : " down");
-    return ConsoleCommand{std::move(line), kInterfaceReplyState, "Update interface"};
+    return ConsoleCommand{std::move(line), reply::Interfaces, "Update interface"};
 }
 
 ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName) {
-    return {"ifc " + std::string(interfaceName), kInterfaceInfoReplyState, "Interface information"};
+    return {"ifc " + std::string(interfaceName), reply::InterfaceInfo, "Interface information"};
 }
 
 }  // namespace tessel

@@ -5,6 +5,7 @@
 // reply is the interface description for the information window (100).
 // Values go out as shown or typed; check the result with IsSafeConsoleText.
 
+#include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
 
 #include <cstdint>
@@ -13,9 +14,6 @@
 #include <string_view>
 
 namespace tessel {
-
-inline constexpr std::int32_t kInterfaceReplyState = 50;
-inline constexpr std::int32_t kInterfaceInfoReplyState = 100;
 
 // The message when CreateAliasCommand refuses the form.
 inline constexpr std::string_view kAliasInputError = "IP-address or mask error";

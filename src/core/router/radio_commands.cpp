@@ -58,14 +58,14 @@ ConsoleCommand RadioValueCommand(std::string_view radio, RadioValue field, std::
     const ValueWords words = WordsOf(field);
     std::string line = RadioLine(radio);
     line.append(words.keyword).append(" ").append(value);
-    return {std::move(line), kRadioReplyState, std::string(words.description)};
+    return {std::move(line), reply::Radio, std::string(words.description)};
 }
 
 ConsoleCommand RadioSwitchCommand(std::string_view radio, RadioSwitch field, bool on) {
     const SwitchWords words = WordsOf(field);
     std::string line = RadioLine(radio);
     line.append(on ? "" : "-").append(words.keyword);
-    return {std::move(line), kRadioReplyState,
+    return {std::move(line), reply::Radio,
             std::string(on ? words.onDescription : words.offDescription)};
 }
 

@@ -4,14 +4,13 @@
 // replies re-read the radio page (reply state 30). Values go out as shown or
 // typed, untrimmed; check the result with IsSafeConsoleText.
 
+#include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
 
 #include <cstdint>
 #include <string_view>
 
 namespace tessel {
-
-inline constexpr std::int32_t kRadioReplyState = 30;
 
 enum class RadioValue { Frequency, Bitrate, PowerLevel, Sid, Distance, MaxRetries };
 enum class RadioSwitch { Pwrctl, Long, Burst, Wocd };

@@ -9,7 +9,7 @@ ConsoleCommand SystemText(std::string_view keyword, std::string_view text,
                           std::string_view description) {
     std::string line = "sys ";
     line.append(keyword).append(" ").append(text);
-    return {std::move(line), kSystemReplyState, std::string(description)};
+    return {std::move(line), reply::System, std::string(description)};
 }
 
 }  // namespace
@@ -40,12 +40,12 @@ ConsoleCommand SystemSwitchCommand(SystemSwitch field, bool on) {
     line.append(keyword);
     std::string description = "Turn ";
     description.append(name).append(on ? " on" : " off");
-    return {std::move(line), kSystemReplyState, std::move(description)};
+    return {std::move(line), reply::System, std::move(description)};
 }
 
 ConsoleCommand RmaStartCommand(bool on) {
-    return on ? ConsoleCommand{"rma start", kRmaReplyState, "Start RMA protocol"}
-              : ConsoleCommand{"rma stop", kRmaReplyState, "Stop RMA protocol"};
+    return on ? ConsoleCommand{"rma start", reply::Rma, "Start RMA protocol"}
+              : ConsoleCommand{"rma stop", reply::Rma, "Stop RMA protocol"};
 }
 
 std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaRadioSwitch field,
@@ -58,7 +58,7 @@ std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaR
     line.append(radio).append(on ? " " : " -").append(autobitrate ? "autobitrate" : "poll");
     std::string description = autobitrate ? "Turn Autobitrate mechanism " : "Turn Polling mode ";
     description.append(on ? "on" : "off");
-    return ConsoleCommand{std::move(line), kRmaReplyState, std::move(description)};
+    return ConsoleCommand{std::move(line), reply::Rma, std::move(description)};
 }
 
 }  // namespace tessel

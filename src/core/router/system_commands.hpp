@@ -4,6 +4,7 @@
 // system group (reply state 70), RMA lines the RMA group (60). Texts go out
 // exactly as typed, blanks included; check the result with IsSafeConsoleText.
 
+#include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
 
 #include <cstdint>
@@ -11,9 +12,6 @@
 #include <string_view>
 
 namespace tessel {
-
-inline constexpr std::int32_t kSystemReplyState = 70;
-inline constexpr std::int32_t kRmaReplyState = 60;
 
 ConsoleCommand SystemNameCommand(std::string_view name);
 ConsoleCommand SystemLocationCommand(std::string_view location);
