@@ -1,0 +1,72 @@
+#include "core/snmp/snmp_client.hpp"
+
+#include "core/snmp/ber.hpp"
+#include "core/snmp/snmp_send.hpp"
+
+namespace tessel {
+
+namespace {
+
+// Runs one exchange for oid with the given PDU type. Exceptions (only an
+// allocation failure can raise one) count as a failed exchange: callers are
+// promised a flag, never a throw.
+template <typename OnReply>
+bool Exchange(const std::string& oid, const std::string& community, const std::string& host,
+              std::uint8_t pduType, OnReply onReply) {
+    try {
+        TSNMPSend snmp;
+        snmp.TargetHost = host;
+        snmp.TargetPort = SnmpDestinationPort();
+        snmp.Query.Clear();
+        if (pduType == ber::TagGetNextRequest) {
+            ++snmp.Query.ID;
+        }
+        snmp.Query.Community = community;
+        snmp.Query.PDUType = pduType;
+        snmp.Query.AddBinding(oid, std::string(), ber::TagNull);
+        if (!snmp.SendRequest()) {
+            return false;
+        }
+        onReply(snmp.Reply);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+bool SnmpGetValue(const std::string& oid, const std::string& community, const std::string& host,
+                  std::string& value) {
+    value.clear();
+    const bool ok = Exchange(oid, community, host, ber::TagGetRequest,
+                             [&](const TSNMPRec& reply) { value = reply.ValueOf(oid); });
+    if (!ok) {
+        value.clear();
+    }
+    return ok;
+}
+
+bool SnmpGetNextValue(std::string& oid, const std::string& community, const std::string& host,
+                      std::string& value) {
+    value.clear();
+    std::string nextOid;
+    std::string nextValue;
+    bool found = false;
+    const bool ok =
+        Exchange(oid, community, host, ber::TagGetNextRequest, [&](const TSNMPRec& reply) {
+            if (reply.BindingCount() > 0) {
+                nextOid = reply.Binding(0).OID;
+                nextValue = reply.Binding(0).Value;
+                found = true;
+            }
+        });
+    if (ok && found) {
+        // Swapping cannot throw, so the caller's texts change together or not at all.
+        oid.swap(nextOid);
+        value.swap(nextValue);
+    }
+    return ok;
+}
+
+}  // namespace tessel
