@@ -21,4 +21,9 @@ struct ConsoleCommand {
 // command, and a NUL would cut the line short on the router's side.
 bool IsSafeConsoleText(std::string_view text);
 
+// What the pages tell the operator instead of sending such a line.
+inline constexpr std::string_view kUnsafeConsoleTextMessage =
+    "The value must not contain line breaks or NUL characters; nothing was sent.";
+inline constexpr std::string_view kUnsafeConsoleTextCaption = "Input error";
+
 }  // namespace tessel
