@@ -15,8 +15,9 @@
 
 namespace tessel {
 
-// The message when CreateAliasCommand refuses the form.
+// The message box (OK only) when CreateAliasCommand refuses the form.
 inline constexpr std::string_view kAliasInputError = "IP-address or mask error";
+inline constexpr std::string_view kAliasInputErrorCaption = "Error";
 
 // "ifc eth0 10.0.0.1/ alias": a blank mask keeps the "/" (the router derives
 // the mask). Nothing when the address or the mask fails its check.
@@ -32,8 +33,8 @@ ConsoleCommand DeleteAliasCommand(std::string_view interfaceName, std::string_vi
 std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,
                                                      std::string_view mtuText, bool enabled);
 
-// "ifc " + name; with no row the line is "ifc " alone, which the router
-// answers with its interface overview.
+// "ifc " + name; with no row the line is "ifc " alone: asking for information
+// changes nothing on the router, so it is not held back.
 ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName);
 
 }  // namespace tessel
