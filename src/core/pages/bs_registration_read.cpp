@@ -1,0 +1,60 @@
+#include "core/pages/bs_registration_read.hpp"
+
+#include "core/router/radio_rules.hpp"
+#include "core/router/rate_texts.hpp"
+
+namespace tessel {
+
+namespace {
+
+constexpr std::string_view RegistrationTable = "1.3.6.1.4.1.3942.1.1.1.5.1.";
+
+}  // namespace
+
+BsRegistration ReadBsRegistration(SnmpReader& reader, int radio, int band,
+                                  std::span<const BsGridRow> gridRows) {
+    const std::string suffix = "." + std::to_string(radio);
+    const auto read = [&reader](const std::string& oid) {
+        std::string value;
+        reader.GetCounted(oid, value);
+        return value;
+    };
+    const auto column = [&](std::string_view number) {
+        return read(std::string(RegistrationTable) + std::string(number) + suffix);
+    };
+
+    BsRegistration registration;
+    registration.marks.assign(gridRows.size(), "false");
+    if (read(std::string(RegistrationTable) + "1.1").empty()) {
+        const std::string na(NotAvailableText);
+        for (auto* label :
+             {&registration.frequency, &registration.bitrate, &registration.sid,
+              &registration.amplitudeTo, &registration.amplitudeFrom, &registration.transmitSpeed,
+              &registration.receiveSpeed, &registration.ipAddress}) {
+            *label = na;
+        }
+        return registration;
+    }
+    registration.available = true;
+    registration.frequency = column("2");
+    registration.bitrate = column("3");
+    registration.sid = SidText(column("4"));
+    registration.amplitudeFrom = column("6");
+    registration.amplitudeFromBar = LevelBarValue(registration.amplitudeFrom).value_or(0);
+    registration.amplitudeTo = column("7");
+    registration.amplitudeToBar = LevelBarValue(registration.amplitudeTo).value_or(0);
+    registration.ipAddress = column("9");
+    registration.transmitSpeed = RateLabelText(band, column("10"));
+    registration.receiveSpeed = RateLabelText(band, column("11"));
+
+    for (std::size_t k = 0; k < gridRows.size(); ++k) {
+        if (IsRegisteredWith(gridRows[k], registration.sid, registration.bitrate,
+                             registration.frequency)) {
+            registration.marks[k] = "true";
+            registration.registered = true;
+        }
+    }
+    return registration;
+}
+
+}  // namespace tessel

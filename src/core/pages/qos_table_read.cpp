@@ -1,0 +1,46 @@
+#include "core/pages/qos_table_read.hpp"
+
+#include "core/pages/table_walk.hpp"
+
+namespace tessel {
+
+namespace {
+
+constexpr std::string_view QosColumns = "1.3.6.1.4.1.3942.1.1.4.1.1.";
+
+}  // namespace
+
+std::vector<QosRow> ReadQosTable(SnmpReader& reader) {
+    const auto walked = WalkColumn(reader, std::string(QosColumns) + "1", QosRowLimit);
+    std::vector<QosRow> rows;
+    rows.reserve(walked.size());
+    for (const auto& entry : walked) {
+        QosRow& row = rows.emplace_back();
+        row[0] = entry.value;
+        for (std::size_t cell = 1; cell < row.size(); ++cell) {
+            reader.GetCounted(
+                std::string(QosColumns) + std::to_string(cell + 1) + "." + entry.value, row[cell]);
+        }
+    }
+    return rows;
+}
+
+std::span<const GridColumn> QosGridColumns() {
+    static constexpr std::array<GridColumn, 12> Columns = {{
+        {"№"},
+        {"Pri"},
+        {"Class"},
+        {"Address"},
+        {"Max"},
+        {"MaxPPS"},
+        {"CurFlow"},
+        {"CurPPS"},
+        {"Pckts"},
+        {"PcktsDrop"},
+        {"Bytes"},
+        {"BytesDrop"},
+    }};
+    return Columns;
+}
+
+}  // namespace tessel

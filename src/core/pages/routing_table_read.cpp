@@ -1,0 +1,58 @@
+#include "core/pages/routing_table_read.hpp"
+
+#include <array>
+
+#include "core/pages/table_walk.hpp"
+#include "core/router/interface_rules.hpp"
+#include "core/router/route_names.hpp"
+
+namespace tessel {
+
+namespace {
+
+constexpr std::string_view RouteColumns = "1.3.6.1.2.1.4.21.1.";
+
+}  // namespace
+
+std::vector<RouteRow> ReadRoutingTable(SnmpReader& reader,
+                                       const std::vector<std::string>& interfaceNames) {
+    const auto walked = WalkColumn(reader, std::string(RouteColumns) + "1", RouteLimit);
+    std::vector<RouteRow> rows;
+    rows.reserve(walked.size());
+    std::string oid;
+    const auto read = [&reader, &oid](std::string_view column, const std::string& destination) {
+        oid.assign(RouteColumns);
+        oid += column;
+        oid += '.';
+        oid += destination;
+        std::string value;
+        reader.GetCounted(oid, value);
+        return value;
+    };
+    for (const auto& entry : walked) {
+        RouteRow& row = rows.emplace_back();
+        row.destination = entry.value;
+        row.interfaceName = InterfaceNameAt(interfaceNames, read("2", entry.value));
+        row.metric = read("3", entry.value);
+        row.nextHop = read("7", entry.value);
+        row.protocol = RouteProtocolName(read("9", entry.value));
+        row.mask = read("11", entry.value);
+    }
+    return rows;
+}
+
+std::span<const GridColumn> RoutingGridColumns() {
+    using enum GridColumnKind;
+    static constexpr std::array<GridColumn, 7> Columns = {{
+        {"", RowNumber},
+        {"Destination", Text},
+        {"Interface", Text},
+        {"Metric", Text},
+        {"Next hop", Text},
+        {"Proto", Text},
+        {"Mask", Text},
+    }};
+    return Columns;
+}
+
+}  // namespace tessel
