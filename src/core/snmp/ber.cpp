@@ -170,7 +170,14 @@ std::string OidContent(std::string_view text) {
 }
 
 std::string OidText(std::string_view content) {
+    // Each byte yields at most 3 digits and a dot (the first sub-identifier
+    // two arcs), so one reservation holds the whole text.
     std::string out;
+    out.reserve(content.size() * 4 + 4);
+    char digits[16];
+    const auto append = [&](std::uint32_t number) {
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+    };
     std::uint32_t value = 0;
     bool firstDone = false;
     for (const char c : content) {
@@ -180,13 +187,13 @@ std::string OidText(std::string_view content) {
             continue;
         }
         if (!firstDone) {
-            out += std::to_string(value / 40);
+            append(value / 40);
             out += '.';
-            out += std::to_string(value % 40);
+            append(value % 40);
             firstDone = true;
         } else {
             out += '.';
-            out += std::to_string(value);
+            append(value);
         }
         value = 0;
     }

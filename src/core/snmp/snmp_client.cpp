@@ -3,6 +3,8 @@
 #include "core/snmp/ber.hpp"
 #include "core/snmp/snmp_send.hpp"
 
+#include <utility>
+
 namespace tessel {
 
 namespace {

@@ -49,6 +49,12 @@ bool SkipHeader(ber::Cursor& cursor, std::uint8_t& tag) {
     return true;
 }
 
+std::size_t BindingLength(const TSNMPMib& mib) {
+    const auto type = static_cast<std::uint8_t>(mib.ValueType);
+    return ElementSize(ber::OidContent(mib.OID).size()) +
+           ElementSize(ValueContent(type, mib.Value).size());
+}
+
 int IntegerItem(ber::Cursor& cursor) {
     return ber::SignedValue(ReadItem(cursor).content);
 }
@@ -73,20 +79,16 @@ void TSNMPRec::AddBinding(std::string oid, std::string value, int valueType) {
 }
 
 void TSNMPRec::Encode(std::string& out) const {
-    std::string bindings;
+    // Sizes first, then one pass of writing into one reserved buffer. The
+    // content of a typical binding is short enough to need no allocation, so
+    // computing it twice is cheaper than keeping it.
+    std::size_t bindingsLength = 0;
     for (const TSNMPMib& mib : bindings_) {
-        const std::string oid = ber::OidContent(mib.OID);
-        const auto type = static_cast<std::uint8_t>(mib.ValueType);
-        const std::string value = ValueContent(type, mib.Value);
-        ber::AppendHeader(bindings, ber::TagSequence,
-                          ElementSize(oid.size()) + ElementSize(value.size()));
-        ber::AppendElement(bindings, ber::TagOid, oid);
-        ber::AppendElement(bindings, type, value);
+        bindingsLength += ElementSize(BindingLength(mib));
     }
-
     const std::string version = ber::IntegerContent(Version);
     const bool trap = PDUType == ber::TagTrap;
-    // The four fields between the PDU header and the bindings: request-id,
+    // The fields between the PDU header and the bindings: request-id,
     // error-status, error-index, or the Trap's own five.
     std::string head[5];
     std::uint8_t headTags[5] = {ber::TagInteger, ber::TagInteger, ber::TagInteger, 0, 0};
@@ -108,7 +110,7 @@ void TSNMPRec::Encode(std::string& out) const {
         head[2] = ber::IntegerContent(ErrorIndex);
     }
 
-    std::size_t pduLength = ElementSize(bindings.size());
+    std::size_t pduLength = ElementSize(bindingsLength);
     for (std::size_t i = 0; i < headCount; ++i) {
         pduLength += ElementSize(head[i].size());
     }
@@ -124,7 +126,16 @@ void TSNMPRec::Encode(std::string& out) const {
     for (std::size_t i = 0; i < headCount; ++i) {
         ber::AppendElement(out, headTags[i], head[i]);
     }
-    ber::AppendElement(out, ber::TagSequence, bindings);
+    ber::AppendHeader(out, ber::TagSequence, bindingsLength);
+    for (const TSNMPMib& mib : bindings_) {
+        const std::string oid = ber::OidContent(mib.OID);
+        const auto type = static_cast<std::uint8_t>(mib.ValueType);
+        const std::string value = ValueContent(type, mib.Value);
+        ber::AppendHeader(out, ber::TagSequence,
+                          ElementSize(oid.size()) + ElementSize(value.size()));
+        ber::AppendElement(out, ber::TagOid, oid);
+        ber::AppendElement(out, type, value);
+    }
 }
 
 std::string TSNMPRec::Encode() const {

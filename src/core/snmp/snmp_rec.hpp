@@ -59,6 +59,8 @@ class TSNMPRec {
 
     std::size_t BindingCount() const { return bindings_.size(); }
     const TSNMPMib& Binding(std::size_t index) const { return bindings_[index]; }
+    // For a caller that takes the texts out of a record it is done with.
+    TSNMPMib& Binding(std::size_t index) { return bindings_[index]; }
 
   private:
     std::vector<TSNMPMib> bindings_;
