@@ -78,17 +78,39 @@ TEST(RoutingTableRead, NoRoutesAfterOneGetNextAndFailedWalkEnds) {
     EXPECT_EQ(reader.calls.size(), 1u);
 }
 
-TEST(RoutingTableRead, AtMostTenThousandRoutes) {
-    RecordingReader reader;
-    for (int i = 0; i < 10050; ++i) {
-        const std::string d =
-            "10." + std::to_string(i / 256) + "." + std::to_string(i % 256) + ".0";
-        reader.Set(R + "1." + d, d);
+// An agent whose route table never ends: destination n follows n - 1.
+class EndlessRoutes : public SnmpReader {
+  public:
+    std::size_t getNexts = 0;
+    std::size_t counted = 0;
+
+    static std::string Destination(std::size_t n) {
+        return "10." + std::to_string(n / 65536 % 256) + "." + std::to_string(n / 256 % 256) + "." +
+               std::to_string(n % 256);
     }
-    const auto rows = ReadRoutingTable(reader, {});
+    void GetCounted(const std::string&, std::string& value) override {
+        ++counted;
+        value = "1";
+    }
+    bool Get(const std::string&, std::string& value) override {
+        value.clear();
+        return false;
+    }
+    bool GetNext(std::string& oid, std::string& value) override {
+        value = Destination(getNexts++);
+        oid = R + "1." + value;
+        return true;
+    }
+};
+
+TEST(RoutingTableRead, AtMostTenThousandRoutes) {
+    EndlessRoutes agent;
+    const auto rows = ReadRoutingTable(agent, {});
     ASSERT_EQ(rows.size(), RouteLimit);
-    EXPECT_EQ(reader.Oids('N').size(), RouteLimit);
-    EXPECT_EQ(rows.back().destination, "10.39.15.0");  // route 10000 in numeric order
+    EXPECT_EQ(agent.getNexts, RouteLimit);
+    EXPECT_EQ(agent.counted, RouteLimit * 5);
+    EXPECT_EQ(rows.back().destination, EndlessRoutes::Destination(RouteLimit - 1));
+    EXPECT_EQ(rows.back().protocol, "other");
 }
 
 }  // namespace
