@@ -51,6 +51,22 @@ TEST(LoadMeter, FewTokensLeaveTheRestEmpty) {
     }
 }
 
+TEST(LoadMeter, ReportChunkBecomesARow) {
+    const auto row = LoadMeterRowOf("  eth0  12  10  30  5  1  1  2  3  13  8\r\n");
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ((*row)[1], "12");
+    EXPECT_EQ((*row)[4], "5");
+    EXPECT_EQ((*row)[10], "8");
+    // Two report lines in one chunk fill one row across the line end.
+    const auto two = LoadMeterRowOf("  eth0  1  2  3\r\n  eth0  4  5\r\n");
+    ASSERT_TRUE(two.has_value());
+    EXPECT_EQ((*two)[3], "3");
+    EXPECT_EQ((*two)[4], "eth0");
+    EXPECT_EQ((*two)[6], "5");
+    EXPECT_EQ((*two)[7], "");
+    EXPECT_FALSE(LoadMeterRowOf("\x1b[K  eth0  12\r\n").has_value());
+}
+
 TEST(LoadMeter, GridColumnsAndGroups) {
     const auto columns = LoadMeterGridColumns();
     ASSERT_EQ(columns.size(), 11u);

@@ -51,6 +51,17 @@ TEST(RmaTest, FewTokensLeaveTheRestEmpty) {
     EXPECT_EQ(three[6], "");
 }
 
+TEST(RmaTest, ResultChunkBecomesARow) {
+    const auto row = RmaTestRowOf("  10  12  9  1%  2%  (98)  3ms  0  99\r\n");
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ((*row)[1], "10");
+    EXPECT_EQ((*row)[3], "12");
+    EXPECT_EQ((*row)[5], "9");
+    EXPECT_EQ((*row)[8], "(98)");
+    EXPECT_EQ((*row)[10], "0");
+    EXPECT_FALSE(RmaTestRowOf("  replies  12  9  1%  (98)\r\n").has_value());
+}
+
 TEST(RmaTest, GridColumns) {
     const auto columns = RmaTestGridColumns();
     ASSERT_EQ(columns.size(), 11u);

@@ -1,5 +1,7 @@
 #include "core/router/load_meter.hpp"
 
+#include "core/console/reply_columns.hpp"
+
 namespace tessel {
 
 std::optional<std::string> LoadMeterCommand(bool kilobytes, std::string_view interval,
@@ -28,6 +30,13 @@ std::array<std::string, 11> LoadMeterCells(const std::vector<std::string>& token
         cells[token - 1] = tokens[token - 1];
     }
     return cells;
+}
+
+std::optional<std::array<std::string, 11>> LoadMeterRowOf(std::string_view chunk) {
+    if (!IsLoadMeterRowChunk(chunk)) {
+        return std::nullopt;
+    }
+    return LoadMeterCells(ReplyColumns(chunk, LoadMeterTokenLimit));
 }
 
 std::span<const GridColumn> LoadMeterGridColumns() {

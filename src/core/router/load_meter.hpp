@@ -37,6 +37,10 @@ inline constexpr std::size_t LoadMeterTokenLimit = 11;
 // empty; column 0 is the grid's own row number and stays empty here.
 std::array<std::string, 11> LoadMeterCells(const std::vector<std::string>& tokens);
 
+// The row one received chunk adds while the meter reports, or nothing for a
+// redraw chunk: the chunk scanned into columns and mapped as above.
+std::optional<std::array<std::string, 11>> LoadMeterRowOf(std::string_view chunk);
+
 // "№", then cur/avg/max/pckts under "INPUT" and "OUTPUT", sum/pckts under
 // "TOTAL".
 std::span<const GridColumn> LoadMeterGridColumns();

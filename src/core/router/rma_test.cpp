@@ -1,5 +1,7 @@
 #include "core/router/rma_test.hpp"
 
+#include "core/console/reply_columns.hpp"
+
 namespace tessel {
 
 std::optional<std::string> RmaTestCommand(std::string_view interfaceName, std::string_view mac,
@@ -44,6 +46,13 @@ std::array<std::string, 11> RmaTestCells(const std::vector<std::string>& tokens)
         ++column;
     }
     return cells;
+}
+
+std::optional<std::array<std::string, 11>> RmaTestRowOf(std::string_view chunk) {
+    if (!IsRmaTestRowChunk(chunk)) {
+        return std::nullopt;
+    }
+    return RmaTestCells(ReplyColumns(chunk, RmaTestTokenLimit));
 }
 
 std::span<const GridColumn> RmaTestGridColumns() {

@@ -34,6 +34,13 @@ bool IsRmaTestRowChunk(std::string_view chunk);
 // Tokens beyond 8 are not shown; missing ones leave their cells empty.
 std::array<std::string, 11> RmaTestCells(const std::vector<std::string>& tokens);
 
+// The scan asks for this many tokens of a result line.
+inline constexpr std::size_t RmaTestTokenLimit = 8;
+
+// The row one received chunk adds while the test reports, or nothing for a
+// chunk the filter drops: the chunk scanned into columns and mapped as above.
+std::optional<std::array<std::string, 11>> RmaTestRowOf(std::string_view chunk);
+
 // "№", "Replies", two number/bar pairs both headed "Lev->", "LostIn",
 // "LostOut", "Quality", "Time", "Repeats".
 std::span<const GridColumn> RmaTestGridColumns();
