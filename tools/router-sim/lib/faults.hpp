@@ -1,0 +1,42 @@
+#pragma once
+
+// Fault injection for tests of the manager's failure handling. All off by
+// default; each is one command-line option (see the README).
+
+#include <cstdint>
+#include <string>
+
+namespace tessel::sim {
+
+enum class MalformedReply { None, Truncated, Garbage };
+
+struct FaultSettings {
+    std::uint64_t dropEvery = 0;  // drop every Nth SNMP request (0: never)
+    double dropFraction = 0.0;    // drop this share of requests, seeded
+    std::uint64_t seed = 1;
+    int delayMs = 0;      // delay every SNMP reply
+    bool silent = false;  // never answer SNMP
+    MalformedReply malformed = MalformedReply::None;
+    std::size_t consoleChunkBytes = 0;   // split console output into pieces of N bytes
+    std::size_t closeAfterCommands = 0;  // close the console after N commands
+    bool refuseConsole = false;          // nothing listens on the console port
+};
+
+// Decides which SNMP requests to drop; deterministic for a given seed.
+class DropPolicy {
+  public:
+    explicit DropPolicy(const FaultSettings& faults) : faults_(faults), state_(faults.seed) {}
+
+    // Called once per received request, in order.
+    bool Drop();
+
+  private:
+    FaultSettings faults_;
+    std::uint64_t count_ = 0;
+    std::uint64_t state_;
+};
+
+// The reply as the fault asks it to be damaged.
+std::string Damage(const std::string& reply, MalformedReply how, std::uint64_t salt);
+
+}  // namespace tessel::sim
