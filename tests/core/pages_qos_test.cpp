@@ -80,7 +80,7 @@ TEST(QosTableRead, GridHeaders) {
     const auto columns = QosGridColumns();
     ASSERT_EQ(columns.size(), 12u);
     EXPECT_EQ(columns[0].header, "№");
-    EXPECT_EQ(columns[0].kind, GridColumnKind::Text);
+    EXPECT_EQ(columns[0].kind, ReportColumnKind::Text);
     EXPECT_EQ(columns[11].header, "BytesDrop");
 }
 

@@ -123,7 +123,7 @@ TEST(ArpParse, AtMostAThousandLinesAreKept) {
 TEST(ArpParse, GridColumns) {
     const auto columns = ArpGridColumns();
     ASSERT_EQ(columns.size(), 4u);
-    EXPECT_EQ(columns[0].kind, GridColumnKind::RowNumber);
+    EXPECT_EQ(columns[0].kind, ReportColumnKind::RowNumber);
     EXPECT_EQ(columns[1].header, "Interface");
     EXPECT_EQ(columns[2].header, "IP-address");
     EXPECT_EQ(columns[3].header, "MAC-address");

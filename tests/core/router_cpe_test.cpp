@@ -66,8 +66,8 @@ TEST(CpeForm, GridAndLegend) {
     EXPECT_EQ(columns[cpe_column::LevelFromBar].header, "Lev->");
     EXPECT_EQ(columns[cpe_column::LevelToBar].header, "Lev-<");
     EXPECT_TRUE(columns[cpe_column::LevelToBar].hiddenWhenEmpty);
-    EXPECT_EQ(columns[cpe_column::LevelToBar].kind, GridColumnKind::LevelBar);
-    EXPECT_EQ(columns[cpe_column::Registered].kind, GridColumnKind::CheckBox);
+    EXPECT_EQ(columns[cpe_column::LevelToBar].kind, ReportColumnKind::LevelBar);
+    EXPECT_EQ(columns[cpe_column::Registered].kind, ReportColumnKind::CheckBox);
     EXPECT_EQ(columns[cpe_column::Enabled].header, "E");
     EXPECT_EQ(CpeLegendLines[2], "\"Lev<-\" column - amplitude to this CPE (0..16)");
     EXPECT_EQ(CpeLegendLines[6], "\"E\" column - CHECKED means  that CPE is enabled");

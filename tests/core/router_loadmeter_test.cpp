@@ -71,7 +71,7 @@ TEST(LoadMeter, GridColumnsAndGroups) {
     const auto columns = LoadMeterGridColumns();
     ASSERT_EQ(columns.size(), 11u);
     EXPECT_EQ(columns[0].header, "№");
-    EXPECT_EQ(columns[0].kind, GridColumnKind::RowNumber);
+    EXPECT_EQ(columns[0].kind, ReportColumnKind::RowNumber);
     const char* headers[] = {"cur", "avg", "max",   "pckts", "cur",
                              "avg", "max", "pckts", "sum",   "pckts"};
     const char* groups[] = {"INPUT",  "INPUT",  "INPUT",  "INPUT", "OUTPUT",

@@ -69,9 +69,9 @@ TEST(RmaTest, GridColumns) {
     EXPECT_EQ(columns[1].header, "Replies");
     EXPECT_EQ(columns[3].header, "Lev->");
     EXPECT_EQ(columns[5].header, "Lev->");
-    EXPECT_EQ(columns[3].kind, GridColumnKind::LevelBar);
-    EXPECT_EQ(columns[5].kind, GridColumnKind::LevelBar);
-    EXPECT_EQ(columns[2].kind, GridColumnKind::Text);
+    EXPECT_EQ(columns[3].kind, ReportColumnKind::LevelBar);
+    EXPECT_EQ(columns[5].kind, ReportColumnKind::LevelBar);
+    EXPECT_EQ(columns[2].kind, ReportColumnKind::Text);
     EXPECT_EQ(columns[10].header, "Repeats");
     EXPECT_EQ(columns[10].width, 70);
 }

@@ -25,8 +25,8 @@ std::vector<QosRow> ReadQosTable(SnmpReader& reader) {
     return rows;
 }
 
-std::span<const GridColumn> QosGridColumns() {
-    static constexpr std::array<GridColumn, 12> Columns = {{
+std::span<const ReportColumn> QosGridColumns() {
+    static constexpr std::array<ReportColumn, 12> Columns = {{
         {"№"},
         {"Pri"},
         {"Class"},

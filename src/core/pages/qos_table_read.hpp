@@ -24,6 +24,6 @@ std::vector<QosRow> ReadQosTable(SnmpReader& reader);
 
 // "№", "Pri", "Class", "Address", "Max", "MaxPPS", "CurFlow", "CurPPS",
 // "Pckts", "PcktsDrop", "Bytes", "BytesDrop", all text.
-std::span<const GridColumn> QosGridColumns();
+std::span<const ReportColumn> QosGridColumns();
 
 }  // namespace tessel

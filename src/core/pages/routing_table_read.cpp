@@ -41,9 +41,9 @@ std::vector<RouteRow> ReadRoutingTable(SnmpReader& reader,
     return rows;
 }
 
-std::span<const GridColumn> RoutingGridColumns() {
-    using enum GridColumnKind;
-    static constexpr std::array<GridColumn, 7> Columns = {{
+std::span<const ReportColumn> RoutingGridColumns() {
+    using enum ReportColumnKind;
+    static constexpr std::array<ReportColumn, 7> Columns = {{
         {"", RowNumber},
         {"Destination", Text},
         {"Interface", Text},

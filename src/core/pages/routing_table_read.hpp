@@ -31,6 +31,6 @@ std::vector<RouteRow> ReadRoutingTable(SnmpReader& reader,
 
 // Row number, "Destination", "Interface", "Metric", "Next hop", "Proto",
 // "Mask".
-std::span<const GridColumn> RoutingGridColumns();
+std::span<const ReportColumn> RoutingGridColumns();
 
 }  // namespace tessel

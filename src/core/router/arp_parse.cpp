@@ -55,12 +55,12 @@ std::optional<std::vector<ArpRow>> ParseArpChunk(std::string_view chunk) {
     return rows;
 }
 
-std::span<const GridColumn> ArpGridColumns() {
-    static constexpr std::array<GridColumn, 4> Columns = {{
-        {"", GridColumnKind::RowNumber, 27},
-        {"Interface", GridColumnKind::Text, 59},
-        {"IP-address", GridColumnKind::Text, 122},
-        {"MAC-address", GridColumnKind::Text, 149},
+std::span<const ReportColumn> ArpGridColumns() {
+    static constexpr std::array<ReportColumn, 4> Columns = {{
+        {"", ReportColumnKind::RowNumber, 27},
+        {"Interface", ReportColumnKind::Text, 59},
+        {"IP-address", ReportColumnKind::Text, 122},
+        {"MAC-address", ReportColumnKind::Text, 149},
     }};
     return Columns;
 }

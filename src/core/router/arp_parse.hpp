@@ -34,6 +34,6 @@ inline constexpr std::size_t ArpLineLimit = 1000;
 std::optional<std::vector<ArpRow>> ParseArpChunk(std::string_view chunk);
 
 // The ARP grid: row number, "Interface", "IP-address", "MAC-address".
-std::span<const GridColumn> ArpGridColumns();
+std::span<const ReportColumn> ArpGridColumns();
 
 }  // namespace tessel

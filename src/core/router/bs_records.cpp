@@ -173,9 +173,9 @@ std::optional<ConsoleCommand> BsDeleteCommand(std::string_view radioName, const 
     return BsLine(radioName, row.sid, row.speed, row.frequencies, true, reply::BsList);
 }
 
-std::span<const GridColumn> BsGridColumns() {
-    using enum GridColumnKind;
-    static constexpr std::array<GridColumn, 6> Columns = {{
+std::span<const ReportColumn> BsGridColumns() {
+    using enum ReportColumnKind;
+    static constexpr std::array<ReportColumn, 6> Columns = {{
         {"", RowNumber},
         {"SID", Text},
         {"Speed", Text},

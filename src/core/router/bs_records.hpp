@@ -105,6 +105,6 @@ ConsoleCommand BsAddCommand(std::string_view radioName, std::string_view sid,
 std::optional<ConsoleCommand> BsDeleteCommand(std::string_view radioName, const BsGridRow& row);
 
 // "SID", "Speed", "Frequencies", "R" and the hidden record position.
-std::span<const GridColumn> BsGridColumns();
+std::span<const ReportColumn> BsGridColumns();
 
 }  // namespace tessel

@@ -55,9 +55,9 @@ const std::array<std::string_view, 7> CpeLegendLines = {
     "\"E\" column - CHECKED means  that CPE is enabled",
 };
 
-std::span<const GridColumn> CpeGridColumns() {
-    using enum GridColumnKind;
-    static constexpr std::array<GridColumn, 14> Columns = {{
+std::span<const ReportColumn> CpeGridColumns() {
+    using enum ReportColumnKind;
+    static constexpr std::array<ReportColumn, 14> Columns = {{
         {"", RowNumber},
         {"R", CheckBox, 0, {}, "0"},
         {"MAC-address", Text},

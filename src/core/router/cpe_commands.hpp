@@ -59,7 +59,7 @@ extern const std::array<std::string_view, 7> CpeLegendLines;
 // The CPE grid: row number, "R", "MAC-address", "IP-address", level number
 // and bar from the CPE, level number and bar to it, "Name", "TX", "RX",
 // "Dist", "Limit", "E".
-std::span<const GridColumn> CpeGridColumns();
+std::span<const ReportColumn> CpeGridColumns();
 
 // Grid column positions the CPE page writes by name.
 namespace cpe_column {

@@ -9,16 +9,16 @@
 
 namespace tessel {
 
-enum class GridColumnKind {
+enum class ReportColumnKind {
     RowNumber,  // 1, 2, 3 ... filled by the grid itself
     Text,
     CheckBox,  // cells hold "true" or "false"
     LevelBar,  // a bar 0..16 drawn from the cell's number
 };
 
-struct GridColumn {
+struct ReportColumn {
     std::string_view header;
-    GridColumnKind kind = GridColumnKind::Text;
+    ReportColumnKind kind = ReportColumnKind::Text;
     int width = 0;                // pixels; 0 leaves the grid's default
     std::string_view group = {};  // label standing above a run of columns
     std::string_view defaultText = {};

@@ -39,9 +39,9 @@ std::optional<std::array<std::string, 11>> LoadMeterRowOf(std::string_view chunk
     return LoadMeterCells(ReplyColumns(chunk, LoadMeterTokenLimit));
 }
 
-std::span<const GridColumn> LoadMeterGridColumns() {
-    using enum GridColumnKind;
-    static constexpr std::array<GridColumn, 11> Columns = {{
+std::span<const ReportColumn> LoadMeterGridColumns() {
+    using enum ReportColumnKind;
+    static constexpr std::array<ReportColumn, 11> Columns = {{
         {"№", RowNumber, 27},
         {"cur", Text, 47, "INPUT"},
         {"avg", Text, 47, "INPUT"},

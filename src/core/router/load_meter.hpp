@@ -43,6 +43,6 @@ std::optional<std::array<std::string, 11>> LoadMeterRowOf(std::string_view chunk
 
 // "№", then cur/avg/max/pckts under "INPUT" and "OUTPUT", sum/pckts under
 // "TOTAL".
-std::span<const GridColumn> LoadMeterGridColumns();
+std::span<const ReportColumn> LoadMeterGridColumns();
 
 }  // namespace tessel

@@ -55,9 +55,9 @@ std::optional<std::array<std::string, 11>> RmaTestRowOf(std::string_view chunk) 
     return RmaTestCells(ReplyColumns(chunk, RmaTestTokenLimit));
 }
 
-std::span<const GridColumn> RmaTestGridColumns() {
-    using enum GridColumnKind;
-    static constexpr std::array<GridColumn, 11> Columns = {{
+std::span<const ReportColumn> RmaTestGridColumns() {
+    using enum ReportColumnKind;
+    static constexpr std::array<ReportColumn, 11> Columns = {{
         {"№", RowNumber, 32},
         {"Replies", Text, 54},
         {"", Text, 20},

@@ -43,6 +43,6 @@ std::optional<std::array<std::string, 11>> RmaTestRowOf(std::string_view chunk);
 
 // "№", "Replies", two number/bar pairs both headed "Lev->", "LostIn",
 // "LostOut", "Quality", "Time", "Repeats".
-std::span<const GridColumn> RmaTestGridColumns();
+std::span<const ReportColumn> RmaTestGridColumns();
 
 }  // namespace tessel
