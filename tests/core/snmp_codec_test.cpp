@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/snmp/ber.hpp"
 #include "core/snmp/snmp_rec.hpp"
 #include "core/snmp/snmp_value.hpp"
 #include "snmp_test_bytes.hpp"
@@ -333,6 +334,30 @@ TEST(SnmpCodec, EncodeThenDecodeKeepsEveryValueText) {
     EXPECT_EQ(ValueContent(0x02, "twelve"), Bytes({0x00}));
     EXPECT_EQ(ValueContent(0x40, "10.x.3"), Bytes({10, 0, 3}));
     EXPECT_EQ(ValueContent(0x05, "ignored"), "");
+}
+
+TEST(SnmpCodec, IntegerAndOidBuildingHoldsAtTheExtremes) {
+    EXPECT_EQ(ber::IntegerContent(INT64_MIN), Bytes({0x80, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ber::IntegerContent(INT64_MAX),
+              Bytes({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(ber::IntegerContent(2147483648), Bytes({0x00, 0x80, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(ber::IntegerContent(-2147483648), Bytes({0x80, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(ber::IntegerContent(-32769), Bytes({0xFF, 0x7F, 0xFF}));
+
+    // OIDs far longer than any agent serves, of the largest arcs, in and out.
+    std::string text = "1.3";
+    std::string content = Bytes({0x2B});
+    for (int i = 0; i < 120; ++i) {
+        text += ".4294967295";
+        content += Bytes({0x8F, 0xFF, 0xFF, 0xFF, 0x7F});
+    }
+    EXPECT_EQ(ber::OidContent(text), content);
+    EXPECT_EQ(ber::OidText(content), text);
+    // Empty pieces each still take a byte; a lone arc is one sub-identifier.
+    EXPECT_EQ(ber::OidContent(std::string(300, '.')), std::string(299, '\0'));
+    EXPECT_EQ(ber::OidContent("7"), Bytes({0x82, 0x18}));
+    // An unterminated last sub-identifier is dropped, not read past the end.
+    EXPECT_EQ(ber::OidText(Bytes({0x2B, 0x06, 0x81})), "1.3.6");
 }
 
 }  // namespace

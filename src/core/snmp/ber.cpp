@@ -4,40 +4,13 @@
 
 namespace tessel::ber {
 
-bool Cursor::Get(std::size_t n, std::string_view& out) {
-    if (n > Remaining()) {
-        return false;
-    }
-    out = data_.substr(pos_, n);
-    pos_ += n;
-    return true;
-}
-
-bool Cursor::GetByte(std::uint8_t& out) {
-    std::string_view one;
-    if (!Get(1, one)) {
-        return false;
-    }
-    out = static_cast<std::uint8_t>(one[0]);
-    return true;
-}
-
 std::string_view Cursor::GetUpTo(std::size_t n) {
     std::string_view out;
     Get(n < Remaining() ? n : Remaining(), out);
     return out;
 }
 
-bool Cursor::GetLength(std::size_t& out) {
-    std::uint8_t first = 0;
-    if (!GetByte(first)) {
-        return false;
-    }
-    if (first < 0x80) {
-        out = first;
-        return true;
-    }
-    const std::size_t count = first & 0x7F;
+bool Cursor::GetLongLength(std::size_t count, std::size_t& out) {
     std::string_view bytes;
     if (count == 0 || count > 4 || !Get(count, bytes)) {
         return false;
@@ -50,10 +23,6 @@ bool Cursor::GetLength(std::size_t& out) {
     return true;
 }
 
-bool Cursor::GetHeader(std::uint8_t& tag, std::size_t& length) {
-    return GetByte(tag) && GetLength(length);
-}
-
 bool Cursor::GetElement(std::uint8_t& tag, Cursor& content) {
     std::size_t length = 0;
     std::string_view bytes;
@@ -64,24 +33,37 @@ bool Cursor::GetElement(std::uint8_t& tag, Cursor& content) {
     return true;
 }
 
-void AppendLength(std::string& out, std::size_t length) {
+namespace {
+
+// Writes a definite length at out and returns the end: one byte below 0x80,
+// else 0x80 + count and count big-endian bytes. At most 9 bytes.
+char* WriteLength(char* out, std::size_t length) {
     if (length < 0x80) {
-        out.push_back(static_cast<char>(length));
-        return;
+        *out++ = static_cast<char>(length);
+        return out;
     }
     int count = 0;
     for (std::size_t rest = length; rest != 0; rest >>= 8) {
         ++count;
     }
-    out.push_back(static_cast<char>(0x80 | count));
+    *out++ = static_cast<char>(0x80 | count);
     for (int i = count - 1; i >= 0; --i) {
-        out.push_back(static_cast<char>((length >> (8 * i)) & 0xFF));
+        *out++ = static_cast<char>((length >> (8 * i)) & 0xFF);
     }
+    return out;
+}
+
+}  // namespace
+
+void AppendLength(std::string& out, std::size_t length) {
+    char bytes[9];
+    out.append(bytes, static_cast<std::size_t>(WriteLength(bytes, length) - bytes));
 }
 
 void AppendHeader(std::string& out, std::uint8_t tag, std::size_t contentLength) {
-    out.push_back(static_cast<char>(tag));
-    AppendLength(out, contentLength);
+    char bytes[10];
+    bytes[0] = static_cast<char>(tag);
+    out.append(bytes, static_cast<std::size_t>(WriteLength(bytes + 1, contentLength) - bytes));
 }
 
 void AppendElement(std::string& out, std::uint8_t tag, std::string_view content) {
@@ -90,24 +72,21 @@ void AppendElement(std::string& out, std::uint8_t tag, std::string_view content)
 }
 
 std::string IntegerContent(std::int64_t value) {
-    // Big-endian bytes of the two's-complement value, then drop leading bytes
-    // that only repeat the sign.
-    unsigned char bytes[8];
-    const auto bits = static_cast<std::uint64_t>(value);
-    for (int i = 0; i < 8; ++i) {
-        bytes[i] = static_cast<unsigned char>(bits >> (8 * (7 - i)));
-    }
-    int first = 0;
-    while (first < 7) {
-        const bool redundantZero = bytes[first] == 0x00 && (bytes[first + 1] & 0x80) == 0;
-        const bool redundantOnes = bytes[first] == 0xFF && (bytes[first + 1] & 0x80) != 0;
-        if (!redundantZero && !redundantOnes) {
+    // The fewest bytes whose two's-complement range holds the value.
+    int count = 1;
+    while (count < 8) {
+        const std::int64_t limit = std::int64_t{1} << (8 * count - 1);
+        if (value >= -limit && value < limit) {
             break;
         }
-        ++first;
+        ++count;
     }
-    return std::string(reinterpret_cast<const char*>(bytes + first),
-                       static_cast<std::size_t>(8 - first));
+    char bytes[8];
+    const auto bits = static_cast<std::uint64_t>(value);
+    for (int i = 0; i < count; ++i) {
+        bytes[i] = static_cast<char>(bits >> (8 * (count - 1 - i)));
+    }
+    return std::string(bytes, static_cast<std::size_t>(count));
 }
 
 std::string UnsignedContent(std::uint32_t value) {
@@ -116,68 +95,91 @@ std::string UnsignedContent(std::uint32_t value) {
 
 namespace {
 
-void AppendBase128(std::string& out, std::uint64_t value) {
-    unsigned char groups[10];
-    int count = 0;
-    do {
-        groups[count++] = static_cast<unsigned char>(value & 0x7F);
-        value >>= 7;
-    } while (value != 0);
-    while (count > 1) {
-        out.push_back(static_cast<char>(groups[--count] | 0x80));
+// Writes value in base 128 at out, most significant group first, and
+// returns the end. At most 10 bytes.
+char* WriteBase128(char* out, std::uint64_t value) {
+    int count = 1;
+    for (std::uint64_t rest = value >> 7; rest != 0; rest >>= 7) {
+        ++count;
     }
-    out.push_back(static_cast<char>(groups[0]));
+    for (int i = count - 1; i > 0; --i) {
+        *out++ = static_cast<char>(((value >> (7 * i)) & 0x7F) | 0x80);
+    }
+    *out++ = static_cast<char>(value & 0x7F);
+    return out;
 }
 
-std::uint32_t ArcValue(std::string_view piece) {
-    std::uint32_t value = 0;
-    const auto* end = piece.data() + piece.size();
-    const auto [ptr, ec] = std::from_chars(piece.data(), end, value);
-    if (piece.empty() || ec != std::errc() || ptr != end) {
-        return 0;
+// A scratch area of at least the given size: on the stack when small, as
+// typical OIDs are, so that building a text costs one allocation at most.
+class Scratch {
+  public:
+    explicit Scratch(std::size_t size) {
+        if (size > sizeof local_) {
+            heap_.resize(size);
+        }
     }
-    return value;
+    char* Data() { return heap_.empty() ? local_ : heap_.data(); }
+
+  private:
+    char local_[256];
+    std::string heap_;
+};
+
+// The arc starting at text[pos], up to the next dot or the end; pos is left
+// on that dot. Anything but 1 to 10 digits within 32 bits reads as 0.
+std::uint32_t NextArc(std::string_view text, std::size_t& pos) {
+    std::uint64_t value = 0;
+    bool number = true;
+    const std::size_t start = pos;
+    for (; pos < text.size() && text[pos] != '.'; ++pos) {
+        const char c = text[pos];
+        if (c < '0' || c > '9') {
+            number = false;
+        } else if (number) {
+            value = value * 10 + static_cast<std::uint64_t>(c - '0');
+            number = value <= 0xFFFFFFFFu;
+        }
+    }
+    return number && pos != start ? static_cast<std::uint32_t>(value) : 0;
 }
 
 }  // namespace
 
 std::string OidContent(std::string_view text) {
-    std::string out;
+    // Every piece yields at most one byte per character it spans (its dot
+    // included), except that the first two arcs share up to 6 bytes.
+    Scratch scratch(text.size() + 8);
+    char* const begin = scratch.Data();
+    char* end = begin;
     std::uint64_t first = 0;
     std::size_t index = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto dot = text.find('.', start);
-        if (dot == std::string_view::npos) {
-            dot = text.size();
-        }
-        const std::uint32_t arc = ArcValue(text.substr(start, dot - start));
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::uint32_t arc = NextArc(text, pos);
         if (index == 0) {
             first = arc;
         } else if (index == 1) {
-            AppendBase128(out, 40 * first + arc);
+            end = WriteBase128(end, 40 * first + arc);
         } else {
-            AppendBase128(out, arc);
+            end = WriteBase128(end, arc);
         }
         ++index;
-        start = dot + 1;
+        ++pos;  // past the dot
     }
     if (index == 1) {
         // A lone first arc still becomes one sub-identifier.
-        AppendBase128(out, 40 * first);
+        end = WriteBase128(end, 40 * first);
     }
-    return out;
+    return std::string(begin, static_cast<std::size_t>(end - begin));
 }
 
 std::string OidText(std::string_view content) {
-    // Each byte yields at most 3 digits and a dot (the first sub-identifier
-    // two arcs), so one reservation holds the whole text.
-    std::string out;
-    out.reserve(content.size() * 4 + 4);
-    char digits[16];
-    const auto append = [&](std::uint32_t number) {
-        out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
-    };
+    // A sub-identifier of k bytes prints in at most 3k digits and a dot; the
+    // first adds one more dot and digit.
+    Scratch scratch(content.size() * 4 + 4);
+    char* const begin = scratch.Data();
+    char* const limit = begin + content.size() * 4 + 4;
+    char* end = begin;
     std::uint32_t value = 0;
     bool firstDone = false;
     for (const char c : content) {
@@ -187,17 +189,17 @@ std::string OidText(std::string_view content) {
             continue;
         }
         if (!firstDone) {
-            append(value / 40);
-            out += '.';
-            append(value % 40);
+            end = std::to_chars(end, limit, value / 40).ptr;
+            *end++ = '.';
+            end = std::to_chars(end, limit, value % 40).ptr;
             firstDone = true;
         } else {
-            out += '.';
-            append(value);
+            *end++ = '.';
+            end = std::to_chars(end, limit, value).ptr;
         }
         value = 0;
     }
-    return out;
+    return std::string(begin, static_cast<std::size_t>(end - begin));
 }
 
 std::int32_t SignedValue(std::string_view content) {

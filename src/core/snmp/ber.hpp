@@ -44,8 +44,22 @@ class Cursor {
     std::string_view Rest() const { return data_.substr(pos_); }
 
     // Takes the next n bytes. False, with nothing consumed, when fewer remain.
-    bool Get(std::size_t n, std::string_view& out);
-    bool GetByte(std::uint8_t& out);
+    // Inline, as every byte of every reply passes through here.
+    bool Get(std::size_t n, std::string_view& out) {
+        if (n > Remaining()) {
+            return false;
+        }
+        out = data_.substr(pos_, n);
+        pos_ += n;
+        return true;
+    }
+    bool GetByte(std::uint8_t& out) {
+        if (pos_ >= data_.size()) {
+            return false;
+        }
+        out = static_cast<std::uint8_t>(data_[pos_++]);
+        return true;
+    }
 
     // Takes at most n bytes: all of them, or whatever is left.
     std::string_view GetUpTo(std::size_t n);
@@ -53,10 +67,22 @@ class Cursor {
     // Reads a definite length: one byte below 0x80, or 0x81..0x84 followed by
     // that many big-endian bytes. Rejects the indefinite form (0x80) and
     // length fields of more than four bytes.
-    bool GetLength(std::size_t& out);
+    bool GetLength(std::size_t& out) {
+        std::uint8_t first = 0;
+        if (!GetByte(first)) {
+            return false;
+        }
+        if (first < 0x80) {
+            out = first;
+            return true;
+        }
+        return GetLongLength(first & 0x7F, out);
+    }
 
     // Reads a tag and a length without checking that the content is there.
-    bool GetHeader(std::uint8_t& tag, std::size_t& length);
+    bool GetHeader(std::uint8_t& tag, std::size_t& length) {
+        return GetByte(tag) && GetLength(length);
+    }
 
     // Reads a whole element and hands out its content as a sub-cursor. False
     // (the cursor then stands wherever the failed read left it) when the
@@ -64,6 +90,8 @@ class Cursor {
     bool GetElement(std::uint8_t& tag, Cursor& content);
 
   private:
+    bool GetLongLength(std::size_t count, std::size_t& out);
+
     std::string_view data_;
     std::size_t pos_ = 0;
 };

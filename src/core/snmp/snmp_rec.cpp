@@ -49,12 +49,6 @@ bool SkipHeader(ber::Cursor& cursor, std::uint8_t& tag) {
     return true;
 }
 
-std::size_t BindingLength(const TSNMPMib& mib) {
-    const auto type = static_cast<std::uint8_t>(mib.ValueType);
-    return ElementSize(ber::OidContent(mib.OID).size()) +
-           ElementSize(ValueContent(type, mib.Value).size());
-}
-
 int IntegerItem(ber::Cursor& cursor) {
     return ber::SignedValue(ReadItem(cursor).content);
 }
@@ -79,13 +73,21 @@ void TSNMPRec::AddBinding(std::string oid, std::string value, int valueType) {
 }
 
 void TSNMPRec::Encode(std::string& out) const {
-    // Sizes first, then one pass of writing into one reserved buffer. The
-    // content of a typical binding is short enough to need no allocation, so
-    // computing it twice is cheaper than keeping it.
-    std::size_t bindingsLength = 0;
+    // The bindings first, as their length leads the PDU. The scratch string
+    // keeps its capacity from message to message, so encoding a request
+    // allocates nothing but the result.
+    thread_local std::string bindings;
+    bindings.clear();
     for (const TSNMPMib& mib : bindings_) {
-        bindingsLength += ElementSize(BindingLength(mib));
+        const std::string oid = ber::OidContent(mib.OID);
+        const auto type = static_cast<std::uint8_t>(mib.ValueType);
+        const std::string value = ValueContent(type, mib.Value);
+        ber::AppendHeader(bindings, ber::TagSequence,
+                          ElementSize(oid.size()) + ElementSize(value.size()));
+        ber::AppendElement(bindings, ber::TagOid, oid);
+        ber::AppendElement(bindings, type, value);
     }
+
     const std::string version = ber::IntegerContent(Version);
     const bool trap = PDUType == ber::TagTrap;
     // The fields between the PDU header and the bindings: request-id,
@@ -110,7 +112,7 @@ void TSNMPRec::Encode(std::string& out) const {
         head[2] = ber::IntegerContent(ErrorIndex);
     }
 
-    std::size_t pduLength = ElementSize(bindingsLength);
+    std::size_t pduLength = ElementSize(bindings.size());
     for (std::size_t i = 0; i < headCount; ++i) {
         pduLength += ElementSize(head[i].size());
     }
@@ -126,16 +128,7 @@ void TSNMPRec::Encode(std::string& out) const {
     for (std::size_t i = 0; i < headCount; ++i) {
         ber::AppendElement(out, headTags[i], head[i]);
     }
-    ber::AppendHeader(out, ber::TagSequence, bindingsLength);
-    for (const TSNMPMib& mib : bindings_) {
-        const std::string oid = ber::OidContent(mib.OID);
-        const auto type = static_cast<std::uint8_t>(mib.ValueType);
-        const std::string value = ValueContent(type, mib.Value);
-        ber::AppendHeader(out, ber::TagSequence,
-                          ElementSize(oid.size()) + ElementSize(value.size()));
-        ber::AppendElement(out, ber::TagOid, oid);
-        ber::AppendElement(out, type, value);
-    }
+    ber::AppendElement(out, ber::TagSequence, bindings);
 }
 
 std::string TSNMPRec::Encode() const {
@@ -166,7 +159,7 @@ bool TSNMPRec::Decode(std::string_view bytes) {
     if (Version == 3) {
         return false;
     }
-    Community = std::string(ReadItem(body).content);
+    Community.assign(ReadItem(body).content);
     std::uint8_t pdu = 0;
     if (SkipHeader(body, pdu)) {
         PDUType = pdu;

@@ -7,6 +7,8 @@
 namespace tessel {
 
 bool TSNMPSend::SendRequest() {
+    // Room for the query and a typical reply in one allocation.
+    Buffer.reserve(512);
     Query.Encode(Buffer);
     if (!Sock.Resolve(TargetHost, TargetPort)) {
         return false;
