@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -240,6 +241,21 @@ TEST(SnmpExchange, SilentAgentFailsAfterTheFiveSecondTimeout) {
     ::unsetenv("TESSEL_SNMP_PORT");
 }
 
+TEST(SnmpExchange, NegativeTimeoutDoesNotWaitForEver) {
+    LoopbackSocket silent("127.0.0.1");
+    ASSERT_TRUE(silent.Bound());
+    TSNMPSend snmp;
+    snmp.TargetHost = "127.0.0.1";
+    snmp.TargetPort = std::to_string(silent.Port());
+    snmp.Timeout = -1;
+    snmp.Query.AddBinding(kSysName, "", 0x05);
+    const auto start = Clock::now();
+    EXPECT_FALSE(snmp.SendRequest());
+    EXPECT_LT(SecondsSince(start), 1.0);
+    EXPECT_EQ(snmp.Sock.LastError(), ETIMEDOUT);
+    EXPECT_EQ(snmp.HostIP, "0.0.0.0");
+}
+
 TEST(SnmpExchange, ClosedPortFailsAtOnce) {
     int port = 0;
     {
@@ -254,6 +270,14 @@ TEST(SnmpExchange, ClosedPortFailsAtOnce) {
     EXPECT_LT(SecondsSince(start), 1.0);
     EXPECT_EQ(value, "");
     ::unsetenv("TESSEL_SNMP_PORT");
+
+    // It is the port-unreachable report that ends the wait.
+    TSNMPSend snmp;
+    snmp.TargetHost = "127.0.0.1";
+    snmp.TargetPort = std::to_string(port);
+    snmp.Query.AddBinding(kSysName, "", 0x05);
+    EXPECT_FALSE(snmp.SendRequest());
+    EXPECT_EQ(snmp.Sock.LastError(), ECONNREFUSED);
 }
 
 TEST(SnmpExchange, UnresolvableHostFailsWithoutSending) {

@@ -166,6 +166,8 @@ bool TUDPBlockSocket::CanRead(int timeoutMs) {
     if (fd_ < 0) {
         return Fail(EBADF);
     }
+    // A negative time-out would make poll wait for ever.
+    timeoutMs = timeoutMs < 0 ? 0 : timeoutMs;
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     pollfd waiter{fd_, POLLIN, 0};

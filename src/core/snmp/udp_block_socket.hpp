@@ -33,7 +33,7 @@ class TUDPBlockSocket {
     bool SendTo(std::string_view datagram);
 
     // True when a datagram or an error report is waiting, after at most
-    // timeoutMs. False on time-out.
+    // timeoutMs (a negative one counts as 0). False on time-out.
     bool CanRead(int timeoutMs);
 
     // Reads the one waiting datagram, from whatever source, into buffer and
