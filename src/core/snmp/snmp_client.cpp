@@ -55,14 +55,14 @@ bool SnmpGetNextValue(std::string& oid, const std::string& community, const std:
     std::string nextOid;
     std::string nextValue;
     bool found = false;
-    const bool ok =
-        Exchange(oid, community, host, ber::TagGetNextRequest, [&](const TSNMPRec& reply) {
-            if (reply.BindingCount() > 0) {
-                nextOid = reply.Binding(0).OID;
-                nextValue = reply.Binding(0).Value;
-                found = true;
-            }
-        });
+    const bool ok = Exchange(oid, community, host, ber::TagGetNextRequest, [&](TSNMPRec& reply) {
+        // The reply dies with the exchange: take its texts rather than copy them.
+        if (reply.BindingCount() > 0) {
+            nextOid = std::move(reply.Binding(0).OID);
+            nextValue = std::move(reply.Binding(0).Value);
+            found = true;
+        }
+    });
     if (ok && found) {
         // Swapping cannot throw, so the caller's texts change together or not at all.
         oid.swap(nextOid);
