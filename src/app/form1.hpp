@@ -1,0 +1,157 @@
+#pragma once
+
+// The main window: login block, page control, status bar and popup, the
+// console channel and the session it carries. The window assembles the
+// pages; each page owns its own controls and reads through the session.
+
+#include "app/page_hooks.hpp"
+#include "core/session/session.hpp"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QTcpSocket;
+class QTimer;
+class QToolButton;
+
+namespace tessel {
+
+class TForm2;
+
+class TForm1 : public QMainWindow, public SessionListener {
+    Q_OBJECT
+  public:
+    // transport: the SNMP exchanges of the session (the real client in the
+    // program; tests may pass their own).
+    explicit TForm1(SnmpTransport transport, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Start-up: login layout, source addresses, and the login at once when
+    // commandLine (the whole process command line) names all four values.
+    void FormCreate(const std::string& commandLine);
+
+    // Login, logout, quit.
+    void Button1Click();
+    void Button29Click();
+    void Button9Click();
+    void ResetToLoginLayout();
+    void DisableConsoleButtons();
+    void EnableConsoleButtons();
+    // Pages add the buttons that send console commands or refresh views.
+    void AddConsoleButton(QAbstractButton* button);
+
+    // Console channel. Both return false when the text was not sent because
+    // it would carry a line break (the operator has been told).
+    bool SendConsoleLine(const std::string& text, const std::string& description = {});
+    bool RunConsoleCommand(const std::string& command, int replyState,
+                           const std::string& description = {});
+
+    // Status popup.
+    void ShowStatusPopup(const QString& text);
+
+    // Session-wide load and refresh.
+    void PostLoginLoad();
+    void Button10Click();
+    void Button11Click();
+
+    Session& CurrentSession() { return session_; }
+    PageHooks& Hooks() { return hooks_; }
+    TForm2* InformationWindow() const { return form2_.get(); }
+    QString PanelText(int panel) const;
+    bool IsManagedLayout() const { return managed_; }
+
+    // SessionListener
+    void RequestCountsChanged(const std::string& text) override;
+    bool ErrorLimitReached() override;
+
+    // Probe attempts after the first success before giving up.
+    static constexpr int ProbeRepeatLimit = 3;
+    static constexpr int DefaultConsolePort = 23;
+
+    // Login block.
+    QLabel* Label86;
+    QLabel* Label87;
+    QLabel* Label88;
+    QLabel* Label89;
+    QLabel* Label93;
+    QLineEdit* Edit5;
+    QLineEdit* Edit12;
+    QLineEdit* Edit13;
+    QComboBox* ComboBox13;
+    QLineEdit* Edit15;
+    QLabel* Label85;
+    QPushButton* Button1;
+    QProgressBar* ProgressBar3;
+
+    // Managed layout.
+    QTabWidget* main;
+    QPlainTextEdit* Memo3;
+    QPushButton* Button29;
+    QPushButton* Button11;
+    QPushButton* Button10;
+    QPushButton* Button9;
+    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;
+
+    QTcpSocket* ClientSocket1;
+    // Timer1 .. Timer12 at index 0 .. 11.
+    std::array<QTimer*, 12> Timers{};
+
+  signals:
+    // The window was closed (close box or "Quit" answered by the router).
+    void Closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildLoginBlock(QWidget* area);
+    void BuildManagedLayout(QWidget* area);
+    void BuildPages();
+    void BuildTimers();
+    void SetWindowSize(int width, int height);
+    void SetTitle(const QString& title);
+    void SetLoginBlockVisible(bool visible);
+    void FillSourceAddresses();
+    void ShowSessionControls(bool visible);
+
+    bool ProbeRouter(const std::string& host);
+    void OpenConsole(const QString& host);
+    void CloseConsole();
+
+    void ClientSocket1Connect();
+    void ClientSocket1Disconnect();
+    void ClientSocket1Error(int error);
+    void ClientSocket1Read();
+    void HandleChunk(const std::string& chunk);
+    void Timer9Timer();
+    void Timer1Timer();
+    void Timer8Timer();
+    void Timer10Timer();
+    void Memo3MouseDown(Qt::MouseButton button);
+    void PageShown(int index);
+
+    QTimer* Timer(int number) const { return Timers[static_cast<std::size_t>(number - 1)]; }
+
+    Session session_;
+    PageHooks hooks_;
+    std::unique_ptr<TForm2> form2_;
+    std::vector<QAbstractButton*> consoleButtons_;
+    std::array<QLabel*, 3> panels_{};
+    bool managed_ = false;
+};
+
+}  // namespace tessel

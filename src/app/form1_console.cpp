@@ -1,0 +1,143 @@
+// The console channel: sending lines and handling every received chunk by
+// the current reply code.
+
+#include "app/form1.hpp"
+
+#include "app/form2.hpp"
+#include "app/message_service.hpp"
+#include "app/text_bridge.hpp"
+#include "core/console/console_line.hpp"
+#include "core/console/reply_dispatch.hpp"
+#include "core/router/console_text.hpp"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTcpSocket>
+
+namespace tessel {
+
+namespace {
+
+bool RefuseUnsafeLine(QWidget* window, const std::string& text) {
+    if (IsSafeConsoleText(text)) {
+        return false;
+    }
+    Messages().Inform(window, QStringLiteral("The command contains a line break and was not sent"),
+                      QStringLiteral("Input error"));
+    return true;
+}
+
+}  // namespace
+
+bool TForm1::SendConsoleLine(const std::string& text, const std::string& /*description*/) {
+    if (RefuseUnsafeLine(this, text)) {
+        return false;
+    }
+    if (ClientSocket1->state() != QAbstractSocket::ConnectedState) {
+        return true;  // a send on a closed connection is dropped silently
+    }
+    const std::string bytes = ConsoleLineBytes(text);
+    ClientSocket1->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // Out at once: an SNMP read may block this thread right after the send.
+    ClientSocket1->flush();
+    return true;
+}
+
+bool TForm1::RunConsoleCommand(const std::string& command, int replyState,
+                               const std::string& description) {
+    if (RefuseUnsafeLine(this, command)) {
+        return false;
+    }
+    ShowStatusPopup(ToQString(command));
+    session_.ReplyState = replyState;
+    return SendConsoleLine(command, description);
+}
+
+void TForm1::ClientSocket1Read() {
+    const QByteArray data = ClientSocket1->readAll();
+    if (data.isEmpty()) {
+        return;
+    }
+    HandleChunk(std::string(data.constData(), static_cast<std::size_t>(data.size())));
+}
+
+void TForm1::HandleChunk(const std::string& chunk) {
+    const ReplyStep step = DispatchReply(session_.ReplyState, chunk);
+    switch (step.action) {
+        case ReplyAction::None:
+            break;
+        case ReplyAction::SendOne:
+            SendConsoleLine("1", "Login dialogue");
+            break;
+        case ReplyAction::SendLoginName:
+            SendConsoleLine(ToBytes(Edit12->text()), "Login name");
+            break;
+        case ReplyAction::SendPassword:
+            SendConsoleLine(ToBytes(Edit13->text()), "Password");
+            break;
+        case ReplyAction::LoginAccepted:
+            session_.ReplyState = reply::Idle;
+            ProgressBar3->show();
+            PostLoginLoad();
+            return;  // the load leaves its own reply code
+        case ReplyAction::LoginRefused:
+            Label85->setText(QStringLiteral("Invalid login or password. Try again"));
+            Button1->setEnabled(true);
+            break;
+        case ReplyAction::EnableLogin:
+            Button1->setEnabled(true);
+            break;
+        case ReplyAction::ReadRadio:
+            PageHooks::Run(hooks_.ReadRadioParameters);
+            break;
+        case ReplyAction::ReadCpeTable:
+            PageHooks::Run(hooks_.ReadCpeTable);
+            break;
+        case ReplyAction::ReadInterfaces:
+            PageHooks::Run(hooks_.ReadInterfaces);
+            PageHooks::Run(hooks_.ReadRoutingTable);
+            break;
+        case ReplyAction::ReadRma:
+            PageHooks::Run(hooks_.ReadRmaSettings);
+            break;
+        case ReplyAction::ReadSystem:
+            PageHooks::Run(hooks_.ReadSystemSettings);
+            break;
+        case ReplyAction::SendAddBsRecord:
+            PageHooks::Run(hooks_.SendAddBsRecord);
+            return;  // it sets its own reply code
+        case ReplyAction::ReadBsList:
+            PageHooks::Run(hooks_.ReadBsList);
+            PageHooks::Run(hooks_.ReadRmaSettings);
+            break;
+        case ReplyAction::ShowInterfaceInfo: {
+            QString text = ToQString(InterfaceInfoText(chunk));
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            form2_->ShowInformation(text);
+            break;
+        }
+        case ReplyAction::ClearLoadMeter:
+            PageHooks::Run(hooks_.ClearLoadMeter);
+            break;
+        case ReplyAction::LoadMeterRow:
+            PageHooks::Run(hooks_.LoadMeterRow, chunk);
+            break;
+        case ReplyAction::ArpTable:
+            PageHooks::Run(hooks_.ArpTable, chunk);
+            break;
+        case ReplyAction::CloseWindow:
+            close();
+            return;
+        case ReplyAction::ClearRmaTest:
+            PageHooks::Run(hooks_.ClearRmaTest);
+            break;
+        case ReplyAction::RmaTestRow:
+            PageHooks::Run(hooks_.RmaTestRow, chunk);
+            break;
+    }
+    session_.ReplyState = step.nextState;
+}
+
+}  // namespace tessel

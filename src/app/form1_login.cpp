@@ -1,0 +1,234 @@
+// Start-up, login, the console connection's events, logout and quit.
+
+#include "app/form1.hpp"
+
+#include "app/form2.hpp"
+#include "app/local_addresses.hpp"
+#include "app/message_service.hpp"
+#include "app/process_exit.hpp"
+#include "app/text_bridge.hpp"
+#include "core/console/reply_dispatch.hpp"
+#include "core/session/command_line.hpp"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace tessel {
+
+namespace {
+
+// The router's CPU load: cheap to read, and present on every router.
+constexpr const char* ProbeOid = "1.3.6.1.4.1.3942.1.1.3.6.0";
+
+// TESSEL_CONSOLE_PORT points the console at a lab router on another port.
+quint16 ConsolePort() {
+    bool ok = false;
+    const int port = qEnvironmentVariableIntValue("TESSEL_CONSOLE_PORT", &ok);
+    if (ok && port > 0 && port <= 65535) {
+        return static_cast<quint16>(port);
+    }
+    return TForm1::DefaultConsolePort;
+}
+
+}  // namespace
+
+void TForm1::FormCreate(const std::string& commandLine) {
+    SetWindowSize(269, 340);
+    session_.ReplyState = reply::Disconnected;
+    FillSourceAddresses();
+    SetTitle(QStringLiteral("Tessel Manager - Login"));
+    statusBar()->hide();
+    CommandLineValues values;
+    if (ParseCommandLine(commandLine, values)) {
+        Edit5->setText(ToQString(values.host));
+        Edit12->setText(ToQString(values.login));
+        Edit13->setText(ToQString(values.password));
+        Edit15->setText(ToQString(values.community));
+        Button1Click();
+    }
+}
+
+void TForm1::FillSourceAddresses() {
+    QStringList addresses;
+    ListLocalAddresses(addresses);
+    ComboBox13->clear();
+    ComboBox13->addItems(addresses);
+    if (ComboBox13->count() > 0) {
+        ComboBox13->setCurrentIndex(0);
+    }
+}
+
+void TForm1::Button1Click() {
+    CloseConsole();
+    if (Edit5->text().isEmpty() || Edit12->text().isEmpty() || Edit13->text().isEmpty()) {
+        Messages().Inform(this, QStringLiteral("Please fill in all fields"),
+                          QStringLiteral("Error"));
+        return;
+    }
+    Button1->setEnabled(false);
+    Label85->clear();
+    session_.SnmpCommunity = ToBytes(Edit15->text());
+    Timer(9)->stop();
+
+    const std::string host = ToBytes(Edit5->text());
+    std::string value;
+    const bool answered = session_.Probe(ProbeOid, host, value);
+    session_.ConnectionState = ConnectionStates::Connecting;
+    if (!answered || !ProbeRouter(host)) {
+        session_.ConnectionState = ConnectionStates::Disconnected;
+        Messages().Inform(this, QStringLiteral("Error while connecting to remote host"),
+                          QStringLiteral("SNMP Test Failed"));
+        Button1->setEnabled(true);
+        return;
+    }
+    OpenConsole(Edit5->text());
+}
+
+bool TForm1::ProbeRouter(const std::string& host) {
+    // The router answered once; make sure it still does before opening the
+    // console, but give up after a few attempts rather than hang the window.
+    std::string value;
+    for (int attempt = 0; attempt < ProbeRepeatLimit; ++attempt) {
+        if (session_.Probe(ProbeOid, host, value)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TForm1::OpenConsole(const QString& host) {
+    // The local end is bound to the chosen source address; with no address
+    // to choose from, the system picks it.
+    const QHostAddress source(ComboBox13->currentText());
+    if (!source.isNull()) {
+        ClientSocket1->bind(source, 0);
+    }
+    ClientSocket1->connectToHost(host, ConsolePort());
+    Timer(9)->start(5000);
+}
+
+void TForm1::CloseConsole() {
+    if (ClientSocket1->state() != QAbstractSocket::UnconnectedState) {
+        ClientSocket1->abort();
+    }
+}
+
+void TForm1::ClientSocket1Connect() {
+    session_.ReplyState = reply::Disconnected;
+    session_.ConnectionState = ConnectionStates::Connected;
+}
+
+void TForm1::ClientSocket1Disconnect() {
+    session_.ReplyState = reply::Disconnected;
+    session_.ConnectionState = ConnectionStates::Disconnected;
+    Button1->setEnabled(true);
+}
+
+void TForm1::ClientSocket1Error(int error) {
+    // The router closing its end is a disconnect, which the disconnected
+    // signal reports; only real failures end the program.
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        return;
+    }
+    Messages().Inform(this, QStringLiteral("Client Socket Error. Quiting"),
+                      QStringLiteral("Error"));
+    EndProcessNow(1);
+}
+
+void TForm1::Timer9Timer() {
+    Timer(9)->stop();
+    if (session_.ConnectionState == ConnectionStates::Connecting) {
+        Messages().Inform(this, QStringLiteral("Error while connecting to remote host"),
+                          QStringLiteral("Error"));
+        Button1->setEnabled(true);
+    }
+}
+
+void TForm1::Button29Click() {
+    if (Messages().AskYesNo(this, QStringLiteral("Are you sure you want to log out?"),
+                            QStringLiteral("Warning"))) {
+        ResetToLoginLayout();
+    }
+}
+
+void TForm1::ResetToLoginLayout() {
+    CloseConsole();
+    SetWindowSize(269, 340);
+    session_.ReplyState = reply::Disconnected;
+    FillSourceAddresses();
+    ProgressBar3->hide();
+    Edit5->show();
+    Edit5->clear();
+    Edit15->setText(QStringLiteral("tarnel"));
+    Edit15->show();
+    Edit12->show();
+    Edit12->clear();
+    Edit13->show();
+    statusBar()->hide();
+    Edit13->clear();
+    Label85->show();
+    Edit5->setFocus();
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ComboBox13, Button1, Label86, Label87, Label88, Label89}) {
+        widget->show();
+    }
+    ShowSessionControls(false);
+    Timer(1)->stop();
+    Timer(8)->stop();
+    SetTitle(QStringLiteral("Tessel Manager - Login"));
+    managed_ = false;
+}
+
+void TForm1::ShowSessionControls(bool visible) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{main, Button9, Button10, Button11}) {
+        widget->setVisible(visible);
+    }
+}
+
+void TForm1::SetLoginBlockVisible(bool visible) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ProgressBar3, Edit5, Edit15, Edit12, Edit13, Label85,
+                                         ComboBox13, Button1, Label86, Label87, Label88, Label89}) {
+        widget->setVisible(visible);
+    }
+}
+
+void TForm1::Button9Click() {
+    SendConsoleLine("quit", "Quit");
+    session_.ReplyState = reply::Quit;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    form2_->hide();
+    emit Closed();
+}
+
+void TForm1::AddConsoleButton(QAbstractButton* button) {
+    consoleButtons_.push_back(button);
+}
+
+void TForm1::DisableConsoleButtons() {
+    for (QAbstractButton* button : consoleButtons_) {
+        button->setEnabled(false);
+    }
+}
+
+void TForm1::EnableConsoleButtons() {
+    for (QAbstractButton* button : consoleButtons_) {
+        button->setEnabled(true);
+    }
+}
+
+}  // namespace tessel

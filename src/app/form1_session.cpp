@@ -1,0 +1,157 @@
+// The session proper: the post-login load, the live counters, the request
+// accounting's error limit, the status popup and the all-page buttons.
+
+#include "app/form1.hpp"
+
+#include "app/message_service.hpp"
+#include "app/text_bridge.hpp"
+#include "core/console/reply_dispatch.hpp"
+#include "core/session/status_texts.hpp"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace tessel {
+
+namespace {
+
+constexpr const char* SysUpTimeOid = "1.3.6.1.2.1.1.3.0";
+constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5.0";
+constexpr const char* CpuLoadOid = "1.3.6.1.4.1.3942.1.1.3.6.0";
+
+}  // namespace
+
+void TForm1::PostLoginLoad() {
+    session_.SessionLoaded = false;
+    session_.RouterHost = ToBytes(Edit5->text());
+    Timer(8)->start();
+    session_.Accounting().Reset();
+    PageHooks::Run(hooks_.PrepareLoad);
+    session_.ReplyState = reply::Idle;
+
+    PageHooks::Run(hooks_.ReadSystemSettings);
+    ProgressBar3->setRange(0, 100);
+    ProgressBar3->setValue(15);
+    PageHooks::Run(hooks_.ReadInterfaces);
+    ProgressBar3->setValue(25);
+    PageHooks::Run(hooks_.ReadRadioInterfaceList);
+    PageHooks::Run(hooks_.ReadRadioParameters);
+    ProgressBar3->setValue(35);
+    statusBar()->show();
+    PageHooks::Run(hooks_.ReadCpeTable);
+    ProgressBar3->setValue(55);
+    PageHooks::Run(hooks_.ReadBsList);
+    ProgressBar3->setValue(70);
+    PageHooks::Run(hooks_.ReadRmaSettings);
+    ProgressBar3->setValue(85);
+    PageHooks::Run(hooks_.ReadRoutingTable);
+    PageHooks::Run(hooks_.ReadQosTable);
+
+    SendConsoleLine("arp view", "ARP table");
+    session_.ReplyState = reply::ArpTable;
+    ProgressBar3->setValue(100);
+    PageHooks::Run(hooks_.ResetAfterLoad);
+
+    SetLoginBlockVisible(false);
+    SetWindowSize(707, 564);
+    ShowSessionControls(true);
+    managed_ = true;
+    Timer(1)->start();
+
+    std::string name;
+    session_.GetCounted(SysNameOid, name);
+    SetTitle(ToQString(name) + QStringLiteral(": ") + Edit5->text() +
+             QStringLiteral(" - Tessel Manager"));
+    session_.SessionLoaded = true;
+}
+
+void TForm1::Button10Click() {
+    PageHooks::Run(hooks_.ReadSystemSettings);
+    PageHooks::Run(hooks_.ReadInterfaces);
+    PageHooks::Run(hooks_.ReadRadioParameters);
+    PageHooks::Run(hooks_.ReadCpeTable);
+    PageHooks::Run(hooks_.ReadBsList);
+    PageHooks::Run(hooks_.ReadRmaSettings);
+}
+
+void TForm1::Button11Click() {
+    SendConsoleLine("co save", "Save all");
+}
+
+void TForm1::Timer1Timer() {
+    std::string ticks;
+    session_.GetCounted(SysUpTimeOid, ticks);
+    panels_[0]->setText(ToQString(UptimeText(ticks)));
+}
+
+void TForm1::Timer8Timer() {
+    std::string load;
+    session_.GetCounted(CpuLoadOid, load);
+    panels_[1]->setText(ToQString(CpuLoadText(load)));
+}
+
+void TForm1::RequestCountsChanged(const std::string& text) {
+    panels_[2]->setText(ToQString(text));
+}
+
+bool TForm1::ErrorLimitReached() {
+    // Only the timers that were running go again if the operator carries on:
+    // an auto-update the operator switched off stays off.
+    std::vector<QTimer*> running;
+    for (QTimer* timer : Timers) {
+        if (timer->isActive()) {
+            running.push_back(timer);
+        }
+        timer->stop();
+    }
+    const bool quit = Messages().AskYesNo(this, QStringLiteral("Too many errors in a row. Quit?"),
+                                          QStringLiteral("Warning"));
+    if (quit) {
+        for (QTimer* timer : Timers) {
+            timer->stop();
+        }
+        ResetToLoginLayout();
+        return true;
+    }
+    for (QTimer* timer : running) {
+        timer->start();
+    }
+    return false;
+}
+
+void TForm1::ShowStatusPopup(const QString& text) {
+    Memo3->clear();
+    Memo3->setPlainText(text);
+    Memo3->show();
+    Timer(10)->stop();
+    Timer(10)->setInterval(static_cast<int>(text.size()) * 300);
+    Timer(10)->start();
+}
+
+void TForm1::Timer10Timer() {
+    Memo3->hide();
+    Timer(10)->stop();
+}
+
+void TForm1::Memo3MouseDown(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) {
+        Memo3->hide();
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo3->viewport() && event->type() == QEvent::MouseButtonPress) {
+        Memo3MouseDown(static_cast<QMouseEvent*>(event)->button());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tessel

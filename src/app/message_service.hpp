@@ -1,0 +1,27 @@
+#pragma once
+
+// Modal message boxes go through one service so that tests can script the
+// answers and read what the operator would have been told.
+
+#include <QString>
+
+class QWidget;
+
+namespace tessel {
+
+class MessageService {
+  public:
+    virtual ~MessageService() = default;
+    // An OK box.
+    virtual void Inform(QWidget* parent, const QString& text, const QString& caption);
+    // A Yes/No box; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption);
+};
+
+// The service in use; the real boxes unless a test installed its own.
+MessageService& Messages();
+
+// Installs a service (not owned); nullptr restores the real boxes.
+void SetMessageService(MessageService* service);
+
+}  // namespace tessel

@@ -1,0 +1,134 @@
+#include "widgets/grid_model.hpp"
+
+#include <algorithm>
+
+namespace tessel {
+
+TGridModel::TGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TGridModel::SetColumns(std::vector<GridColumn> columns) {
+    beginResetModel();
+    columns_ = std::move(columns);
+    rows_.clear();
+    endResetModel();
+}
+
+QStringList TGridModel::Complete(const QStringList& cells) const {
+    QStringList row;
+    row.reserve(static_cast<qsizetype>(columns_.size()));
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const auto i = static_cast<qsizetype>(c);
+        if (columns_[c].kind == GridColumnKind::RowNumber) {
+            row.append(QString());
+        } else if (i < cells.size()) {
+            row.append(cells[i]);
+        } else {
+            row.append(columns_[c].defaultText);
+        }
+    }
+    return row;
+}
+
+void TGridModel::AppendRow(const QStringList& cells) {
+    AppendRows({cells});
+}
+
+void TGridModel::AppendRows(const std::vector<QStringList>& rows) {
+    if (rows.empty()) {
+        return;
+    }
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    rows_.reserve(rows_.size() + rows.size());
+    for (const QStringList& cells : rows) {
+        rows_.push_back(Complete(cells));
+    }
+    endInsertRows();
+}
+
+void TGridModel::SetCell(int row, int column, const QString& text) {
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
+        return;
+    }
+    rows_[static_cast<std::size_t>(row)][column] = text;
+    const QModelIndex at = index(row, column);
+    emit dataChanged(at, at);
+}
+
+QString TGridModel::Cell(int row, int column) const {
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
+        return {};
+    }
+    if (columns_[static_cast<std::size_t>(column)].kind == GridColumnKind::RowNumber) {
+        return QString::number(row + 1);
+    }
+    return rows_[static_cast<std::size_t>(row)][column];
+}
+
+void TGridModel::Clear() {
+    if (rows_.empty()) {
+        return;
+    }
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+int TGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int TGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant TGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
+        return {};
+    }
+    const GridColumn& column = columns_[static_cast<std::size_t>(index.column())];
+    const QString text = Cell(index.row(), index.column());
+    switch (column.kind) {
+        case GridColumnKind::Check:
+            if (role == Qt::CheckStateRole) {
+                return text == QLatin1String("true") ? Qt::Checked : Qt::Unchecked;
+            }
+            return {};
+        case GridColumnKind::Bars:
+            if (role == BarsRole) {
+                bool ok = false;
+                const int level = text.trimmed().toInt(&ok);
+                return ok ? std::clamp(level, 0, GridMaxBars) : -1;
+            }
+            return {};
+        case GridColumnKind::Number:
+        case GridColumnKind::RowNumber:
+            if (role == Qt::TextAlignmentRole) {
+                return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            break;
+        case GridColumnKind::Text:
+            break;
+    }
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        return text;
+    }
+    return {};
+}
+
+QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < columnCount()) {
+        return columns_[static_cast<std::size_t>(section)].caption;
+    }
+    return {};
+}
+
+Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+}  // namespace tessel

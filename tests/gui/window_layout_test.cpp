@@ -1,0 +1,258 @@
+// The window on its own, with a scripted SNMP transport: layouts, captions,
+// the login checks that come before any connection, the popup and the
+// console-line guard.
+
+#include "app/form1.hpp"
+#include "app/form2.hpp"
+#include "app/process_exit.hpp"
+#include "core/console/help_texts.hpp"
+#include "fire_timer.hpp"
+#include "scripted_messages.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+using testing::ScriptedMessages;
+
+struct ProbeLog {
+    std::vector<std::string> hosts;
+    std::vector<std::string> communities;
+    std::deque<bool> outcomes;  // empty: every probe fails
+};
+
+SnmpTransport Scripted(ProbeLog& log) {
+    return {[&log](const std::string&, const std::string& community, const std::string& host,
+                   std::string& value) {
+                log.hosts.push_back(host);
+                log.communities.push_back(community);
+                const bool ok = !log.outcomes.empty() && log.outcomes.front();
+                if (!log.outcomes.empty()) {
+                    log.outcomes.pop_front();
+                }
+                value = ok ? "12" : "";
+                return ok;
+            },
+            [](std::string&, const std::string&, const std::string&, std::string& value) {
+                value.clear();
+                return false;
+            }};
+}
+
+// The next widget that the Tab key reaches from widget.
+QWidget* NextTabStop(QWidget* widget) {
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !(next->focusPolicy() & Qt::TabFocus)) {
+        next = next->nextInFocusChain();
+    }
+    return next;
+}
+
+class Window : public ::testing::Test {
+  protected:
+    Window() : form(Scripted(probes)) {
+        // Nothing here may end the test process.
+        SetEndProcessFunction([this](int status) { exitStatus = status; });
+        form.FormCreate("tessel-manager");
+    }
+    ~Window() override { SetEndProcessFunction({}); }
+
+    void FillLogin(const QString& host, const QString& login, const QString& password) {
+        form.Edit5->setText(host);
+        form.Edit12->setText(login);
+        form.Edit13->setText(password);
+    }
+
+    ScriptedMessages messages;
+    ProbeLog probes;
+    TForm1 form;
+    int exitStatus = -1;
+};
+
+TEST_F(Window, StartsInTheLoginLayout) {
+    EXPECT_EQ(form.size(), QSize(269, 340));
+    EXPECT_EQ(form.windowTitle(), "Tessel Manager - Login");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Tessel Manager - Login");
+    EXPECT_EQ(form.CurrentSession().ReplyState, -10);
+    form.show();
+    EXPECT_FALSE(form.statusBar()->isVisible());
+    EXPECT_FALSE(form.main->isVisible());
+    EXPECT_FALSE(form.ProgressBar3->isVisible());
+    EXPECT_FALSE(form.Memo3->isVisible());
+    for (QPushButton* hidden : {form.Button9, form.Button10, form.Button11}) {
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    }
+    // The login block, in tab order, with its captions.
+    QWidget* order[] = {form.Edit5,      form.Edit12, form.Edit13,
+                        form.ComboBox13, form.Edit15, form.Button1};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        EXPECT_EQ(NextTabStop(order[i]), order[i + 1]) << i;
+    }
+    EXPECT_EQ(form.Label86->text(), "Destination IP-address:");
+    EXPECT_EQ(form.Label87->text(), "Login:");
+    EXPECT_EQ(form.Label88->text(), "Password:");
+    EXPECT_EQ(form.Label89->text(), "Source IP-address:");
+    EXPECT_EQ(form.Label93->text(), "Community:");
+    EXPECT_EQ(form.Button1->text(), "Login");
+    EXPECT_EQ(form.Edit13->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(form.Edit15->text().isEmpty());
+    EXPECT_FALSE(form.ComboBox13->isEditable());
+    // The "Log out" button lies outside the login window's area.
+    EXPECT_FALSE(form.rect().contains(form.Button29->geometry().topLeft()));
+}
+
+TEST_F(Window, PagesAndBottomButtonsAreNamedAndCaptioned) {
+    const QStringList tabs = {"System settings",   "Interfaces", "BS", "CPE", "Utilities", "QoS",
+                              "Routing/ARP tables"};
+    ASSERT_EQ(form.main->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i) {
+        EXPECT_EQ(form.main->tabText(i), tabs[i]);
+    }
+    auto* utilities = qobject_cast<QTabWidget*>(form.main->widget(4));
+    ASSERT_NE(utilities, nullptr);
+    EXPECT_EQ(utilities->tabText(0), "Load Meter");
+    EXPECT_EQ(utilities->tabText(1), "RMA Test");
+    EXPECT_EQ(form.main->widget(1)->objectName(), "TabSheet2");
+    EXPECT_EQ(form.main->widget(6)->objectName(), "TabSheet13");
+    EXPECT_EQ(form.Button29->text(), "Log out");
+    EXPECT_EQ(form.Button11->text(), "Save all");
+    EXPECT_EQ(form.Button10->text(), "Refresh all");
+    EXPECT_EQ(form.Button9->text(), "Quit");
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_NE(form.findChild<QTimer*>(QStringLiteral("Timer%1").arg(i)), nullptr) << i;
+    }
+    EXPECT_EQ(form.InformationWindow()->windowTitle(), "Interface information view");
+    EXPECT_FALSE(form.InformationWindow()->isVisible());
+}
+
+TEST_F(Window, EmptyFieldsAreRefusedBeforeAnyProbe) {
+    const QString filled[][3] = {{"", "l", "p"}, {"h", "", "p"}, {"h", "l", ""}};
+    for (const auto& fields : filled) {
+        messages.boxes.clear();
+        FillLogin(fields[0], fields[1], fields[2]);
+        form.Button1Click();
+        ASSERT_EQ(messages.boxes.size(), 1u);
+        EXPECT_EQ(messages.boxes[0].text, "Please fill in all fields");
+        EXPECT_EQ(messages.boxes[0].caption, "Error");
+        EXPECT_TRUE(form.Button1->isEnabled());
+    }
+    EXPECT_TRUE(probes.hosts.empty());
+}
+
+TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
+    FillLogin("127.0.0.1", "admin", "admin");
+    form.Edit15->setText("");  // an empty community is sent as it is
+    form.Button1Click();
+    ASSERT_EQ(probes.hosts.size(), 1u);
+    EXPECT_EQ(probes.hosts[0], "127.0.0.1");
+    EXPECT_EQ(probes.communities[0], "");
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Error while connecting to remote host");
+    EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
+    EXPECT_EQ(form.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
+    EXPECT_TRUE(form.Button1->isEnabled());
+    EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+}
+
+TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
+    FillLogin("127.0.0.1", "admin", "admin");
+    form.Edit15->setText("public");
+    probes.outcomes = {true};  // answers once, then never again
+    form.Button1Click();
+    EXPECT_EQ(probes.hosts.size(), 1u + TForm1::ProbeRepeatLimit);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
+    EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+
+    // A router that answers again after a miss is accepted.
+    messages.boxes.clear();
+    probes.hosts.clear();
+    probes.outcomes = {true, false, true};
+    form.Button1Click();
+    EXPECT_EQ(probes.hosts.size(), 3u);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(form.CurrentSession().ConnectionState, ConnectionStates::Connecting);
+    EXPECT_FALSE(form.Button1->isEnabled());
+    form.ResetToLoginLayout();  // drop the attempt before it can fail
+    EXPECT_EQ(exitStatus, -1);
+}
+
+TEST_F(Window, PopupShowsOneTextForItsLengthAndHidesOnLeftClick) {
+    form.show();
+    QTimer* timer10 = form.findChild<QTimer*>("Timer10");
+    form.ShowStatusPopup("rma start");
+    EXPECT_TRUE(form.Memo3->isVisible());
+    EXPECT_EQ(timer10->interval(), 2700);
+    EXPECT_TRUE(timer10->isActive());
+    form.ShowStatusPopup("A system name of a router");
+    EXPECT_EQ(form.Memo3->toPlainText(), "A system name of a router");
+    EXPECT_EQ(timer10->interval(), 7500);
+
+    // Right and middle presses leave it; a left press hides it, the timer runs on.
+    QTest::mouseClick(form.Memo3->viewport(), Qt::RightButton);
+    QTest::mouseClick(form.Memo3->viewport(), Qt::MiddleButton);
+    EXPECT_TRUE(form.Memo3->isVisible());
+    QTest::mouseClick(form.Memo3->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(form.Memo3->isVisible());
+    EXPECT_TRUE(timer10->isActive());
+
+    form.ShowStatusPopup("x");
+    EXPECT_TRUE(form.Memo3->isVisible());
+    ASSERT_TRUE(testing::FireTimer(timer10));
+    EXPECT_FALSE(form.Memo3->isVisible());
+    EXPECT_FALSE(timer10->isActive());
+}
+
+TEST_F(Window, HelpButtonsShowTheirTextAndCarryTheirHints) {
+    form.show();
+    form.ShowStatusPopup("rf freq 5100");
+    form.SpeedButton2->click();
+    EXPECT_EQ(form.Memo3->toPlainText().toStdString(), HelpTextFor("SpeedButton2"));
+    EXPECT_EQ(form.SpeedButton1->toolTip(), "Name of the radio interface to be configured");
+    EXPECT_EQ(form.SpeedButton2->toolTip(),
+              "The list of available frequencies for \nthe selected radio interface ");
+    EXPECT_EQ(form.SpeedButton1->size(), QSize(18, 18));
+}
+
+TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
+    form.show();
+    const int before = form.CurrentSession().ReplyState;
+    EXPECT_FALSE(form.RunConsoleCommand("sys name a\r\nco save", 70));
+    EXPECT_EQ(form.CurrentSession().ReplyState, before);
+    EXPECT_FALSE(form.Memo3->isVisible());
+    EXPECT_FALSE(form.SendConsoleLine(std::string("x\0y", 3)));
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].caption, "Input error");
+    // A plain line on a closed connection is dropped without a word.
+    EXPECT_TRUE(form.SendConsoleLine("co save"));
+    EXPECT_EQ(messages.boxes.size(), 2u);
+}
+
+TEST_F(Window, ConsoleButtonsAreDisabledAndEnabledAsAGroup) {
+    QPushButton extra;
+    form.AddConsoleButton(&extra);
+    form.DisableConsoleButtons();
+    EXPECT_FALSE(form.Button11->isEnabled());
+    EXPECT_FALSE(extra.isEnabled());
+    EXPECT_TRUE(form.Button10->isEnabled());
+    form.EnableConsoleButtons();
+    EXPECT_TRUE(form.Button11->isEnabled());
+    EXPECT_TRUE(extra.isEnabled());
+}
+
+}  // namespace
+}  // namespace tessel
