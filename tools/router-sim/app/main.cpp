@@ -19,6 +19,11 @@
 using namespace tessel::sim;
 
 int main(int argc, char** argv) {
+    // Qt's own dispatcher polls with fewer steps per wake-up than the glib
+    // one, which shows on every SNMP request; a value already set wins.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) {
+        qputenv("QT_NO_GLIB", "1");
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tessel-router-sim");
     const Options options = ParseOptions(QCoreApplication::arguments());

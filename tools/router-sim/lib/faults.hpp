@@ -29,6 +29,7 @@ class DropPolicy {
 
     // Called once per received request, in order.
     bool Drop();
+    std::uint64_t Count() const { return count_; }
 
   private:
     FaultSettings faults_;
