@@ -71,9 +71,9 @@ void AppendElement(std::string& out, std::uint8_t tag, std::string_view content)
     out.append(content);
 }
 
-std::string IntegerContent(std::int64_t value) {
+std::size_t IntegerSize(std::int64_t value) {
     // The fewest bytes whose two's-complement range holds the value.
-    int count = 1;
+    std::size_t count = 1;
     while (count < 8) {
         const std::int64_t limit = std::int64_t{1} << (8 * count - 1);
         if (value >= -limit && value < limit) {
@@ -81,12 +81,33 @@ std::string IntegerContent(std::int64_t value) {
         }
         ++count;
     }
-    char bytes[8];
+    return count;
+}
+
+namespace {
+
+char* WriteInteger(char* out, std::int64_t value, std::size_t count) {
     const auto bits = static_cast<std::uint64_t>(value);
-    for (int i = 0; i < count; ++i) {
-        bytes[i] = static_cast<char>(bits >> (8 * (count - 1 - i)));
+    for (std::size_t i = 0; i < count; ++i) {
+        *out++ = static_cast<char>(bits >> (8 * (count - 1 - i)));
     }
-    return std::string(bytes, static_cast<std::size_t>(count));
+    return out;
+}
+
+}  // namespace
+
+std::string IntegerContent(std::int64_t value) {
+    char bytes[8];
+    const std::size_t count = IntegerSize(value);
+    WriteInteger(bytes, value, count);
+    return std::string(bytes, count);
+}
+
+void AppendInteger(std::string& out, std::int64_t value) {
+    char bytes[10] = {static_cast<char>(TagInteger)};
+    const std::size_t count = IntegerSize(value);
+    bytes[1] = static_cast<char>(count);
+    out.append(bytes, static_cast<std::size_t>(WriteInteger(bytes + 2, value, count) - bytes));
 }
 
 std::string UnsignedContent(std::uint32_t value) {

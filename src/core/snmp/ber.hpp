@@ -105,6 +105,10 @@ void AppendHeader(std::string& out, std::uint8_t tag, std::size_t contentLength)
 // Content octets of an INTEGER in the fewest two's-complement bytes
 // (0x00 in front when a non-negative value's first byte has its top bit set).
 std::string IntegerContent(std::int64_t value);
+// How many content octets IntegerContent gives for value (1 to 8).
+std::size_t IntegerSize(std::int64_t value);
+// Appends a whole INTEGER element (tag, length, IntegerContent) in one go.
+void AppendInteger(std::string& out, std::int64_t value);
 // Content octets of an unsigned 32-bit application value (Counter, Gauge,
 // TimeTicks): the same minimal form, read as a non-negative number.
 std::string UnsignedContent(std::uint32_t value);

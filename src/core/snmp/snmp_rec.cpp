@@ -88,46 +88,33 @@ void TSNMPRec::Encode(std::string& out) const {
         ber::AppendElement(bindings, type, value);
     }
 
-    const std::string version = ber::IntegerContent(Version);
-    const bool trap = PDUType == ber::TagTrap;
     // The fields between the PDU header and the bindings: request-id,
-    // error-status, error-index, or the Trap's own five.
-    std::string head[5];
-    std::uint8_t headTags[5] = {ber::TagInteger, ber::TagInteger, ber::TagInteger, 0, 0};
-    std::size_t headCount = 3;
-    if (trap) {
-        head[0] = ber::OidContent(Enterprise);
-        head[1] = ValueContent(ber::TagIpAddress, AgentAddress);
-        head[2] = ber::IntegerContent(GenericTrap);
-        head[3] = ber::IntegerContent(SpecificTrap);
-        head[4] = ber::UnsignedContent(TimeStamp);
-        headTags[0] = ber::TagOid;
-        headTags[1] = ber::TagIpAddress;
-        headTags[3] = ber::TagInteger;
-        headTags[4] = ber::TagTimeTicks;
-        headCount = 5;
+    // error-status and error-index, or the Trap's own five.
+    thread_local std::string fields;
+    fields.clear();
+    if (PDUType == ber::TagTrap) {
+        ber::AppendElement(fields, ber::TagOid, ber::OidContent(Enterprise));
+        ber::AppendElement(fields, ber::TagIpAddress,
+                           ValueContent(ber::TagIpAddress, AgentAddress));
+        ber::AppendInteger(fields, GenericTrap);
+        ber::AppendInteger(fields, SpecificTrap);
+        ber::AppendElement(fields, ber::TagTimeTicks, ber::UnsignedContent(TimeStamp));
     } else {
-        head[0] = ber::IntegerContent(ID);
-        head[1] = ber::IntegerContent(ErrorStatus);
-        head[2] = ber::IntegerContent(ErrorIndex);
+        ber::AppendInteger(fields, ID);
+        ber::AppendInteger(fields, ErrorStatus);
+        ber::AppendInteger(fields, ErrorIndex);
     }
 
-    std::size_t pduLength = ElementSize(bindings.size());
-    for (std::size_t i = 0; i < headCount; ++i) {
-        pduLength += ElementSize(head[i].size());
-    }
-    const std::size_t messageLength =
-        ElementSize(version.size()) + ElementSize(Community.size()) + ElementSize(pduLength);
-
+    const std::size_t pduLength = fields.size() + ElementSize(bindings.size());
+    const std::size_t messageLength = ElementSize(ber::IntegerSize(Version)) +
+                                      ElementSize(Community.size()) + ElementSize(pduLength);
     out.clear();
     out.reserve(ElementSize(messageLength));
     ber::AppendHeader(out, ber::TagSequence, messageLength);
-    ber::AppendElement(out, ber::TagInteger, version);
+    ber::AppendInteger(out, Version);
     ber::AppendElement(out, ber::TagOctetString, Community);
     ber::AppendHeader(out, static_cast<std::uint8_t>(PDUType), pduLength);
-    for (std::size_t i = 0; i < headCount; ++i) {
-        ber::AppendElement(out, headTags[i], head[i]);
-    }
+    out.append(fields);
     ber::AppendElement(out, ber::TagSequence, bindings);
 }
 
