@@ -53,6 +53,41 @@ TEST(MibStore, OrdersByNumericArcsAndFindsNeighbours) {
     EXPECT_EQ(store.Find(*ParseOid("1.3.6.1")), nullptr);
 }
 
+TEST(MibStore, InterleavedWalksGetTheSameSuccessorsAsAFreshSearch) {
+    MibStore store;
+    for (std::uint32_t table = 1; table <= 3; ++table) {
+        for (std::uint32_t row = 1; row <= 50; ++row) {
+            store.Add({1, 3, table, row}, IntegerValue(row));
+        }
+    }
+    store.Finish();
+    // Two walks advancing in turn, as two managers would, plus jumps back.
+    Oid a = {1, 3, 1};
+    Oid b = {1, 3, 2, 25};
+    for (int step = 0; step < 60; ++step) {
+        for (Oid* walk : {&a, &b}) {
+            const MibEntry* next = store.Next(*walk);
+            MibStore fresh;
+            for (const MibEntry& e : store.Entries()) {
+                fresh.Add(e.oid, e.value);
+            }
+            fresh.Finish();
+            const MibEntry* expected = fresh.Next(*walk);
+            ASSERT_EQ(next == nullptr, expected == nullptr);
+            if (next == nullptr) {
+                continue;
+            }
+            ASSERT_EQ(next->oid, expected->oid) << OidToText(*walk);
+            *walk = next->oid;
+        }
+        if (step == 30) {
+            a = {1, 3, 1, 10};
+        }
+    }
+    EXPECT_EQ(store.Next({1, 3, 3, 50}), nullptr);
+    EXPECT_EQ(store.Next({1, 3, 3, 49})->oid, (Oid{1, 3, 3, 50}));
+}
+
 TEST(MibStore, ALaterAddOfTheSameInstanceReplacesTheEarlierOne) {
     MibStore store;
     store.Add({1, 3, 1}, TextValue("old"));

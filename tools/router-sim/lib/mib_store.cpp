@@ -85,6 +85,7 @@ void MibStore::Finish() {
         unique.push_back(std::move(entries_[i]));
     }
     entries_ = std::move(unique);
+    lastNext_ = 0;
 }
 
 const MibEntry* MibStore::Find(const Oid& oid) const {
@@ -97,9 +98,16 @@ const MibEntry* MibStore::Find(const Oid& oid) const {
 }
 
 const MibEntry* MibStore::Next(const Oid& oid) const {
+    if (lastNext_ + 1 < entries_.size() && entries_[lastNext_].oid == oid) {
+        return &entries_[++lastNext_];
+    }
     const auto it = std::upper_bound(entries_.begin(), entries_.end(), oid,
                                      [](const Oid& key, const MibEntry& e) { return key < e.oid; });
-    return it == entries_.end() ? nullptr : &*it;
+    if (it == entries_.end()) {
+        return nullptr;
+    }
+    lastNext_ = static_cast<std::size_t>(it - entries_.begin());
+    return &*it;
 }
 
 }  // namespace tessel::sim

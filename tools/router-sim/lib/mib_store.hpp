@@ -50,7 +50,10 @@ struct MibEntry {
 
 class MibStore {
   public:
-    void Clear() { entries_.clear(); }
+    void Clear() {
+        entries_.clear();
+        lastNext_ = 0;
+    }
     void Add(Oid oid, MibValue value);
     // Sorts; a later Add of the same OID replaces an earlier one.
     void Finish();
@@ -64,6 +67,9 @@ class MibStore {
 
   private:
     std::vector<MibEntry> entries_;
+    // Position of the last GetNext answer: a walk asks for exactly that
+    // instance next, so its successor is found without a search.
+    mutable std::size_t lastNext_ = 0;
 };
 
 }  // namespace tessel::sim
