@@ -207,7 +207,13 @@ void ReadTables(const Reader& r, const QJsonObject& root, RouterState& s) {
         }
         s.addresses.push_back(a);
     }
+    if (s.addresses.size() > MaxAddresses) {
+        r.Fail("addresses", "at most 100 addresses");
+    }
     const QJsonArray routes = root.value("routes").toArray();
+    if (static_cast<std::size_t>(routes.size()) > MaxRoutes) {
+        r.Fail("routes", "at most 10000 routes");
+    }
     for (qsizetype i = 0; i < routes.size(); ++i) {
         const QJsonObject o = routes[i].toObject();
         const QString w = At("routes", i);
