@@ -33,13 +33,13 @@ Widget* Named(Widget* widget, const char* name) {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int y) {
     auto* label = Named(new QLabel(QLatin1String(caption), parent), name);
-    label->setGeometry(16, y, 120, 21);
+    label->setGeometry(8, y, 142, 21);
     return label;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int y) {
     auto* edit = Named(new QLineEdit(parent), name);
-    edit->setGeometry(140, y, 113, 21);
+    edit->setGeometry(150, y, 111, 21);
     return edit;
 }
 
@@ -90,7 +90,7 @@ void TForm1::BuildLoginBlock(QWidget* area) {
     Label89 = MakeLabel(area, "Label89", "Source IP-address:", 120);
     ComboBox13 = Named(new QComboBox(area), "ComboBox13");
     ComboBox13->setEditable(false);
-    ComboBox13->setGeometry(140, 120, 113, 21);
+    ComboBox13->setGeometry(150, 120, 111, 21);
     Label93 = MakeLabel(area, "Label93", "Community:", 152);
     Edit15 = MakeEdit(area, "Edit15", 152);
     Label85 = Named(new QLabel(area), "Label85");
@@ -159,9 +159,15 @@ void TForm1::BuildManagedLayout(QWidget* area) {
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(bar);
         panels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
-        panels_[i]->setFixedWidth(widths[i]);
         panels_[i]->setFrameShape(QFrame::StyledPanel);
-        bar->addWidget(panels_[i]);
+        // The last panel takes what is left of the window's width.
+        if (i + 1 < panels_.size()) {
+            panels_[i]->setFixedWidth(widths[i]);
+            bar->addWidget(panels_[i]);
+        } else {
+            panels_[i]->setMinimumWidth(100);
+            bar->addWidget(panels_[i], 1);
+        }
     }
     bar->hide();
 }

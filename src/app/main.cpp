@@ -2,6 +2,7 @@
 // (logged in at once when the command line names everything), the event loop.
 
 #include "app/form1.hpp"
+#include "app/startup_probe.hpp"
 #include "core/session/command_line.hpp"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     tessel::TForm1 form(tessel::SnmpTransport::Client());
     QObject::connect(&form, &tessel::TForm1::Closed, &application, &QApplication::quit);
     form.FormCreate(tessel::JoinCommandLine(argc, argv));
+    tessel::WatchFirstPaint(form);
     form.show();
     return QApplication::exec();
 }

@@ -1,0 +1,457 @@
+// The real window logged in to the lab router, a child process on free
+// loopback ports: the login from the form and from the command line, the
+// dialogue's lines, the managed layout, the counts and the error limit,
+// logout, "Save all", and the router closing the connection.
+
+#include "app/form1.hpp"
+#include "app/process_exit.hpp"
+#include "core/session/status_texts.hpp"
+#include "core/snmp/snmp_client.hpp"
+#include "fake_console.hpp"
+#include "fire_timer.hpp"
+#include "scripted_messages.hpp"
+#include "support/router_sim_process.hpp"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace tessel {
+namespace {
+
+using testing::FireTimer;
+using testing::ScriptedMessages;
+
+constexpr int Patience = 20000;  // ms; generous for a loaded machine
+constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5.0";
+
+class SimSession : public ::testing::Test {
+  protected:
+    SimSession() {
+        SetEndProcessFunction([this](int status) { exitStatus = status; });
+    }
+    ~SimSession() override {
+        form.reset();
+        SetEndProcessFunction({});
+    }
+
+    // The real client, with a switch that makes every exchange fail at once
+    // (a silent router would cost the full time-out per read).
+    SnmpTransport Transport() {
+        return {[this](const std::string& oid, const std::string& community,
+                       const std::string& host, std::string& value) {
+                    value.clear();
+                    return !failSnmp && SnmpGetValue(oid, community, host, value);
+                },
+                [this](std::string& oid, const std::string& community, const std::string& host,
+                       std::string& value) {
+                    value.clear();
+                    return !failSnmp && SnmpGetNextValue(oid, community, host, value);
+                }};
+    }
+
+    void StartRouter(std::vector<std::string> arguments = {}, int consolePort = 0) {
+        sim = std::make_unique<test::RouterSim>(std::move(arguments));
+        setenv("TESSEL_SNMP_PORT", std::to_string(sim->SnmpPort()).c_str(), 1);
+        setenv("TESSEL_CONSOLE_PORT",
+               std::to_string(consolePort != 0 ? consolePort : sim->ConsolePort()).c_str(), 1);
+    }
+
+    void OpenWindow(const std::string& commandLine = "tessel-manager") {
+        form = std::make_unique<TForm1>(Transport());
+        form->FormCreate(commandLine);
+        form->show();
+    }
+
+    void ClickLogin(const QString& login = "admin", const QString& password = "admin") {
+        form->Edit5->setText("127.0.0.1");
+        form->Edit12->setText(login);
+        form->Edit13->setText(password);
+        form->Edit15->setText("public");
+        form->Button1->click();
+    }
+
+    bool WaitManaged() {
+        return QTest::qWaitFor([this] { return form->IsManagedLayout(); }, Patience);
+    }
+
+    // The console lines the router received, in order.
+    std::vector<std::string> RouterLines() const {
+        std::vector<std::string> lines;
+        for (const std::string& entry : sim->LogLines()) {
+            if (entry.find("\"console-line\"") == std::string::npos) {
+                continue;
+            }
+            const std::string key = "\"line\":\"";
+            const std::size_t at = entry.find(key);
+            if (at != std::string::npos) {
+                const std::size_t from = at + key.size();
+                lines.push_back(entry.substr(from, entry.find('"', from) - from));
+            }
+        }
+        return lines;
+    }
+
+    bool WaitRouterLine(const std::string& line) {
+        return QTest::qWaitFor(
+            [&] {
+                const auto lines = RouterLines();
+                return std::find(lines.begin(), lines.end(), line) != lines.end();
+            },
+            Patience);
+    }
+
+    std::string RouterName() {
+        std::string name;
+        SnmpGetValue(SysNameOid, "public", "127.0.0.1", name);
+        return name;
+    }
+
+    QTimer* Timer(int number) const {
+        return form->findChild<QTimer*>(QStringLiteral("Timer%1").arg(number));
+    }
+
+    std::vector<int> RunningTimers() const {
+        std::vector<int> running;
+        for (int i = 1; i <= 12; ++i) {
+            if (Timer(i)->isActive()) {
+                running.push_back(i);
+            }
+        }
+        return running;
+    }
+
+    ScriptedMessages messages;
+    std::unique_ptr<test::RouterSim> sim;
+    std::unique_ptr<TForm1> form;
+    bool failSnmp = false;
+    int exitStatus = -1;
+};
+
+TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    ASSERT_TRUE(WaitRouterLine("arp view"));
+    const auto lines = RouterLines();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
+              (std::vector<std::string>{"1", "admin", "admin", "arp view"}));
+
+    const QString title = QString::fromLatin1(RouterName()) + ": 127.0.0.1 - Tessel Manager";
+    EXPECT_FALSE(RouterName().empty());
+    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), title);
+    EXPECT_EQ(form->size(), QSize(707, 564));
+    EXPECT_TRUE(form->main->isVisible());
+    EXPECT_TRUE(form->statusBar()->isVisible());
+    for (QWidget* shown :
+         {static_cast<QWidget*>(form->Button9), static_cast<QWidget*>(form->Button10),
+          static_cast<QWidget*>(form->Button11), static_cast<QWidget*>(form->Button29)}) {
+        EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();
+    }
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(form->Edit5), static_cast<QWidget*>(form->Button1),
+          static_cast<QWidget*>(form->ProgressBar3), static_cast<QWidget*>(form->Label86)}) {
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    }
+    EXPECT_EQ(form->ProgressBar3->value(), 100);
+    EXPECT_TRUE(form->CurrentSession().SessionLoaded);
+    EXPECT_EQ(form->CurrentSession().RouterHost, "127.0.0.1");
+    EXPECT_TRUE(Timer(1)->isActive());
+    EXPECT_TRUE(Timer(8)->isActive());
+    // The ARP reply ends its reply code.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(SimSession, CountsUptimeAndCpuLoadReachTheStatusBar) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    // The load's one counted read (the router's name) follows the probe.
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 2/ Errors: 0/Row: 0");
+    // The router's clock may tick between these reads: either text will do.
+    std::string before;
+    std::string after;
+    ASSERT_TRUE(SnmpGetValue("1.3.6.1.2.1.1.3.0", "public", "127.0.0.1", before));
+    ASSERT_TRUE(FireTimer(Timer(1)));
+    ASSERT_TRUE(SnmpGetValue("1.3.6.1.2.1.1.3.0", "public", "127.0.0.1", after));
+    const std::string uptime = form->PanelText(0).toStdString();
+    EXPECT_TRUE(uptime == UptimeText(before) || uptime == UptimeText(after)) << uptime;
+    ASSERT_TRUE(FireTimer(Timer(8)));
+    std::string load;
+    ASSERT_TRUE(SnmpGetValue("1.3.6.1.4.1.3942.1.1.3.6.0", "public", "127.0.0.1", load));
+    EXPECT_FALSE(load.empty());
+    EXPECT_EQ(form->PanelText(1).toStdString(), CpuLoadText(load));
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 4/ Errors: 0/Row: 0");
+
+    failSnmp = true;
+    ASSERT_TRUE(FireTimer(Timer(8)));
+    EXPECT_EQ(form->PanelText(1), "CPU load:  %");
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 5/ Errors: 1/Row: 1");
+    ASSERT_TRUE(FireTimer(Timer(1)));
+    EXPECT_EQ(form->PanelText(0), "Sys uptime: ");
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 6/ Errors: 2/Row: 2");
+}
+
+TEST_F(SimSession, LoginFromTheCommandLineNeedsNoClick) {
+    StartRouter();
+    OpenWindow(
+        "/usr/bin/tessel-manager --host=127.0.0.1 --login=admin --password=admin "
+        "--community=public");
+    EXPECT_EQ(form->Edit5->text(), "127.0.0.1");
+    EXPECT_EQ(form->Edit15->text(), "public");
+    ASSERT_TRUE(WaitManaged());
+    EXPECT_EQ(form->CurrentSession().SnmpCommunity, "public");
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(SimSession, WrongPasswordIsReportedThenTheRightOneGetsIn) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin("admin", "wrong");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form->Label85->text() == "Invalid login or password. Try again"; }, Patience));
+    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_FALSE(form->IsManagedLayout());
+    const auto refused = RouterLines();
+    ASSERT_GE(refused.size(), 3u);
+    EXPECT_EQ(refused[2], "wrong");
+
+    ClickLogin("admin", "admin");
+    ASSERT_TRUE(WaitManaged());
+    EXPECT_TRUE(WaitRouterLine("arp view"));
+}
+
+TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+
+    messages.answers = {false};
+    form->Button29->click();
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Are you sure you want to log out?");
+    EXPECT_EQ(messages.boxes[0].caption, "Warning");
+    EXPECT_TRUE(form->IsManagedLayout());
+    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::ConnectedState);
+
+    messages.answers = {true};
+    form->Button29->click();
+    EXPECT_FALSE(form->IsManagedLayout());
+    EXPECT_EQ(form->size(), QSize(269, 340));
+    EXPECT_EQ(form->windowTitle(), "Tessel Manager - Login");
+    EXPECT_EQ(form->Edit15->text(), "tarnel");
+    EXPECT_TRUE(form->Edit5->text().isEmpty());
+    EXPECT_TRUE(form->Edit12->text().isEmpty());
+    EXPECT_TRUE(form->Edit13->text().isEmpty());
+    EXPECT_FALSE(form->main->isVisible());
+    EXPECT_FALSE(form->statusBar()->isVisible());
+    EXPECT_FALSE(Timer(1)->isActive());
+    EXPECT_FALSE(Timer(8)->isActive());
+    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_TRUE(form->Button1->isEnabled());
+}
+
+TEST_F(SimSession, ASecondLoginStartsTheCountsAfresh) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    failSnmp = true;
+    FireTimer(Timer(8));
+    FireTimer(Timer(8));
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 4/ Errors: 2/Row: 2");
+    failSnmp = false;
+    messages.answers = {true};
+    form->Button29->click();
+    ASSERT_FALSE(form->IsManagedLayout());
+
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 2/ Errors: 0/Row: 0");
+}
+
+TEST_F(SimSession, SaveAllSendsTheLineWithoutThePopup) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    const int state = form->CurrentSession().ReplyState;
+    form->Button11->click();
+    EXPECT_TRUE(WaitRouterLine("co save"));
+    EXPECT_FALSE(form->Memo3->isVisible());
+    EXPECT_EQ(form->CurrentSession().ReplyState, state);
+}
+
+// The error limit: 20 failures in a row are borne, the 21st asks.
+class ErrorLimit : public SimSession {
+  protected:
+    void LogInAndFail(int reads) {
+        StartRouter();
+        OpenWindow();
+        ClickLogin();
+        ASSERT_TRUE(WaitManaged());
+        failSnmp = true;
+        for (int i = 0; i < reads; ++i) {
+            std::string value;
+            form->CurrentSession().GetCounted(SysNameOid, value);
+        }
+    }
+};
+
+TEST_F(ErrorLimit, TwentyFailuresAskNothing) {
+    LogInAndFail(20);
+    EXPECT_TRUE(messages.boxes.empty());
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 22/ Errors: 20/Row: 20");
+    EXPECT_TRUE(Timer(1)->isActive());
+}
+
+TEST_F(ErrorLimit, NoRestartsOnlyTheTimersThatRan) {
+    LogInAndFail(20);
+    const std::vector<int> before = RunningTimers();
+    EXPECT_FALSE(Timer(12)->isActive());
+    messages.answers = {false};
+    ASSERT_TRUE(FireTimer(Timer(8)));  // the 21st failure
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Too many errors in a row. Quit?");
+    EXPECT_EQ(messages.boxes[0].caption, "Warning");
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 23/ Errors: 21/Row: 0");
+    EXPECT_EQ(RunningTimers(), before);
+    EXPECT_TRUE(form->IsManagedLayout());
+    // Reads go on.
+    failSnmp = false;
+    ASSERT_TRUE(FireTimer(Timer(8)));
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 24/ Errors: 21/Row: 0");
+}
+
+TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
+    LogInAndFail(20);
+    messages.answers = {true};
+    std::string value = "unchanged";
+    form->CurrentSession().GetCounted(SysNameOid, value);
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 23/ Errors: 21/Row: 21");
+    EXPECT_FALSE(form->IsManagedLayout());
+    EXPECT_TRUE(RunningTimers().empty());
+    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+
+    failSnmp = false;
+    value = "as it was";
+    form->CurrentSession().GetCounted(SysNameOid, value);
+    EXPECT_EQ(value, "as it was");
+    EXPECT_EQ(form->PanelText(2), "SNMP| Sent: 23/ Errors: 21/Row: 21");
+}
+
+// The router closing the connection is a disconnect, never a socket error.
+TEST_F(SimSession, RouterClosingMidSessionLeavesTheProgramRunning) {
+    StartRouter({"--close-after", "2"});
+    OpenWindow();
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    form->Button11->click();  // the second command: the router hangs up after it
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form->ClientSocket1->state() == QAbstractSocket::UnconnectedState; },
+        Patience));
+    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form->CurrentSession().ConnectionState, ConnectionStates::Disconnected);
+    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->IsManagedLayout());
+    EXPECT_EQ(exitStatus, -1);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(SimSession, RouterClosingSilentlyAfterQuitLeavesTheWindowOpen) {
+    testing::FakeConsole console(testing::FakeConsole::Ending::CloseSilentlyOnQuit);
+    StartRouter({}, console.Port());
+    OpenWindow();
+    bool closed = false;
+    QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    form->Button9->click();
+    EXPECT_EQ(form->CurrentSession().ReplyState, 1000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form->ClientSocket1->state() == QAbstractSocket::UnconnectedState; },
+        Patience));
+    EXPECT_EQ(console.Lines().back(), "quit");
+    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(exitStatus, -1);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(SimSession, QuitAnsweredByTheRouterClosesTheWindow) {
+    StartRouter();
+    OpenWindow();
+    bool closed = false;
+    QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    form->Button9->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, Patience));
+    EXPECT_TRUE(WaitRouterLine("quit"));
+}
+
+TEST_F(SimSession, RouterClosingAfterARefusedLoginLeavesTheProgramRunning) {
+    testing::FakeConsole console(testing::FakeConsole::Ending::CloseAfterRefusal);
+    StartRouter({}, console.Port());
+    OpenWindow();
+    ClickLogin("admin", "nope");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console.Lines().size() >= 3; }, Patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Button1->isEnabled(); }, Patience));
+    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(console.Lines()[2], "nope");
+    EXPECT_EQ(exitStatus, -1);
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
+TEST_F(SimSession, ASecondLoginClosesTheOpenConnectionFirst) {
+    StartRouter();
+    OpenWindow();
+    ClickLogin("admin", "wrong");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form->ClientSocket1->state() == QAbstractSocket::ConnectedState; }, Patience));
+    form->Button1->setEnabled(true);
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    int connects = 0;
+    for (const std::string& entry : sim->LogLines()) {
+        connects += entry.find("\"console-connect\"") != std::string::npos;
+    }
+    EXPECT_EQ(connects, 2);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            int seen = 0;
+            for (const std::string& entry : sim->LogLines()) {
+                seen += entry.find("\"console-disconnect\"") != std::string::npos;
+            }
+            return seen >= 1;
+        },
+        Patience));
+}
+
+}  // namespace
+}  // namespace tessel
