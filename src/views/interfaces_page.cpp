@@ -1,0 +1,258 @@
+#include "views/interfaces_page.hpp"
+
+#include "app/text_bridge.hpp"
+#include "core/pages/interfaces_read.hpp"
+#include "core/router/interface_commands.hpp"
+#include "core/router/interface_rules.hpp"
+#include "views/radio_group.hpp"
+#include "views/view_controls.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tessel {
+
+namespace {
+
+// Columns of the IP table and of the interfaces table.
+enum IpColumn { IpRow, IpInterface, IpAddress, IpMask, IpIndex };
+enum InterfaceColumn { IfRow, IfName, IfMtu, IfState, IfSpare };
+
+constexpr int GroupX = 353;
+constexpr int GroupWidth = 340;
+constexpr int GridHeight = 88;
+
+GridColumn Column(const QString& caption, GridColumnKind kind, int width, bool hidden = false,
+                  const QString& defaultText = {}) {
+    GridColumn column;
+    column.caption = caption;
+    column.kind = kind;
+    column.width = width;
+    column.hidden = hidden;
+    column.defaultText = defaultText;
+    return column;
+}
+
+TGridView* MakeGrid(QWidget* parent, const char* name, std::vector<GridColumn> columns) {
+    auto* grid = Named(new TGridView(parent), name);
+    grid->setGeometry(8, 20, GroupWidth - 16, GridHeight);
+    grid->SetColumns(std::move(columns));
+    return grid;
+}
+
+// The row the operator moved to, for the select-cell handlers.
+template <typename Handler>
+void OnRowSelected(TGridView* grid, QWidget* context, Handler handler) {
+    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, context,
+                     [handler](const QModelIndex& current) {
+                         if (current.isValid()) {
+                             handler(current.row());
+                         }
+                     });
+}
+
+}  // namespace
+
+TInterfacesPage::TInterfacesPage(Session& session, ViewServices services, QWidget* parent)
+    : QWidget(parent), session_(session), services_(std::move(services)) {
+    setObjectName(QStringLiteral("TabSheet2"));
+    radio_ = new TRadioGroup(session_, services_, this);
+    radio_->move(8, 8);
+    BuildIpTableGroup();
+    BuildInterfacesGroup();
+}
+
+QToolButton* TInterfacesPage::Help(QWidget* parent, const char* name, int x, int y) {
+    QToolButton* help = services_.makeHelpButton(parent, QLatin1String(name));
+    help->move(x, y + 2);
+    return help;
+}
+
+void TInterfacesPage::BuildIpTableGroup() {
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Interfaces IP-table"), this), "GroupBox1");
+    GridView1 = MakeGrid(GroupBox1, "GridView1",
+                         {Column({}, GridColumnKind::RowNumber, 24),
+                          Column(QStringLiteral("Interface"), GridColumnKind::Text, 60),
+                          Column(QStringLiteral("IP-address"), GridColumnKind::Text, 100),
+                          Column(QStringLiteral("Mask"), GridColumnKind::Text, 112),
+                          Column({}, GridColumnKind::Number, 40, true, QStringLiteral("0"))});
+
+    constexpr int FieldX = 132;
+    constexpr int FieldWidth = 100;
+    const int y0 = 20 + GridHeight + 6;
+    MakeRowLabel(GroupBox1, "Interface:", 8, y0, FieldX - 12);
+    ComboBox6 = Named(new QComboBox(GroupBox1), "ComboBox6");
+    ComboBox6->setGeometry(FieldX, y0, FieldWidth, 22);
+    Help(GroupBox1, "SpeedButton25", FieldX + FieldWidth + 4, y0);
+    MakeRowLabel(GroupBox1, "IP-address:", 8, y0 + 26, FieldX - 12);
+    Edit3 = Named(new QLineEdit(GroupBox1), "Edit3");
+    Edit3->setGeometry(FieldX, y0 + 26, FieldWidth, 22);
+    Help(GroupBox1, "SpeedButton26", FieldX + FieldWidth + 4, y0 + 26);
+    MakeRowLabel(GroupBox1, "Mask (auto if blank):", 8, y0 + 52, FieldX - 12);
+    Edit4 = Named(new QLineEdit(GroupBox1), "Edit4");
+    Edit4->setGeometry(FieldX, y0 + 52, FieldWidth, 22);
+    Help(GroupBox1, "SpeedButton27", FieldX + FieldWidth + 4, y0 + 52);
+
+    Button22 = Named(new QPushButton(QStringLiteral("Create"), GroupBox1), "Button22");
+    Button22->setGeometry(GroupWidth - 83, y0, 75, 25);
+    Button21 = Named(new QPushButton(QStringLiteral("Delete"), GroupBox1), "Button21");
+    Button21->setGeometry(GroupWidth - 83, y0 + 30, 75, 25);
+    GroupBox1->setGeometry(GroupX, 8, GroupWidth, y0 + 52 + 30);
+
+    setTabOrder(GridView1, ComboBox6);
+    setTabOrder(ComboBox6, Edit3);
+    setTabOrder(Edit3, Edit4);
+    setTabOrder(Edit4, Button22);
+    setTabOrder(Button22, Button21);
+
+    OnRowSelected(GridView1, this, [this](int row) { GridView1SelectCell(row); });
+    connect(Button22, &QPushButton::clicked, this, &TInterfacesPage::Button22Click);
+    connect(Button21, &QPushButton::clicked, this, &TInterfacesPage::Button21Click);
+}
+
+void TInterfacesPage::BuildInterfacesGroup() {
+    GroupBox8 = Named(new QGroupBox(QStringLiteral("Interfaces"), this), "GroupBox8");
+    GridView4 = MakeGrid(GroupBox8, "GridView4",
+                         {Column({}, GridColumnKind::RowNumber, 24),
+                          Column(QStringLiteral("Name"), GridColumnKind::Text, 120),
+                          Column(QStringLiteral("MTU"), GridColumnKind::Text, 70),
+                          Column(QStringLiteral("State"), GridColumnKind::Text, 70),
+                          Column({}, GridColumnKind::Text, 40, true)});
+
+    const int y0 = 20 + GridHeight + 6;
+    MakeRowLabel(GroupBox8, "MTU:", 8, y0, 40);
+    SpinEditor3 = Named(new TSpinEditor(GroupBox8), "SpinEditor3");
+    SpinEditor3->setRange(0, 1580);
+    SpinEditor3->setValue(0);
+    SpinEditor3->setGeometry(48, y0, 72, 22);
+    Help(GroupBox8, "SpeedButton28", 124, y0);
+    CheckBox12 = Named(new QCheckBox(QStringLiteral("Enable interface"), GroupBox8), "CheckBox12");
+    CheckBox12->setGeometry(156, y0, 120, 22);
+    Help(GroupBox8, "SpeedButton29", 280, y0);
+
+    Button20 = Named(new QPushButton(QStringLiteral("Update"), GroupBox8), "Button20");
+    Button20->setGeometry(48, y0 + 30, 75, 25);
+    Button33 = Named(new QPushButton(QStringLiteral("Info show"), GroupBox8), "Button33");
+    Button33->setGeometry(156, y0 + 30, 75, 25);
+    GroupBox8->setGeometry(GroupX, GroupBox1->geometry().bottom() + 6, GroupWidth, y0 + 30 + 33);
+
+    setTabOrder(GridView4, SpinEditor3);
+    setTabOrder(SpinEditor3, CheckBox12);
+    setTabOrder(CheckBox12, Button20);
+    setTabOrder(Button20, Button33);
+
+    OnRowSelected(GridView4, this, [this](int row) { GridView4SelectCell(row); });
+    connect(Button20, &QPushButton::clicked, this, &TInterfacesPage::Button20Click);
+    connect(Button33, &QPushButton::clicked, this, &TInterfacesPage::Button33Click);
+}
+
+std::vector<QAbstractButton*> TInterfacesPage::ConsoleButtons() const {
+    return {radio_->RefreshButton(), Button22, Button21, Button20, Button33};
+}
+
+void TInterfacesPage::SetLoadMeterSelector(QComboBox* selector) {
+    loadMeter_ = selector;
+    FillLoadMeterSelector(session_.InterfaceNames.empty() ? -1 : 0);
+}
+
+void TInterfacesPage::FillLoadMeterSelector(int selected) {
+    if (loadMeter_ == nullptr) {
+        return;
+    }
+    loadMeter_->clear();
+    for (const std::string& name : session_.InterfaceNames) {
+        loadMeter_->addItem(ToQString(name));
+    }
+    loadMeter_->setCurrentIndex(selected);
+}
+
+void TInterfacesPage::ReadInterfaces() {
+    GridView1->Clear();
+    const InterfacesPage page = tessel::ReadInterfaces(session_);
+    session_.InterfaceNames = page.interfaceNames;
+
+    ComboBox6->clear();
+    for (const std::string& name : page.aliasChoices) {
+        ComboBox6->addItem(ToQString(name));
+    }
+    ComboBox6->setCurrentIndex(page.aliasChoice);
+    FillLoadMeterSelector(page.loadMeterChoice);
+
+    std::vector<QStringList> ipRows;
+    for (const IpTableRow& row : page.ipTable) {
+        ipRows.push_back({QString(), ToQString(row.interfaceName), ToQString(row.address),
+                          ToQString(row.mask), ToQString(row.interfaceIndex)});
+    }
+    GridView1->AppendRows(ipRows);
+
+    GridView4->Clear();
+    std::vector<QStringList> interfaceRows;
+    for (const InterfaceRow& row : page.interfaces) {
+        interfaceRows.push_back(
+            {QString(), ToQString(row.name), ToQString(row.mtu), ToQString(row.state)});
+    }
+    GridView4->AppendRows(interfaceRows);
+}
+
+void TInterfacesPage::GridView1SelectCell(int row) {
+    Edit3->setText(GridView1->Cell(row, IpAddress));
+    Edit4->setText(GridView1->Cell(row, IpMask));
+    std::vector<std::string> choices;
+    for (int i = 0; i < ComboBox6->count(); ++i) {
+        choices.push_back(ToBytes(ComboBox6->itemText(i)));
+    }
+    if (const auto choice =
+            AliasChoiceForRow(ToBytes(GridView1->Cell(row, IpInterface)), choices)) {
+        ComboBox6->setCurrentIndex(*choice);
+    }
+}
+
+void TInterfacesPage::Button22Click() {
+    const auto command = CreateAliasCommand(ToBytes(ComboBox6->currentText()),
+                                            ToBytes(Edit3->text()), ToBytes(Edit4->text()));
+    if (!command) {
+        services_.inform(ToQString(std::string(kAliasInputError)),
+                         ToQString(std::string(kAliasInputErrorCaption)));
+        return;
+    }
+    SendCommand(session_, services_, *command);
+}
+
+void TInterfacesPage::Button21Click() {
+    const int row = GridView1->SelectedRow();
+    if (row < 0 || GridView1->Cell(row, IpAddress).isEmpty()) {
+        return;
+    }
+    SendCommand(session_, services_,
+                DeleteAliasCommand(ToBytes(GridView1->Cell(row, IpInterface)),
+                                   ToBytes(GridView1->Cell(row, IpAddress)),
+                                   ToBytes(GridView1->Cell(row, IpMask))));
+}
+
+void TInterfacesPage::GridView4SelectCell(int row) {
+    SpinEditor3->SetText(GridView4->Cell(row, IfMtu));
+    CheckBox12->setChecked(GridView4->Cell(row, IfState) == QLatin1String("up"));
+}
+
+void TInterfacesPage::Button20Click() {
+    const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
+    const auto command = UpdateInterfaceCommand(ToBytes(name), ToBytes(SpinEditor3->Text()),
+                                                CheckBox12->isChecked());
+    if (command) {
+        SendCommand(session_, services_, *command);
+    }
+}
+
+void TInterfacesPage::Button33Click() {
+    // With no row the line is "ifc " alone, which only asks the router.
+    const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
+    SendCommand(session_, services_, InterfaceInfoCommand(ToBytes(name)));
+}
+
+}  // namespace tessel

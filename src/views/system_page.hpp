@@ -1,0 +1,91 @@
+#pragma once
+
+// The "System settings" tab: the router's name, location, ICMP limit and
+// routing switches, and the switches of its RMA protocol. Each field has a
+// "Click to change" button that sends its console command; the router's
+// prompt then has the group read again.
+
+#include "core/session/session.hpp"
+#include "views/view_services.hpp"
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace tessel {
+
+class TSpinEditor;
+struct ConsoleCommand;
+
+class TSystemPage : public QWidget {
+    Q_OBJECT
+  public:
+    TSystemPage(Session& session, ViewServices services, QWidget* parent = nullptr);
+
+    // Also rebuilds the window caption from the router's name.
+    void ReadSystemSettings();
+    void ReadRmaSettings();
+
+    // "Radio interface:" of the RMA group, one of the radio selectors.
+    QComboBox* RadioSelector() const { return ComboBox9; }
+
+    // The two "Refresh" buttons, for the window's group of console buttons.
+    std::vector<QAbstractButton*> ConsoleButtons() const;
+
+    void Button18Click();
+    void Button19Click();
+    void ComboBox9Change();
+    void Click();  // SpeedButton16
+    void SpeedButton17Click();
+    void SpeedButton18Click();
+    void SpeedButton19Click();
+    void SpeedButton40Click();
+    void SpeedButton41Click();
+    void SpeedButton42Click();
+    void SpeedButton43Click();
+    void SpeedButton44Click();
+
+    QGroupBox* GroupBox6;
+    QLineEdit* Edit1;
+    QLineEdit* Edit6;
+    TSpinEditor* SpinEditor9;
+    QCheckBox* CheckBox4;
+    QCheckBox* CheckBox6;
+    QCheckBox* CheckBox5;
+    QPushButton* Button18;
+    // SpeedButton16 .. 19, 40, 41 in row order.
+    std::array<QToolButton*, 6> SystemChangeButtons{};
+
+    QGroupBox* GroupBox7;
+    QCheckBox* CheckBox7;
+    QComboBox* ComboBox9;
+    QCheckBox* CheckBox10;
+    QCheckBox* CheckBox11;
+    QPushButton* Button19;
+    // SpeedButton42 .. 44 in row order.
+    std::array<QToolButton*, 3> RmaChangeButtons{};
+
+  private:
+    void BuildSystemGroup();
+    void BuildRmaGroup();
+    void SystemFieldEdited(std::size_t row);
+    void RmaSwitchClicked(std::size_t row);
+    void Send(QToolButton* button, const ConsoleCommand& command);
+    void SendRmaRadioSwitch(std::size_t row, bool autobitrate, const QCheckBox* box);
+
+    Session& session_;
+    ViewServices services_;
+    bool systemGuard_ = false;
+    bool rmaGuard_ = false;
+};
+
+}  // namespace tessel

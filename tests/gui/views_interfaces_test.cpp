@@ -1,0 +1,209 @@
+// The interfaces and IP addresses groups against the lab router: the tables
+// and lists after login, row selection, the alias, update and information
+// commands, and the re-read that shows the router's result.
+
+#include "app/form2.hpp"
+#include "views/interfaces_page.hpp"
+#include "views_logged_in_window.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+
+namespace tessel {
+namespace {
+
+using testing::LoggedInWindow;
+using testing::WaitFor;
+
+enum { IpInterface = 1, IpAddress, IpMask, IpIndex };
+enum { IfName = 1, IfMtu, IfState, IfSpare };
+
+class InterfacesPage : public LoggedInWindow {
+  protected:
+    void SetUp() override {
+        LoggedInWindow::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
+        page = Find<TInterfacesPage>("TabSheet2");
+        ASSERT_NE(page, nullptr);
+    }
+
+    static QStringList Row(const TGridView* grid, int row, int columns) {
+        QStringList cells;
+        for (int c = 1; c < columns; ++c) {
+            cells.append(grid->Cell(row, c));
+        }
+        return cells;
+    }
+    static int FindRow(const TGridView* grid, int column, const QString& text) {
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            if (grid->Cell(r, column) == text) {
+                return r;
+            }
+        }
+        return -1;
+    }
+    static QStringList Items(const QComboBox* box) {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i) {
+            items.append(box->itemText(i));
+        }
+        return items;
+    }
+    static void SelectRow(TGridView* grid, int row) {
+        ASSERT_GE(row, 0);
+        grid->setCurrentIndex(grid->model()->index(row, 1));
+    }
+
+    TInterfacesPage* page = nullptr;
+};
+
+TEST_F(InterfacesPage, TablesAndListsShowTheRouter) {
+    const QStringList all = {"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"};
+    EXPECT_EQ(
+        form->CurrentSession().InterfaceNames,
+        std::vector<std::string>({"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"}));
+    // Tunnels and VLANs take no alias; the second entry is preselected.
+    EXPECT_EQ(Items(page->ComboBox6), QStringList({"rf5.0", "rf2.0", "eth0", "eth1", "lo0"}));
+    EXPECT_EQ(page->ComboBox6->currentIndex(), 1);
+
+    ASSERT_EQ(page->GridView1->RowCount(), 8);
+    EXPECT_EQ(Row(page->GridView1, 0, 5),
+              QStringList({"rf5.0", "10.10.0.1", "255.255.255.0", "1"}));
+    const int tunnel = FindRow(page->GridView1, IpAddress, QStringLiteral("10.99.0.1"));
+    EXPECT_EQ(Row(page->GridView1, tunnel, 5),
+              QStringList({"tun0", "10.99.0.1", "255.255.255.252", "6"}));
+    EXPECT_TRUE(page->GridView1->isColumnHidden(IpIndex));
+
+    ASSERT_EQ(page->GridView4->RowCount(), 7);
+    EXPECT_EQ(Row(page->GridView4, 3, 5), QStringList({"eth1", "1500", "down", ""}));
+    EXPECT_EQ(Row(page->GridView4, 4, 5), QStringList({"lo0", "16384", "up", ""}));
+    EXPECT_EQ(Row(page->GridView4, 6, 5), QStringList({"vlan10", "1496", "up", ""}));
+    EXPECT_TRUE(page->GridView4->isColumnHidden(IfSpare));
+
+    // The load meter's list holds every interface, the first selected; it
+    // is filled when wired and again by every read.
+    QComboBox loadMeter;
+    page->SetLoadMeterSelector(&loadMeter);
+    EXPECT_EQ(Items(&loadMeter), all);
+    EXPECT_EQ(loadMeter.currentIndex(), 0);
+    loadMeter.setCurrentIndex(3);
+    form->Button10Click();
+    EXPECT_EQ(Items(&loadMeter), all);
+    EXPECT_EQ(loadMeter.currentIndex(), 0);
+    EXPECT_EQ(page->GridView1->RowCount(), 8) << "a re-read replaces the rows";
+    SaveScreenshot(1, "tab-interfaces.png");
+}
+
+TEST_F(InterfacesPage, SelectingAnAddressRowFillsTheAliasForm) {
+    SelectRow(page->GridView1, FindRow(page->GridView1, IpAddress, QStringLiteral("192.168.1.2")));
+    EXPECT_EQ(page->Edit3->text(), "192.168.1.2");
+    EXPECT_EQ(page->Edit4->text(), "255.255.255.0");
+    EXPECT_EQ(page->ComboBox6->currentText(), "eth0");
+
+    SelectRow(page->GridView1, FindRow(page->GridView1, IpInterface, QStringLiteral("tun0")));
+    EXPECT_EQ(page->Edit3->text(), "10.99.0.1");
+    EXPECT_EQ(page->Edit4->text(), "255.255.255.252");
+    EXPECT_EQ(page->ComboBox6->currentText(), "eth0") << "a tunnel row leaves the list alone";
+}
+
+TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
+    testing::LoggedInWindow::Choose(page->ComboBox6, QStringLiteral("eth1"));
+    TypeInto(page->Edit3, QStringLiteral("198.51.100.9"));
+    page->Edit4->clear();
+    std::size_t before = ConsoleLines().size();
+    page->Button22->click();
+    EXPECT_EQ(form->CurrentSession().ReplyState, 50);
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc eth1 198.51.100.9/ alias"});
+    int added = -1;
+    ASSERT_TRUE(WaitFor([&] {
+        added = FindRow(page->GridView1, IpAddress, QStringLiteral("198.51.100.9"));
+        return added >= 0;
+    }));
+    EXPECT_EQ(Row(page->GridView1, added, 5),
+              QStringList({"eth1", "198.51.100.9", "255.255.255.0", "4"}));
+    EXPECT_TRUE(WaitFor([&] { return form->CurrentSession().ReplyState == 20; }));
+
+    SelectRow(page->GridView1, added);
+    before = ConsoleLines().size();
+    page->Button21->click();
+    EXPECT_EQ(WaitForLines(before, 1),
+              std::vector<std::string>{"ifc eth1 198.51.100.9/255.255.255.0 -alias"});
+    EXPECT_TRUE(WaitFor([&] {
+        return FindRow(page->GridView1, IpAddress, QStringLiteral("198.51.100.9")) < 0 &&
+               page->GridView1->RowCount() == 8;
+    }));
+}
+
+TEST_F(InterfacesPage, BadAddressOrMaskIsRefusedAndNothingIsSent) {
+    const std::size_t before = ConsoleLines().size();
+    const int state = form->CurrentSession().ReplyState;
+    for (const char* address : {"10.0.0", "10.0.0.256", "10.0.0.1 "}) {
+        TypeInto(page->Edit3, QLatin1String(address));
+        page->Edit4->clear();
+        page->Button22->click();
+    }
+    TypeInto(page->Edit3, QStringLiteral("10.0.0.1"));
+    TypeInto(page->Edit4, QStringLiteral("255.255.0"));
+    page->Button22->click();
+    ASSERT_EQ(messages.boxes.size(), 4u);
+    for (const auto& box : messages.boxes) {
+        EXPECT_EQ(box.text, "IP-address or mask error");
+        EXPECT_EQ(box.caption, "Error");
+        EXPECT_FALSE(box.question);
+    }
+    EXPECT_EQ(form->CurrentSession().ReplyState, state);
+
+    // Delete with no row selected does nothing either; Info show is the
+    // marker that proves nothing went out before it.
+    page->GridView1->setCurrentIndex({});
+    page->Button21->click();
+    page->GridView4->setCurrentIndex({});
+    page->Button33->click();
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc "});
+}
+
+TEST_F(InterfacesPage, UpdateChangesMtuAndStateAndTheTableFollows) {
+    SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("eth1")));
+    EXPECT_EQ(page->SpinEditor3->Text(), "1500");
+    EXPECT_FALSE(page->CheckBox12->isChecked());
+    SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("eth0")));
+    EXPECT_TRUE(page->CheckBox12->isChecked());
+
+    SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("eth1")));
+    page->SpinEditor3->SetText(QStringLiteral("1400"));
+    page->CheckBox12->setChecked(true);
+    const std::size_t before = ConsoleLines().size();
+    page->Button20->click();
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc eth1 mtu 1400 up"});
+    EXPECT_TRUE(WaitFor([&] {
+        const int row = FindRow(page->GridView4, IfName, QStringLiteral("eth1"));
+        return row >= 0 && Row(page->GridView4, row, 4) == QStringList({"eth1", "1400", "up"});
+    }));
+}
+
+TEST_F(InterfacesPage, InfoShowPutsTheRouterTextIntoTheInformationWindow) {
+    TForm2* info = form->InformationWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_FALSE(info->isVisible());
+    SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("eth0")));
+    const std::size_t before = ConsoleLines().size();
+    page->Button33->click();
+    EXPECT_EQ(form->CurrentSession().ReplyState, 100);
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc eth0"});
+    ASSERT_TRUE(WaitFor([&] { return info->isVisible(); }));
+    const QString text = info->Information();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("eth0: index 3, UP, mtu 1500")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("inet 192.168.1.2 netmask 255.255.255.0")));
+    EXPECT_FALSE(text.contains(QLatin1Char('>'))) << "the prompt line is dropped";
+    EXPECT_EQ(form->CurrentSession().ReplyState, 20);
+    info->Button1->click();
+    EXPECT_FALSE(info->isVisible());
+}
+
+}  // namespace
+}  // namespace tessel
