@@ -166,6 +166,9 @@ void TSystemPage::ReadSystemSettings() {
     const SystemSettings s = tessel::ReadSystemSettings(session_, session_.RouterHost);
     Edit1->setText(ToQString(s.name));
     Edit6->setText(ToQString(s.location));
+    // Show the start of a long text, as it reads, rather than its end.
+    Edit1->setCursorPosition(0);
+    Edit6->setCursorPosition(0);
     SpinEditor9->SetText(ToQString(s.icmpLimit));
     CheckBox4->setChecked(s.fastroute);
     CheckBox5->setChecked(s.sendRedirects);
