@@ -5,7 +5,12 @@
 
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
+#include "app/message_service.hpp"
 #include "app/placeholder_page.hpp"
+#include "views/interfaces_page.hpp"
+#include "views/radio_group.hpp"
+#include "views/system_page.hpp"
+#include "views/view_services.hpp"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -174,9 +179,42 @@ void TForm1::BuildManagedLayout(QWidget* area) {
 
 void TForm1::BuildPages() {
     const auto show = [this](const QString& text) { ShowStatusPopup(text); };
-    main->addTab(new TPlaceholderPage(QStringLiteral("system")), QStringLiteral("System settings"));
-    auto* interfaces = new TPlaceholderPage(QStringLiteral("TabSheet2"));
+    ViewServices services;
+    services.runConsoleCommand = [this](const std::string& command, int replyState,
+                                        const std::string& description) {
+        return RunConsoleCommand(command, replyState, description);
+    };
+    services.sendConsoleLine = [this](const std::string& text, const std::string& description) {
+        return SendConsoleLine(text, description);
+    };
+    services.makeHelpButton = [show](QWidget* parent, const QString& name) {
+        return MakeHelpButton(parent, name, show);
+    };
+    services.inform = [this](const QString& text, const QString& caption) {
+        Messages().Inform(this, text, caption);
+    };
+    services.setCaption = [this](const QString& caption) { SetTitle(caption); };
+
+    auto* systemPage = new TSystemPage(session_, services);
+    main->addTab(systemPage, QStringLiteral("System settings"));
+    auto* interfaces = new TInterfacesPage(session_, services);
     main->addTab(interfaces, QStringLiteral("Interfaces"));
+    TRadioGroup* radio = interfaces->RadioGroup();
+    SpeedButton1 = radio->SpeedButton1;
+    SpeedButton2 = radio->SpeedButton2;
+    radio->AddRadioSelector(systemPage->RadioSelector());
+    hooks_.ReadSystemSettings = [systemPage] { systemPage->ReadSystemSettings(); };
+    hooks_.ReadRmaSettings = [systemPage] { systemPage->ReadRmaSettings(); };
+    hooks_.ReadInterfaces = [interfaces] { interfaces->ReadInterfaces(); };
+    hooks_.ReadRadioInterfaceList = [radio] { radio->ReadRadioInterfaceList(); };
+    hooks_.ReadRadioParameters = [radio] { radio->ReadRadioParameters(); };
+    for (QAbstractButton* button : systemPage->ConsoleButtons()) {
+        AddConsoleButton(button);
+    }
+    for (QAbstractButton* button : interfaces->ConsoleButtons()) {
+        AddConsoleButton(button);
+    }
+
     main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet3")), QStringLiteral("BS"));
     main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet4")), QStringLiteral("CPE"));
     auto* utilities = new QTabWidget();
@@ -189,16 +227,6 @@ void TForm1::BuildPages() {
     main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet13")),
                  QStringLiteral("Routing/ARP tables"));
     connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
-
-    // The radio interface group of the interfaces page carries the first two
-    // help buttons; the page's fields join them there.
-    auto* radio = new QGroupBox(QStringLiteral("Radio interface"), interfaces);
-    radio->setObjectName(QStringLiteral("RadioInterfaceGroup"));
-    radio->setGeometry(8, 8, 337, 130);
-    SpeedButton1 = MakeHelpButton(radio, QStringLiteral("SpeedButton1"), show);
-    SpeedButton1->move(300, 24);
-    SpeedButton2 = MakeHelpButton(radio, QStringLiteral("SpeedButton2"), show);
-    SpeedButton2->move(300, 52);
 }
 
 void TForm1::BuildTimers() {
