@@ -7,8 +7,13 @@
 #include "app/help_button.hpp"
 #include "app/message_service.hpp"
 #include "app/placeholder_page.hpp"
+#include "utilities/arp_group.hpp"
+#include "utilities/load_meter_page.hpp"
+#include "utilities/rma_test_page.hpp"
 #include "views/interfaces_page.hpp"
+#include "views/qos_page.hpp"
 #include "views/radio_group.hpp"
+#include "views/routing_page.hpp"
 #include "views/system_page.hpp"
 #include "views/view_services.hpp"
 
@@ -65,8 +70,9 @@ TForm1::TForm1(SnmpTransport transport, QWidget* parent)
     setCentralWidget(area);
     BuildLoginBlock(area);
     BuildManagedLayout(area);
-    BuildPages();
+    // The pages take the timers they drive, so the timers come first.
     BuildTimers();
+    BuildPages();
 
     ClientSocket1 = Named(new QTcpSocket(this), "ClientSocket1");
     connect(ClientSocket1, &QTcpSocket::connected, this, &TForm1::ClientSocket1Connect);
@@ -219,13 +225,37 @@ void TForm1::BuildPages() {
     main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet4")), QStringLiteral("CPE"));
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
-    utilities->addTab(new TPlaceholderPage(QStringLiteral("LoadMeter")),
-                      QStringLiteral("Load Meter"));
-    utilities->addTab(new TPlaceholderPage(QStringLiteral("RmaTest")), QStringLiteral("RMA Test"));
+    const UtilityConsole console{[this](const std::string& line) { return SendConsoleLine(line); },
+                                 [this] { DisableConsoleButtons(); },
+                                 [this] { EnableConsoleButtons(); },
+                                 [this](const QString& text, const QString& caption) {
+                                     Messages().Inform(this, text, caption);
+                                 }};
+    auto* loadMeter = new TLoadMeterPage(session_, console);
+    utilities->addTab(loadMeter, QStringLiteral("Load Meter"));
+    auto* rmaTest = new TRmaTestPage(session_, console);
+    utilities->addTab(rmaTest, QStringLiteral("RMA Test"));
+    interfaces->SetLoadMeterSelector(loadMeter->InterfaceSelector());
+    radio->AddRadioSelector(rmaTest->RadioSelector());
     main->addTab(utilities, QStringLiteral("Utilities"));
-    main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet15")), QStringLiteral("QoS"));
-    main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet13")),
-                 QStringLiteral("Routing/ARP tables"));
+    auto* qos = new TQosPage(session_, Timer(12));
+    main->addTab(qos, QStringLiteral("QoS"));
+    auto* routing = new TRoutingPage(session_, console);
+    main->addTab(routing, QStringLiteral("Routing/ARP tables"));
+    AddConsoleButton(routing->ArpGroup()->Button38);
+    hooks_.ReadRoutingTable = [routing] { routing->ReadRoutingTable(); };
+    hooks_.ReadQosTable = [qos] { qos->ReadQosTable(); };
+    hooks_.ResetAfterLoad = [next = hooks_.ResetAfterLoad, qos] {
+        qos->ResetAfterLoad();
+        PageHooks::Run(next);
+    };
+    hooks_.ArpTable = [routing](const std::string& chunk) {
+        routing->ArpGroup()->ArpTableReply(chunk);
+    };
+    hooks_.ClearLoadMeter = [loadMeter] { loadMeter->ClearLoadMeter(); };
+    hooks_.LoadMeterRow = [loadMeter](const std::string& chunk) { loadMeter->LoadMeterRow(chunk); };
+    hooks_.ClearRmaTest = [rmaTest] { rmaTest->ClearRmaTest(); };
+    hooks_.RmaTestRow = [rmaTest](const std::string& chunk) { rmaTest->RmaTestRow(chunk); };
     connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
 }
 

@@ -1,0 +1,83 @@
+#include "utilities/load_meter_page.hpp"
+
+#include "app/text_bridge.hpp"
+#include "core/console/reply_dispatch.hpp"
+#include "core/router/load_meter.hpp"
+#include "utilities/grid_group_band.hpp"
+#include "utilities/named_widget.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tessel {
+
+namespace {
+
+// The right-hand column of controls.
+constexpr int Side = 558;
+constexpr int SideWidth = 124;
+
+}  // namespace
+
+TLoadMeterPage::TLoadMeterPage(Session& session, UtilityConsole console, QWidget* parent)
+    : QWidget(parent),
+      InterfaceLabel(
+          Named(new QLabel(QStringLiteral("Choose interface:"), this), "LoadMeterInterfaceLabel")),
+      ComboBox14(Named(new QComboBox(this), "ComboBox14")),
+      Button35(Named(new QPushButton(QStringLiteral("Start"), this), "Button35")),
+      Button2(Named(new QPushButton(QStringLiteral("Stop"), this), "Button2")),
+      CheckBox16(Named(new QCheckBox(QStringLiteral("KBytes"), this), "CheckBox16")),
+      IntervalLabel(Named(new QLabel(QStringLiteral("Interval:"), this), "LoadMeterIntervalLabel")),
+      SpinEditor7(Named(new TSpinEditor(this), "SpinEditor7")),
+      GroupBand(nullptr),
+      GridView8(Named(new TGridView(this), "GridView8")),
+      run_(session, std::move(console), {Button35, ComboBox14, SpinEditor7}) {
+    setObjectName(QStringLiteral("LoadMeter"));
+
+    ApplyReportColumns(*GridView8, LoadMeterGridColumns());
+    GridView8->setGeometry(8, 30, 518, 330);
+    GroupBand = Named(new TGridGroupBand(GridView8, ReportColumnGroups(LoadMeterGridColumns()), 22),
+                      "GroupBand8");
+
+    InterfaceLabel->setGeometry(Side, 8, SideWidth, 18);
+    ComboBox14->setEditable(false);
+    ComboBox14->setGeometry(Side, 26, SideWidth, 22);
+    Button35->setGeometry(Side, 60, 66, 25);
+    Button2->setGeometry(Side + SideWidth - 66, 60, 66, 25);
+    CheckBox16->setGeometry(Side, 96, SideWidth, 20);
+    CheckBox16->setChecked(false);
+    IntervalLabel->setGeometry(Side, 128, 56, 22);
+    SpinEditor7->setGeometry(Side + 60, 128, SideWidth - 60, 22);
+    SpinEditor7->setRange(1, 3600);
+    SpinEditor7->setSingleStep(1);
+    SpinEditor7->setValue(1);
+
+    connect(Button35, &QPushButton::clicked, this, &TLoadMeterPage::Button35Click);
+    connect(Button2, &QPushButton::clicked, this, &TLoadMeterPage::Button2Click);
+}
+
+void TLoadMeterPage::Button35Click() {
+    run_.Start(LoadMeterCommand(CheckBox16->isChecked(), ToBytes(SpinEditor7->Text()),
+                                ToBytes(ComboBox14->currentText())),
+               reply::LoadMeterStart, QString::fromLatin1(LoadMeterNoInterfaceText));
+}
+
+void TLoadMeterPage::Button2Click() {
+    run_.Stop();
+}
+
+void TLoadMeterPage::ClearLoadMeter() {
+    GridView8->Clear();
+}
+
+void TLoadMeterPage::LoadMeterRow(const std::string& chunk) {
+    if (const auto row = LoadMeterRowOf(chunk)) {
+        StreamUtility::AppendRow(*GridView8, *row);
+    }
+}
+
+}  // namespace tessel

@@ -1,0 +1,55 @@
+#pragma once
+
+// The "Load Meter" page of the "Utilities" tab: runs the router's traffic
+// meter on one interface and shows each periodic report as a grid row.
+
+#include "utilities/stream_utility.hpp"
+
+#include <QWidget>
+
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tessel {
+
+class Session;
+class TGridGroupBand;
+class TGridView;
+class TSpinEditor;
+
+class TLoadMeterPage : public QWidget {
+    Q_OBJECT
+  public:
+    TLoadMeterPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
+
+    // The interface list; the interfaces page fills it with every interface
+    // the router reports.
+    QComboBox* InterfaceSelector() const { return ComboBox14; }
+
+    void Button35Click();  // "Start"
+    void Button2Click();   // "Stop"
+
+    // Console reports: the first chunk after "Start" clears the grid, every
+    // later one may add a row.
+    void ClearLoadMeter();
+    void LoadMeterRow(const std::string& chunk);
+
+    QLabel* InterfaceLabel;  // "Choose interface:"
+    QComboBox* ComboBox14;
+    QPushButton* Button35;
+    QPushButton* Button2;
+    QCheckBox* CheckBox16;
+    QLabel* IntervalLabel;  // "Interval:"
+    TSpinEditor* SpinEditor7;
+    TGridGroupBand* GroupBand;
+    TGridView* GridView8;
+
+  private:
+    StreamUtility run_;
+};
+
+}  // namespace tessel

@@ -1,0 +1,72 @@
+#include "utilities/report_columns.hpp"
+
+#include "core/router/grid_columns.hpp"
+#include "widgets/grid_view.hpp"
+
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace tessel {
+
+namespace {
+
+GridColumnKind WidgetKind(ReportColumnKind kind) {
+    switch (kind) {
+        case ReportColumnKind::RowNumber:
+            return GridColumnKind::RowNumber;
+        case ReportColumnKind::CheckBox:
+            return GridColumnKind::Check;
+        case ReportColumnKind::LevelBar:
+            return GridColumnKind::Bars;
+        case ReportColumnKind::Text:
+            break;
+    }
+    return GridColumnKind::Text;
+}
+
+QString Caption(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+void ApplyReportColumns(TGridView& grid, std::span<const ReportColumn> layout) {
+    std::vector<GridColumn> columns;
+    columns.reserve(layout.size());
+    // Narrow columns (the link test's level figures are 20 pixels) must
+    // not be widened by the header's own minimum.
+    int narrowest = grid.horizontalHeader()->minimumSectionSize();
+    for (const ReportColumn& column : layout) {
+        GridColumn& widget = columns.emplace_back();
+        widget.caption = Caption(column.header);
+        widget.kind = WidgetKind(column.kind);
+        if (column.width > 0) {
+            widget.width = column.width;
+            narrowest = std::min(narrowest, column.width);
+        }
+        widget.hidden = column.hidden;
+        widget.defaultText = Caption(column.defaultText);
+    }
+    grid.horizontalHeader()->setMinimumSectionSize(narrowest);
+    grid.SetColumns(std::move(columns));
+}
+
+std::vector<ColumnGroup> ReportColumnGroups(std::span<const ReportColumn> layout) {
+    std::vector<ColumnGroup> groups;
+    for (std::size_t c = 0; c < layout.size(); ++c) {
+        if (layout[c].group.empty()) {
+            continue;
+        }
+        const QString label = Caption(layout[c].group);
+        const int column = static_cast<int>(c);
+        if (!groups.empty() && groups.back().label == label && groups.back().last == column - 1) {
+            groups.back().last = column;
+        } else {
+            groups.push_back({label, column, column});
+        }
+    }
+    return groups;
+}
+
+}  // namespace tessel

@@ -1,0 +1,56 @@
+#pragma once
+
+// The "RMA Test" page of the "Utilities" tab: runs the router's RMA link
+// test towards one remote unit and shows each result line as a grid row.
+
+#include "utilities/stream_utility.hpp"
+
+#include <QWidget>
+
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tessel {
+
+class Session;
+class TGridView;
+class TSpinEditor;
+
+class TRmaTestPage : public QWidget {
+    Q_OBJECT
+  public:
+    TRmaTestPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
+
+    // The radio-interface list; the radio page fills it with the interfaces
+    // whose names contain "rf".
+    QComboBox* RadioSelector() const { return ComboBox15; }
+
+    void Button39Click();  // "Start"
+    void Button40Click();  // "Stop"
+
+    // Console reports: the first chunk after "Start" clears the grid, every
+    // later one may add a row.
+    void ClearRmaTest();
+    void RmaTestRow(const std::string& chunk);
+
+    QLabel* InterfaceLabel;  // "Choose interface:"
+    QComboBox* ComboBox15;
+    QPushButton* Button39;
+    QPushButton* Button40;
+    QLabel* MacLabel;  // "MAC-address:"
+    QLineEdit* Edit16;
+    QLabel* LengthLabel;  // "Packet length:"
+    TSpinEditor* SpinEditor8;
+    QCheckBox* CheckBox17;
+    TGridView* GridView9;
+
+  private:
+    StreamUtility run_;
+};
+
+}  // namespace tessel

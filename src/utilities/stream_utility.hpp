@@ -1,0 +1,54 @@
+#pragma once
+
+// What the load meter and the RMA link test share: both start a report that
+// the router keeps sending until ESC, lock a few of their own controls and
+// the window's console buttons while it runs, and add one grid row per
+// accepted report chunk.
+
+#include "utilities/utility_console.hpp"
+
+#include <QString>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace tessel {
+
+class Session;
+class TGridView;
+
+class StreamUtility {
+  public:
+    // locked: the page's controls that may not change while a report runs.
+    StreamUtility(Session& session, UtilityConsole console, std::vector<QWidget*> locked);
+
+    // Sends command under startState and locks; nothing is sent and nothing
+    // changes without a command (the operator is told noCommandText), or
+    // when the window refuses the line.
+    bool Start(const std::optional<std::string>& command, int startState,
+               const QString& noCommandText);
+
+    // ESC, the router's half second to stop, then everything unlocked. The
+    // reply code stays, so the router's last words are still judged by it.
+    void Stop();
+
+    // One report row: cells by column (column 0, the row number, is the
+    // grid's own), then the last row made visible and current.
+    static void AppendRow(TGridView& grid, std::span<const std::string> cells);
+
+    // How long Stop blocks after ESC.
+    static constexpr int StopPauseMs = 500;
+
+  private:
+    void SetLocked(bool locked);
+
+    Session& session_;
+    UtilityConsole console_;
+    std::vector<QWidget*> locked_;
+};
+
+}  // namespace tessel

@@ -1,0 +1,77 @@
+#include "views/routing_page.hpp"
+
+#include "app/text_bridge.hpp"
+#include "core/pages/routing_table_read.hpp"
+#include "core/session/session.hpp"
+#include "utilities/arp_group.hpp"
+#include "utilities/named_widget.hpp"
+#include "utilities/report_columns.hpp"
+#include "widgets/grid_view.hpp"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tessel {
+
+namespace {
+
+// The core leaves these widths to the page: the routing grid has room for
+// a full dotted quad in each address column.
+constexpr int RoutingColumnWidths[] = {28, 94, 56, 40, 96, 66, 106};
+
+}  // namespace
+
+TRoutingPage::TRoutingPage(Session& session, UtilityConsole console, QWidget* parent)
+    : QWidget(parent),
+      GroupBox10(Named(new QGroupBox(QStringLiteral("Routing table"), this), "GroupBox10")),
+      GridView6(Named(new TGridView(GroupBox10), "GridView6")),
+      Button37(Named(new QPushButton(QStringLiteral("Refresh table"), GroupBox10), "Button37")),
+      Label91(Named(new QLabel(GroupBox10), "Label91")),
+      session_(session),
+      arp_(new TArpGroup(session, std::move(console), this)) {
+    setObjectName(QStringLiteral("TabSheet13"));
+
+    GroupBox10->setGeometry(4, 2, 691, 210);
+    ApplyReportColumns(*GridView6, RoutingGridColumns());
+    for (int c = 0; c < static_cast<int>(std::size(RoutingColumnWidths)); ++c) {
+        GridView6->setColumnWidth(c, RoutingColumnWidths[c]);
+    }
+    GridView6->setGeometry(8, 20, 505, 180);
+    Button37->setGeometry(524, 20, 100, 25);
+    Label91->setGeometry(524, 54, 160, 146);
+    Label91->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label91->setText(
+        QStringLiteral("Static routes are\n"
+                       "configured with the\n"
+                       "\"route add\" command,\n"
+                       "dynamic routing with\n"
+                       "the \"rip\" command.\n"
+                       "RIP v1 and v2 supported."));
+
+    arp_->setGeometry(4, 214, 691, 188);
+
+    connect(Button37, &QPushButton::clicked, this, &TRoutingPage::Button37Click);
+}
+
+void TRoutingPage::ReadRoutingTable() {
+    GridView6->Clear();
+    const std::vector<RouteRow> routes =
+        tessel::ReadRoutingTable(session_, session_.InterfaceNames);
+    // One block for the whole table: ten thousand routes must not relayout
+    // the grid ten thousand times.
+    std::vector<QStringList> rows;
+    rows.reserve(routes.size());
+    for (const RouteRow& route : routes) {
+        rows.push_back({QString(), ToQString(route.destination), ToQString(route.interfaceName),
+                        ToQString(route.metric), ToQString(route.nextHop),
+                        ToQString(route.protocol), ToQString(route.mask)});
+    }
+    GridView6->AppendRows(rows);
+}
+
+void TRoutingPage::Button37Click() {
+    ReadRoutingTable();
+}
+
+}  // namespace tessel

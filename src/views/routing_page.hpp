@@ -1,0 +1,43 @@
+#pragma once
+
+// The "Routing/ARP tables" tab: the router's IP routing table, read over
+// SNMP, above the ARP table group.
+
+#include "utilities/utility_console.hpp"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace tessel {
+
+class Session;
+class TArpGroup;
+class TGridView;
+
+class TRoutingPage : public QWidget {
+    Q_OBJECT
+  public:
+    // console serves the ARP group, which asks for its table on the console.
+    TRoutingPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
+
+    // The whole table again, in the router's order; the interface names are
+    // those of the last interfaces read.
+    void ReadRoutingTable();
+    void Button37Click();  // "Refresh table"
+
+    TArpGroup* ArpGroup() const { return arp_; }
+
+    QGroupBox* GroupBox10;
+    TGridView* GridView6;
+    QPushButton* Button37;
+    QLabel* Label91;
+
+  private:
+    Session& session_;
+    TArpGroup* arp_;
+};
+
+}  // namespace tessel

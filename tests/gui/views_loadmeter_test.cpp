@@ -1,0 +1,158 @@
+// The load meter against the lab router: the exact "loadm" line, the locked
+// controls and console buttons while it runs, one row per report, "Stop".
+
+#include "utilities/grid_group_band.hpp"
+#include "utilities/load_meter_page.hpp"
+#include "views_routing_session.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tessel::testing {
+namespace {
+
+class LoadMeterPage : public RouterSession {
+  protected:
+    void SetUp() override {
+        LogIn();
+        page = Find<TLoadMeterPage>("LoadMeter");
+        ASSERT_NE(page, nullptr);
+    }
+    // The interfaces page fills the list; the test names the interface it
+    // measures.
+    void ChooseInterface(const QString& name) {
+        QComboBox* list = page->InterfaceSelector();
+        if (list->findText(name) < 0) {
+            list->addItem(name);
+        }
+        list->setCurrentText(name);
+    }
+    // The buttons of the window's console group that exist in this build.
+    std::vector<QAbstractButton*> ConsoleGroup() const {
+        return {form_->Button11, Find<QPushButton>("Button38")};
+    }
+
+    TLoadMeterPage* page = nullptr;
+};
+
+TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
+    ChooseInterface("eth0");
+    page->Button35->click();
+    ASSERT_TRUE(WaitFor([&] { return ReceivedLine("loadm  -w 1 eth0"); }));
+    // Locked: its own start, list and interval, and the console group.
+    EXPECT_FALSE(page->Button35->isEnabled());
+    EXPECT_FALSE(page->ComboBox14->isEnabled());
+    EXPECT_FALSE(page->SpinEditor7->isEnabled());
+    for (QAbstractButton* button : ConsoleGroup()) {
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    }
+    // Still usable: "KBytes", "Stop", the link test's "Start", "Refresh all".
+    EXPECT_TRUE(page->CheckBox16->isEnabled());
+    EXPECT_TRUE(page->Button2->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("Button39")->isEnabled());
+    EXPECT_TRUE(form_->Button10->isEnabled());
+
+    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 3; }));
+    // The heading carries "[K" and adds no row; each report fills all ten
+    // figures, the elapsed time (token 1) left out.
+    for (int column = 1; column <= 10; ++column) {
+        bool number = false;
+        page->GridView8->Cell(0, column).toULongLong(&number);
+        EXPECT_TRUE(number) << column << " " << page->GridView8->Cell(0, column).toStdString();
+    }
+    EXPECT_EQ(page->GridView8->Cell(2, 0), "3");
+    EXPECT_EQ(page->GridView8->currentIndex().column(), 0);
+
+    page->Button2->click();
+    EXPECT_TRUE(page->Button35->isEnabled());
+    EXPECT_TRUE(page->ComboBox14->isEnabled());
+    EXPECT_TRUE(page->SpinEditor7->isEnabled());
+    for (QAbstractButton* button : ConsoleGroup()) {
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(form_->CurrentSession().ReplyState, 170);
+    // The rows stay, and no more come once the router has stopped: many
+    // report periods pass without a new row.
+    const int rows = page->GridView8->RowCount();
+    QTest::qWait(TickMs * 10);
+    EXPECT_EQ(page->GridView8->RowCount(), rows);
+    EXPECT_GE(rows, 3);
+}
+
+TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
+    ChooseInterface("eth0");
+    page->Button35->click();
+    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
+    page->Button2->click();
+
+    ChooseInterface("rf5.0");
+    page->CheckBox16->setChecked(true);
+    page->SpinEditor7->setValue(2);
+    page->Button35->click();
+    ASSERT_TRUE(WaitFor([&] { return ReceivedLine("loadm  -B  -w 2 rf5.0"); }));
+    // The first text of the new run clears the old rows; reports then add
+    // rows from 1 again.
+    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 170; }));
+    EXPECT_LE(page->GridView8->RowCount(), 1);
+    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
+    EXPECT_FALSE(page->GridView8->Cell(1, 10).isEmpty());
+    page->Button2->click();
+}
+
+TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {
+    page->InterfaceSelector()->clear();
+    const auto before = ConsoleLines().size();
+    page->Button35->click();
+    ASSERT_EQ(messages_.boxes.size(), 1u);
+    EXPECT_EQ(messages_.boxes[0].caption, "Error");
+    EXPECT_FALSE(messages_.boxes[0].text.isEmpty());
+    EXPECT_TRUE(page->Button35->isEnabled());
+    EXPECT_TRUE(form_->Button11->isEnabled());
+    EXPECT_EQ(form_->CurrentSession().ReplyState, 20);
+    // Nothing went out: the next line the router sees is the one we send.
+    form_->SendConsoleLine("co save");
+    ASSERT_TRUE(WaitFor([&] { return ConsoleLines().size() == before + 1; }));
+    EXPECT_EQ(ConsoleLines().back(), "co save");
+}
+
+TEST_F(LoadMeterPage, GridColumnsAndGroupLabelsStandOverTheirColumns) {
+    TGridView* grid = page->GridView8;
+    const QStringList headers = {"№",   "cur", "avg",   "max", "pckts", "cur",
+                                 "avg", "max", "pckts", "sum", "pckts"};
+    ASSERT_EQ(grid->Model()->columnCount(), headers.size());
+    for (int c = 0; c < headers.size(); ++c) {
+        EXPECT_EQ(grid->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                  headers[c]);
+    }
+    EXPECT_EQ(grid->columnWidth(0), 27);
+    EXPECT_EQ(grid->columnWidth(10), 47);
+    EXPECT_FALSE(grid->horizontalHeader()->sectionsMovable());
+
+    const std::vector<QLabel*> labels = page->GroupBand->Labels();
+    ASSERT_EQ(labels.size(), 3u);
+    const QString texts[] = {"INPUT", "OUTPUT", "TOTAL"};
+    const int spans[][2] = {{1, 4}, {5, 8}, {9, 10}};
+    const QPoint origin = grid->viewport()->mapTo(page, QPoint(0, 0));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(labels[i]->text(), texts[i]);
+        const QRect label(labels[i]->mapTo(page, QPoint(0, 0)), labels[i]->size());
+        const int left = origin.x() + grid->columnViewportPosition(spans[i][0]);
+        const int right =
+            origin.x() + grid->columnViewportPosition(spans[i][1]) + grid->columnWidth(spans[i][1]);
+        EXPECT_GE(label.left(), left) << texts[i].toStdString();
+        EXPECT_LE(label.right(), right) << texts[i].toStdString();
+        EXPECT_GT(label.width(), (right - left) / 2) << texts[i].toStdString();
+    }
+    // Widening a column moves the labels after it along.
+    const int totalBefore = labels[2]->x();
+    grid->setColumnWidth(3, 80);
+    EXPECT_EQ(labels[2]->x(), totalBefore + 33);
+}
+
+}  // namespace
+}  // namespace tessel::testing

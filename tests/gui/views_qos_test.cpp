@@ -1,0 +1,121 @@
+// The "QoS" tab against the lab router: the table after login and on
+// request, and auto-update that runs only while the tab is shown.
+
+#include "fire_timer.hpp"
+#include "views/qos_page.hpp"
+#include "views_routing_session.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace tessel::testing {
+namespace {
+
+constexpr const char* QosPriorityColumn = "1.3.6.1.4.1.3942.1.1.4.1.1.2.";
+
+class QosPage : public RouterSession {
+  protected:
+    void SetUp() override {
+        LogIn();
+        page = Find<TQosPage>("TabSheet15");
+        timer = Find<QTimer>("Timer12");
+        ASSERT_NE(page, nullptr);
+        ASSERT_NE(timer, nullptr);
+    }
+    void ShowTab(QWidget* tab) { form_->main->setCurrentWidget(tab); }
+
+    TQosPage* page = nullptr;
+    QTimer* timer = nullptr;
+};
+
+TEST_F(QosPage, RowsAfterLoginAreIndexedByTheTablesFirstColumn) {
+    TGridView* grid = page->GridView10;
+    const QStringList headers = {"№",       "Pri",    "Class", "Address",   "Max",   "MaxPPS",
+                                 "CurFlow", "CurPPS", "Pckts", "PcktsDrop", "Bytes", "BytesDrop"};
+    ASSERT_EQ(grid->Model()->columnCount(), headers.size());
+    for (int c = 0; c < headers.size(); ++c) {
+        EXPECT_EQ(grid->Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                  headers[c]);
+    }
+    ASSERT_EQ(grid->RowCount(), 4);
+    // The fourth entry has index 7: its cells are read at ".7", not ".4".
+    const QStringList last = {"7",    "7",   "default",  "0.0.0.0/0", "10000",      "5000",
+                              "2400", "700", "12873001", "0",         "3861900300", "0"};
+    for (int c = 0; c < last.size(); ++c) {
+        EXPECT_EQ(grid->Cell(3, c), last[c]) << c;
+    }
+    EXPECT_EQ(grid->Cell(1, 2), "interactive");
+    EXPECT_EQ(page->Button41->text(), "Update table");
+    EXPECT_EQ(page->Button42->text(), "Start autoupdate");
+    EXPECT_EQ(page->SpinEditor18->value(), 3);
+    EXPECT_EQ(timer->interval(), 3000);
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(QosPage, UpdateTableReadsElevenCellsPerRowAgain) {
+    const std::size_t before = SnmpRequestsFor(QosPriorityColumn);
+    page->Button41->click();
+    EXPECT_TRUE(RequestsReach(QosPriorityColumn, before + 4));
+    EXPECT_EQ(page->GridView10->RowCount(), 4);
+}
+
+TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
+    QWidget* other = form_->main->widget(0);
+    ShowTab(page);
+    page->Button42->click();
+    EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
+    EXPECT_EQ(page->QosAutoUpdate, 1);
+    EXPECT_TRUE(timer->isActive());
+
+    const std::size_t before = SnmpRequestsFor(QosPriorityColumn);
+    ASSERT_TRUE(FireTimer(timer));
+    EXPECT_TRUE(RequestsReach(QosPriorityColumn, before + 4));
+
+    ShowTab(other);
+    EXPECT_FALSE(timer->isActive());
+    ShowTab(page);
+    EXPECT_TRUE(timer->isActive());
+
+    // Off again: back to the initial state, and showing the tab starts
+    // nothing.
+    page->Button42->click();
+    EXPECT_EQ(page->Button42->text(), "Start autoupdate");
+    EXPECT_EQ(page->QosAutoUpdate, 0);
+    EXPECT_FALSE(timer->isActive());
+    ShowTab(other);
+    ShowTab(page);
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(QosPage, IntervalFollowsTheEditorOnlyAfterTheLoad) {
+    page->SpinEditor18->setValue(5);
+    EXPECT_EQ(timer->interval(), 5000);
+    page->SpinEditor18->SetText(QStringLiteral("12"));
+    EXPECT_EQ(timer->interval(), 12000);
+
+    // During a load the values written are not the operator's.
+    form_->CurrentSession().SessionLoaded = false;
+    page->SpinEditor18->setValue(7);
+    EXPECT_EQ(timer->interval(), 12000);
+}
+
+TEST_F(QosPage, SecondLoginSwitchesAutoUpdateOffButKeepsTheCaption) {
+    ShowTab(page);
+    page->Button42->click();
+    ASSERT_EQ(page->QosAutoUpdate, 1);
+    form_->PostLoginLoad();
+    EXPECT_EQ(page->QosAutoUpdate, 0);
+    EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
+    // With the flag cleared, leaving and showing the tab no longer drives
+    // the timer.
+    timer->stop();
+    ShowTab(form_->main->widget(0));
+    ShowTab(page);
+    EXPECT_FALSE(timer->isActive());
+}
+
+}  // namespace
+}  // namespace tessel::testing
