@@ -72,6 +72,10 @@ class SimSession : public ::testing::Test {
 
     void OpenWindow(const std::string& commandLine = "tessel-manager") {
         form = std::make_unique<TForm1>(Transport());
+        // These tests count the spine's own reads; the pages' tables are
+        // tested on their own.
+        form->Hooks().ReadRoutingTable = {};
+        form->Hooks().ReadQosTable = {};
         form->FormCreate(commandLine);
         form->show();
     }
