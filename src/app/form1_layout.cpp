@@ -10,6 +10,9 @@
 #include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
+#include "app/text_bridge.hpp"
+#include "views/bs_page.hpp"
+#include "views/cpe_page.hpp"
 #include "views/interfaces_page.hpp"
 #include "views/qos_page.hpp"
 #include "views/radio_group.hpp"
@@ -221,8 +224,32 @@ void TForm1::BuildPages() {
         AddConsoleButton(button);
     }
 
-    main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet3")), QStringLiteral("BS"));
-    main->addTab(new TPlaceholderPage(QStringLiteral("TabSheet4")), QStringLiteral("CPE"));
+    auto* bsPage = new TBsPage(*this, Timer(2));
+    main->addTab(bsPage, QStringLiteral("BS"));
+    hooks_.ReadCpeTable = [bsPage] { bsPage->ReadCpeTable(); };
+    for (QComboBox* selector : bsPage->RadioSelectors()) {
+        radio->AddRadioSelector(selector);
+    }
+    bsPage->SetPwrctlEnabler([radio](bool enabled) { radio->SetPwrctlEnabled(enabled); });
+    auto* cpePage = new TCpePage(*this, Timer(3));
+    main->addTab(cpePage, QStringLiteral("CPE"));
+    hooks_.ReadBsList = [cpePage] { cpePage->ReadBsList(); };
+    for (QComboBox* selector : cpePage->RadioSelectors()) {
+        radio->AddRadioSelector(selector);
+    }
+    cpePage->SetRadioPageSelection(
+        [radio] { return ToBytes(radio->RadioSelector()->currentText()); });
+    hooks_.SendAddBsRecord = [cpePage] { cpePage->SendAddBsRecord(); };
+    hooks_.PrepareLoad = [bsPage, cpePage, before = hooks_.PrepareLoad] {
+        PageHooks::Run(before);
+        bsPage->PrepareLoad();
+        cpePage->PrepareLoad();
+    };
+    hooks_.ResetAfterLoad = [bsPage, cpePage, before = hooks_.ResetAfterLoad] {
+        PageHooks::Run(before);
+        bsPage->ResetAfterLoad();
+        cpePage->ResetAfterLoad();
+    };
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
     const UtilityConsole console{[this](const std::string& line) { return SendConsoleLine(line); },

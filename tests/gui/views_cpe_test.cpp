@@ -1,0 +1,269 @@
+// The "CPE" tab against the lab router in client-unit mode: the configured
+// base stations grouped into records, the registration with its "R" mark and
+// "N/A" state, the configuration form's checks and command lines, and the
+// registration auto-update.
+
+#include "fire_timer.hpp"
+#include "views/cpe_page.hpp"
+#include "views_bs_cpe_lab.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace tessel {
+namespace {
+
+// The radio page fills the pages' radio selectors at login; until it has
+// joined the window there is no radio whose tables could be read.
+#define REQUIRE_RADIO_SELECTORS()                      \
+    if (page->ComboBox7->count() == 0) {               \
+        GTEST_SKIP() << "no radio page in the window"; \
+    }
+
+using testing::LabSession;
+
+enum Column { Sid = 1, Speed = 2, Frequencies = 3, R = 4, Position = 5 };
+
+class CpePage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(lab.LoggedIn());
+        page = lab.FindPage<TCpePage>("TabSheet4");
+        ASSERT_NE(page, nullptr);
+        grid = page->GridView3;
+    }
+
+    int RowOf(const QString& sid, const QString& speed) const {
+        for (int row = 0; row < grid->RowCount(); ++row) {
+            if (grid->Cell(row, Sid) == sid && grid->Cell(row, Speed) == speed) {
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    QStringList Items(const QListWidget* list) const {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) {
+            items << list->item(i)->text();
+        }
+        return items;
+    }
+
+    void SelectRfFrequency(const QString& frequency) {
+        const auto found = page->ListBox1->findItems(frequency, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        page->ListBox1->setCurrentItem(found.front());
+    }
+
+    LabSession lab{"client-unit.json"};
+    TCpePage* page = nullptr;
+    TGridView* grid = nullptr;
+};
+
+TEST_F(CpePage, GroupsTheConfiguredBaseStationsAndMarksTheRegistration) {
+    REQUIRE_RADIO_SELECTORS();
+    // Rows (6699, 11000, 2412), (6699, 11000, 2437), (20, 11000, 2462) and
+    // (6699, 5500, 2412) make three records; SID 6699 shows as 1A2B.
+    ASSERT_EQ(grid->RowCount(), 3);
+    const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+    const int single = RowOf(QStringLiteral("14"), QStringLiteral("11000"));
+    const int slow = RowOf(QStringLiteral("1A2B"), QStringLiteral("5500"));
+    ASSERT_GE(both, 0);
+    ASSERT_GE(single, 0);
+    ASSERT_GE(slow, 0);
+    EXPECT_EQ(grid->Cell(both, Frequencies), QStringLiteral("2412,2437"));
+    EXPECT_EQ(grid->Cell(single, Frequencies), QStringLiteral("2462"));
+    EXPECT_EQ(grid->Cell(slow, Frequencies), QStringLiteral("2412"));
+    EXPECT_TRUE(grid->isColumnHidden(Position));
+
+    // Registered on 2437 at 11000 with SID 1A2B: only that record is marked.
+    EXPECT_EQ(grid->Cell(both, R), QStringLiteral("true"));
+    EXPECT_EQ(grid->Cell(single, R), QStringLiteral("false"));
+    EXPECT_EQ(grid->Cell(slow, R), QStringLiteral("false"));
+
+    EXPECT_EQ(page->Label33->text(), QStringLiteral("2437"));
+    EXPECT_EQ(page->Label34->text(), QStringLiteral("11000"));
+    EXPECT_EQ(page->Label35->text(), QStringLiteral("1A2B"));
+    EXPECT_EQ(page->Label41->text(), QStringLiteral("10.20.0.5"));
+    EXPECT_EQ(page->Label37->text(), QStringLiteral("11"));
+    EXPECT_EQ(page->ProgressBar1->value(), 11);
+    EXPECT_EQ(page->Label27->text(), QStringLiteral("12"));
+    EXPECT_EQ(page->ProgressBar2->value(), 12);
+    // Rate codes 4 and 3 on a radio of the 2.4 GHz band.
+    EXPECT_EQ(page->Label39->text(), QStringLiteral("11 Mbps"));
+    EXPECT_EQ(page->Label40->text(), QStringLiteral("5.5 Mbps"));
+
+    // The radio's usable frequencies fill "RF frequencies:".
+    EXPECT_EQ(Items(page->ListBox1), QStringList({QStringLiteral("2412"), QStringLiteral("2437"),
+                                                  QStringLiteral("2462")}));
+}
+
+TEST_F(CpePage, ClickFillsTheFormAndFrequenciesMoveOnce) {
+    REQUIRE_RADIO_SELECTORS();
+    const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+    ASSERT_GE(both, 0);
+    page->GridView3CellClick(both);
+    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2412"), QStringLiteral("2437")}));
+    EXPECT_EQ(page->Edit10->text(), QStringLiteral("1A2B"));
+    EXPECT_EQ(page->Edit11->text(), QStringLiteral("11000"));
+
+    // ">" twice on the same frequency adds it once; "<" removes the selected one.
+    SelectRfFrequency(QStringLiteral("2462"));
+    page->Button12->click();
+    page->Button12->click();
+    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2412"), QStringLiteral("2437"),
+                                                  QStringLiteral("2462")}));
+    page->ListBox2->setCurrentRow(0);
+    page->Button13->click();
+    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
+
+    page->Button17->click();
+    EXPECT_EQ(page->ListBox2->count(), 0);
+    EXPECT_TRUE(page->Edit10->text().isEmpty());
+    EXPECT_TRUE(page->Edit11->text().isEmpty());
+}
+
+TEST_F(CpePage, CreateUpdateCollectsItsErrorsInOneBox) {
+    page->Edit11->setText(QStringLiteral("6000"));  // a band 1 speed on a 2.4 GHz radio
+    page->Button15->click();
+    ASSERT_EQ(lab.messages.boxes.size(), 1u);
+    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(lab.messages.boxes[0].text,
+              QStringLiteral("List of frequencies is empty\r\nSID field is empty\r\n"
+                             "Speed value is not correct"));
+    QTest::qWait(200);
+    for (const auto& line : lab.ConsoleLines()) {
+        EXPECT_NE(line.rfind("rma bs", 0), 0u) << line;
+    }
+}
+
+TEST_F(CpePage, CreateForANewRecordSendsTheAddLine) {
+    REQUIRE_RADIO_SELECTORS();
+    SelectRfFrequency(QStringLiteral("2462"));
+    page->ListBox1DblClick();
+    page->Edit10->setText(QStringLiteral("2C"));
+    page->Edit11->setText(QStringLiteral("5500"));
+    page->Button15->click();
+    // The line is shown in a plain box before it goes out.
+    ASSERT_EQ(lab.messages.boxes.size(), 1u);
+    EXPECT_EQ(lab.messages.boxes[0].text, QStringLiteral("rma bs rf4.0 2C/5500 2462"));
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 2C/5500 2462"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return RowOf(QStringLiteral("2C"), QStringLiteral("5500")) >= 0; }, 10000));
+    EXPECT_EQ(grid->RowCount(), 4);
+}
+
+TEST_F(CpePage, UpdateOfAnExistingRecordDeletesFirstAndAddsAfterTheReply) {
+    REQUIRE_RADIO_SELECTORS();
+    const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+    ASSERT_GE(both, 0);
+    page->GridView3CellClick(both);
+    SelectRfFrequency(QStringLiteral("2462"));
+    page->Button12->click();
+    page->Edit10->setText(QStringLiteral("1a2b"));  // the SID matches ignoring case
+    page->Button15->click();
+
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
+    const auto lines = lab.ConsoleLines();
+    const auto del =
+        std::find(lines.begin(), lines.end(), "rma bs rf4.0 1a2b/11000 2412,2437 -del");
+    const auto add =
+        std::find(lines.begin(), lines.end(), "rma bs rf4.0 1a2b/11000 2412,2437,2462");
+    EXPECT_LT(del, add);
+    ASSERT_EQ(lab.messages.boxes.size(), 2u);
+    EXPECT_EQ(lab.messages.boxes[0].text, QStringLiteral("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
+    EXPECT_EQ(lab.messages.boxes[1].text, QStringLiteral("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const int row = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+            return row >= 0 && grid->Cell(row, Frequencies) == QStringLiteral("2412,2437,2462");
+        },
+        10000));
+}
+
+TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
+    REQUIRE_RADIO_SELECTORS();
+    const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+    ASSERT_GE(both, 0);
+    grid->selectRow(both);
+    page->Button16->click();
+    EXPECT_TRUE(lab.messages.boxes.empty());
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->RowCount() == 2; }, 10000));
+    EXPECT_LT(RowOf(QStringLiteral("1A2B"), QStringLiteral("11000")), 0);
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        EXPECT_EQ(grid->Cell(row, R), QStringLiteral("false"));
+    }
+}
+
+TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
+    REQUIRE_RADIO_SELECTORS();
+    QTimer* timer3 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer3"));
+    ASSERT_NE(timer3, nullptr);
+    EXPECT_EQ(page->Button25->text(), QStringLiteral("Stop autoupdate"));
+    EXPECT_EQ(page->BsListAutoUpdate, 1);
+    EXPECT_EQ(page->SpinEditor5->value(), 5);
+    EXPECT_FALSE(timer3->isActive());
+
+    lab.ShowPage(page);
+    EXPECT_TRUE(timer3->isActive());
+    lab.ShowOtherPage();
+    EXPECT_FALSE(timer3->isActive());
+    lab.ShowPage(page);
+
+    // A tick reads the registration (not the whole list).
+    const std::string registration = "1.3.6.1.4.1.3942.1.1.1.5.";
+    const std::string list = "1.3.6.1.4.1.3942.1.1.1.4.";
+    const std::size_t registrationBefore = lab.SnmpRequestsBelow(registration);
+    const std::size_t listBefore = lab.SnmpRequestsBelow(list);
+    ASSERT_TRUE(testing::FireTimer(timer3));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return lab.SnmpRequestsBelow(registration) > registrationBefore; }, 5000));
+    EXPECT_EQ(lab.SnmpRequestsBelow(list), listBefore);
+
+    page->Button25->click();
+    EXPECT_EQ(page->Button25->text(), QStringLiteral("Start autoupdate"));
+    EXPECT_FALSE(timer3->isActive());
+    EXPECT_EQ(page->BsListAutoUpdate, 0);
+    page->SpinEditor5->setValue(9);
+    EXPECT_EQ(timer3->interval(), 9000);
+}
+
+TEST_F(CpePage, HelpButtonsShowTheirTexts) {
+    auto* help = page->findChild<QToolButton*>(QStringLiteral("SpeedButton38"));
+    ASSERT_NE(help, nullptr);
+    help->click();
+    EXPECT_EQ(lab.Form().Memo3->toPlainText(), QStringLiteral("The SID of the Base Station"));
+    for (const char* name : {"SpeedButton35", "SpeedButton36", "SpeedButton37", "SpeedButton39"}) {
+        EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
+    }
+}
+
+// A base station is registered with nobody: every value reads "N/A".
+TEST(CpePageOnBaseStation, RegistrationIsNotAvailable) {
+    LabSession lab("base-station.json");
+    ASSERT_TRUE(lab.LoggedIn());
+    auto* page = lab.FindPage<TCpePage>("TabSheet4");
+    ASSERT_NE(page, nullptr);
+    page->ReadBsRegistration();
+    for (QLabel* label : {page->Label33, page->Label34, page->Label35, page->Label27, page->Label37,
+                          page->Label39, page->Label40, page->Label41}) {
+        EXPECT_EQ(label->text(), QStringLiteral("N/A")) << label->objectName().toStdString();
+    }
+    EXPECT_EQ(page->ProgressBar1->value(), 0);
+    EXPECT_EQ(page->ProgressBar2->value(), 0);
+}
+
+}  // namespace
+}  // namespace tessel
