@@ -139,6 +139,9 @@ TEST_F(RadioGroup, EveryButtonSendsItsLine) {
     EXPECT_EQ(Send(Retries), "rf rf5.0 txrt 9");
     EXPECT_EQ(radio->SpinEditor1->Text(), "9");
 
+    // The BS page disables "Pwrctl mode" while rf5.0 has CPE; as on a radio
+    // without any, the operator may use it.
+    radio->SetPwrctlEnabled(true);
     radio->CheckBox3->click();
     EXPECT_EQ(Send(Pwrctl), "rf rf5.0 pwrctl");
     EXPECT_TRUE(radio->CheckBox3->isChecked());
