@@ -9,6 +9,7 @@
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,6 +59,17 @@ class LabSession {
     // Brings the tab holding page to the front (which shows it).
     void ShowPage(QWidget* page) { form_->main->setCurrentWidget(page); }
     void ShowOtherPage() { form_->main->setCurrentIndex(0); }
+
+    // With TESSEL_SCREENSHOT_DIR set, brings page to the front and saves the
+    // window as file; otherwise does nothing, so the tests run unchanged.
+    void SaveScreenshot(QWidget* page, const char* file) {
+        const char* dir = std::getenv("TESSEL_SCREENSHOT_DIR");
+        if (dir == nullptr || *dir == '\0') {
+            return;
+        }
+        ShowPage(page);
+        EXPECT_TRUE(form_->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(file)));
+    }
 
     // The console lines the router has received so far, in order.
     std::vector<std::string> ConsoleLines() const { return Field("console-line", "line"); }

@@ -19,7 +19,6 @@
 namespace tessel {
 namespace {
 
-
 using testing::LabSession;
 
 // Grid columns by header, as the operator reads them.
@@ -105,6 +104,7 @@ TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
     EXPECT_EQ(grid->Cell(depot, LevelToBar), QStringLiteral("0"));
     EXPECT_TRUE(grid->Cell(depot, Tx).isEmpty());  // rate code 0
     EXPECT_TRUE(grid->Cell(depot, Rx).isEmpty());
+    lab.SaveScreenshot(page, "tab-bs.png");
 
     // The second radio (2437, the other band) has its own two CPE, whose rate
     // codes 3 and 4 read in that band's table.

@@ -22,7 +22,6 @@
 namespace tessel {
 namespace {
 
-
 using testing::LabSession;
 
 enum Column { Sid = 1, Speed = 2, Frequencies = 3, R = 4, Position = 5 };
@@ -99,6 +98,7 @@ TEST_F(CpePage, GroupsTheConfiguredBaseStationsAndMarksTheRegistration) {
     // The radio's usable frequencies fill "RF frequencies:".
     EXPECT_EQ(Items(page->ListBox1), QStringList({QStringLiteral("2412"), QStringLiteral("2437"),
                                                   QStringLiteral("2462")}));
+    lab.SaveScreenshot(page, "tab-cpe.png");
 }
 
 TEST_F(CpePage, ClickFillsTheFormAndFrequenciesMoveOnce) {
