@@ -9,7 +9,7 @@
 namespace tessel {
 
 class SnmpReader {
-public:
+  public:
     virtual ~SnmpReader() = default;
 
     // The counted read after login. Fills value with the value text, empty

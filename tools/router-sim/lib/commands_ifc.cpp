@@ -75,11 +75,12 @@ CommandResult RemoveAlias(RouterState& state, std::uint32_t ifIndex, std::uint32
     return Done("Alias " + Ipv4Text(address) + " removed.", true);
 }
 
-CommandResult Alias(RouterState& state, std::uint32_t ifIndex, std::string_view spec, bool add) {
-    const std::size_t slash = spec.find('/');
-    const std::string_view addressText = spec.substr(0, slash);
+CommandResult Alias(RouterState& state, std::uint32_t ifIndex, std::string_view addressAndPrefix,
+                    bool add) {
+    const std::size_t slash = addressAndPrefix.find('/');
+    const std::string_view addressText = addressAndPrefix.substr(0, slash);
     const std::string_view maskText =
-        slash == std::string_view::npos ? std::string_view() : spec.substr(slash + 1);
+        slash == std::string_view::npos ? std::string_view() : addressAndPrefix.substr(slash + 1);
     const auto address = ParseIpv4(addressText);
     if (!address) {
         return Error("ifc: bad address " + std::string(addressText));
