@@ -1,8 +1,13 @@
 // The floor under any client: per exchange only socket, sendto, poll,
-// recvfrom and close, with one GetNext encoded once up front. What our
+// recvfrom and close, with the GetNext requests encoded up front. What our
 // client spends above this is its own cost.
 //
-//   raw_floor HOST PORT OID [COMMUNITY [EXCHANGES]]   (HOST: IPv4 address)
+//   raw_floor HOST PORT OID [COMMUNITY [EXCHANGES [OID_FILE]]]   (HOST: IPv4 address)
+//
+// Without OID_FILE every request asks for the OID after OID. With it, the
+// requests ask for the OID after each line of the file in turn, over and
+// over: given the OIDs a walk visits, the agent answers exactly the questions
+// the walk asks, so its share of the caches and of the core is the same.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -12,7 +17,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/snmp/snmp_rec.hpp"
 #include "exchange_meter.hpp"
@@ -31,18 +38,36 @@ int main(int argc, char** argv) {
     }
     const unsigned long count = argc > 5 ? std::strtoul(argv[5], nullptr, 10) : 20000;
 
-    tessel::TSNMPRec request;
-    request.ID = 2;
-    request.PDUType = 0xA1;
-    request.Community = argc > 4 ? argv[4] : "public";
-    request.AddBinding(argv[3], "", 0x05);
-    const std::string datagram = request.Encode();
+    std::vector<std::string> oids;
+    if (argc > 6) {
+        std::ifstream file(argv[6]);
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty()) {
+                oids.push_back(line);
+            }
+        }
+    }
+    if (oids.empty()) {
+        oids.push_back(argv[3]);
+    }
+    std::vector<std::string> datagrams;
+    for (const std::string& oid : oids) {
+        tessel::TSNMPRec request;
+        request.ID = 2;
+        request.PDUType = 0xA1;
+        request.Community = argc > 4 ? argv[4] : "public";
+        request.AddBinding(oid, "", 0x05);
+        datagrams.push_back(request.Encode());
+    }
 
     char reply[65536];
     std::uint64_t answered = 0;
     const std::uint64_t wall0 = tessel::bench::WallNanos();
     const std::uint64_t cpu0 = tessel::bench::CpuNanos();
+    std::size_t next = 0;
     for (unsigned long i = 0; i < count; ++i) {
+        const std::string& datagram = datagrams[next];
+        next = next + 1 == datagrams.size() ? 0 : next + 1;
         const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
         ::sendto(fd, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&agent),
                  sizeof agent);

@@ -218,9 +218,10 @@ TEST(SnmpDecoding, TrapUsesItsOwnLayoutBeforeTheBindings) {
                              Tlv(0x40, Bytes({10, 0, 0, 7})) + Tlv(0x02, Bytes({0x06})) +
                              Tlv(0x02, Bytes({0x11})) + Tlv(0x43, Bytes({0x01, 0x00})) +
                              Tlv(0x30, Tlv(0x30, Tlv(0x06, kSysNameOid) + Tlv(0x04, "bs1")));
+    const std::string datagram =
+        Tlv(0x30, Bytes({0x02, 0x01, 0x00}) + Tlv(0x04, "t") + Tlv(0xA4, trap));
     TSNMPRec rec;
-    ASSERT_TRUE(
-        rec.Decode(Tlv(0x30, Bytes({0x02, 0x01, 0x00}) + Tlv(0x04, "t") + Tlv(0xA4, trap))));
+    ASSERT_TRUE(rec.Decode(datagram));
     EXPECT_EQ(rec.PDUType, 0xA4);
     EXPECT_EQ(rec.Enterprise, "1.3.6.1.4.1.3942");
     EXPECT_EQ(rec.AgentAddress, "10.0.0.7");
@@ -230,7 +231,8 @@ TEST(SnmpDecoding, TrapUsesItsOwnLayoutBeforeTheBindings) {
     EXPECT_EQ(rec.ID, 1);
     ASSERT_EQ(rec.BindingCount(), 1u);
     EXPECT_EQ(rec.ValueOf("1.3.6.1.2.1.1.5.0"), "bs1");
-    // And it survives its own encoding.
+    // Its own encoding is byte for byte the datagram it came from.
+    EXPECT_EQ(rec.Encode(), datagram);
     TSNMPRec again;
     ASSERT_TRUE(again.Decode(rec.Encode()));
     EXPECT_EQ(again.Enterprise, rec.Enterprise);

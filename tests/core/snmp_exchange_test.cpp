@@ -1,4 +1,5 @@
 #include <arpa/inet.h>
+#include <dirent.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -217,6 +218,52 @@ TEST(SnmpExchange, UnacceptableRepliesFailAndLeaveTheCallerClean) {
         EXPECT_EQ(oid, "1.3.6.1.2.1.2.2.1.2");
         EXPECT_EQ(value, "");
     }
+}
+
+// Descriptors this process holds open.
+std::size_t OpenDescriptors() {
+    std::size_t count = 0;
+    if (DIR* dir = ::opendir("/proc/self/fd")) {
+        while (::readdir(dir) != nullptr) {
+            ++count;
+        }
+        ::closedir(dir);
+    }
+    return count;
+}
+
+// Calls share buffers behind the scenes; nothing of one call may show in the
+// next: not its request-id, community or OID, not its reply, not its socket.
+TEST(SnmpExchange, ConsecutiveCallsCarryNothingOver) {
+    const std::size_t before = OpenDescriptors();
+    std::string oid = "1.3.6.1.2.1.2.2.1.2";
+    std::string value;
+    {
+        Responder agent(Answer(Response(kIfDescr1, 0x04, "a long interface description")));
+        ASSERT_TRUE(agent.Ready());
+        EXPECT_TRUE(SnmpGetNextValue(oid, "a-long-community-name", "127.0.0.1", value));
+        EXPECT_EQ(agent.Request(), Message(0xA1, "a-long-community-name", 2, 0,
+                                           Bytes({0x2B, 6, 1, 2, 1, 2, 2, 1, 2}), 0x05, ""));
+    }
+    EXPECT_EQ(value, "a long interface description");
+    EXPECT_EQ(OpenDescriptors(), before);
+    {
+        // A Get after a GetNext goes back to request-id 1.
+        Responder agent(Answer(Response(kIfDescr1, 0x04, "eth0")));
+        ASSERT_TRUE(agent.Ready());
+        EXPECT_TRUE(SnmpGetValue(kSysName, "c", "127.0.0.1", value));
+        EXPECT_EQ(agent.Request(), Message(0xA0, "c", 1, 0, kSysNameOid, 0x05, ""));
+    }
+    EXPECT_EQ(value, "");
+    {
+        // A refused reply leaves nothing of the last good one behind.
+        Responder agent(Answer(Bytes({0x30})));
+        ASSERT_TRUE(agent.Ready());
+        EXPECT_FALSE(SnmpGetNextValue(oid, "c", "127.0.0.1", value));
+    }
+    EXPECT_EQ(oid, "1.3.6.1.2.1.2.2.1.2.1");
+    EXPECT_EQ(value, "");
+    EXPECT_EQ(OpenDescriptors(), before);
 }
 
 using Clock = std::chrono::steady_clock;

@@ -55,6 +55,11 @@ char* WriteLength(char* out, std::size_t length) {
 
 }  // namespace
 
+char* WriteHeader(char* out, std::uint8_t tag, std::size_t contentLength) {
+    *out++ = static_cast<char>(tag);
+    return WriteLength(out, contentLength);
+}
+
 void AppendLength(std::string& out, std::size_t length) {
     char bytes[9];
     out.append(bytes, static_cast<std::size_t>(WriteLength(bytes, length) - bytes));
@@ -95,6 +100,13 @@ char* WriteInteger(char* out, std::int64_t value, std::size_t count) {
 }
 
 }  // namespace
+
+char* WriteIntegerElement(char* out, std::int64_t value) {
+    const std::size_t count = IntegerSize(value);
+    *out++ = static_cast<char>(TagInteger);
+    *out++ = static_cast<char>(count);
+    return WriteInteger(out, value, count);
+}
 
 std::string IntegerContent(std::int64_t value) {
     char bytes[8];
@@ -146,52 +158,56 @@ class Scratch {
     std::string heap_;
 };
 
-// The arc starting at text[pos], up to the next dot or the end; pos is left
-// on that dot. Anything but 1 to 10 digits within 32 bits reads as 0.
-std::uint32_t NextArc(std::string_view text, std::size_t& pos) {
+// The arc from p up to the next dot or the end; p is left there. Anything
+// but 1 to 10 digits within 32 bits reads as 0.
+[[gnu::always_inline]] inline std::uint32_t NextArc(const char*& p, const char* end) {
+    // A local cursor: through the reference every step would go to memory.
+    const char* at = p;
     std::uint64_t value = 0;
     bool number = true;
-    const std::size_t start = pos;
-    for (; pos < text.size() && text[pos] != '.'; ++pos) {
-        const char c = text[pos];
-        if (c < '0' || c > '9') {
-            number = false;
-        } else if (number) {
-            value = value * 10 + static_cast<std::uint64_t>(c - '0');
-            number = value <= 0xFFFFFFFFu;
-        }
+    for (; at != end && *at != '.'; ++at) {
+        const unsigned digit = static_cast<unsigned char>(*at) - unsigned{'0'};
+        value = value * 10 + digit;
+        // Past 32 bits it is no arc; stop the sum before it can wrap.
+        number = number && digit <= 9 && value <= 0xFFFFFFFFu;
+        value = number ? value : 0;
     }
-    return number && pos != start ? static_cast<std::uint32_t>(value) : 0;
+    const bool empty = at == p;
+    p = at;
+    return number && !empty ? static_cast<std::uint32_t>(value) : 0;
 }
 
 }  // namespace
 
-std::string OidContent(std::string_view text) {
-    // Every piece yields at most one byte per character it spans (its dot
-    // included), except that the first two arcs share up to 6 bytes.
-    Scratch scratch(text.size() + 8);
-    char* const begin = scratch.Data();
-    char* end = begin;
-    std::uint64_t first = 0;
-    std::size_t index = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::uint32_t arc = NextArc(text, pos);
-        if (index == 0) {
-            first = arc;
-        } else if (index == 1) {
-            end = WriteBase128(end, 40 * first + arc);
+char* WriteOidContent(char* out, std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    if (p == end) {
+        return out;
+    }
+    // The first two arcs make one sub-identifier; a lone first arc still
+    // makes one.
+    const std::uint64_t first = NextArc(p, end);
+    std::uint64_t second = 0;
+    if (p != end && ++p != end) {
+        second = NextArc(p, end);
+    }
+    out = WriteBase128(out, 40 * first + second);
+    while (p != end && ++p != end) {
+        const std::uint32_t arc = NextArc(p, end);
+        if (arc < 0x80) {
+            *out++ = static_cast<char>(arc);
         } else {
-            end = WriteBase128(end, arc);
+            out = WriteBase128(out, arc);
         }
-        ++index;
-        ++pos;  // past the dot
     }
-    if (index == 1) {
-        // A lone first arc still becomes one sub-identifier.
-        end = WriteBase128(end, 40 * first);
-    }
-    return std::string(begin, static_cast<std::size_t>(end - begin));
+    return out;
+}
+
+std::string OidContent(std::string_view text) {
+    Scratch scratch(OidContentRoom(text));
+    char* const begin = scratch.Data();
+    return std::string(begin, static_cast<std::size_t>(WriteOidContent(begin, text) - begin));
 }
 
 std::string OidText(std::string_view content) {

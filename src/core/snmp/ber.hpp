@@ -102,6 +102,12 @@ void AppendElement(std::string& out, std::uint8_t tag, std::string_view content)
 // Appends the header of an element whose content the caller appends next.
 void AppendHeader(std::string& out, std::uint8_t tag, std::size_t contentLength);
 
+// The same for encoders that size the whole message first and then write it
+// in one pass: each writes at out, where the caller has made room, and
+// returns the end. A header takes at most 10 bytes, an INTEGER element 10.
+char* WriteHeader(char* out, std::uint8_t tag, std::size_t contentLength);
+char* WriteIntegerElement(char* out, std::int64_t value);
+
 // Content octets of an INTEGER in the fewest two's-complement bytes
 // (0x00 in front when a non-negative value's first byte has its top bit set).
 std::string IntegerContent(std::int64_t value);
@@ -118,6 +124,14 @@ std::string UnsignedContent(std::uint32_t value);
 // range) counts as 0, and a trailing "." adds nothing. The first two arcs
 // are combined as 40 * first + second.
 std::string OidContent(std::string_view text);
+// Room WriteOidContent may need for text: a piece yields at most one byte per
+// character it spans (its dot included), but the first two arcs share up to 6.
+inline std::size_t OidContentRoom(std::string_view text) {
+    return text.size() + 8;
+}
+// OidContent written at out (with OidContentRoom(text) bytes of room);
+// returns the end.
+char* WriteOidContent(char* out, std::string_view text);
 // OID content octets to dotted text: base-128 sub-identifiers (top bit = more
 // bytes follow); the first splits into value / 40 and value % 40.
 std::string OidText(std::string_view content);

@@ -9,6 +9,27 @@ namespace tessel {
 
 namespace {
 
+// The records and buffers of an exchange keep their capacity from call to
+// call on this thread, which spares a dozen allocations per call. Nothing
+// else carries over: the socket is closed at the end of every call (so each
+// call still sends from a fresh one), and every field a call depends on is
+// set anew.
+TSNMPSend& ThreadExchange() {
+    thread_local TSNMPSend snmp;
+    return snmp;
+}
+
+class CloseAtEnd {
+  public:
+    explicit CloseAtEnd(TUDPBlockSocket& socket) : socket_(socket) {}
+    CloseAtEnd(const CloseAtEnd&) = delete;
+    CloseAtEnd& operator=(const CloseAtEnd&) = delete;
+    ~CloseAtEnd() { socket_.Close(); }
+
+  private:
+    TUDPBlockSocket& socket_;
+};
+
 // Runs one exchange for oid with the given PDU type. Exceptions (only an
 // allocation failure can raise one) count as a failed exchange: callers are
 // promised a flag, never a throw.
@@ -16,13 +37,13 @@ template <typename OnReply>
 bool Exchange(const std::string& oid, const std::string& community, const std::string& host,
               std::uint8_t pduType, OnReply onReply) {
     try {
-        TSNMPSend snmp;
+        TSNMPSend& snmp = ThreadExchange();
+        const CloseAtEnd closer(snmp.Sock);
         snmp.TargetHost = host;
         snmp.TargetPort = SnmpDestinationPort();
         snmp.Query.Clear();
-        if (pduType == ber::TagGetNextRequest) {
-            ++snmp.Query.ID;
-        }
+        // A fresh record starts at 1; a GetNext raises it to 2.
+        snmp.Query.ID = pduType == ber::TagGetNextRequest ? 2 : 1;
         snmp.Query.Community = community;
         snmp.Query.PDUType = pduType;
         snmp.Query.AddBinding(oid, std::string(), ber::TagNull);

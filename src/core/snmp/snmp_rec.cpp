@@ -1,5 +1,7 @@
 #include "core/snmp/snmp_rec.hpp"
 
+#include <cstring>
+
 #include "core/snmp/ber.hpp"
 #include "core/snmp/snmp_value.hpp"
 
@@ -73,49 +75,111 @@ void TSNMPRec::AddBinding(std::string oid, std::string value, int valueType) {
 }
 
 void TSNMPRec::Encode(std::string& out) const {
-    // The bindings first, as their length leads the PDU. The scratch string
-    // keeps its capacity from message to message, so encoding a request
-    // allocates nothing but the result.
-    thread_local std::string bindings;
-    bindings.clear();
+    // Sizes first, then one pass of writing into a result of exactly the
+    // right length. Content octets that differ from their text (OIDs, numbers,
+    // addresses) are built in a scratch string that keeps its capacity from
+    // message to message; octet strings are copied straight from the record.
+    // So a request is encoded with no allocation but the result's.
+    thread_local std::string scratch;
+    scratch.clear();
+    struct Piece {
+        std::size_t at = 0;  // in scratch, unless text is set
+        std::size_t size = 0;
+        const std::string* text = nullptr;
+    };
+    const auto addOid = [](std::string_view oid) {
+        Piece piece{scratch.size(), 0, nullptr};
+        scratch.resize(piece.at + ber::OidContentRoom(oid));
+        char* const begin = scratch.data() + piece.at;
+        piece.size = static_cast<std::size_t>(ber::WriteOidContent(begin, oid) - begin);
+        scratch.resize(piece.at + piece.size);
+        return piece;
+    };
+    const auto addValue = [](std::uint8_t type, const std::string& text) {
+        if (ValueContentIsText(type)) {
+            return Piece{0, text.size(), &text};
+        }
+        Piece piece{scratch.size(), 0, nullptr};
+        if (type != ber::TagNull) {
+            scratch.append(ValueContent(type, text));
+        }
+        piece.size = scratch.size() - piece.at;
+        return piece;
+    };
+    const auto bytesOf = [](const Piece& piece) {
+        return piece.text != nullptr ? std::string_view(*piece.text)
+                                     : std::string_view(scratch).substr(piece.at, piece.size);
+    };
+
+    // Two pieces per binding (OID, value); a Trap adds its enterprise and
+    // agent address first.
+    thread_local std::vector<Piece> pieces;
+    pieces.clear();
+    const bool trap = PDUType == ber::TagTrap;
+    if (trap) {
+        pieces.push_back(addOid(Enterprise));
+        pieces.push_back(addValue(ber::TagIpAddress, AgentAddress));
+    }
+    std::size_t bindingsLength = 0;
     for (const TSNMPMib& mib : bindings_) {
-        const std::string oid = ber::OidContent(mib.OID);
-        const auto type = static_cast<std::uint8_t>(mib.ValueType);
-        const std::string value = ValueContent(type, mib.Value);
-        ber::AppendHeader(bindings, ber::TagSequence,
-                          ElementSize(oid.size()) + ElementSize(value.size()));
-        ber::AppendElement(bindings, ber::TagOid, oid);
-        ber::AppendElement(bindings, type, value);
+        const Piece oid = addOid(mib.OID);
+        const Piece value = addValue(static_cast<std::uint8_t>(mib.ValueType), mib.Value);
+        pieces.push_back(oid);
+        pieces.push_back(value);
+        bindingsLength += ElementSize(ElementSize(oid.size) + ElementSize(value.size));
     }
 
-    // The fields between the PDU header and the bindings: request-id,
-    // error-status and error-index, or the Trap's own five.
-    thread_local std::string fields;
-    fields.clear();
-    if (PDUType == ber::TagTrap) {
-        ber::AppendElement(fields, ber::TagOid, ber::OidContent(Enterprise));
-        ber::AppendElement(fields, ber::TagIpAddress,
-                           ValueContent(ber::TagIpAddress, AgentAddress));
-        ber::AppendInteger(fields, GenericTrap);
-        ber::AppendInteger(fields, SpecificTrap);
-        ber::AppendElement(fields, ber::TagTimeTicks, ber::UnsignedContent(TimeStamp));
+    const auto integerLength = [](std::int64_t value) {
+        return ElementSize(ber::IntegerSize(value));
+    };
+    const std::int64_t timeStamp = TimeStamp;
+    const std::size_t fieldsLength =
+        trap ? ElementSize(pieces[0].size) + ElementSize(pieces[1].size) +
+                   integerLength(GenericTrap) + integerLength(SpecificTrap) +
+                   integerLength(timeStamp)
+             : integerLength(ID) + integerLength(ErrorStatus) + integerLength(ErrorIndex);
+    const std::size_t pduLength = fieldsLength + ElementSize(bindingsLength);
+    const std::size_t messageLength =
+        integerLength(Version) + ElementSize(Community.size()) + ElementSize(pduLength);
+
+    out.resize(ElementSize(messageLength));
+    char* at = out.data();
+    const auto element = [&at](std::uint8_t tag, std::string_view content) {
+        at = ber::WriteHeader(at, tag, content.size());
+        if (!content.empty()) {
+            std::memcpy(at, content.data(), content.size());
+            at += content.size();
+        }
+    };
+    at = ber::WriteHeader(at, ber::TagSequence, messageLength);
+    at = ber::WriteIntegerElement(at, Version);
+    element(ber::TagOctetString, Community);
+    at = ber::WriteHeader(at, static_cast<std::uint8_t>(PDUType), pduLength);
+    std::size_t next = 0;
+    if (trap) {
+        element(ber::TagOid, bytesOf(pieces[0]));
+        element(ber::TagIpAddress, bytesOf(pieces[1]));
+        at = ber::WriteIntegerElement(at, GenericTrap);
+        at = ber::WriteIntegerElement(at, SpecificTrap);
+        // TimeTicks has the INTEGER's content octets under its own tag.
+        char* const ticks = at;
+        at = ber::WriteIntegerElement(at, timeStamp);
+        *ticks = static_cast<char>(ber::TagTimeTicks);
+        next = 2;
     } else {
-        ber::AppendInteger(fields, ID);
-        ber::AppendInteger(fields, ErrorStatus);
-        ber::AppendInteger(fields, ErrorIndex);
+        at = ber::WriteIntegerElement(at, ID);
+        at = ber::WriteIntegerElement(at, ErrorStatus);
+        at = ber::WriteIntegerElement(at, ErrorIndex);
     }
-
-    const std::size_t pduLength = fields.size() + ElementSize(bindings.size());
-    const std::size_t messageLength = ElementSize(ber::IntegerSize(Version)) +
-                                      ElementSize(Community.size()) + ElementSize(pduLength);
-    out.clear();
-    out.reserve(ElementSize(messageLength));
-    ber::AppendHeader(out, ber::TagSequence, messageLength);
-    ber::AppendInteger(out, Version);
-    ber::AppendElement(out, ber::TagOctetString, Community);
-    ber::AppendHeader(out, static_cast<std::uint8_t>(PDUType), pduLength);
-    out.append(fields);
-    ber::AppendElement(out, ber::TagSequence, bindings);
+    at = ber::WriteHeader(at, ber::TagSequence, bindingsLength);
+    for (const TSNMPMib& mib : bindings_) {
+        const Piece& oid = pieces[next++];
+        const Piece& value = pieces[next++];
+        at =
+            ber::WriteHeader(at, ber::TagSequence, ElementSize(oid.size) + ElementSize(value.size));
+        element(ber::TagOid, bytesOf(oid));
+        element(static_cast<std::uint8_t>(mib.ValueType), bytesOf(value));
+    }
 }
 
 std::string TSNMPRec::Encode() const {

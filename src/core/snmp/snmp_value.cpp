@@ -113,4 +113,14 @@ std::string ValueContent(std::uint8_t tag, std::string_view text) {
     }
 }
 
+bool ValueContentIsText(std::uint8_t tag) {
+    if (tag & ber::ConstructedBit) {
+        return true;
+    }
+    if (IsSignedTag(tag) || IsUnsignedTag(tag)) {
+        return false;
+    }
+    return tag != ber::TagIpAddress && tag != ber::TagOid && tag != ber::TagNull;
+}
+
 }  // namespace tessel

@@ -20,5 +20,8 @@ std::string RenderValue(std::uint8_t tag, std::string_view content);
 // inverse of RenderValue for every text RenderValue produces. Numbers that
 // do not parse count as 0; NULL has no content whatever the text.
 std::string ValueContent(std::uint8_t tag, std::string_view text);
+// True when ValueContent(tag, text) is text itself, as for octet strings,
+// so that an encoder can copy the text without converting it.
+bool ValueContentIsText(std::uint8_t tag);
 
 }  // namespace tessel
