@@ -1,15 +1,46 @@
-// Program entry: the application title, the main window in its login layout
-// (logged in at once when the command line names everything), the event loop.
+// Program entry: "--help" and "--version" answered without a window; otherwise
+// the application title, the main window in its login layout (logged in at
+// once when the command line names everything), the event loop.
 
 #include "app/form1.hpp"
 #include "app/startup_probe.hpp"
 #include "core/session/command_line.hpp"
+#include "core/session/program_request.hpp"
+#include "core/version.hpp"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// A full disk or a closed pipe must not pass for a printed answer.
+int PrintText(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Before QApplication, which needs a display and takes its own options
+    // out of argv.
+    switch (tessel::RecognizeProgramRequest(argc, argv)) {
+        case tessel::ProgramRequest::Help:
+            return PrintText(tessel::ManagerUsageText());
+        case tessel::ProgramRequest::Version:
+            return PrintText(tessel::ManagerVersionText());
+        case tessel::ProgramRequest::Run:
+            break;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Quellor Wireless Router Manager"));
+    QApplication::setApplicationVersion(
+        QString::fromLatin1(tessel::ProgramVersion.data(), tessel::ProgramVersion.size()));
+    // Lets the desktop match the window to the installed launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessel-manager"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     tessel::TForm1 form(tessel::SnmpTransport::Client());

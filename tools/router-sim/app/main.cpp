@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "console_server.hpp"
+#include "core/version.hpp"
 #include "event_log.hpp"
 #include "options.hpp"
 #include "router_model.hpp"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tessel-router-sim");
+    QCoreApplication::setApplicationVersion(
+        QString::fromLatin1(tessel::ProgramVersion.data(), tessel::ProgramVersion.size()));
     const Options options = ParseOptions(QCoreApplication::arguments());
 
     RouterState state;

@@ -58,6 +58,7 @@ Options ParseOptions(const QStringList& arguments) {
     p.setApplicationDescription(
         "Lab router: an SNMP v1 agent (UDP) and a text console (TCP) over one router state.");
     p.addHelpOption();
+    p.addVersionOption();
     const auto value = [&](const char* name, const char* help, const char* valueName) {
         p.addOption(QCommandLineOption(name, help, valueName));
     };
@@ -87,6 +88,10 @@ Options ParseOptions(const QStringList& arguments) {
     }
     if (p.isSet("help")) {
         std::printf("%s", qPrintable(p.helpText()));
+        std::exit(0);
+    }
+    if (p.isSet("version")) {
+        std::printf("tessel-router-sim %s\n", qPrintable(QCoreApplication::applicationVersion()));
         std::exit(0);
     }
     if (!p.positionalArguments().isEmpty()) {

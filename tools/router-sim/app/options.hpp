@@ -21,8 +21,8 @@ struct Options {
     FaultSettings faults;
 };
 
-// Parses the command line; on --help prints the usage and exits 0, on an
-// error prints it and exits 2.
+// Parses the command line; on --help prints the usage and exits 0, on
+// --version the version and exits 0, on an error prints it and exits 2.
 Options ParseOptions(const QStringList& arguments);
 
 // The bundled data file: next to the installed binary, else in the source tree.

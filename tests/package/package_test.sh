@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Builds the .deb, unpacks it into a scratch root and checks what an operator
+# gets: the package's fields and computed dependencies, every installed file
+# in its place, a valid launcher whose command and icon exist, and both
+# programs started from the unpacked tree.
+#
+#   package_test.sh CPACK BUILD_DIR VERSION
+set -euo pipefail
+
+cpack=$1
+build=$2
+version=$3
+
+work=$(mktemp -d)
+sim_pid=
+cleanup() {
+    if [ -n "$sim_pid" ]; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# The package, built in a directory of its own so that a parallel run of
+# other tests never sees a half-written staging tree.
+if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack" >&2
+    exit 1
+fi
+debs=("$work"/out/*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    ls -l "$work/out" >&2
+    echo "FAIL: expected exactly one .deb" >&2
+    exit 1
+fi
+deb=${debs[0]}
+echo "package: $(basename "$deb") ($(stat -c %s "$deb") bytes)"
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = tessel-manager ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is '$(field Architecture)'"
+[ "$(field Section)" = net ] || fail "Section is '$(field Section)'"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ -n "$(field Description)" ] || fail "no Description"
+depends=$(field Depends)
+echo "depends: $depends"
+# Computed by dpkg-shlibdeps from the binaries, with versions; the platform
+# plugin is named by hand.
+depends_names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
+for dep in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6network6 qt6-qpa-plugins; do
+    grep -qxF "$dep" <<<"$depends_names" || fail "Depends lacks $dep"
+done
+grep -Eq 'libqt6widgets6 \(>= [0-9]' <<<"$depends" || fail "Depends has no computed Qt version"
+
+dpkg-deb --extract "$deb" "$work/root"
+usr=$work/root/usr
+for file in bin/tessel-manager bin/tessel-router-sim \
+    share/applications/tessel-manager.desktop \
+    share/icons/hicolor/scalable/apps/tessel-manager.svg \
+    share/icons/hicolor/48x48/apps/tessel-manager.png \
+    share/tessel-router-sim/base-station.json share/tessel-router-sim/client-unit.json; do
+    [ -s "$usr/$file" ] || fail "$file missing or empty"
+done
+for program in tessel-manager tessel-router-sim; do
+    [ -x "$usr/bin/$program" ] || fail "bin/$program is not executable"
+done
+# Nothing outside /usr: a package must not write into /home or /opt.
+outside=$(cd "$work/root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
+[ -z "$outside" ] || fail "files outside /usr: $outside"
+
+desktop=$usr/share/applications/tessel-manager.desktop
+if ! desktop-file-validate "$desktop"; then
+    fail "desktop-file-validate rejects the launcher"
+fi
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ -x "$usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
+[ "$(sed -n 's/^Icon=//p' "$desktop")" = tessel-manager ] || fail "Icon is not tessel-manager"
+
+# The 48x48 bitmap: a PNG signature, then IHDR width and height (big endian).
+png=$usr/share/icons/hicolor/48x48/apps/tessel-manager.png
+[ "$(od -An -tx1 -N8 "$png" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "icon is not a PNG"
+[ "$(od -An -tu1 -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')" = "0 0 0 48 0 0 0 48" ] ||
+    fail "PNG icon is not 48x48"
+svg=$usr/share/icons/hicolor/scalable/apps/tessel-manager.svg
+rsvg-convert --width=16 --height=16 --output="$work/icon16.png" "$svg" || fail "SVG icon does not render"
+
+# Every library the installed programs need resolves from the system alone.
+for program in tessel-manager tessel-router-sim; do
+    if ldd "$usr/bin/$program" | grep -q 'not found'; then
+        ldd "$usr/bin/$program" >&2
+        fail "$program has unresolved libraries"
+    fi
+done
+
+# The installed manager: --version and --help with no display, then the
+# window offscreen until its first paint.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/tessel-manager" --version) ||
+    fail "--version exit code $?"
+[ "$out" = "tessel-manager $version" ] || fail "--version printed '$out'"
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/tessel-manager" --help) || fail "--help exit code $?"
+grep -q -- '--host=ADDRESS --login=NAME --password=PASSWORD --community=COMMUNITY' <<<"$out" ||
+    fail "--help lacks the login options: $out"
+out=$(QT_QPA_PLATFORM=offscreen TESSEL_QUIT_WHEN_SHOWN=1 timeout 60 "$usr/bin/tessel-manager" 2>&1) ||
+    fail "the installed manager's window run ended with $?: $out"
+grep -qx shown <<<"$out" || fail "the installed manager showed no window: $out"
+
+# The installed lab router: its version, and its bundled data found beside
+# its own bin/ rather than in the source tree.
+out=$("$usr/bin/tessel-router-sim" --version) || fail "tessel-router-sim --version exit code $?"
+[ "$out" = "tessel-router-sim $version" ] || fail "tessel-router-sim --version printed '$out'"
+"$usr/bin/tessel-router-sim" --snmp-port 0 --console-port 0 --log "$work/sim.log" \
+    >"$work/sim.out" 2>"$work/sim.err" &
+sim_pid=$!
+for _ in $(seq 100); do
+    grep -q '^ready ' "$work/sim.out" 2>/dev/null && break
+    kill -0 "$sim_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if grep -q '^ready snmp=[0-9]* console=[0-9]*$' "$work/sim.out"; then
+    grep -qF "\"data\":\"$usr/share/tessel-router-sim/base-station.json\"" "$work/sim.log" ||
+        fail "the installed router did not load its installed data: $(head -1 "$work/sim.log")"
+else
+    fail "the installed router did not start: $(cat "$work/sim.out" "$work/sim.err")"
+fi
+kill "$sim_pid"
+wait "$sim_pid" || fail "the installed router did not stop cleanly on SIGTERM"
+sim_pid=
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package checks passed"
