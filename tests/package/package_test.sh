@@ -101,12 +101,13 @@ for program in tessel-manager tessel-router-sim; do
     fi
 done
 
-# The installed manager: --version and --help with no display, then the
-# window offscreen until its first paint.
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/tessel-manager" --version) ||
+# The installed manager: --version and --help with no display (where a
+# window would abort on X11), then the window offscreen until its first paint.
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+out=$("${no_display[@]}" "$usr/bin/tessel-manager" --version) ||
     fail "--version exit code $?"
 [ "$out" = "tessel-manager $version" ] || fail "--version printed '$out'"
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/tessel-manager" --help) || fail "--help exit code $?"
+out=$("${no_display[@]}" "$usr/bin/tessel-manager" --help) || fail "--help exit code $?"
 grep -q -- '--host=ADDRESS --login=NAME --password=PASSWORD --community=COMMUNITY' <<<"$out" ||
     fail "--help lacks the login options: $out"
 out=$(QT_QPA_PLATFORM=offscreen TESSEL_QUIT_WHEN_SHOWN=1 timeout 60 "$usr/bin/tessel-manager" 2>&1) ||
