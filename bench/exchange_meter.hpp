@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace tessel::bench {
 
@@ -30,6 +31,23 @@ inline std::uint64_t CpuNanos() {
                static_cast<std::uint64_t>(t.tv_usec);
     };
     return (micros(usage.ru_utime) + micros(usage.ru_stime)) * 1000u;
+}
+
+// CPU time of another process (the agent we talk to) in nanoseconds, from
+// /proc/PID/schedstat; 0 when it cannot be read.
+inline std::uint64_t ProcessCpuNanos(long pid) {
+    if (pid <= 0) {
+        return 0;
+    }
+    const std::string path = "/proc/" + std::to_string(pid) + "/schedstat";
+    unsigned long long onCpu = 0;
+    if (std::FILE* file = std::fopen(path.c_str(), "r")) {
+        if (std::fscanf(file, "%llu", &onCpu) != 1) {
+            onCpu = 0;
+        }
+        std::fclose(file);
+    }
+    return onCpu;
 }
 
 inline std::uint64_t WallNanos() {

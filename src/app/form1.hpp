@@ -12,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
@@ -143,6 +144,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     void Timer10Timer();
     void Memo3MouseDown(Qt::MouseButton button);
     void PageShown(int index);
+    void ShowRequestCounts();
 
     QTimer* Timer(int number) const { return Timers[static_cast<std::size_t>(number - 1)]; }
 
@@ -151,6 +153,11 @@ class TForm1 : public QMainWindow, public SessionListener {
     std::unique_ptr<TForm2> form2_;
     std::vector<QAbstractButton*> consoleButtons_;
     std::array<QLabel*, 3> panels_{};
+    // The counts change with every counted read, thousands of times in one
+    // load that holds the thread; the panel takes the last text once the
+    // thread is back in the event loop, before anything is painted.
+    std::string requestCounts_;
+    QTimer* requestCountsTimer_ = nullptr;
     bool managed_ = false;
 };
 

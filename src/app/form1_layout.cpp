@@ -301,6 +301,10 @@ void TForm1::BuildTimers() {
     connect(Timer(8), &QTimer::timeout, this, &TForm1::Timer8Timer);
     connect(Timer(9), &QTimer::timeout, this, &TForm1::Timer9Timer);
     connect(Timer(10), &QTimer::timeout, this, &TForm1::Timer10Timer);
+    requestCountsTimer_ = new QTimer(this);
+    requestCountsTimer_->setSingleShot(true);
+    requestCountsTimer_->setInterval(0);
+    connect(requestCountsTimer_, &QTimer::timeout, this, &TForm1::ShowRequestCounts);
 }
 
 void TForm1::SetWindowSize(int width, int height) {
@@ -319,6 +323,10 @@ void TForm1::SetTitle(const QString& title) {
 QString TForm1::PanelText(int panel) const {
     if (panel < 0 || panel >= static_cast<int>(panels_.size())) {
         return {};
+    }
+    if (panel == 2 && requestCountsTimer_->isActive()) {
+        // The newest counts, even before the panel has taken them.
+        return ToQString(requestCounts_);
     }
     return panels_[static_cast<std::size_t>(panel)]->text();
 }

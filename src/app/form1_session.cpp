@@ -99,7 +99,15 @@ void TForm1::Timer8Timer() {
 }
 
 void TForm1::RequestCountsChanged(const std::string& text) {
-    panels_[2]->setText(ToQString(text));
+    requestCounts_ = text;
+    if (!requestCountsTimer_->isActive()) {
+        requestCountsTimer_->start();
+    }
+}
+
+void TForm1::ShowRequestCounts() {
+    requestCountsTimer_->stop();
+    panels_[2]->setText(ToQString(requestCounts_));
 }
 
 bool TForm1::ErrorLimitReached() {

@@ -169,6 +169,14 @@ TEST(OidOrder, NumericNotTextualAndStrictAboutForm) {
         EXPECT_FALSE(OidIsAfter(bad, "1.0")) << bad;
         EXPECT_FALSE(OidIsAfter("9.9", bad)) << bad;
     }
+    // A fault after the arc that decides the order still disqualifies.
+    EXPECT_FALSE(OidIsAfter("2.x", "1.0"));
+    EXPECT_FALSE(OidIsAfter("2.0", "1.0."));
+    EXPECT_FALSE(OidIsAfter("1.3.6.1.0.", "1.3.6.1"));
+    EXPECT_FALSE(OidIsAfter("1.3.6.1.0..1", "1.3.6.1"));
+    EXPECT_FALSE(OidIsAfter("1.3.6.1", "1.3.6.1.x"));
+    EXPECT_TRUE(OidIsAfter("1.18446744073709551615", "1.18446744073709551614"));
+    EXPECT_TRUE(OidIsAfter("1.3.6.1.4.1.3942.1.1.3.1.1.1.2", "1.3.6.1.4.1.3942.1.1.3.1.1.1.1.200"));
     EXPECT_TRUE(OidIsBelow("1.3.6.1.1.5", "1.3.6.1.1"));
     EXPECT_FALSE(OidIsBelow("1.3.6.1.10.5", "1.3.6.1.1"));
     EXPECT_FALSE(OidIsBelow("1.3.6.1.1", "1.3.6.1.1"));

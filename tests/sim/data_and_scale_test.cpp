@@ -104,6 +104,36 @@ TEST(MaxScale, FillsEveryTableToItsLimitWithUniqueIndexes) {
     EXPECT_EQ(column({1, 3, 6, 1, 2, 1, 4, 21, 1}), 130000);
 }
 
+TEST(MaxScale, FractionFillsEachTableToItsShareAndKeepsTheData) {
+    const RouterState loaded = testing::BundledState();
+    RouterState quarter = loaded;
+    ApplyMaxScale(quarter, 0.25);
+    EXPECT_EQ(quarter.interfaces.size(), 25u);
+    EXPECT_EQ(quarter.addresses.size(), 25u);
+    EXPECT_EQ(quarter.routes.size(), 2500u);
+    EXPECT_EQ(quarter.baseStations.size(), 18u);  // 17.5 rounds up
+    EXPECT_EQ(quarter.qos.size(), 16u);
+    EXPECT_EQ(std::count_if(quarter.cpes.begin(), quarter.cpes.end(),
+                            [](const Cpe& c) { return c.radio == 1; }),
+              50);
+    // With fewer generated interfaces every address and route still names one.
+    for (const Address& a : quarter.addresses) {
+        EXPECT_GE(a.ifIndex, 1u);
+        EXPECT_LE(a.ifIndex, quarter.interfaces.size());
+    }
+    for (const Route& r : quarter.routes) {
+        EXPECT_GE(r.ifIndex, 1u);
+        EXPECT_LE(r.ifIndex, quarter.interfaces.size());
+    }
+    // A share smaller than the data file leaves the loaded rows alone.
+    RouterState tiny = loaded;
+    ApplyMaxScale(tiny, 0.001);
+    EXPECT_EQ(tiny.interfaces.size(), loaded.interfaces.size());
+    EXPECT_EQ(tiny.addresses.size(), loaded.addresses.size());
+    EXPECT_EQ(tiny.routes.size(), loaded.routes.size());
+    EXPECT_EQ(tiny.qos.size(), loaded.qos.size());
+}
+
 TEST(MaxScale, IsDeterministic) {
     RouterState a = testing::BundledState("client-unit.json");
     RouterState b = testing::BundledState("client-unit.json");

@@ -1,39 +1,49 @@
 #include "core/pages/table_walk.hpp"
 
 #include <cstdint>
-#include <optional>
 
 namespace tessel {
 namespace {
 
-std::optional<std::vector<std::uint64_t>> OidArcs(std::string_view oid) {
-    std::vector<std::uint64_t> arcs;
-    std::uint64_t arc = 0;
-    bool digits = false;
-    for (const char c : oid) {
-        if (c == '.') {
-            if (!digits) {
-                return std::nullopt;
-            }
-            arcs.push_back(arc);
-            arc = 0;
-            digits = false;
-        } else if (c >= '0' && c <= '9') {
-            const auto digit = static_cast<std::uint64_t>(c - '0');
-            if (arc > (UINT64_MAX - digit) / 10) {
-                return std::nullopt;
-            }
-            arc = arc * 10 + digit;
-            digits = true;
-        } else {
-            return std::nullopt;
+// Reads the arc at the front of oid and drops it with its "." separator.
+// Fails on an empty arc, a byte other than a digit or ".", or an arc beyond
+// 64 bits.
+bool TakeArc(std::string_view& oid, std::uint64_t& arc) {
+    arc = 0;
+    std::size_t at = 0;
+    for (; at < oid.size() && oid[at] != '.'; ++at) {
+        const char c = oid[at];
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (arc > (UINT64_MAX - digit) / 10) {
+            return false;
+        }
+        arc = arc * 10 + digit;
+    }
+    if (at == 0) {
+        return false;
+    }
+    if (at < oid.size()) {
+        ++at;  // the separator
+        if (at == oid.size()) {
+            return false;  // a trailing "."
         }
     }
-    if (!digits) {
-        return std::nullopt;
+    oid.remove_prefix(at);
+    return true;
+}
+
+// True when oid is a dotted-decimal OID text.
+bool IsOidText(std::string_view oid) {
+    std::uint64_t arc = 0;
+    while (!oid.empty()) {
+        if (!TakeArc(oid, arc)) {
+            return false;
+        }
     }
-    arcs.push_back(arc);
-    return arcs;
+    return true;
 }
 
 std::string_view WithoutTrailingDot(std::string_view column) {
@@ -45,10 +55,25 @@ std::string_view WithoutTrailingDot(std::string_view column) {
 
 }  // namespace
 
+// Compares arc by arc without building arc lists: a walk asks this once per
+// row, ten thousand times for the routing table.
 bool OidIsAfter(std::string_view later, std::string_view earlier) {
-    const auto a = OidArcs(later);
-    const auto b = OidArcs(earlier);
-    return a && b && *a > *b;
+    if (later.empty() || earlier.empty()) {
+        return false;
+    }
+    while (!later.empty() && !earlier.empty()) {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        if (!TakeArc(later, a) || !TakeArc(earlier, b)) {
+            return false;
+        }
+        if (a != b) {
+            // The order is decided; both texts must still be OIDs to the end.
+            return a > b && IsOidText(later) && IsOidText(earlier);
+        }
+    }
+    // Equal so far: the longer one comes after.
+    return earlier.empty() && !later.empty() && IsOidText(later);
 }
 
 bool OidIsBelow(std::string_view oid, std::string_view column) {

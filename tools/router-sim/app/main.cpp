@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.scaleMax) {
-        ApplyMaxScale(state);
+        ApplyMaxScale(state, options.scaleFraction);
     }
     RouterModel model(std::move(state));
     model.Store();  // build once up front so the first request is not slow

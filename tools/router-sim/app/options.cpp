@@ -67,6 +67,8 @@ Options ParseOptions(const QStringList& arguments) {
     value("console-port", "TCP port of the console (default 23; 0 picks a free one).", "N");
     value("data", "JSON data file (default: the bundled base-station.json).", "FILE");
     value("scale", "\"max\": fill every table to its limit.", "max");
+    value("scale-fraction", "With --scale max: fill each table to this share (0..1] of its limit.",
+          "F");
     value("community", "SNMP community (default public).", "TEXT");
     value("login", "Console login name (default admin).", "TEXT");
     value("password", "Console password (default admin).", "TEXT");
@@ -107,6 +109,16 @@ Options ParseOptions(const QStringList& arguments) {
             Usage(p, "--scale accepts only max");
         }
         o.scaleMax = true;
+    }
+    if (p.isSet("scale-fraction")) {
+        bool ok = false;
+        o.scaleFraction = p.value("scale-fraction").toDouble(&ok);
+        if (!ok || !(o.scaleFraction > 0.0) || o.scaleFraction > 1.0) {
+            Usage(p, "--scale-fraction expects a number above 0, at most 1");
+        }
+        if (!o.scaleMax) {
+            Usage(p, "--scale-fraction needs --scale max");
+        }
     }
     o.community =
         p.isSet("community") ? p.value("community").toLatin1().toStdString() : o.community;

@@ -14,6 +14,7 @@ struct Options {
     int consolePort = 23;
     std::string dataFile;  // empty: the bundled base station
     bool scaleMax = false;
+    double scaleFraction = 1.0;  // share of each limit that --scale max fills
     std::string community = "public";
     std::string logFile;
     ConsoleSettings console;

@@ -1,6 +1,7 @@
 #include "scale.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "reports.hpp"
@@ -8,6 +9,27 @@
 namespace tessel::sim {
 
 namespace {
+
+// The table sizes one fill aims at.
+struct Limits {
+    std::size_t interfaces = MaxInterfaces;
+    std::size_t addresses = MaxAddresses;
+    std::size_t routes = MaxRoutes;
+    std::size_t cpesPerRadio = MaxCpesPerRadio;
+    std::size_t baseStationRows = MaxBaseStationRows;
+    std::size_t qosRows = MaxQosRows;
+};
+
+std::size_t Share(std::size_t limit, double fraction) {
+    const auto rows = static_cast<std::size_t>(std::llround(static_cast<double>(limit) * fraction));
+    return std::clamp<std::size_t>(rows, 1, limit);
+}
+
+Limits ScaledLimits(double fraction) {
+    return {Share(MaxInterfaces, fraction),      Share(MaxAddresses, fraction),
+            Share(MaxRoutes, fraction),          Share(MaxCpesPerRadio, fraction),
+            Share(MaxBaseStationRows, fraction), Share(MaxQosRows, fraction)};
+}
 
 Mac GeneratedMac(std::uint32_t kind, std::uint32_t n) {
     return {0x02,
@@ -18,9 +40,9 @@ Mac GeneratedMac(std::uint32_t kind, std::uint32_t n) {
             static_cast<std::uint8_t>(n)};
 }
 
-void FillInterfaces(RouterState& s) {
+void FillInterfaces(RouterState& s, const Limits& limits) {
     std::uint32_t n = 0;
-    while (s.interfaces.size() < MaxInterfaces) {
+    while (s.interfaces.size() < limits.interfaces) {
         ++n;
         Interface f;
         const bool vlan = n % 5 == 0;
@@ -38,7 +60,7 @@ void FillInterfaces(RouterState& s) {
     }
 }
 
-void FillAddresses(RouterState& s) {
+void FillAddresses(RouterState& s, const Limits& limits) {
     std::set<std::uint32_t> used;
     std::set<std::uint32_t> routed;
     for (const Address& a : s.addresses) {
@@ -48,14 +70,17 @@ void FillAddresses(RouterState& s) {
         routed.insert(r.destination);
     }
     std::uint32_t n = 0;
-    while (s.addresses.size() < MaxAddresses) {
+    while (s.addresses.size() < limits.addresses) {
         ++n;
         const std::uint32_t address = (10u << 24) | ((200 + n / 250) << 16) | ((n % 250) << 8) | 1;
         if (used.count(address) != 0) {
             continue;
         }
-        // Spread over the generated interfaces, which follow the loaded ones.
-        const std::uint32_t ifIndex = static_cast<std::uint32_t>(s.interfaces.size() - (n % 60));
+        // Spread over the generated interfaces, which follow the loaded ones
+        // (over all of them when a fraction generated fewer than sixty).
+        const std::size_t spread = std::min<std::size_t>(60, s.interfaces.size());
+        const std::uint32_t ifIndex =
+            static_cast<std::uint32_t>(s.interfaces.size() - (n % spread));
         const Address a{address, 0xFFFFFF00u, ifIndex};
         s.addresses.push_back(a);
         used.insert(address);
@@ -74,14 +99,14 @@ void FillAddresses(RouterState& s) {
     }
 }
 
-void FillRoutes(RouterState& s) {
+void FillRoutes(RouterState& s, const Limits& limits) {
     std::set<std::uint32_t> routed;
     for (const Route& r : s.routes) {
         routed.insert(r.destination);
     }
     static constexpr std::int32_t Protocols[] = {3, 8, 13, 14, 2, 8, 8, 3};
     std::uint32_t n = 0;
-    while (s.routes.size() < MaxRoutes) {
+    while (s.routes.size() < limits.routes) {
         const std::uint32_t destination = (172u << 24) | ((16u << 16) + (n << 8));
         ++n;
         if (!routed.insert(destination).second) {
@@ -101,13 +126,13 @@ void FillRoutes(RouterState& s) {
     }
 }
 
-void FillCpes(RouterState& s) {
+void FillCpes(RouterState& s, const Limits& limits) {
     if (s.RadioInterfaceNames().empty()) {
         return;
     }
     std::uint32_t n = 0;
     while (std::count_if(s.cpes.begin(), s.cpes.end(), [](const Cpe& c) { return c.radio == 1; }) <
-           static_cast<long>(MaxCpesPerRadio)) {
+           static_cast<long>(limits.cpesPerRadio)) {
         ++n;
         Cpe c;
         c.radio = 1;
@@ -133,7 +158,7 @@ void FillCpes(RouterState& s) {
     }
 }
 
-void FillBaseStations(RouterState& s) {
+void FillBaseStations(RouterState& s, const Limits& limits) {
     const auto names = s.RadioInterfaceNames();
     const Radio* radio = names.empty() ? nullptr : s.FindRadio(names[0]);
     if (radio == nullptr || radio->frequencies.empty()) {
@@ -142,7 +167,7 @@ void FillBaseStations(RouterState& s) {
     const bool band2 = std::to_string(radio->frequency).front() == '2';
     const std::int32_t speed = band2 ? 11000 : 54000;
     std::uint32_t n = 0;
-    while (s.baseStations.size() < MaxBaseStationRows && n < 100000) {
+    while (s.baseStations.size() < limits.baseStationRows && n < 100000) {
         // Twenty base stations of three to four frequencies each.
         const std::uint32_t record = n / 4;
         const BaseStationRow row{1, radio->frequencies[(n + record) % radio->frequencies.size()],
@@ -159,13 +184,13 @@ void FillBaseStations(RouterState& s) {
     }
 }
 
-void FillQos(RouterState& s) {
+void FillQos(RouterState& s, const Limits& limits) {
     static constexpr const char* Classes[] = {"voice", "video", "interactive", "bulk", "default"};
     std::int32_t index = 0;
     for (const QosRow& q : s.qos) {
         index = std::max(index, q.index);
     }
-    while (s.qos.size() < MaxQosRows) {
+    while (s.qos.size() < limits.qosRows) {
         ++index;
         const std::uint64_t noise = Mix(static_cast<std::uint64_t>(index));
         QosRow q;
@@ -187,13 +212,14 @@ void FillQos(RouterState& s) {
 
 }  // namespace
 
-void ApplyMaxScale(RouterState& state) {
-    FillInterfaces(state);
-    FillAddresses(state);
-    FillRoutes(state);
-    FillCpes(state);
-    FillBaseStations(state);
-    FillQos(state);
+void ApplyMaxScale(RouterState& state, double fraction) {
+    const Limits limits = ScaledLimits(fraction);
+    FillInterfaces(state, limits);
+    FillAddresses(state, limits);
+    FillRoutes(state, limits);
+    FillCpes(state, limits);
+    FillBaseStations(state, limits);
+    FillQos(state, limits);
 }
 
 }  // namespace tessel::sim
