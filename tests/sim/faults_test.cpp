@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/snmp/ber.hpp"
 #include "faults.hpp"
 #include "snmp_probe.hpp"
@@ -38,6 +40,61 @@ TEST(DropPolicy, EveryNthAndSeededFractions) {
     }
     EXPECT_GT(dropped, 850);
     EXPECT_LT(dropped, 1150);
+}
+
+TEST(DropPolicy, FaultsStartAfterTheFirstRequestsAreAnswered) {
+    FaultSettings later;
+    later.silent = true;
+    later.faultsAfter = 3;
+    DropPolicy silent(later);
+    std::string pattern;
+    for (int i = 0; i < 6; ++i) {
+        const bool dropped = silent.Drop();
+        pattern += dropped ? 'x' : '.';
+        EXPECT_EQ(silent.Faulty(), i >= 3);
+    }
+    EXPECT_EQ(pattern, "...xxx");
+
+    later.silent = false;
+    later.dropEvery = 2;  // counts every request, the answered ones too
+    DropPolicy every(later);
+    pattern.clear();
+    for (int i = 0; i < 8; ++i) {
+        pattern += every.Drop() ? 'x' : '.';
+    }
+    EXPECT_EQ(pattern, "...x.x.x");
+}
+
+TEST(ChunkSizer, FixedOrSeededRandomSizes) {
+    FaultSettings none;
+    EXPECT_FALSE(ChunkSizer(none).Active());
+
+    FaultSettings fixed;
+    fixed.consoleChunkBytes = 3;
+    ChunkSizer three(fixed);
+    EXPECT_TRUE(three.Active());
+    EXPECT_EQ(three.Next(), 3u);
+    EXPECT_EQ(three.Next(), 3u);
+
+    FaultSettings random;
+    random.consoleChunkRandom = true;
+    random.seed = 11;
+    ChunkSizer a(random);
+    ChunkSizer b(random);
+    random.seed = 12;
+    ChunkSizer other(random);
+    std::set<std::size_t> sizes;
+    bool differs = false;
+    for (int i = 0; i < 2000; ++i) {
+        const std::size_t size = a.Next();
+        EXPECT_EQ(size, b.Next()) << "same seed, same sizes";
+        differs = differs || size != other.Next();
+        EXPECT_GE(size, 1u);
+        EXPECT_LE(size, ConsoleChunkMax);
+        sizes.insert(size);
+    }
+    EXPECT_TRUE(differs) << "another seed, other sizes";
+    EXPECT_EQ(sizes.size(), ConsoleChunkMax) << "every size from 1 to the largest occurs";
 }
 
 TEST(DamagedReplies, FailTheManagersAcceptanceRule) {
@@ -78,6 +135,24 @@ TEST(FaultOptions, SnmpDropsDelaysAndDamage) {
         UdpProbe probe(sim.SnmpPort());
         EXPECT_FALSE(probe.Ask(get, 300ms).has_value());
     }
+    {
+        // A router that stops answering mid-session.
+        test::RouterSim sim({"--silent", "--faults-after", "2"});
+        UdpProbe probe(sim.SnmpPort());
+        EXPECT_TRUE(probe.Ask(get, 1s).has_value());
+        EXPECT_TRUE(probe.Ask(get, 1s).has_value());
+        EXPECT_FALSE(probe.Ask(get, 300ms).has_value());
+        EXPECT_FALSE(probe.Ask(get, 300ms).has_value());
+    }
+    {
+        test::RouterSim sim({"--malformed-reply", "garbage", "--faults-after", "1"});
+        UdpProbe probe(sim.SnmpPort());
+        EXPECT_TRUE(probe.Ask(get, 1s).has_value()) << "the first reply is sound";
+        probe.Send(get);
+        const auto bad = probe.Receive(1s);
+        ASSERT_TRUE(bad.has_value());
+        EXPECT_FALSE(testing::DecodeReply(*bad).has_value());
+    }
 }
 
 TEST(FaultOptions, ConsoleChunksClosingAndRefusal) {
@@ -91,6 +166,55 @@ TEST(FaultOptions, ConsoleChunksClosingAndRefusal) {
         c.SendLine("co save");
         c.ReadUntil("never", 2s);
         EXPECT_TRUE(c.PeerClosed());
+    }
+    {
+        // Random pieces from the greeting on (a slow reader may get several
+        // at once, so only their number is checked here).
+        test::RouterSim sim({"--console-chunk", "random", "--seed", "5"});
+        test::ConsoleClient c(sim.ConsolePort());
+        std::string greeting;
+        std::size_t pieces = 0;
+        while (greeting.find("Select: ") == std::string::npos) {
+            const std::string chunk = c.ReadChunk();
+            ASSERT_FALSE(chunk.empty()) << "the greeting stopped after " << greeting;
+            greeting += chunk;
+            ++pieces;
+        }
+        EXPECT_GT(pieces, 1u);
+        ASSERT_TRUE(c.Login());
+        EXPECT_NE(c.Command("co save").find("Configuration saved."), std::string::npos);
+    }
+    {
+        // The dialogue whole, the session after it in single bytes.
+        test::RouterSim sim({"--console-chunk", "1", "--console-chunk-after-login"});
+        test::ConsoleClient c(sim.ConsolePort());
+        EXPECT_NE(c.ReadChunk().find("Select: "), std::string::npos);
+        c.SendLine("1");
+        EXPECT_NE(c.ReadUntil("Login: ").find("Login: "), std::string::npos);
+        c.SendLine("admin");
+        c.ReadUntil("Password: ");
+        c.SendLine("admin");
+        // The banner with "www." comes whole, as the manager needs it.
+        bool wholeBanner = false;
+        std::string banner;
+        while (banner.find("> ") == std::string::npos) {
+            const std::string chunk = c.ReadChunk();
+            ASSERT_FALSE(chunk.empty());
+            wholeBanner = wholeBanner || chunk.find("www.tessel-lab.test") != std::string::npos;
+            banner += chunk;
+        }
+        EXPECT_TRUE(wholeBanner) << banner;
+        c.SendLine("co save");
+        std::string reply;
+        std::size_t pieces = 0;
+        while (reply.find("> ") == std::string::npos) {
+            const std::string chunk = c.ReadChunk();
+            ASSERT_FALSE(chunk.empty()) << reply;
+            reply += chunk;
+            ++pieces;
+        }
+        EXPECT_NE(reply.find("Configuration saved."), std::string::npos);
+        EXPECT_GT(pieces, 1u) << "the reply came in one piece";
     }
     {
         test::RouterSim sim({"--refuse-console"});

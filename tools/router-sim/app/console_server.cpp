@@ -12,7 +12,8 @@ ConsoleConnection::ConsoleConnection(QTcpSocket* socket, RouterModel& model,
       faults_(faults),
       tickMs_(tickMs),
       log_(log),
-      id_(id) {
+      id_(id),
+      chunkSizes_(faults) {
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     gapTimer_.setSingleShot(true);
     connect(&gapTimer_, &QTimer::timeout, this, [this] {
@@ -27,7 +28,7 @@ ConsoleConnection::ConsoleConnection(QTcpSocket* socket, RouterModel& model,
     log_.Write("console-connect",
                {{"connection", std::to_string(id_)},
                 {"peer", JsonString(socket_->peerAddress().toString().toStdString())}});
-    Enqueue(session_.Start());
+    Enqueue(session_.Start(), true);
 }
 
 void ConsoleConnection::ReadInput() {
@@ -35,6 +36,8 @@ void ConsoleConnection::ReadInput() {
     if (closing_) {
         return;
     }
+    // The chunk that accepts a login is still part of the dialogue.
+    const bool dialogue = !session_.LoggedIn();
     std::vector<ConsoleChunk> chunks =
         session_.Receive(std::string_view(data.constData(), data.size()));
     for (const std::string& line : session_.TakeLines()) {
@@ -44,7 +47,7 @@ void ConsoleConnection::ReadInput() {
     if (session_.TakeStateChanged()) {
         model_.MarkChanged();
     }
-    Enqueue(std::move(chunks));
+    Enqueue(std::move(chunks), dialogue);
     if (session_.WantsClose() || (faults_.closeAfterCommands != 0 &&
                                   session_.CommandCount() >= faults_.closeAfterCommands)) {
         closing_ = true;
@@ -53,16 +56,19 @@ void ConsoleConnection::ReadInput() {
     SendNext();
 }
 
-void ConsoleConnection::Enqueue(std::vector<ConsoleChunk> chunks) {
+void ConsoleConnection::Enqueue(std::vector<ConsoleChunk> chunks, bool dialogue) {
+    const bool split = chunkSizes_.Active() && !(dialogue && faults_.chunkAfterLogin);
     for (ConsoleChunk& c : chunks) {
-        const std::size_t piece = faults_.consoleChunkBytes;
-        if (piece == 0 || c.bytes.size() <= piece) {
+        if (!split) {
             queue_.push_back(std::move(c));
             continue;
         }
         // Fault: the same text in small pieces, each its own write.
-        for (std::size_t at = 0; at < c.bytes.size(); at += piece) {
+        std::size_t at = 0;
+        while (at < c.bytes.size()) {
+            const std::size_t piece = chunkSizes_.Next();
             queue_.push_back({c.bytes.substr(at, piece), at == 0 ? c.gapBeforeMs : 5});
+            at += piece;
         }
     }
     SendNext();

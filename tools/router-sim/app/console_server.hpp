@@ -25,7 +25,9 @@ class ConsoleConnection : public QObject {
 
   private:
     void ReadInput();
-    void Enqueue(std::vector<ConsoleChunk> chunks);
+    // dialogue: the chunks answer the login dialogue (whole under
+    // --console-chunk-after-login).
+    void Enqueue(std::vector<ConsoleChunk> chunks, bool dialogue = false);
     void SendNext();
     void UpdateStream();
     void StreamTick();
@@ -38,6 +40,7 @@ class ConsoleConnection : public QObject {
     int tickMs_;
     EventLog& log_;
     int id_;
+    ChunkSizer chunkSizes_;
     std::deque<ConsoleChunk> queue_;
     QTimer gapTimer_;
     QTimer streamTimer_;

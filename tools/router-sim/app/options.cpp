@@ -82,7 +82,11 @@ Options ParseOptions(const QStringList& arguments) {
     value("delay-ms", "Fault: delay every SNMP reply.", "N");
     p.addOption(QCommandLineOption("silent", "Fault: never answer SNMP."));
     value("malformed-reply", "Fault: damage every SNMP reply: truncated or garbage.", "KIND");
-    value("console-chunk", "Fault: send console output in pieces of N bytes.", "N");
+    value("faults-after", "Fault: answer the first N SNMP requests without fault.", "N");
+    value("console-chunk", "Fault: send console output in pieces of N bytes, or of random sizes.",
+          "N|random");
+    p.addOption(QCommandLineOption("console-chunk-after-login",
+                                   "Fault: leave the login dialogue in whole chunks."));
     value("close-after", "Fault: close a console connection after N commands.", "N");
     p.addOption(QCommandLineOption("refuse-console", "Fault: refuse console connections."));
     if (!p.parse(arguments)) {
@@ -151,7 +155,13 @@ Options ParseOptions(const QStringList& arguments) {
             Usage(p, "--malformed-reply expects truncated or garbage");
         }
     }
-    f.consoleChunkBytes = static_cast<std::size_t>(Whole(p, "console-chunk", 1, 1 << 20, 0));
+    f.faultsAfter = static_cast<std::uint64_t>(Whole(p, "faults-after", 0, 1LL << 40, 0));
+    if (p.value("console-chunk") == "random") {
+        f.consoleChunkRandom = true;
+    } else {
+        f.consoleChunkBytes = static_cast<std::size_t>(Whole(p, "console-chunk", 1, 1 << 20, 0));
+    }
+    f.chunkAfterLogin = p.isSet("console-chunk-after-login");
     f.closeAfterCommands = static_cast<std::size_t>(Whole(p, "close-after", 1, 1LL << 40, 0));
     f.refuseConsole = p.isSet("refuse-console");
     return o;

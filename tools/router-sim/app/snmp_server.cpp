@@ -112,7 +112,8 @@ void SnmpServer::Handle(std::string_view datagram, const Peer& from) {
     if (dropped || !outcome.answered) {
         return;
     }
-    if (faults_.malformed == MalformedReply::None && faults_.delayMs == 0) {
+    const bool faulty = drops_.Faulty();
+    if (!faulty || (faults_.malformed == MalformedReply::None && faults_.delayMs == 0)) {
         Reply(outcome.reply, from);
         return;
     }

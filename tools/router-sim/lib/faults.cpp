@@ -6,6 +6,9 @@ namespace tessel::sim {
 
 bool DropPolicy::Drop() {
     ++count_;
+    if (!Faulty()) {
+        return false;
+    }
     if (faults_.silent) {
         return true;
     }
@@ -18,6 +21,14 @@ bool DropPolicy::Drop() {
         return draw < faults_.dropFraction;
     }
     return false;
+}
+
+std::size_t ChunkSizer::Next() {
+    if (!random_) {
+        return bytes_;
+    }
+    state_ = Mix(state_);
+    return 1 + static_cast<std::size_t>(state_ % ConsoleChunkMax);
 }
 
 std::string Damage(const std::string& reply, MalformedReply how, std::uint64_t salt) {

@@ -1,0 +1,82 @@
+// The router closes the console after a few commands, in the middle of the
+// manager's dialogue with it, again and again: each close is a plain
+// disconnect (code -10, "Login" enabled, layout kept, the program running),
+// and the next login works.
+
+#include "scenarios.hpp"
+
+#include "core/console/reply_dispatch.hpp"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+
+#include <sstream>
+
+namespace tessel::soak {
+
+namespace {
+
+constexpr int Patience = 30000;  // ms
+// "arp view" of the post-login load, a configuration command, and a command
+// whose reply the manager is still waiting for when the connection goes.
+constexpr int CommandsBeforeClose = 3;
+
+}  // namespace
+
+Findings ConsoleReset(const Options& options) {
+    Findings findings;
+    SoakSession s({"--close-after", std::to_string(CommandsBeforeClose)}, options.timeoutMs);
+    if (!findings.Check(s.Login(), "first login")) {
+        return findings;
+    }
+    const long rssStart = ResidentKb();
+    QElapsedTimer clock;
+    clock.start();
+    int resets = 0;
+    int logins = 1;
+    while (resets < 2 || clock.elapsed() < options.seconds * 1000LL) {
+        const std::string label = "connection " + std::to_string(logins) + ": ";
+        if (!findings.Check(s.WaitReplyState(reply::Idle, Patience) &&
+                                s.State().ConnectionState == ConnectionStates::Connected,
+                            label + "logged in and idle")) {
+            break;
+        }
+        s.Form().RunConsoleCommand("sys location reset " + std::to_string(resets), reply::System);
+        findings.Check(s.WaitReplyState(reply::Idle, Patience), label + "command answered");
+        // The last command before the close: interface information or the
+        // load meter, alternately; the close comes while its code is set.
+        const bool info = resets % 2 == 0;
+        s.State().ReplyState = info ? reply::InterfaceInfo : reply::LoadMeterStart;
+        s.Form().SendConsoleLine(info ? "ifc eth0" : "loadm  -w 1 eth0");
+        const bool closed = WaitFor(
+            [&] { return s.State().ConnectionState == ConnectionStates::Disconnected; }, Patience);
+        if (!findings.Check(closed, label + "the router closes the console")) {
+            break;
+        }
+        ++resets;
+        findings.Check(s.State().ReplyState == reply::Disconnected,
+                       label + "the disconnect sets code -10");
+        findings.Check(s.Form().Button1->isEnabled(), label + "\"Login\" enabled");
+        findings.Check(s.Form().IsManagedLayout(), label + "the layout is kept");
+        findings.Check(!s.ProcessEndRequested(), label + "the program keeps running");
+        Pump(100);
+        const long connections = s.ConsoleConnections();
+        if (!findings.Check(s.ClickLogin(), label + "the next login's probe")) {
+            break;
+        }
+        findings.Check(WaitFor([&] { return s.ConsoleConnections() > connections; }, Patience),
+                       label + "a new console connection");
+        ++logins;
+    }
+    const long rssEnd = ResidentKb();
+    s.WaitReplyState(reply::Idle, Patience);
+    s.CheckCounts(findings, "after the last login");
+    CheckMemory(findings, options, rssStart, rssEnd);
+    std::ostringstream figures;
+    figures << resets << " console resets and " << logins << " logins in " << clock.elapsed() / 1000
+            << " s; RSS " << rssStart << " kB -> " << rssEnd << " kB";
+    findings.Figure(figures.str());
+    return findings;
+}
+
+}  // namespace tessel::soak

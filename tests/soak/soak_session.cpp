@@ -1,0 +1,167 @@
+#include "soak_session.hpp"
+
+#include "app/process_exit.hpp"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace tessel::soak {
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::atol(line.c_str() + 6);
+        }
+    }
+    return 0;
+}
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+    return QTest::qWaitFor(done, timeoutMs);
+}
+
+void Pump(int ms) {
+    QTest::qWait(ms);
+}
+
+bool Findings::Check(bool condition, const std::string& what) {
+    if (!condition) {
+        failures.push_back(what);
+    }
+    return condition;
+}
+
+bool SoakMessages::AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
+    rowsAtQuestion.push_back(rowNow ? rowNow() : -1);
+    transportRowsAtQuestion.push_back(transportRowNow ? transportRowNow() : -1);
+    return ScriptedMessages::AskYesNo(parent, text, caption);
+}
+
+SoakSession::SoakSession(std::vector<std::string> simArguments, int timeoutMs)
+    : sim_(std::move(simArguments)), transport_(timeoutMs) {
+    setenv("TESSEL_SNMP_PORT", std::to_string(sim_.SnmpPort()).c_str(), 1);
+    setenv("TESSEL_CONSOLE_PORT", std::to_string(sim_.ConsolePort()).c_str(), 1);
+    SetEndProcessFunction([this](int status) { endStatus_ = status; });
+    form_ = std::make_unique<TForm1>(transport_.Transport());
+    form_->FormCreate("tessel-manager");
+    form_->Edit5->setText(QStringLiteral("127.0.0.1"));
+    form_->Edit12->setText(QStringLiteral("admin"));
+    form_->Edit13->setText(QStringLiteral("admin"));
+    form_->Edit15->setText(QStringLiteral("public"));
+    // The console leaves from loopback, whatever addresses the host has.
+    form_->ComboBox13->clear();
+    form_->ComboBox13->addItem(QStringLiteral("127.0.0.1"));
+    form_->show();
+    messages_.rowNow = [this] { return State().Accounting().Row(); };
+    messages_.transportRowNow = [this] { return Counts().getFailuresInRow; };
+    sinceData_.start();
+    QObject::connect(form_->ClientSocket1, &QTcpSocket::readyRead, form_.get(), [this] {
+        sinceData_.restart();
+        ++chunks_;
+    });
+}
+
+SoakSession::~SoakSession() {
+    form_.reset();
+    SetEndProcessFunction({});
+}
+
+bool SoakSession::ClickLogin() {
+    const std::size_t boxes = messages_.boxes.size();
+    form_->Button1Click();
+    getsAtLogin_ = Counts().gets;
+    failuresAtLogin_ = Counts().getFailures;
+    return messages_.boxes.size() == boxes;
+}
+
+bool SoakSession::Login(int attempts, int patienceMs) {
+    for (int i = 0; i < attempts; ++i) {
+        if (ClickLogin()) {
+            return WaitFor([this] { return form_->IsManagedLayout(); }, patienceMs);
+        }
+    }
+    return false;
+}
+
+bool SoakSession::WaitConsoleQuiet(int quietMs, int timeoutMs) {
+    return WaitFor([&] { return sinceData_.elapsed() >= quietMs; }, timeoutMs);
+}
+
+bool SoakSession::WaitReplyQuiet(int quietMs, int timeoutMs) {
+    const long before = chunks_;
+    return WaitFor([&] { return chunks_ > before && sinceData_.elapsed() >= quietMs; }, timeoutMs);
+}
+
+bool SoakSession::WaitReplyState(int state, int timeoutMs) {
+    return WaitFor(
+        [&] {
+            return State().ReplyState == state ||
+                   State().ConnectionState == ConnectionStates::Disconnected;
+        },
+        timeoutMs);
+}
+
+std::vector<std::string> SoakSession::ConsoleLines() const {
+    std::vector<std::string> lines;
+    const std::string key = "\"line\":\"";
+    for (const std::string& entry : sim_.LogLines()) {
+        if (entry.find("\"event\":\"console-line\"") == std::string::npos) {
+            continue;
+        }
+        const std::size_t at = entry.find(key);
+        if (at != std::string::npos) {
+            const std::size_t from = at + key.size();
+            lines.push_back(entry.substr(from, entry.find('"', from) - from));
+        }
+    }
+    return lines;
+}
+
+namespace {
+
+long CountLogLines(const test::RouterSim& sim, const std::string& event,
+                   const std::string& also = {}) {
+    long count = 0;
+    for (const std::string& entry : sim.LogLines()) {
+        if (entry.find(event) != std::string::npos &&
+            (also.empty() || entry.find(also) != std::string::npos)) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+long SoakSession::SnmpRequestsLogged() const {
+    return CountLogLines(sim_, "\"event\":\"snmp\"");
+}
+
+long SoakSession::SnmpDroppedLogged() const {
+    return CountLogLines(sim_, "\"event\":\"snmp\"", "\"dropped\"");
+}
+
+long SoakSession::ConsoleConnections() const {
+    return CountLogLines(sim_, "\"event\":\"console-connect\"");
+}
+
+void SoakSession::CheckCounts(Findings& findings, const std::string& when) {
+    const RequestAccounting& a = State().Accounting();
+    const long failures = GetFailuresSinceLogin();
+    const long successes = GetsSinceLogin() - failures;
+    std::ostringstream what;
+    what << when << ": Sent " << a.Sent() << " = 1 + successes " << successes << " + Errors "
+         << a.Errors() << " (failed Gets " << failures << ")";
+    findings.Check(a.Sent() == 1 + successes + a.Errors() && a.Errors() == failures, what.str());
+}
+
+}  // namespace tessel::soak
