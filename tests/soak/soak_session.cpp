@@ -46,8 +46,20 @@ bool SoakMessages::AskYesNo(QWidget* parent, const QString& text, const QString&
     return ScriptedMessages::AskYesNo(parent, text, caption);
 }
 
+namespace {
+
+// The dialogue's steps further apart than the router's default, so that a
+// loaded machine does not merge two of them into one read (the manager
+// answers the dialogue chunk by chunk).
+std::vector<std::string> WithDialogueGap(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"--dialogue-gap-ms", "100"});
+    return arguments;
+}
+
+}  // namespace
+
 SoakSession::SoakSession(std::vector<std::string> simArguments, int timeoutMs)
-    : sim_(std::move(simArguments)), transport_(timeoutMs) {
+    : sim_(WithDialogueGap(std::move(simArguments))), transport_(timeoutMs) {
     setenv("TESSEL_SNMP_PORT", std::to_string(sim_.SnmpPort()).c_str(), 1);
     setenv("TESSEL_CONSOLE_PORT", std::to_string(sim_.ConsolePort()).c_str(), 1);
     SetEndProcessFunction([this](int status) { endStatus_ = status; });
