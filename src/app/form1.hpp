@@ -30,6 +30,7 @@ class QToolButton;
 namespace tessel {
 
 class TForm2;
+class TraceLog;
 
 class TForm1 : public QMainWindow, public SessionListener {
     Q_OBJECT
@@ -129,6 +130,12 @@ class TForm1 : public QMainWindow, public SessionListener {
     void FillSourceAddresses();
     void ShowSessionControls(bool visible);
 
+    // The console line of SendConsoleLine; a secret line shows masked in
+    // the trace.
+    bool SendLine(const std::string& text, bool secret);
+    void TraceReceived(const std::string& chunk) const;
+    std::string DialogueMasked(const std::string& bytes) const;
+
     bool ProbeRouter(const std::string& host);
     void OpenConsole(const QString& host);
     void CloseConsole();
@@ -159,6 +166,8 @@ class TForm1 : public QMainWindow, public SessionListener {
     std::string requestCounts_;
     QTimer* requestCountsTimer_ = nullptr;
     bool managed_ = false;
+    // Read once: with the trace off, each line costs one test of this.
+    const TraceLog* trace_;
 };
 
 }  // namespace tessel

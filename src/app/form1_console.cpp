@@ -9,6 +9,7 @@
 #include "core/console/console_line.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
+#include "core/session/trace.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,13 +33,22 @@ bool RefuseUnsafeLine(QWidget* window, const std::string& text) {
 }  // namespace
 
 bool TForm1::SendConsoleLine(const std::string& text, const std::string& /*description*/) {
+    return SendLine(text, false);
+}
+
+bool TForm1::SendLine(const std::string& text, bool secret) {
     if (RefuseUnsafeLine(this, text)) {
         return false;
     }
-    if (ClientSocket1->state() != QAbstractSocket::ConnectedState) {
+    const bool connected = ClientSocket1->state() == QAbstractSocket::ConnectedState;
+    const std::string bytes = ConsoleLineBytes(text);
+    if (trace_ != nullptr) {
+        trace_->Write(ConsoleSentText(
+            secret ? ConsoleLineBytes(MaskedSecret) : DialogueMasked(bytes), connected));
+    }
+    if (!connected) {
         return true;  // a send on a closed connection is dropped silently
     }
-    const std::string bytes = ConsoleLineBytes(text);
     ClientSocket1->write(bytes.data(), static_cast<qint64>(bytes.size()));
     // Out at once: an SNMP read may block this thread right after the send.
     ClientSocket1->flush();
@@ -60,7 +70,24 @@ void TForm1::ClientSocket1Read() {
     if (data.isEmpty()) {
         return;
     }
-    HandleChunk(std::string(data.constData(), static_cast<std::size_t>(data.size())));
+    const std::string chunk(data.constData(), static_cast<std::size_t>(data.size()));
+    if (trace_ != nullptr) {
+        TraceReceived(chunk);
+    }
+    HandleChunk(chunk);
+}
+
+void TForm1::TraceReceived(const std::string& chunk) const {
+    trace_->Write(ConsoleReceivedText(DialogueMasked(chunk)));
+}
+
+std::string TForm1::DialogueMasked(const std::string& bytes) const {
+    // During the login dialogue the password may turn up in other lines: a
+    // router that echoes it, or a login name that is the same text.
+    if (session_.ReplyState >= reply::Idle) {
+        return bytes;
+    }
+    return MaskSecret(bytes, ToBytes(Edit13->text()));
 }
 
 void TForm1::HandleChunk(const std::string& chunk) {
@@ -75,7 +102,7 @@ void TForm1::HandleChunk(const std::string& chunk) {
             SendConsoleLine(ToBytes(Edit12->text()), "Login name");
             break;
         case ReplyAction::SendPassword:
-            SendConsoleLine(ToBytes(Edit13->text()), "Password");
+            SendLine(ToBytes(Edit13->text()), true);
             break;
         case ReplyAction::LoginAccepted:
             session_.ReplyState = reply::Idle;

@@ -5,9 +5,11 @@
 
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
+#include "app/login_keys.hpp"
 #include "app/message_service.hpp"
 #include "app/placeholder_page.hpp"
 #include "app/text_bridge.hpp"
+#include "core/session/trace.hpp"
 #include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
@@ -63,7 +65,8 @@ TForm1::TForm1(SnmpTransport transport, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
       session_(std::move(transport)),
-      form2_(std::make_unique<TForm2>()) {
+      form2_(std::make_unique<TForm2>()),
+      trace_(ProcessTrace()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessel Manager - Login"));
     session_.SetListener(this);
@@ -126,6 +129,7 @@ void TForm1::BuildLoginBlock(QWidget* area) {
     setTabOrder(ComboBox13, Edit15);
     setTabOrder(Edit15, Button1);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    PressOnEnter(Button1, {Edit5, Edit12, Edit13, ComboBox13, Edit15});
 }
 
 void TForm1::BuildManagedLayout(QWidget* area) {

@@ -1,6 +1,7 @@
 #include "app/help_button.hpp"
 
 #include "core/console/help_texts.hpp"
+#include "core/router/button_names.hpp"
 
 namespace tessel {
 
@@ -22,6 +23,9 @@ QToolButton* MakeHelpButton(QWidget* parent, const QString& name,
     button->setFixedSize(18, 18);
     button->setToolTip(FromView(HelpHintFor(key)));
     const QString text = FromView(HelpTextFor(key));
+    // The face is only "?": tools that read the screen need the field's name.
+    button->setAccessibleName(QString::fromStdString(FieldButtonAccessibleName(key)));
+    button->setAccessibleDescription(text);
     QObject::connect(button, &QToolButton::clicked, button, [show, text] { show(text); });
     return button;
 }

@@ -109,6 +109,9 @@ void TCpePage::BuildConfiguration() {
 
     Button12 = MakeButton(group, "Button12", QStringLiteral(">"), 142, 80, 32);
     Button13 = MakeButton(group, "Button13", QStringLiteral("<"), 142, 116, 32);
+    // Arrows are read out as "greater than" and "less than".
+    Button12->setAccessibleName(QStringLiteral("Add to BS frequencies"));
+    Button13->setAccessibleName(QStringLiteral("Remove from BS frequencies"));
 
     MakeCaption(group, QStringLiteral("BS frequencies:"), 182, 20, 100);
     ListBox2 = Named(new QListWidget(group), "ListBox2");

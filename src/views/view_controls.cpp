@@ -1,5 +1,7 @@
 #include "views/view_controls.hpp"
 
+#include "core/router/button_names.hpp"
+
 #include <QFrame>
 
 namespace tessel {
@@ -15,6 +17,9 @@ QToolButton* MakeChangeButton(QWidget* parent, const char* name, int x, int y) {
     button->setText(QStringLiteral("OK"));
     button->setAutoRaise(true);
     button->setToolTip(QStringLiteral("Click to change"));
+    // The face is only "OK": tools that read the screen need the field's name.
+    button->setAccessibleName(QString::fromStdString(FieldButtonAccessibleName(name)));
+    button->setAccessibleDescription(QStringLiteral("Sends the field's new value to the router"));
     button->setGeometry(x, y, 24, 22);
     button->setEnabled(false);
     return button;

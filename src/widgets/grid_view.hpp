@@ -29,11 +29,20 @@ class TGridView : public QTableView {
     // The row the operator selected, -1 when none.
     int SelectedRow() const;
 
+    // The selected rows as tab-separated text, header row first, visible
+    // columns only; empty when no row is selected.
+    QString SelectedRowsText() const;
+    // Ctrl+C: SelectedRowsText to the clipboard (left alone when empty).
+    void CopySelectedRows() const;
+
     TGridModel* Model() const { return model_; }
 
   signals:
     // The operator clicked a cell (row and column of the model).
     void CellClicked(int row, int column);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     TGridModel* model_;

@@ -1,10 +1,15 @@
 #include "core/session/session.hpp"
 
 #include "core/session/status_texts.hpp"
+#include "core/session/traced_transport.hpp"
 
 namespace tessel {
 
-Session::Session(SnmpTransport transport) : transport_(std::move(transport)) {}
+Session::Session(SnmpTransport transport) : transport_(WithProcessTrace(std::move(transport))) {}
+
+void Session::SetTransport(SnmpTransport transport) {
+    transport_ = WithProcessTrace(std::move(transport));
+}
 
 void Session::SnmpGetCounted(const std::string& host, const std::string& community,
                              const std::string& oid, std::string& value) {

@@ -25,7 +25,8 @@ struct SnmpTransport {
         getNext;
 
     // The real client (kept in its own file so that code using only a test
-    // transport does not link the client).
+    // transport does not link the client). A session traces whichever
+    // transport it is given when the process trace is on.
     static SnmpTransport Client();
 };
 
@@ -49,7 +50,7 @@ class Session : public SnmpReader {
     explicit Session(SnmpTransport transport);
 
     void SetListener(SessionListener* listener) { listener_ = listener; }
-    void SetTransport(SnmpTransport transport) { transport_ = std::move(transport); }
+    void SetTransport(SnmpTransport transport);
 
     // The counted read: skipped entirely while reads are suspended.
     void SnmpGetCounted(const std::string& host, const std::string& community,

@@ -1,0 +1,18 @@
+#pragma once
+
+// The session's SNMP exchanges with the support trace around them.
+
+#include "core/session/session.hpp"
+#include "core/session/trace.hpp"
+
+namespace tessel {
+
+// inner, with every exchange (kind, host, OID, value or failure, time taken)
+// written to log. log must outlive the result.
+SnmpTransport TracedTransport(SnmpTransport inner, const TraceLog& log);
+
+// transport traced to the process's trace when there is one, else transport
+// itself: with the trace off the exchanges cost nothing extra.
+SnmpTransport WithProcessTrace(SnmpTransport transport);
+
+}  // namespace tessel

@@ -1,0 +1,200 @@
+// The login block from the keyboard: the tab order of its rows, Enter in
+// any field pressing "Login" (also against the lab router), and the names
+// that accessibility tools read from the buttons whose face says nothing.
+
+#include "app/form1.hpp"
+#include "app/process_exit.hpp"
+#include "core/router/button_names.hpp"
+#include "scripted_messages.hpp"
+#include "support/router_sim_process.hpp"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace tessel {
+namespace {
+
+using testing::ScriptedMessages;
+
+// An SNMP transport that fails at once: these tests never get past the
+// field check, or run against the lab router with the real client.
+SnmpTransport Unreachable() {
+    return {[](const std::string&, const std::string&, const std::string&, std::string& value) {
+                value.clear();
+                return false;
+            },
+            [](std::string&, const std::string&, const std::string&, std::string& value) {
+                value.clear();
+                return false;
+            }};
+}
+
+class LoginBlock : public ::testing::Test {
+  protected:
+    LoginBlock() : form(std::make_unique<TForm1>(Unreachable())) {
+        form->FormCreate("tessel-manager");
+        form->show();
+    }
+    ~LoginBlock() override { form.reset(); }
+
+    ScriptedMessages messages;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(LoginBlock, TabOrderFollowsTheRowsDownToLogin) {
+    // The widgets a Tab can reach, in the window's focus chain from the
+    // destination box.
+    std::vector<QWidget*> reached;
+    QWidget* widget = form->Edit5;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(form.get()) &&
+            widget->isEnabled()) {
+            reached.push_back(widget);
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != form->Edit5 && reached.size() < 10);
+    const std::vector<QWidget*> rows{form->Edit5,      form->Edit12, form->Edit13,
+                                     form->ComboBox13, form->Edit15, form->Button1};
+    ASSERT_GE(reached.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(reached[i], rows[i])
+            << "position " << i << ": " << reached[i]->objectName().toStdString();
+    }
+
+    // And the Tab key itself moves along that order.
+    form->activateWindow();
+    form->Edit5->setFocus();
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(form->focusWidget(), rows[i]) << "after Tab number " << i;
+    }
+}
+
+TEST_F(LoginBlock, EnterInEveryFieldPressesLogin) {
+    // With the boxes empty "Login" answers with its field check, which
+    // shows that the key reached it.
+    QWidget* fields[] = {form->Edit5, form->Edit12, form->Edit13, form->ComboBox13, form->Edit15};
+    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter};
+    std::size_t expected = 0;
+    for (QWidget* field : fields) {
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(field, key);
+            ++expected;
+            ASSERT_EQ(messages.boxes.size(), expected) << field->objectName().toStdString();
+            EXPECT_EQ(messages.boxes.back().text, "Please fill in all fields");
+            EXPECT_EQ(messages.boxes.back().caption, "Error");
+        }
+    }
+    // Other keys are typing, not a login.
+    QTest::keyClicks(form->Edit5, "10.0.0.1");
+    EXPECT_EQ(form->Edit5->text(), "10.0.0.1");
+    EXPECT_EQ(messages.boxes.size(), expected);
+
+    // A disabled "Login" (a login under way) is not pressed by Enter.
+    form->Button1->setEnabled(false);
+    QTest::keyClick(form->Edit13, Qt::Key_Return);
+    EXPECT_EQ(messages.boxes.size(), expected);
+}
+
+TEST_F(LoginBlock, EveryButtonWithoutAWordOnItsFaceHasAnAccessibleName) {
+    int fieldButtons = 0;
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+        // The corner button of an item view without row headers is never
+        // shown.
+        if (button->isHidden() && qobject_cast<QAbstractItemView*>(button->parentWidget())) {
+            continue;
+        }
+        const QString object = button->objectName();
+        QString face = button->text();
+        face.remove(QLatin1Char('&'));
+        if ((face == QLatin1String("?") || face == QLatin1String("OK")) &&
+            qobject_cast<QToolButton*>(button)) {
+            ++fieldButtons;
+            EXPECT_EQ(button->accessibleName().toStdString(),
+                      FieldButtonAccessibleName(object.toStdString()))
+                << object.toStdString();
+        }
+        // What a screen reader says: the accessible name, else the face. It
+        // must be more than a symbol or a bare "OK".
+        const QString spoken = button->accessibleName().isEmpty() ? face : button->accessibleName();
+        qsizetype letters = 0;
+        for (const QChar c : spoken) {
+            letters += c.isLetter() ? 1 : 0;
+        }
+        EXPECT_GE(letters, 3) << button->metaObject()->className() << " \"" << object.toStdString()
+                              << "\" (parent " << button->parent()->metaObject()->className()
+                              << ") would be read as \"" << spoken.toStdString() << "\"";
+    }
+    // Every help and change button of every page is in the window.
+    EXPECT_EQ(fieldButtons, static_cast<int>(AllFieldButtons().size()));
+    for (const FieldButton& entry : AllFieldButtons()) {
+        const auto* button = form->findChild<QToolButton*>(
+            QString::fromLatin1(entry.button.data(), static_cast<qsizetype>(entry.button.size())));
+        ASSERT_NE(button, nullptr) << entry.button;
+        EXPECT_FALSE(button->accessibleDescription().isEmpty()) << entry.button;
+    }
+}
+
+// Enter against the lab router: the whole login from the keyboard.
+TEST(LoginByKeyboard, EnterInThePasswordBoxLogsIn) {
+    test::RouterSim sim({"--password", "kbd-Secret7"});
+    setenv("TESSEL_SNMP_PORT", std::to_string(sim.SnmpPort()).c_str(), 1);
+    setenv("TESSEL_CONSOLE_PORT", std::to_string(sim.ConsolePort()).c_str(), 1);
+    ScriptedMessages messages;
+    int endStatus = -1;
+    SetEndProcessFunction([&](int status) { endStatus = status; });
+    {
+        TForm1 form(SnmpTransport::Client());
+        form.Hooks().ReadRoutingTable = {};
+        form.Hooks().ReadQosTable = {};
+        form.FormCreate("tessel-manager");
+        form.ComboBox13->clear();
+        form.ComboBox13->addItem(QStringLiteral("127.0.0.1"));
+        form.show();
+        QTest::keyClicks(form.Edit5, "127.0.0.1");
+        QTest::keyClicks(form.Edit12, "admin");
+        QTest::keyClicks(form.Edit15, "public");
+        QTest::keyClicks(form.Edit13, "kbd-Secret7");
+        QTest::keyClick(form.Edit13, Qt::Key_Return);
+        // The probe ran and the console is opening: a second Enter finds
+        // "Login" disabled and starts nothing over.
+        EXPECT_FALSE(form.Button1->isEnabled());
+        QTest::keyClick(form.Edit13, Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.IsManagedLayout(); }, 60000))
+            << "the login did not complete";
+        for (const auto& box : messages.boxes) {
+            ADD_FAILURE() << box.caption.toStdString() << ": " << box.text.toStdString();
+        }
+        std::vector<std::string> lines;
+        int connections = 0;
+        for (const std::string& entry : sim.LogLines()) {
+            connections += entry.find("\"console-connect\"") != std::string::npos ? 1 : 0;
+            const std::size_t at = entry.find("\"line\":\"");
+            if (entry.find("\"console-line\"") != std::string::npos && at != std::string::npos) {
+                const std::size_t from = at + 8;
+                lines.push_back(entry.substr(from, entry.find('"', from) - from));
+            }
+        }
+        EXPECT_EQ(connections, 1);
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(lines[0], "1");
+        EXPECT_EQ(lines[1], "admin");
+        EXPECT_EQ(lines[2], "kbd-Secret7");
+        form.ResetToLoginLayout();
+    }
+    SetEndProcessFunction({});
+    EXPECT_EQ(endStatus, -1);
+}
+
+}  // namespace
+}  // namespace tessel
