@@ -2,13 +2,16 @@
 #include <dirent.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -301,6 +304,45 @@ TEST(SnmpExchange, NegativeTimeoutDoesNotWaitForEver) {
     EXPECT_LT(SecondsSince(start), 1.0);
     EXPECT_EQ(snmp.Sock.LastError(), ETIMEDOUT);
     EXPECT_EQ(snmp.HostIP, "0.0.0.0");
+}
+
+void IgnoreSignal(int) {}
+
+TEST(SnmpExchange, SignalsDuringTheWaitNeitherEndNorStretchIt) {
+    LoopbackSocket silent("127.0.0.1");
+    ASSERT_TRUE(silent.Bound());
+    // A handler without SA_RESTART, so every signal ends poll with EINTR.
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = IgnoreSignal;
+    sigemptyset(&action.sa_mask);
+    ASSERT_EQ(::sigaction(SIGUSR1, &action, &previous), 0);
+    const pthread_t waiter = ::pthread_self();
+    std::atomic<bool> done{false};
+    // Signals for two seconds at most: a wait that began anew at each one
+    // would outlast them and show as too long rather than hang the test.
+    std::thread interrupter([&] {
+        const auto stop = Clock::now() + std::chrono::seconds(2);
+        while (!done && Clock::now() < stop) {
+            ::pthread_kill(waiter, SIGUSR1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    TSNMPSend snmp;
+    snmp.TargetHost = "127.0.0.1";
+    snmp.TargetPort = std::to_string(silent.Port());
+    snmp.Timeout = 700;
+    snmp.Query.AddBinding(kSysName, "", 0x05);
+    const auto start = Clock::now();
+    EXPECT_FALSE(snmp.SendRequest());
+    const double waited = SecondsSince(start);
+    done = true;
+    interrupter.join();
+    ::sigaction(SIGUSR1, &previous, nullptr);
+    EXPECT_EQ(snmp.Sock.LastError(), ETIMEDOUT);
+    // About a dozen signals came in; the wait still ends near 700 ms.
+    EXPECT_GE(waited, 0.68);
+    EXPECT_LT(waited, 1.9);
 }
 
 TEST(SnmpExchange, ClosedPortFailsAtOnce) {

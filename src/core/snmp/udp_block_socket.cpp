@@ -8,8 +8,8 @@
 
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cstring>
+#include <ctime>
 
 namespace tessel {
 
@@ -56,6 +56,13 @@ void AppendDottedQuad(const in_addr& address, std::string& out) {
         end = std::to_chars(end, text + sizeof text, bytes[i]).ptr;
     }
     out.assign(text, end);
+}
+
+// Milliseconds on the coarse monotonic clock, rounded up.
+std::int64_t CoarseNowMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000 + (now.tv_nsec + 999999) / 1000000;
 }
 
 }  // namespace
@@ -168,8 +175,11 @@ bool TUDPBlockSocket::CanRead(int timeoutMs) {
     }
     // A negative time-out would make poll wait for ever.
     timeoutMs = timeoutMs < 0 ? 0 : timeoutMs;
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    // The start is only needed if a signal cuts the wait short, so it is read
+    // from the coarse clock (a few milliseconds' grain, a fraction of the
+    // cost of the precise one on every exchange); what is left of the wait is
+    // rounded up to the next millisecond.
+    const std::int64_t started = CoarseNowMs();
     pollfd waiter{fd_, POLLIN, 0};
     int wait = timeoutMs;
     for (;;) {
@@ -183,9 +193,8 @@ bool TUDPBlockSocket::CanRead(int timeoutMs) {
         if (errno != EINTR) {
             return Fail(errno);
         }
-        // A signal cut the wait short: wait only for what is left of it.
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-        wait = left.count() > 0 ? static_cast<int>(left.count()) : 0;
+        const std::int64_t left = started + timeoutMs - CoarseNowMs();
+        wait = left > 0 ? static_cast<int>(left) : 0;
     }
 }
 
