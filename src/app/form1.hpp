@@ -75,7 +75,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     bool IsManagedLayout() const { return managed_; }
 
     // SessionListener
-    void RequestCountsChanged(const std::string& text) override;
+    void RequestCountsChanged(long sent, long errors, long row) override;
     bool ErrorLimitReached() override;
 
     // Probe attempts after the first success before giving up.
@@ -161,9 +161,10 @@ class TForm1 : public QMainWindow, public SessionListener {
     std::vector<QAbstractButton*> consoleButtons_;
     std::array<QLabel*, 3> panels_{};
     // The counts change with every counted read, thousands of times in one
-    // load that holds the thread; the panel takes the last text once the
+    // load that holds the thread; the panel takes the last of them once the
     // thread is back in the event loop, before anything is painted.
-    std::string requestCounts_;
+    std::array<long, 3> requestCounts_{};
+    QString RequestCountsQText() const;
     QTimer* requestCountsTimer_ = nullptr;
     bool managed_ = false;
     // Read once: with the trace off, each line costs one test of this.

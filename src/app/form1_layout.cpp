@@ -9,6 +9,7 @@
 #include "app/message_service.hpp"
 #include "app/placeholder_page.hpp"
 #include "app/text_bridge.hpp"
+#include "core/session/status_texts.hpp"
 #include "core/session/trace.hpp"
 #include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
@@ -330,9 +331,13 @@ QString TForm1::PanelText(int panel) const {
     }
     if (panel == 2 && requestCountsTimer_->isActive()) {
         // The newest counts, even before the panel has taken them.
-        return ToQString(requestCounts_);
+        return RequestCountsQText();
     }
     return panels_[static_cast<std::size_t>(panel)]->text();
+}
+
+QString TForm1::RequestCountsQText() const {
+    return ToQString(RequestCountsText(requestCounts_[0], requestCounts_[1], requestCounts_[2]));
 }
 
 void TForm1::PageShown(int index) {

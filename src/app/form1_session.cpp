@@ -98,8 +98,8 @@ void TForm1::Timer8Timer() {
     panels_[1]->setText(ToQString(CpuLoadText(load)));
 }
 
-void TForm1::RequestCountsChanged(const std::string& text) {
-    requestCounts_ = text;
+void TForm1::RequestCountsChanged(long sent, long errors, long row) {
+    requestCounts_ = {sent, errors, row};
     if (!requestCountsTimer_->isActive()) {
         requestCountsTimer_->start();
     }
@@ -107,7 +107,7 @@ void TForm1::RequestCountsChanged(const std::string& text) {
 
 void TForm1::ShowRequestCounts() {
     requestCountsTimer_->stop();
-    panels_[2]->setText(ToQString(requestCounts_));
+    panels_[2]->setText(RequestCountsQText());
 }
 
 bool TForm1::ErrorLimitReached() {

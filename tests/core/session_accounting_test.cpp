@@ -49,7 +49,9 @@ class ScriptedSession : public ::testing::Test, public SessionListener {
         session.Accounting().Reset();
     }
 
-    void RequestCountsChanged(const std::string& text) override { panel2 = text; }
+    void RequestCountsChanged(long sent, long errors, long row) override {
+        panel2 = RequestCountsText(sent, errors, row);
+    }
     bool ErrorLimitReached() override {
         ++limitPrompts;
         suspendedAtPrompt = session.Accounting().Suspended();

@@ -1,6 +1,5 @@
 #include "core/session/session.hpp"
 
-#include "core/session/status_texts.hpp"
 #include "core/session/traced_transport.hpp"
 
 namespace tessel {
@@ -30,8 +29,8 @@ void Session::SnmpGetCounted(const std::string& host, const std::string& communi
         }
     }
     if (listener_ != nullptr) {
-        listener_->RequestCountsChanged(
-            RequestCountsText(accounting_.Sent(), accounting_.Errors(), accounting_.Row()));
+        listener_->RequestCountsChanged(accounting_.Sent(), accounting_.Errors(),
+                                        accounting_.Row());
     }
 }
 

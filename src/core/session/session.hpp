@@ -34,8 +34,10 @@ struct SnmpTransport {
 class SessionListener {
   public:
     virtual ~SessionListener() = default;
-    // Status panel 2 text after every counted request.
-    virtual void RequestCountsChanged(const std::string& text) = 0;
+    // The counts behind status panel 2 after every counted request (the
+    // panel's text is RequestCountsText of them). Thousands come in one load,
+    // so the text is left to be built when it is shown.
+    virtual void RequestCountsChanged(long sent, long errors, long row) = 0;
     // Reads are already suspended. Returns true when the operator chose to end
     // the session; false to go on (the session then resumes reading).
     virtual bool ErrorLimitReached() = 0;
