@@ -3,6 +3,7 @@
 // once when the command line names everything), the event loop.
 
 #include "app/form1.hpp"
+#include "app/snapshot_main.hpp"
 #include "app/startup_probe.hpp"
 #include "core/session/command_line.hpp"
 #include "core/session/program_request.hpp"
@@ -24,6 +25,10 @@ int PrintText(const std::string& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // "--snapshot" reads the router without a window or a display.
+    if (const auto status = tessel::RunSnapshotIfAsked(argc, argv)) {
+        return *status;
+    }
     // Before QApplication, which needs a display and takes its own options
     // out of argv.
     switch (tessel::RecognizeProgramRequest(argc, argv)) {

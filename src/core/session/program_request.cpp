@@ -24,6 +24,8 @@ ProgramRequest RecognizeProgramRequest(int argc, const char* const* argv) {
 
 std::string ManagerUsageText() {
     return "Usage: tessel-manager [LOGIN OPTIONS]\n"
+           "       tessel-manager --snapshot --host=ADDRESS --community=COMMUNITY "
+           "[--output=FILE]\n"
            "       tessel-manager --help | --version\n"
            "\n"
            "Manages one wireless router over its text console (TCP) and SNMP v1 (UDP).\n"
@@ -33,6 +35,12 @@ std::string ManagerUsageText() {
            "Each of the first three is followed by one space; the community runs to the\n"
            "end of the line, spaces included. Any other command line opens the empty\n"
            "login form.\n"
+           "\n"
+           "--snapshot reads every page of the router over SNMP, without a window, a\n"
+           "display or a console login, and prints one JSON document on standard output\n"
+           "(or writes it to FILE, replaced only once complete). On a terminal, standard\n"
+           "error shows the progress. Exit status 1 when the router does not answer\n"
+           "(a wrong community looks the same), 2 for a wrong command line.\n"
            "\n"
            "Lab aids (environment variables):\n"
            "  TESSEL_SNMP_PORT=N        UDP port of the router's SNMP agent (default 161)\n"
