@@ -8,6 +8,8 @@
 // requests ask for the OID after each line of the file in turn, over and
 // over: given the OIDs a walk visits, the agent answers exactly the questions
 // the walk asks, so its share of the caches and of the core is the same.
+// A line "get OID" asks for OID itself with a GetRequest instead, so that a
+// run of single reads (the snapshot's) can be replayed as well.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -51,12 +53,13 @@ int main(int argc, char** argv) {
         oids.push_back(argv[3]);
     }
     std::vector<std::string> datagrams;
-    for (const std::string& oid : oids) {
+    for (const std::string& line : oids) {
+        const bool get = line.rfind("get ", 0) == 0;
         tessel::TSNMPRec request;
-        request.ID = 2;
-        request.PDUType = 0xA1;
+        request.ID = get ? 1 : 2;
+        request.PDUType = get ? 0xA0 : 0xA1;
         request.Community = argc > 4 ? argv[4] : "public";
-        request.AddBinding(oid, "", 0x05);
+        request.AddBinding(get ? line.substr(4) : line, "", 0x05);
         datagrams.push_back(request.Encode());
     }
 
