@@ -43,6 +43,9 @@ TEST(ProgramOptions, HelpAlonePrintsTheUsageWithoutADisplay) {
         ASSERT_NE(found, std::string::npos) << option << " missing or out of order\n" << r.output;
         at = found;
     }
+    EXPECT_NE(r.output.find("tessel-manager --snapshot --host=ADDRESS --community=COMMUNITY"),
+              std::string::npos)
+        << r.output;
     for (const char* variable : {"TESSEL_SNMP_PORT", "TESSEL_CONSOLE_PORT",
                                  "TESSEL_QUIT_WHEN_SHOWN", "TESSEL_ROUTER_SIM", "TESSEL_TRACE"}) {
         EXPECT_NE(r.output.find(variable), std::string::npos) << variable << "\n" << r.output;
