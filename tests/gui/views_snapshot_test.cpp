@@ -52,6 +52,7 @@ TEST_F(SnapshotBesideWindow, SystemNameCpeTableAndFirstRouteMatchTheWindow) {
     })) << system->Edit1->text().toStdString();
 
     const QJsonObject snapshot = Snapshot();
+    EXPECT_EQ(snapshot["system"]["name"].toString(), name);
     EXPECT_EQ(snapshot["system"]["name"].toString(), system->Edit1->text());
 
     auto* bs = Find<TBsPage>("TabSheet3");
@@ -67,8 +68,8 @@ TEST_F(SnapshotBesideWindow, SystemNameCpeTableAndFirstRouteMatchTheWindow) {
     ASSERT_GT(bs->GridView2->RowCount(), 0);
     ASSERT_EQ(cpe.size(), bs->GridView2->RowCount());
     for (int row = 0; row < cpe.size(); ++row) {
-        EXPECT_EQ(cpe[row]["mac"].toString(), bs->GridView2->Cell(row, 2)) << row;
-        EXPECT_EQ(cpe[row]["name"].toString(), bs->GridView2->Cell(row, 8)) << row;
+        EXPECT_EQ(cpe.at(row)["mac"].toString(), bs->GridView2->Cell(row, 2)) << row;
+        EXPECT_EQ(cpe.at(row)["name"].toString(), bs->GridView2->Cell(row, 8)) << row;
     }
 
     auto* routes = Find<TGridView>("GridView6");
