@@ -90,8 +90,8 @@ std::string ParseSnapshotOptions(int argc, const char* const* argv, SnapshotOpti
 }
 
 std::string SnapshotUsageText() {
-    return "Usage: tessel-manager --snapshot --host=ADDRESS --community=COMMUNITY "
-           "[--output=FILE]\n"
+    return "Usage: tessel-manager --snapshot --host=ADDRESS --community=COMMUNITY\n"
+           "                             [--output=FILE]\n"
            "Reads every page of the router over SNMP, without a window or a console\n"
            "login, and prints one JSON document (to FILE, replaced only once complete,\n"
            "when --output is given). Exit status 0 when complete, 1 when the router does\n"
