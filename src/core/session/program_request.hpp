@@ -4,7 +4,8 @@
 // "--help" and "--version", each given alone. They are answered on standard
 // output before any window exists, so they work without a display. Every
 // other command line, however close, goes to the window and its login
-// parser unchanged.
+// parser unchanged, except a snapshot ("--snapshot", see
+// core/snapshot/snapshot_options.hpp), which is recognised before these.
 
 #include <string>
 

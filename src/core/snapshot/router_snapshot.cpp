@@ -55,14 +55,12 @@ SnapshotOutcome CollectRouterSnapshot(SnapshotReader& reader, std::string_view r
                         radio.number = static_cast<int>(k) + 1;
                         radio.band = BandAt(radioList.bands, static_cast<int>(k)).value_or(0);
                     }
-                    for (RadioSnapshot& radio : snapshot.radios) {
-                        radio.parameters = ReadRadioParameters(reader, names, radio.name,
-                                                               radio.number - 1, radioList.bands);
-                        if (reader.Failed()) {
-                            return;
-                        }
-                    }
                 }) &&
+        EachRadio(reader, "radios", snapshot,
+                  [&](RadioSnapshot& radio) {
+                      radio.parameters = ReadRadioParameters(reader, names, radio.name,
+                                                             radio.number - 1, radioList.bands);
+                  }) &&
         EachRadio(reader, "cpe", snapshot,
                   [&](RadioSnapshot& radio) {
                       radio.cpe = ReadCpeTable(reader, radio.number, radio.band);
