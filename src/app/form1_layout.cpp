@@ -3,6 +3,7 @@
 
 #include "app/form1.hpp"
 
+#include "app/application_title.hpp"
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
 #include "app/login_keys.hpp"
@@ -322,7 +323,7 @@ void TForm1::SetWindowSize(int width, int height) {
 
 void TForm1::SetTitle(const QString& title) {
     setWindowTitle(title);
-    QGuiApplication::setApplicationDisplayName(title);
+    SetApplicationTitle(title);
 }
 
 QString TForm1::PanelText(int panel) const {

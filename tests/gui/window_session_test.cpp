@@ -3,6 +3,7 @@
 // dialogue's lines, the managed layout, the counts and the error limit,
 // logout, "Save all", and the router closing the connection.
 
+#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/process_exit.hpp"
 #include "core/session/status_texts.hpp"
@@ -12,7 +13,7 @@
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
 
-#include <QGuiApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -167,7 +168,7 @@ TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
     const QString title = QString::fromLatin1(RouterName()) + ": 127.0.0.1 - Tessel Manager";
     EXPECT_FALSE(RouterName().empty());
     EXPECT_EQ(form->windowTitle(), title);
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), title);
+    EXPECT_EQ(ApplicationTitle(), title);
     EXPECT_EQ(form->size(), QSize(707, 564));
     EXPECT_TRUE(form->main->isVisible());
     EXPECT_TRUE(form->statusBar()->isVisible());
