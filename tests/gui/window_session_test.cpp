@@ -223,6 +223,37 @@ TEST_F(SimSession, CountsUptimeAndCpuLoadReachTheStatusBar) {
     ASSERT_TRUE(FireTimer(Timer(1)));
     EXPECT_EQ(form->PanelText(0), "Sys uptime: ");
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 4, 2, 2));
+
+    // The widest texts each panel gets in a long session show whole in the
+    // managed window: the uptime just short of where the 32-bit TimeTicks
+    // wrap (497 days), the CPU load at 100 %, ten million reads with the row
+    // one short of the limit.
+    Timer(1)->stop();
+    Timer(8)->stop();
+    QLabel* panels[3];
+    for (int i = 0; i < 3; ++i) {
+        panels[i] = form->findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(i));
+        ASSERT_NE(panels[i], nullptr);
+    }
+    const std::int64_t longestUptime = (496 * 86400 + 23 * 3600 + 59 * 60 + 59) * 100LL;
+    panels[0]->setText(QString::fromStdString(UptimeTextFromTicks(longestUptime)));
+    panels[1]->setText(QString::fromStdString(CpuLoadText("100")));
+    form->RequestCountsChanged(9999999, 999999, 20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panels[2]->text() == Counts(9999999, 999999, 20); }));
+    ASSERT_EQ(form->size(), QSize(707, 564));
+    for (int i = 0; i < 3; ++i) {
+        const QLabel* panel = panels[i];
+        // A framed label starts its text half an "x" in from the frame.
+        const QFontMetrics metrics = panel->fontMetrics();
+        const int indent = panel->indent() >= 0 ? panel->indent()
+                                                : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+        EXPECT_GE(panel->contentsRect().width() - indent - 2 * panel->margin(),
+                  metrics.horizontalAdvance(panel->text()))
+            << "panel " << i << " cuts \"" << panel->text().toStdString() << "\"";
+        const QRect inWindow(panel->mapTo(form.get(), QPoint(0, 0)), panel->size());
+        EXPECT_TRUE(form->rect().contains(inWindow))
+            << "panel " << i << " at " << inWindow.x() << "+" << inWindow.width();
+    }
 }
 
 TEST_F(SimSession, LoginFromTheCommandLineNeedsNoClick) {
