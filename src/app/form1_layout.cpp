@@ -78,6 +78,7 @@ TForm1::TForm1(SnmpTransport transport, QWidget* parent)
     setCentralWidget(area);
     BuildLoginBlock(area);
     BuildManagedLayout(area);
+    ShowSessionControls(false);
     // The pages take the timers they drive, so the timers come first.
     BuildTimers();
     BuildPages();
