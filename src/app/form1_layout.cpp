@@ -3,6 +3,7 @@
 
 #include "app/form1.hpp"
 
+#include "app/application_title.hpp"
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
 #include "app/login_keys.hpp"
@@ -77,6 +78,7 @@ TForm1::TForm1(SnmpTransport transport, QWidget* parent)
     setCentralWidget(area);
     BuildLoginBlock(area);
     BuildManagedLayout(area);
+    ShowSessionControls(false);
     // The pages take the timers they drive, so the timers come first.
     BuildTimers();
     BuildPages();
@@ -174,20 +176,36 @@ void TForm1::BuildManagedLayout(QWidget* area) {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
-    const int widths[] = {300, 200, 300};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(bar);
         panels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
         panels_[i]->setFrameShape(QFrame::StyledPanel);
-        // The last panel takes what is left of the window's width.
-        if (i + 1 < panels_.size()) {
-            panels_[i]->setFixedWidth(widths[i]);
-            bar->addWidget(panels_[i]);
-        } else {
-            panels_[i]->setMinimumWidth(100);
-            bar->addWidget(panels_[i], 1);
-        }
     }
+    // Panels of 300, 200 and 300 pixels would overrun the 707-pixel window
+    // and cut off the counts, whose row figure tells the operator how near
+    // the error limit the session is. Each panel is sized by the widest text
+    // it gets in a long session: an uptime just short of where the 32-bit
+    // TimeTicks wrap (497 days), a full CPU load, ten million reads. The CPU
+    // load takes exactly its share; the uptime and the counts share the
+    // rest in proportion to theirs. Their widths do not follow their texts,
+    // so the panels stay put while the numbers grow.
+    const std::array<QString, 3> widest = {ToQString(UptimeTextFromTicks(4294079900)),
+                                           ToQString(CpuLoadText("100")),
+                                           ToQString(RequestCountsText(9999999, 999999, 21))};
+    std::array<int, 3> needed{};
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i]->setText(widest[i]);
+        needed[i] = panels_[i]->sizeHint().width();
+        panels_[i]->clear();
+    }
+    panels_[1]->setFixedWidth(needed[1]);
+    for (const std::size_t i : {std::size_t{0}, std::size_t{2}}) {
+        panels_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        panels_[i]->setMinimumWidth(0);
+    }
+    bar->addWidget(panels_[0], needed[0]);
+    bar->addWidget(panels_[1]);
+    bar->addWidget(panels_[2], needed[2]);
     bar->hide();
 }
 
@@ -322,7 +340,7 @@ void TForm1::SetWindowSize(int width, int height) {
 
 void TForm1::SetTitle(const QString& title) {
     setWindowTitle(title);
-    QGuiApplication::setApplicationDisplayName(title);
+    SetApplicationTitle(title);
 }
 
 QString TForm1::PanelText(int panel) const {

@@ -194,6 +194,10 @@ void TForm1::ShowSessionControls(bool visible) {
     for (QWidget* widget : std::initializer_list<QWidget*>{main, Button9, Button10, Button11}) {
         widget->setVisible(visible);
     }
+    // "Log out" stays shown in both layouts but lies outside the small login
+    // window, where Tab must not reach it: Space there would offer a logout
+    // that empties what the operator has typed.
+    Button29->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void TForm1::SetLoginBlockVisible(bool visible) {

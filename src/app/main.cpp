@@ -2,6 +2,7 @@
 // the application title, the main window in its login layout (logged in at
 // once when the command line names everything), the event loop.
 
+#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/snapshot_main.hpp"
 #include "app/startup_probe.hpp"
@@ -41,7 +42,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quellor Wireless Router Manager"));
+    tessel::SetApplicationTitle(QStringLiteral("Quellor Wireless Router Manager"));
     QApplication::setApplicationVersion(
         QString::fromLatin1(tessel::ProgramVersion.data(), tessel::ProgramVersion.size()));
     // Lets the desktop match the window to the installed launcher and icon.

@@ -1,5 +1,6 @@
 #include "views/cpe_page.hpp"
 
+#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/message_service.hpp"
 #include "app/text_bridge.hpp"
@@ -12,7 +13,6 @@
 #include "widgets/spin_editor.hpp"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,7 +148,7 @@ void TCpePage::SendAddBsRecord() {
 
 void TCpePage::ShowAndSend(const ConsoleCommand& command) {
     form_.CurrentSession().ReplyState = command.replyState;
-    Messages().Inform(this, ToQString(command.line), QGuiApplication::applicationDisplayName());
+    Messages().Inform(this, ToQString(command.line), ApplicationTitle());
     form_.SendConsoleLine(command.line, command.description);
 }
 

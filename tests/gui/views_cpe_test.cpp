@@ -3,6 +3,7 @@
 // "N/A" state, the configuration form's checks and command lines, and the
 // registration auto-update.
 
+#include "app/application_title.hpp"
 #include "fire_timer.hpp"
 #include "views/cpe_page.hpp"
 #include "views_bs_cpe_lab.hpp"
@@ -148,6 +149,9 @@ TEST_F(CpePage, CreateForANewRecordSendsTheAddLine) {
     // The line is shown in a plain box before it goes out.
     ASSERT_EQ(lab.messages.boxes.size(), 1u);
     EXPECT_EQ(lab.messages.boxes[0].text, QStringLiteral("rma bs rf4.0 2C/5500 2462"));
+    // Its caption is the application title, which follows the window caption.
+    EXPECT_EQ(lab.messages.boxes[0].caption, lab.Form().windowTitle());
+    EXPECT_EQ(lab.messages.boxes[0].caption, ApplicationTitle());
     ASSERT_TRUE(lab.Received("rma bs rf4.0 2C/5500 2462"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return RowOf(QStringLiteral("2C"), QStringLiteral("5500")) >= 0; }, 10000));

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -37,6 +38,27 @@ SnmpTransport Unreachable() {
                 value.clear();
                 return false;
             }};
+}
+
+// The widgets that focus visits on Tab (Shift+Tab when back) from the focus
+// widget, until it comes round again or `limit` presses; each must be shown
+// and lie inside the window, where the operator sees what Space would press.
+std::vector<QWidget*> TabRound(TForm1& form, bool back = false, int limit = 400) {
+    std::vector<QWidget*> visited;
+    QWidget* start = form.focusWidget();
+    for (int i = 0; i < limit; ++i) {
+        QTest::keyClick(form.focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* now = form.focusWidget();
+        const QRect inWindow(now->mapTo(&form, QPoint(0, 0)), now->size());
+        EXPECT_TRUE(now->isVisible() && form.rect().contains(inWindow))
+            << "Tab reached " << now->objectName().toStdString() << " at " << inWindow.x() << ","
+            << inWindow.y() << " outside the " << form.width() << "x" << form.height() << " window";
+        visited.push_back(now);
+        if (now == start) {
+            break;
+        }
+    }
+    return visited;
 }
 
 class LoginBlock : public ::testing::Test {
@@ -78,6 +100,14 @@ TEST_F(LoginBlock, TabOrderFollowsTheRowsDownToLogin) {
         QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(form->focusWidget(), rows[i]) << "after Tab number " << i;
     }
+    // From "Login" it comes round to the destination box, never reaching
+    // "Log out" below the window's edge; Shift+Tab goes the same way back.
+    const std::vector<QWidget*> round{form->Edit5,      form->Edit12, form->Edit13,
+                                      form->ComboBox13, form->Edit15, form->Button1};
+    EXPECT_EQ(TabRound(*form), round);
+    const std::vector<QWidget*> back{form->Edit15, form->ComboBox13, form->Edit13,
+                                     form->Edit12, form->Edit5,      form->Button1};
+    EXPECT_EQ(TabRound(*form, true), back);
 }
 
 TEST_F(LoginBlock, EnterInEveryFieldPressesLogin) {
@@ -190,7 +220,21 @@ TEST(LoginByKeyboard, EnterInThePasswordBoxLogsIn) {
         EXPECT_EQ(lines[0], "1");
         EXPECT_EQ(lines[1], "admin");
         EXPECT_EQ(lines[2], "kbd-Secret7");
+
+        // The managed layout's buttons along the bottom are reached by Tab.
+        form.activateWindow();
+        form.Button29->setFocus();
+        const std::vector<QWidget*> managed = TabRound(form);
+        for (QWidget* button :
+             {static_cast<QWidget*>(form.Button11), static_cast<QWidget*>(form.Button10),
+              static_cast<QWidget*>(form.Button9), static_cast<QWidget*>(form.Button29)}) {
+            EXPECT_NE(std::find(managed.begin(), managed.end(), button), managed.end())
+                << button->objectName().toStdString();
+        }
+        // Back in the login layout only the login block is.
         form.ResetToLoginLayout();
+        EXPECT_EQ(form.focusWidget(), form.Edit5);
+        EXPECT_EQ(TabRound(form).size(), 6u);
     }
     SetEndProcessFunction({});
     EXPECT_EQ(endStatus, -1);

@@ -2,6 +2,7 @@
 // the login checks that come before any connection, the popup and the
 // console-line guard.
 
+#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/form2.hpp"
 #include "app/process_exit.hpp"
@@ -86,7 +87,7 @@ class Window : public ::testing::Test {
 TEST_F(Window, StartsInTheLoginLayout) {
     EXPECT_EQ(form.size(), QSize(269, 340));
     EXPECT_EQ(form.windowTitle(), "Tessel Manager - Login");
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Tessel Manager - Login");
+    EXPECT_EQ(ApplicationTitle(), "Tessel Manager - Login");
     EXPECT_EQ(form.CurrentSession().ReplyState, -10);
     form.show();
     EXPECT_FALSE(form.statusBar()->isVisible());

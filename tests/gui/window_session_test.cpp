@@ -3,6 +3,7 @@
 // dialogue's lines, the managed layout, the counts and the error limit,
 // logout, "Save all", and the router closing the connection.
 
+#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/process_exit.hpp"
 #include "core/session/status_texts.hpp"
@@ -12,7 +13,7 @@
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
 
-#include <QGuiApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -167,7 +168,7 @@ TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
     const QString title = QString::fromLatin1(RouterName()) + ": 127.0.0.1 - Tessel Manager";
     EXPECT_FALSE(RouterName().empty());
     EXPECT_EQ(form->windowTitle(), title);
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), title);
+    EXPECT_EQ(ApplicationTitle(), title);
     EXPECT_EQ(form->size(), QSize(707, 564));
     EXPECT_TRUE(form->main->isVisible());
     EXPECT_TRUE(form->statusBar()->isVisible());
@@ -222,6 +223,37 @@ TEST_F(SimSession, CountsUptimeAndCpuLoadReachTheStatusBar) {
     ASSERT_TRUE(FireTimer(Timer(1)));
     EXPECT_EQ(form->PanelText(0), "Sys uptime: ");
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 4, 2, 2));
+
+    // The widest texts each panel gets in a long session show whole in the
+    // managed window: the uptime just short of where the 32-bit TimeTicks
+    // wrap (497 days), the CPU load at 100 %, ten million reads with the row
+    // one short of the limit.
+    Timer(1)->stop();
+    Timer(8)->stop();
+    QLabel* panels[3];
+    for (int i = 0; i < 3; ++i) {
+        panels[i] = form->findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(i));
+        ASSERT_NE(panels[i], nullptr);
+    }
+    const std::int64_t longestUptime = (496 * 86400 + 23 * 3600 + 59 * 60 + 59) * 100LL;
+    panels[0]->setText(QString::fromStdString(UptimeTextFromTicks(longestUptime)));
+    panels[1]->setText(QString::fromStdString(CpuLoadText("100")));
+    form->RequestCountsChanged(9999999, 999999, 20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panels[2]->text() == Counts(9999999, 999999, 20); }));
+    ASSERT_EQ(form->size(), QSize(707, 564));
+    for (int i = 0; i < 3; ++i) {
+        const QLabel* panel = panels[i];
+        // A framed label starts its text half an "x" in from the frame.
+        const QFontMetrics metrics = panel->fontMetrics();
+        const int indent = panel->indent() >= 0 ? panel->indent()
+                                                : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+        EXPECT_GE(panel->contentsRect().width() - indent - 2 * panel->margin(),
+                  metrics.horizontalAdvance(panel->text()))
+            << "panel " << i << " cuts \"" << panel->text().toStdString() << "\"";
+        const QRect inWindow(panel->mapTo(form.get(), QPoint(0, 0)), panel->size());
+        EXPECT_TRUE(form->rect().contains(inWindow))
+            << "panel " << i << " at " << inWindow.x() << "+" << inWindow.width();
+    }
 }
 
 TEST_F(SimSession, LoginFromTheCommandLineNeedsNoClick) {
