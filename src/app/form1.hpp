@@ -144,6 +144,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     void ClientSocket1Disconnect();
     void ClientSocket1Error(int error);
     void ClientSocket1Read();
+    void ReadConsoleLater();
     void HandleChunk(const std::string& chunk);
     void Timer9Timer();
     void Timer1Timer();
@@ -167,6 +168,10 @@ class TForm1 : public QMainWindow, public SessionListener {
     QString RequestCountsQText() const;
     QTimer* requestCountsTimer_ = nullptr;
     bool managed_ = false;
+    // The console handler runs once at a time; chunks it could not take
+    // then wait in the socket for a queued read.
+    bool reading_ = false;
+    bool readQueued_ = false;
     // Read once: with the trace off, each line costs one test of this.
     const TraceLog* trace_;
 };
