@@ -5,6 +5,7 @@
 // pages; each page owns its own controls and reads through the session.
 
 #include "app/page_hooks.hpp"
+#include "core/console/reply_dispatch.hpp"
 #include "core/session/session.hpp"
 
 #include <QMainWindow>
@@ -172,6 +173,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     // then wait in the socket for a queued read.
     bool reading_ = false;
     bool readQueued_ = false;
+    ReplyCollector collector_;
     // Read once: with the trace off, each line costs one test of this.
     const TraceLog* trace_;
 };

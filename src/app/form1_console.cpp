@@ -82,7 +82,9 @@ void TForm1::ClientSocket1Read() {
         if (trace_ != nullptr) {
             TraceReceived(chunk);
         }
-        HandleChunk(chunk);
+        if (const auto reply = collector_.Take(session_.ReplyState, chunk)) {
+            HandleChunk(*reply);
+        }
     }
     reading_ = false;
     // Bytes that came while the handler held the thread raise no new signal.

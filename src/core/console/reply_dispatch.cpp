@@ -1,5 +1,7 @@
 #include "core/console/reply_dispatch.hpp"
 
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -80,6 +82,32 @@ ReplyStep DispatchReply(int replyState, std::string_view chunk) {
         default:
             return {ReplyAction::None, replyState};
     }
+}
+
+bool EndsAtPrompt(std::string_view text) {
+    const std::size_t lineEnd = text.rfind("\r\n");
+    const std::string_view last =
+        lineEnd == std::string_view::npos ? text : text.substr(lineEnd + 2);
+    return Contains(last, ">");
+}
+
+bool ReplyCollector::Gathers(int replyState) {
+    return replyState == reply::ArpTable || replyState == reply::InterfaceInfo;
+}
+
+std::optional<std::string> ReplyCollector::Take(int replyState, std::string_view chunk) {
+    if (replyState != state_) {
+        text_.clear();
+        state_ = replyState;
+    }
+    if (!Gathers(replyState)) {
+        return std::string(chunk);
+    }
+    text_.append(chunk);
+    if (EndsAtPrompt(text_) || text_.size() >= Limit) {
+        return std::exchange(text_, {});
+    }
+    return std::nullopt;
 }
 
 }  // namespace tessel

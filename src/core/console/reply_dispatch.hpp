@@ -4,6 +4,9 @@
 // current reply code, and which code follows. The window performs the action;
 // the rules of which chunk triggers what live here, without any widget.
 
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessel {
@@ -66,5 +69,33 @@ struct ReplyStep {
 // keep their code. For SendAddBsRecord the action sets the next code itself;
 // nextState then repeats the current one.
 ReplyStep DispatchReply(int replyState, std::string_view chunk);
+
+// True when text ends in the router's prompt: its last line (what follows
+// the last CR LF, or all of it without one) holds ">". A ">" inside a
+// complete line (an echo, a report heading) does not count.
+bool EndsAtPrompt(std::string_view text);
+
+// Gathers one reply up to the router's prompt for the codes whose table or
+// text the router may send in several pieces: the ARP table and the interface
+// information. Every other code judges each chunk on its own, as before.
+class ReplyCollector {
+  public:
+    // A reply that grows beyond this is judged as it stands.
+    static constexpr std::size_t Limit = 256 * 1024;
+
+    static bool Gathers(int replyState);
+
+    // The text to judge under replyState: the chunk itself for a code that
+    // does not gather; otherwise nothing until the text gathered under that
+    // code ends at the prompt or reaches Limit, then all of it (and the
+    // gathering starts afresh). A change of code drops what was gathered.
+    std::optional<std::string> Take(int replyState, std::string_view chunk);
+
+    std::size_t Gathered() const { return text_.size(); }
+
+  private:
+    int state_ = reply::Disconnected;
+    std::string text_;
+};
 
 }  // namespace tessel
