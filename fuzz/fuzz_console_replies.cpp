@@ -44,7 +44,7 @@ void Require(bool condition) {
 }
 
 // Every code of the reply table, and two it does not list.
-constexpr std::array<int, 23> Codes = {reply::Disconnected,
+constexpr std::array<int, 27> Codes = {reply::Disconnected,
                                        reply::SendLogin,
                                        reply::SendPassword,
                                        reply::SkipAfterPassword,
@@ -65,6 +65,10 @@ constexpr std::array<int, 23> Codes = {reply::Disconnected,
                                        reply::Quit,
                                        reply::RmaTestStart,
                                        reply::RmaTestRow,
+                                       reply::LoadMeterStartStopped,
+                                       reply::LoadMeterRowStopped,
+                                       reply::RmaTestStartStopped,
+                                       reply::RmaTestRowStopped,
                                        25,
                                        -1};
 
@@ -89,6 +93,11 @@ bool IsPromptCode(int code) {
         default:
             return false;
     }
+}
+
+bool IsStoppedCode(int code) {
+    return code == reply::LoadMeterStartStopped || code == reply::LoadMeterRowStopped ||
+           code == reply::RmaTestStartStopped || code == reply::RmaTestRowStopped;
 }
 
 // A token must be a non-empty piece of the chunk before its first NUL that
@@ -181,6 +190,10 @@ struct RecordingConsole {
             const bool prompt = chunk.find('>') != std::string_view::npos;
             Require((step.action != ReplyAction::None) == prompt);
             Require(step.nextState == (prompt ? reply::Idle : before));
+        }
+        if (IsStoppedCode(before)) {
+            Require(step.action != ReplyAction::None);
+            Require((step.nextState == reply::Idle) == EndsAtPrompt(chunk));
         }
         CheckColumns(chunk);
         actions.push_back(step.action);

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <set>
+#include <tuple>
 
 namespace tessel {
 namespace {
@@ -126,6 +127,37 @@ TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
         const ReplyStep step = DispatchReply(unknown, "www. Sorry >");
         EXPECT_EQ(step.action, ReplyAction::None) << unknown;
         EXPECT_EQ(step.nextState, unknown);
+    }
+}
+
+TEST(ConsoleReplyDispatch, StoppedReportsTakeRowsUntilThePromptThenIdle) {
+    EXPECT_EQ(ReplyStateAfterStop(reply::LoadMeterRow), reply::LoadMeterRowStopped);
+    EXPECT_EQ(ReplyStateAfterStop(reply::LoadMeterStart), reply::LoadMeterStartStopped);
+    EXPECT_EQ(ReplyStateAfterStop(reply::RmaTestRow), reply::RmaTestRowStopped);
+    EXPECT_EQ(ReplyStateAfterStop(reply::RmaTestStart), reply::RmaTestStartStopped);
+    // Another sender's code already replaced the report's: nothing to stop.
+    for (const int other :
+         {reply::Idle, reply::System, reply::ArpTable, reply::LoadMeterRowStopped}) {
+        EXPECT_EQ(ReplyStateAfterStop(other), other);
+    }
+
+    const std::tuple<int, ReplyAction, int> stopped[] = {
+        {reply::LoadMeterStartStopped, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped},
+        {reply::LoadMeterRowStopped, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped},
+        {reply::RmaTestStartStopped, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped},
+        {reply::RmaTestRowStopped, ReplyAction::RmaTestRow, reply::RmaTestRowStopped},
+    };
+    for (const auto& [code, action, next] : stopped) {
+        // A last report, and a heading whose complete line holds ">".
+        for (const char* chunk : {"  5s  1  2  3\r\n", "  replies  lev->  lev<-\r\n"}) {
+            const ReplyStep step = DispatchReply(code, chunk);
+            EXPECT_EQ(step.action, action) << code;
+            EXPECT_EQ(step.nextState, next) << code << chunk;
+        }
+        // The chunk that brings the prompt is still judged, then idle.
+        const ReplyStep last = DispatchReply(code, "\x1b[K\r\nrouter> ");
+        EXPECT_EQ(last.action, action) << code;
+        EXPECT_EQ(last.nextState, reply::Idle) << code;
     }
 }
 

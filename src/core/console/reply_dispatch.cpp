@@ -19,6 +19,11 @@ ReplyStep OnPrompt(int replyState, std::string_view chunk, ReplyAction action) {
     return {ReplyAction::None, replyState};
 }
 
+// After "Stop": the chunk is judged as before; the prompt ends the report.
+ReplyStep UntilPrompt(std::string_view chunk, ReplyAction action, int stoppedState) {
+    return {action, EndsAtPrompt(chunk) ? reply::Idle : stoppedState};
+}
+
 // Shorter chunks are screen-control noise, not the reply body.
 constexpr std::size_t InterfaceInfoMinimum = 11;
 constexpr std::size_t ArpTableMinimum = 16;
@@ -79,8 +84,31 @@ ReplyStep DispatchReply(int replyState, std::string_view chunk) {
             return {ReplyAction::ClearRmaTest, reply::RmaTestRow};
         case reply::RmaTestRow:
             return {ReplyAction::RmaTestRow, reply::RmaTestRow};
+        case reply::LoadMeterStartStopped:
+            return UntilPrompt(chunk, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped);
+        case reply::LoadMeterRowStopped:
+            return UntilPrompt(chunk, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped);
+        case reply::RmaTestStartStopped:
+            return UntilPrompt(chunk, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped);
+        case reply::RmaTestRowStopped:
+            return UntilPrompt(chunk, ReplyAction::RmaTestRow, reply::RmaTestRowStopped);
         default:
             return {ReplyAction::None, replyState};
+    }
+}
+
+int ReplyStateAfterStop(int replyState) {
+    switch (replyState) {
+        case reply::LoadMeterStart:
+            return reply::LoadMeterStartStopped;
+        case reply::LoadMeterRow:
+            return reply::LoadMeterRowStopped;
+        case reply::RmaTestStart:
+            return reply::RmaTestStartStopped;
+        case reply::RmaTestRow:
+            return reply::RmaTestRowStopped;
+        default:
+            return replyState;
     }
 }
 

@@ -34,6 +34,12 @@ inline constexpr int ArpTable = 190;
 inline constexpr int Quit = 1000;
 inline constexpr int RmaTestStart = 1160;
 inline constexpr int RmaTestRow = 1170;
+// After "Stop" (ESC) of a running report: the router's last report words are
+// still judged as under the code before, until its prompt is back.
+inline constexpr int LoadMeterStartStopped = 165;
+inline constexpr int LoadMeterRowStopped = 175;
+inline constexpr int RmaTestStartStopped = 1165;
+inline constexpr int RmaTestRowStopped = 1175;
 }  // namespace reply
 
 enum class ReplyAction {
@@ -69,6 +75,11 @@ struct ReplyStep {
 // keep their code. For SendAddBsRecord the action sets the next code itself;
 // nextState then repeats the current one.
 ReplyStep DispatchReply(int replyState, std::string_view chunk);
+
+// The code after ESC has stopped a running report: a load-meter or RMA-test
+// code becomes its stopped form, which goes back to idle with the chunk that
+// brings the prompt; any other code stays (the report was not running).
+int ReplyStateAfterStop(int replyState);
 
 // True when text ends in the router's prompt: its last line (what follows
 // the last CR LF, or all of it without one) holds ">". A ">" inside a
