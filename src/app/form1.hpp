@@ -5,6 +5,7 @@
 // pages; each page owns its own controls and reads through the session.
 
 #include "app/page_hooks.hpp"
+#include "core/console/reply_dispatch.hpp"
 #include "core/session/session.hpp"
 
 #include <QMainWindow>
@@ -144,6 +145,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     void ClientSocket1Disconnect();
     void ClientSocket1Error(int error);
     void ClientSocket1Read();
+    void ReadConsoleLater();
     void HandleChunk(const std::string& chunk);
     void Timer9Timer();
     void Timer1Timer();
@@ -167,6 +169,11 @@ class TForm1 : public QMainWindow, public SessionListener {
     QString RequestCountsQText() const;
     QTimer* requestCountsTimer_ = nullptr;
     bool managed_ = false;
+    // The console handler runs once at a time; chunks it could not take
+    // then wait in the socket for a queued read.
+    bool reading_ = false;
+    bool readQueued_ = false;
+    ReplyCollector collector_;
     // Read once: with the trace off, each line costs one test of this.
     const TraceLog* trace_;
 };

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace tessel {
 
@@ -66,15 +67,43 @@ bool TForm1::RunConsoleCommand(const std::string& command, int replyState,
 }
 
 void TForm1::ClientSocket1Read() {
-    const QByteArray data = ClientSocket1->readAll();
-    if (data.isEmpty()) {
+    // Neither inside another chunk's handling nor while a message box is up:
+    // a box runs the event loop before its opener goes on, and a chunk judged
+    // then meets the code the opener has just set for a line it has not sent
+    // yet (a code-75 add line would go out ahead of its delete).
+    if (reading_ || MessageBoxOpen()) {
+        ReadConsoleLater();
         return;
     }
-    const std::string chunk(data.constData(), static_cast<std::size_t>(data.size()));
-    if (trace_ != nullptr) {
-        TraceReceived(chunk);
+    reading_ = true;
+    const QByteArray data = ClientSocket1->readAll();
+    if (!data.isEmpty()) {
+        const std::string chunk(data.constData(), static_cast<std::size_t>(data.size()));
+        if (trace_ != nullptr) {
+            TraceReceived(chunk);
+        }
+        if (const auto reply = collector_.Take(session_.ReplyState, chunk)) {
+            HandleChunk(*reply);
+        }
     }
-    HandleChunk(chunk);
+    reading_ = false;
+    // Bytes that came while the handler held the thread raise no new signal.
+    if (ClientSocket1->bytesAvailable() > 0) {
+        ReadConsoleLater();
+    }
+}
+
+void TForm1::ReadConsoleLater() {
+    if (readQueued_) {
+        return;
+    }
+    readQueued_ = true;
+    // While a box is up, look again shortly rather than spin in its loop.
+    const int delayMs = reading_ || MessageBoxOpen() ? 20 : 0;
+    QTimer::singleShot(delayMs, this, [this] {
+        readQueued_ = false;
+        ClientSocket1Read();
+    });
 }
 
 void TForm1::TraceReceived(const std::string& chunk) const {

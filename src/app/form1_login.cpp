@@ -9,6 +9,7 @@
 #include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/command_line.hpp"
+#include "core/session/login_check.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -71,9 +72,10 @@ void TForm1::FillSourceAddresses() {
 
 void TForm1::Button1Click() {
     CloseConsole();
-    if (Edit5->text().isEmpty() || Edit12->text().isEmpty() || Edit13->text().isEmpty()) {
-        Messages().Inform(this, QStringLiteral("Please fill in all fields"),
-                          QStringLiteral("Error"));
+    if (const auto refusal = CheckLoginFields(ToBytes(Edit5->text()), ToBytes(Edit12->text()),
+                                              ToBytes(Edit13->text()))) {
+        Messages().Inform(this, QString::fromLatin1(refusal->text),
+                          QString::fromLatin1(refusal->caption));
         return;
     }
     Button1->setEnabled(false);

@@ -37,23 +37,42 @@ void TForm1::PostLoginLoad() {
     PageHooks::Run(hooks_.PrepareLoad);
     session_.ReplyState = reply::Idle;
 
-    PageHooks::Run(hooks_.ReadSystemSettings);
+    // "Yes" at the error limit ends the session inside one of these reads:
+    // the window is then back in its login layout with the console closed,
+    // and the rest of the load must not bring the managed layout back.
+    const auto read = [this](const PageHooks::Step& step) {
+        PageHooks::Run(step);
+        return !session_.Accounting().Suspended();
+    };
+    if (!read(hooks_.ReadSystemSettings)) {
+        return;
+    }
     ProgressBar3->setRange(0, 100);
     ProgressBar3->setValue(15);
-    PageHooks::Run(hooks_.ReadInterfaces);
+    if (!read(hooks_.ReadInterfaces)) {
+        return;
+    }
     ProgressBar3->setValue(25);
-    PageHooks::Run(hooks_.ReadRadioInterfaceList);
-    PageHooks::Run(hooks_.ReadRadioParameters);
+    if (!read(hooks_.ReadRadioInterfaceList) || !read(hooks_.ReadRadioParameters)) {
+        return;
+    }
     ProgressBar3->setValue(35);
     statusBar()->show();
-    PageHooks::Run(hooks_.ReadCpeTable);
+    if (!read(hooks_.ReadCpeTable)) {
+        return;
+    }
     ProgressBar3->setValue(55);
-    PageHooks::Run(hooks_.ReadBsList);
+    if (!read(hooks_.ReadBsList)) {
+        return;
+    }
     ProgressBar3->setValue(70);
-    PageHooks::Run(hooks_.ReadRmaSettings);
+    if (!read(hooks_.ReadRmaSettings)) {
+        return;
+    }
     ProgressBar3->setValue(85);
-    PageHooks::Run(hooks_.ReadRoutingTable);
-    PageHooks::Run(hooks_.ReadQosTable);
+    if (!read(hooks_.ReadRoutingTable) || !read(hooks_.ReadQosTable)) {
+        return;
+    }
 
     SendConsoleLine("arp view", "ARP table");
     session_.ReplyState = reply::ArpTable;

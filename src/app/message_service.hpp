@@ -24,4 +24,18 @@ MessageService& Messages();
 // Installs a service (not owned); nullptr restores the real boxes.
 void SetMessageService(MessageService* service);
 
+// A box runs the window's event loop while it is up. Whoever shows one holds
+// an OpenMessageBox for as long as it is open, so that handlers which must
+// not run in the middle of the box's opener can tell (the console leaves
+// what arrives meanwhile in the socket until the box is gone).
+class OpenMessageBox {
+  public:
+    OpenMessageBox();
+    ~OpenMessageBox();
+    OpenMessageBox(const OpenMessageBox&) = delete;
+    OpenMessageBox& operator=(const OpenMessageBox&) = delete;
+};
+
+bool MessageBoxOpen();
+
 }  // namespace tessel

@@ -1,6 +1,7 @@
 #include "utilities/stream_utility.hpp"
 
 #include "app/text_bridge.hpp"
+#include "core/console/reply_dispatch.hpp"
 #include "core/session/session.hpp"
 #include "widgets/grid_view.hpp"
 
@@ -43,6 +44,9 @@ void StreamUtility::Stop() {
     if (console_.SendLine) {
         console_.SendLine(std::string(1, Escape));
     }
+    // The report's code would otherwise take the reply to whatever is sent
+    // next as rows; it now lasts until the router's prompt is back.
+    session_.ReplyState = ReplyStateAfterStop(session_.ReplyState);
     // The window stays blocked while the router winds the report down, so
     // nothing can be sent into its last output.
     QThread::msleep(StopPauseMs);

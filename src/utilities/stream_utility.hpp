@@ -33,7 +33,8 @@ class StreamUtility {
                const QString& noCommandText);
 
     // ESC, the router's half second to stop, then everything unlocked. The
-    // reply code stays, so the router's last words are still judged by it.
+    // report's code takes its stopped form: the router's last words are
+    // still judged by it, up to the prompt.
     void Stop();
 
     // One report row: cells by column (column 0, the row number, is the

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
+#include <tuple>
 
 namespace tessel {
 namespace {
@@ -126,6 +128,82 @@ TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
         EXPECT_EQ(step.action, ReplyAction::None) << unknown;
         EXPECT_EQ(step.nextState, unknown);
     }
+}
+
+TEST(ConsoleReplyDispatch, StoppedReportsTakeRowsUntilThePromptThenIdle) {
+    EXPECT_EQ(ReplyStateAfterStop(reply::LoadMeterRow), reply::LoadMeterRowStopped);
+    EXPECT_EQ(ReplyStateAfterStop(reply::LoadMeterStart), reply::LoadMeterStartStopped);
+    EXPECT_EQ(ReplyStateAfterStop(reply::RmaTestRow), reply::RmaTestRowStopped);
+    EXPECT_EQ(ReplyStateAfterStop(reply::RmaTestStart), reply::RmaTestStartStopped);
+    // Another sender's code already replaced the report's: nothing to stop.
+    for (const int other :
+         {reply::Idle, reply::System, reply::ArpTable, reply::LoadMeterRowStopped}) {
+        EXPECT_EQ(ReplyStateAfterStop(other), other);
+    }
+
+    const std::tuple<int, ReplyAction, int> stopped[] = {
+        {reply::LoadMeterStartStopped, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped},
+        {reply::LoadMeterRowStopped, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped},
+        {reply::RmaTestStartStopped, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped},
+        {reply::RmaTestRowStopped, ReplyAction::RmaTestRow, reply::RmaTestRowStopped},
+    };
+    for (const auto& [code, action, next] : stopped) {
+        // A last report, and a heading whose complete line holds ">".
+        for (const char* chunk : {"  5s  1  2  3\r\n", "  replies  lev->  lev<-\r\n"}) {
+            const ReplyStep step = DispatchReply(code, chunk);
+            EXPECT_EQ(step.action, action) << code;
+            EXPECT_EQ(step.nextState, next) << code << chunk;
+        }
+        // The chunk that brings the prompt is still judged, then idle.
+        const ReplyStep last = DispatchReply(code, "\x1b[K\r\nrouter> ");
+        EXPECT_EQ(last.action, action) << code;
+        EXPECT_EQ(last.nextState, reply::Idle) << code;
+    }
+}
+
+TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
+    EXPECT_TRUE(EndsAtPrompt("arp view\r\n2 entries\r\nr1> "));
+    EXPECT_TRUE(EndsAtPrompt("r1>"));
+    EXPECT_FALSE(EndsAtPrompt("a>b\r\n"));
+    EXPECT_FALSE(EndsAtPrompt("a>b\r\nmore"));
+    EXPECT_FALSE(EndsAtPrompt(""));
+
+    ReplyCollector collector;
+    for (const int code : {reply::ArpTable, reply::InterfaceInfo}) {
+        EXPECT_FALSE(collector.Take(code, "arp view\r\n").has_value()) << code;
+        EXPECT_FALSE(collector.Take(code, "ARP cache:\r\n10.0.0.1 at 00:0b").has_value());
+        EXPECT_FALSE(collector.Take(code, ":22:05:78:ff via eth0\r\n1 entries\r\nr1").has_value());
+        EXPECT_EQ(collector.Take(code, "> "),
+                  "arp view\r\nARP cache:\r\n10.0.0.1 at 00:0b:22:05:78:ff via eth0\r\n"
+                  "1 entries\r\nr1> ");
+        // The next reply starts afresh; one that comes whole passes whole.
+        EXPECT_EQ(collector.Take(code, "x\r\nr1> "), "x\r\nr1> ");
+        EXPECT_EQ(collector.Gathered(), 0u);
+    }
+    // Every other code judges each chunk by itself, prompt or not.
+    for (const int code : {reply::Idle, reply::System, reply::LoadMeterRow, reply::RmaTestRow,
+                           reply::AwaitAccept, reply::BsDeleteBeforeAdd}) {
+        EXPECT_EQ(collector.Take(code, "part"), "part") << code;
+    }
+    // A change of code drops what was gathered under the old one.
+    EXPECT_FALSE(collector.Take(reply::ArpTable, "stale\r\n").has_value());
+    EXPECT_EQ(collector.Take(reply::System, "sys name x\r\nr1> "), "sys name x\r\nr1> ");
+    EXPECT_EQ(collector.Take(reply::InterfaceInfo, "ifc eth0\r\nr1> "), "ifc eth0\r\nr1> ");
+}
+
+TEST(ConsoleReplyCollector, AReplyWithoutPromptIsJudgedAtTheLimit) {
+    ReplyCollector collector;
+    const std::string line = std::string(99, 'a') + "\r\n";
+    std::size_t taken = 0;
+    std::optional<std::string> reply;
+    while (!reply) {
+        reply = collector.Take(reply::ArpTable, line);
+        taken += line.size();
+        ASSERT_LE(taken, ReplyCollector::Limit + line.size());
+    }
+    EXPECT_GE(reply->size(), ReplyCollector::Limit);
+    EXPECT_LT(reply->size(), ReplyCollector::Limit + line.size());
+    EXPECT_EQ(collector.Gathered(), 0u);
 }
 
 TEST(ConsoleText, LineBytesEndWithCrLf) {

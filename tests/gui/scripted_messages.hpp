@@ -1,11 +1,14 @@
 #pragma once
 
 // A message service for tests: records every box and answers Yes/No boxes
-// from a script (No when the script runs out).
+// from a script (No when the script runs out). With openMs set, each box
+// stays up that long, marked open, while the event loop runs as a real
+// box's does.
 
 #include "app/message_service.hpp"
 
 #include <QString>
+#include <QTest>
 
 #include <deque>
 #include <vector>
@@ -25,9 +28,11 @@ class ScriptedMessages : public MessageService {
 
     void Inform(QWidget*, const QString& text, const QString& caption) override {
         boxes.push_back({text, caption, false});
+        StayOpen();
     }
     bool AskYesNo(QWidget*, const QString& text, const QString& caption) override {
         boxes.push_back({text, caption, true});
+        StayOpen();
         if (answers.empty()) {
             return false;
         }
@@ -38,6 +43,15 @@ class ScriptedMessages : public MessageService {
 
     std::vector<Box> boxes;
     std::deque<bool> answers;
+    int openMs = 0;
+
+  private:
+    void StayOpen() const {
+        if (openMs > 0) {
+            const OpenMessageBox open;
+            QTest::qWait(openMs);
+        }
+    }
 };
 
 }  // namespace tessel::testing

@@ -186,6 +186,35 @@ TEST_F(CpePage, UpdateOfAnExistingRecordDeletesFirstAndAddsAfterTheReply) {
         10000));
 }
 
+TEST_F(CpePage, AChunkArrivingWhileTheDeleteIsShownWaitsForItsLine) {
+    const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+    ASSERT_GE(both, 0);
+    page->GridView3CellClick(both);
+    SelectRfFrequency(QStringLiteral("2462"));
+    page->Button12->click();
+    // Boxes stay up a while as real ones do, and the router's answer to a
+    // line sent just before arrives while the delete's box is up, under the
+    // code that adds on any reply.
+    lab.messages.openMs = 300;
+    lab.Form().SendConsoleLine("co save");
+    page->Button15->click();
+
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437,2462"));
+    const auto lines = lab.ConsoleLines();
+    const auto del =
+        std::find(lines.begin(), lines.end(), "rma bs rf4.0 1A2B/11000 2412,2437 -del");
+    const auto add =
+        std::find(lines.begin(), lines.end(), "rma bs rf4.0 1A2B/11000 2412,2437,2462");
+    EXPECT_LT(del, add);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const int row = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+            return row >= 0 && grid->Cell(row, Frequencies) == QStringLiteral("2412,2437,2462");
+        },
+        10000));
+}
+
 TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
     const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
     ASSERT_GE(both, 0);

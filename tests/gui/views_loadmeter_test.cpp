@@ -75,13 +75,21 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     for (QAbstractButton* button : ConsoleGroup()) {
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     }
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 170);
+    // The router's prompt after ESC ends the run.
+    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 20; }));
     // The rows stay, and no more come once the router has stopped: many
     // report periods pass without a new row.
     const int rows = page->GridView8->RowCount();
     QTest::qWait(TickMs * 10);
     EXPECT_EQ(page->GridView8->RowCount(), rows);
     EXPECT_GE(rows, 3);
+    // The reply to a later command is no report: "Save all", then the ARP
+    // table, whose reply comes after the save's.
+    form_->Button11->click();
+    Find<QPushButton>("Button38")->click();
+    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 20; }));
+    EXPECT_TRUE(ReceivedLine("co save"));
+    EXPECT_EQ(page->GridView8->RowCount(), rows);
 }
 
 TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {

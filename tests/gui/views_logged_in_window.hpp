@@ -9,10 +9,10 @@
 #include "app/process_exit.hpp"
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
+#include "wait_for.hpp"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
@@ -28,18 +28,6 @@
 #include <vector>
 
 namespace tessel::testing {
-
-// Runs the event loop until done() holds or timeoutMs pass.
-inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 20000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 // The text of a JSON string value that starts at json[at] (the opening quote).
 inline std::string JsonStringAt(const std::string& json, std::size_t at) {

@@ -79,7 +79,8 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
     const int rows = grid->RowCount();
     QTest::qWait(TickMs * 10);
     EXPECT_EQ(grid->RowCount(), rows);
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 1170);
+    // The prompt after the router's closing words ended the run.
+    EXPECT_EQ(form_->CurrentSession().ReplyState, 20);
 }
 
 TEST_F(RmaTestPage, MulticastAndLengthGoIntoTheLine) {

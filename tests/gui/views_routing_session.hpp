@@ -8,9 +8,9 @@
 #include "app/process_exit.hpp"
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
+#include "wait_for.hpp"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTest>
 
@@ -24,18 +24,6 @@
 #include <vector>
 
 namespace tessel::testing {
-
-// Runs the event loop until done() holds or timeoutMs passes.
-inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 15000) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 class RouterSession : public ::testing::Test {
   protected:

@@ -154,6 +154,30 @@ TEST_F(Window, EmptyFieldsAreRefusedBeforeAnyProbe) {
     EXPECT_TRUE(probes.hosts.empty());
 }
 
+TEST_F(Window, LineBreakOrNulInLoginOrPasswordIsRefusedBeforeAnyProbe) {
+    const QString unsafe[][2] = {
+        {"ad\rmin", "admin"}, {"admin", "ad\nmin"}, {"admin", QString(QChar(0)) + "x"}};
+    for (const auto& fields : unsafe) {
+        messages.boxes.clear();
+        FillLogin("127.0.0.1", fields[0], fields[1]);
+        form.Button1Click();
+        ASSERT_EQ(messages.boxes.size(), 1u);
+        EXPECT_EQ(messages.boxes[0].caption, "Input error");
+        EXPECT_EQ(messages.boxes[0].text,
+                  "The value must not contain line breaks or NUL characters; nothing was sent.");
+        EXPECT_TRUE(form.Button1->isEnabled());
+    }
+    // The same values from the command line.
+    TForm1 started(Scripted(probes));
+    started.FormCreate(
+        "tessel-manager --host=127.0.0.1 --login=admin --password=ad\rmin --community=public");
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[1].caption, "Input error");
+    EXPECT_TRUE(probes.hosts.empty());
+    EXPECT_EQ(started.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(started.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
+}
+
 TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
     FillLogin("127.0.0.1", "admin", "admin");
     form.Edit15->setText("");  // an empty community is sent as it is

@@ -411,6 +411,31 @@ TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 21));
 }
 
+TEST_F(ErrorLimit, YesDuringTheLoadStopsItInTheLoginLayout) {
+    // The router answers the login's two probes, then only garbles: the
+    // load's reads fail at once and the 21st asks.
+    StartRouter({"--faults-after", "2", "--malformed-reply", "garbage"});
+    OpenWindow();
+    messages.answers = {true};
+    ClickLogin();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.boxes.empty(); }, Patience));
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Too many errors in a row. Quit?");
+    QTest::qWait(50);  // anything the load left queued
+    EXPECT_FALSE(form->IsManagedLayout());
+    EXPECT_EQ(form->windowTitle(), "Tessel Manager - Login");
+    EXPECT_EQ(form->size(), QSize(269, 340));
+    EXPECT_FALSE(form->main->isVisible());
+    EXPECT_FALSE(form->statusBar()->isVisible());
+    EXPECT_FALSE(form->ProgressBar3->isVisible());
+    EXPECT_TRUE(form->Edit5->isVisible());
+    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(RunningTimers().empty());
+    EXPECT_FALSE(form->CurrentSession().SessionLoaded);
+    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+}
+
 // The router closing the connection is a disconnect, never a socket error.
 TEST_F(SimSession, RouterClosingMidSessionLeavesTheProgramRunning) {
     StartRouter({"--close-after", "2"});

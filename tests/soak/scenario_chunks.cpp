@@ -1,5 +1,6 @@
 // Console output cut into 1-byte and random-size chunks. The manager judges
-// every chunk by itself, so a split login dialogue is answered piece by piece
+// every chunk by itself (only the ARP table and the interface information
+// are gathered up to the prompt), so a split login dialogue is answered piece by piece
 // and cannot log in; a session whose dialogue came whole must still get every
 // command answered (the prompt-driven codes re-read at the chunk holding ">").
 
@@ -84,7 +85,7 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
         findings.Check(answered, label + "\"" + command + "\" answered and re-read");
         s.WaitConsoleQuiet(300, Patience);
 
-        // Interface information: shown at the first chunk over 10 bytes.
+        // Interface information: gathered up to the prompt, then shown.
         s.State().ReplyState = reply::InterfaceInfo;
         s.Form().SendConsoleLine("ifc eth0");
         findings.Check(s.WaitReplyQuiet(300, Patience), label + "\"ifc eth0\" answered");
@@ -99,8 +100,7 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
     std::ostringstream figures;
     figures << label << run.answered << " of " << run.commands
             << " commands answered and re-read; interface information shown " << run.infoShown
-            << " times (a reply in pieces of 10 bytes or fewer is never shown); RSS " << rssStart
-            << " kB -> " << rssEnd << " kB";
+            << " times; RSS " << rssStart << " kB -> " << rssEnd << " kB";
     findings.Figure(figures.str());
 }
 

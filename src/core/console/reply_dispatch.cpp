@@ -1,5 +1,7 @@
 #include "core/console/reply_dispatch.hpp"
 
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -15,6 +17,11 @@ ReplyStep OnPrompt(int replyState, std::string_view chunk, ReplyAction action) {
         return {action, reply::Idle};
     }
     return {ReplyAction::None, replyState};
+}
+
+// After "Stop": the chunk is judged as before; the prompt ends the report.
+ReplyStep UntilPrompt(std::string_view chunk, ReplyAction action, int stoppedState) {
+    return {action, EndsAtPrompt(chunk) ? reply::Idle : stoppedState};
 }
 
 // Shorter chunks are screen-control noise, not the reply body.
@@ -77,9 +84,58 @@ ReplyStep DispatchReply(int replyState, std::string_view chunk) {
             return {ReplyAction::ClearRmaTest, reply::RmaTestRow};
         case reply::RmaTestRow:
             return {ReplyAction::RmaTestRow, reply::RmaTestRow};
+        case reply::LoadMeterStartStopped:
+            return UntilPrompt(chunk, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped);
+        case reply::LoadMeterRowStopped:
+            return UntilPrompt(chunk, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped);
+        case reply::RmaTestStartStopped:
+            return UntilPrompt(chunk, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped);
+        case reply::RmaTestRowStopped:
+            return UntilPrompt(chunk, ReplyAction::RmaTestRow, reply::RmaTestRowStopped);
         default:
             return {ReplyAction::None, replyState};
     }
+}
+
+int ReplyStateAfterStop(int replyState) {
+    switch (replyState) {
+        case reply::LoadMeterStart:
+            return reply::LoadMeterStartStopped;
+        case reply::LoadMeterRow:
+            return reply::LoadMeterRowStopped;
+        case reply::RmaTestStart:
+            return reply::RmaTestStartStopped;
+        case reply::RmaTestRow:
+            return reply::RmaTestRowStopped;
+        default:
+            return replyState;
+    }
+}
+
+bool EndsAtPrompt(std::string_view text) {
+    const std::size_t lineEnd = text.rfind("\r\n");
+    const std::string_view last =
+        lineEnd == std::string_view::npos ? text : text.substr(lineEnd + 2);
+    return Contains(last, ">");
+}
+
+bool ReplyCollector::Gathers(int replyState) {
+    return replyState == reply::ArpTable || replyState == reply::InterfaceInfo;
+}
+
+std::optional<std::string> ReplyCollector::Take(int replyState, std::string_view chunk) {
+    if (replyState != state_) {
+        text_.clear();
+        state_ = replyState;
+    }
+    if (!Gathers(replyState)) {
+        return std::string(chunk);
+    }
+    text_.append(chunk);
+    if (EndsAtPrompt(text_) || text_.size() >= Limit) {
+        return std::exchange(text_, {});
+    }
+    return std::nullopt;
 }
 
 }  // namespace tessel

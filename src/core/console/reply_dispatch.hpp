@@ -4,6 +4,9 @@
 // current reply code, and which code follows. The window performs the action;
 // the rules of which chunk triggers what live here, without any widget.
 
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessel {
@@ -31,6 +34,12 @@ inline constexpr int ArpTable = 190;
 inline constexpr int Quit = 1000;
 inline constexpr int RmaTestStart = 1160;
 inline constexpr int RmaTestRow = 1170;
+// After "Stop" (ESC) of a running report: the router's last report words are
+// still judged as under the code before, until its prompt is back.
+inline constexpr int LoadMeterStartStopped = 165;
+inline constexpr int LoadMeterRowStopped = 175;
+inline constexpr int RmaTestStartStopped = 1165;
+inline constexpr int RmaTestRowStopped = 1175;
 }  // namespace reply
 
 enum class ReplyAction {
@@ -66,5 +75,38 @@ struct ReplyStep {
 // keep their code. For SendAddBsRecord the action sets the next code itself;
 // nextState then repeats the current one.
 ReplyStep DispatchReply(int replyState, std::string_view chunk);
+
+// The code after ESC has stopped a running report: a load-meter or RMA-test
+// code becomes its stopped form, which goes back to idle with the chunk that
+// brings the prompt; any other code stays (the report was not running).
+int ReplyStateAfterStop(int replyState);
+
+// True when text ends in the router's prompt: its last line (what follows
+// the last CR LF, or all of it without one) holds ">". A ">" inside a
+// complete line (an echo, a report heading) does not count.
+bool EndsAtPrompt(std::string_view text);
+
+// Gathers one reply up to the router's prompt for the codes whose table or
+// text the router may send in several pieces: the ARP table and the interface
+// information. Every other code judges each chunk on its own, as before.
+class ReplyCollector {
+  public:
+    // A reply that grows beyond this is judged as it stands.
+    static constexpr std::size_t Limit = 256 * 1024;
+
+    static bool Gathers(int replyState);
+
+    // The text to judge under replyState: the chunk itself for a code that
+    // does not gather; otherwise nothing until the text gathered under that
+    // code ends at the prompt or reaches Limit, then all of it (and the
+    // gathering starts afresh). A change of code drops what was gathered.
+    std::optional<std::string> Take(int replyState, std::string_view chunk);
+
+    std::size_t Gathered() const { return text_.size(); }
+
+  private:
+    int state_ = reply::Disconnected;
+    std::string text_;
+};
 
 }  // namespace tessel

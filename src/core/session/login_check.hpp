@@ -1,0 +1,23 @@
+#pragma once
+
+// What "Login" checks before anything is probed or connected.
+
+#include <optional>
+#include <string_view>
+
+namespace tessel {
+
+struct LoginRefusal {
+    std::string_view text;
+    std::string_view caption;
+};
+
+// The box "Login" shows instead of logging in, or nothing when the fields may
+// be used. The destination, login name and password must not be empty; the
+// name and the password must be able to go out as one console line each (a
+// CR, LF or NUL from the command line would otherwise leave the router's
+// dialogue waiting for a line that never comes).
+std::optional<LoginRefusal> CheckLoginFields(std::string_view host, std::string_view login,
+                                             std::string_view password);
+
+}  // namespace tessel
