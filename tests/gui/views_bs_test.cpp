@@ -214,6 +214,27 @@ TEST_F(BsPage, DeleteSendsTheSelectedRowWithoutAQuestion) {
     EXPECT_LT(RowOf(QStringLiteral("000B22057910")), 0);
 }
 
+TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
+    QTimer* timer2 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"));
+    const int school = RowOf(QStringLiteral("000B22057910"));
+    ASSERT_GE(school, 0);
+    grid->selectRow(school);
+    page->GridView2CellClick(school);
+
+    // An auto-update tick reads the table again behind the operator's back.
+    ASSERT_TRUE(testing::FireTimer(timer2));
+    EXPECT_EQ(grid->SelectedRow(), school);
+    // The MAC was not edited: no "Warning", straight to the New question.
+    lab.messages.answers = {false};
+    page->Button6->click();
+    ASSERT_EQ(lab.messages.boxes.size(), 1u);
+    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
+
+    ASSERT_TRUE(testing::FireTimer(timer2));
+    page->Button7->click();
+    ASSERT_TRUE(lab.Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
+}
+
 TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     QTimer* timer2 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"));
     ASSERT_NE(timer2, nullptr);
