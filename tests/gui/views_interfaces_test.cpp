@@ -185,6 +185,16 @@ TEST_F(InterfacesPage, UpdateChangesMtuAndStateAndTheTableFollows) {
     }));
 }
 
+// lo0 reports an MTU of 16384, above the editor's 1580: it is shown and sent
+// back as read, not as 0.
+TEST_F(InterfacesPage, MtuAboveTheEditorsRangeIsShownAndSentAsRead) {
+    SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("lo0")));
+    EXPECT_EQ(page->SpinEditor3->Text(), "16384");
+    const std::size_t before = ConsoleLines().size();
+    page->Button20->click();
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc lo0 mtu 16384 up"});
+}
+
 TEST_F(InterfacesPage, InfoShowPutsTheRouterTextIntoTheInformationWindow) {
     TForm2* info = form->InformationWindow();
     ASSERT_NE(info, nullptr);
