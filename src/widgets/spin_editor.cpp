@@ -1,6 +1,7 @@
 #include "widgets/spin_editor.hpp"
 
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,7 @@
 namespace tessel {
 
 TSpinEditor::TSpinEditor(QWidget* parent) : QDoubleSpinBox(parent) {
+    setLocale(QLocale::c());
     setDecimals(0);
     setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);

@@ -2,7 +2,9 @@
 
 // The numeric editor of the pages: minimum, maximum, step and decimals. The
 // pages send the text as the operator typed it, so the text is kept as is;
-// RoundedValue gives the whole number for periods and limits.
+// RoundedValue gives the whole number for periods and limits. Numbers are
+// written and read in the C locale whatever the desktop's: the text goes to
+// the router, which knows only ASCII digits and "-".
 
 #include <QDoubleSpinBox>
 
