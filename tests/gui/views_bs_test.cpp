@@ -3,6 +3,7 @@
 // command lines, and the auto-update that runs only while the tab is shown.
 
 #include "fire_timer.hpp"
+#include "views/bs_cpe_controls.hpp"
 #include "views/bs_page.hpp"
 #include "views_bs_cpe_lab.hpp"
 #include "widgets/grid_view.hpp"
@@ -291,6 +292,25 @@ TEST_F(BsPage, ClearFormAndHelpButtons) {
     for (const char* name : {"SpeedButton30", "SpeedButton31", "SpeedButton33", "SpeedButton34"}) {
         EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
     }
+}
+
+// The base-station and CPE grids decode their captions as the report grids do
+// (UTF-8): a caption such as "№" must read the same on every grid.
+TEST(BsCpeGridColumns, CaptionsReadAsOnTheReportGrids) {
+    const ReportColumn layout[] = {{"№", ReportColumnKind::RowNumber, 27},
+                                   {"Lev->", ReportColumnKind::LevelBar, 55, {}, "0"},
+                                   {"Ä", ReportColumnKind::Text, 40, {}, {}, false, true}};
+    const int widths[] = {30, 60};
+    const std::vector<GridColumn> columns = views::GridColumnsOf(layout, widths);
+    ASSERT_EQ(columns.size(), 3u);
+    EXPECT_EQ(columns[0].caption, QString::fromUtf8("№"));
+    EXPECT_EQ(columns[2].caption, QString::fromUtf8("Ä"));
+    EXPECT_EQ(columns[1].kind, GridColumnKind::Bars);
+    EXPECT_EQ(columns[1].defaultText, QStringLiteral("0"));
+    // The page's widths first, the layout's beyond them.
+    EXPECT_EQ(columns[1].width, 60);
+    EXPECT_EQ(columns[2].width, 40);
+    EXPECT_TRUE(columns[2].hidden);
 }
 
 // A client unit has no CPE table: the grid is empty and its timer does nothing.
