@@ -5,6 +5,7 @@
 
 #include "app/text_bridge.hpp"
 #include "core/router/grid_columns.hpp"
+#include "utilities/report_columns.hpp"
 #include "widgets/grid_column.hpp"
 
 #include <QComboBox>
@@ -56,31 +57,7 @@ inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString&
 // widths (one per column).
 inline std::vector<GridColumn> GridColumnsOf(std::span<const ReportColumn> layout,
                                              std::span<const int> widths) {
-    const auto text = [](std::string_view view) { return ToQString(std::string(view)); };
-    std::vector<GridColumn> columns;
-    for (std::size_t c = 0; c < layout.size(); ++c) {
-        const ReportColumn& from = layout[c];
-        GridColumn& to = columns.emplace_back();
-        to.caption = text(from.header);
-        switch (from.kind) {
-            case ReportColumnKind::RowNumber:
-                to.kind = GridColumnKind::RowNumber;
-                break;
-            case ReportColumnKind::Text:
-                to.kind = GridColumnKind::Text;
-                break;
-            case ReportColumnKind::CheckBox:
-                to.kind = GridColumnKind::Check;
-                break;
-            case ReportColumnKind::LevelBar:
-                to.kind = GridColumnKind::Bars;
-                break;
-        }
-        to.width = c < widths.size() ? widths[c] : from.width;
-        to.hidden = from.hidden;
-        to.defaultText = text(from.defaultText);
-    }
-    return columns;
+    return ReportGridColumns(layout, widths);
 }
 
 // The radio number the router's tables use for a selector's position: the

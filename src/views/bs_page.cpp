@@ -188,8 +188,13 @@ void TBsPage::Button7Click() {
     const CpeRowKey key{ToBytes(GridView2->Cell(row, cpe_column::Mac)),
                         ToBytes(GridView2->Cell(row, cpe_column::IpAddress)),
                         ToBytes(GridView2->Cell(row, cpe_column::Name))};
+    if (key.mac.empty()) {
+        return;
+    }
     const auto command = CpeDeleteCommand(ToBytes(ComboBox8->currentText()), key);
     if (!command) {
+        Messages().Inform(this, ToQString(std::string(kNoRadioInterface)),
+                          ToQString(std::string(CpeInputErrorCaption)));
         return;
     }
     GridView2->selectRow(0);

@@ -213,12 +213,17 @@ void TInterfacesPage::GridView1SelectCell(int row) {
     }
 }
 
+void TInterfacesPage::Refuse(std::string_view why) {
+    services_.inform(ToQString(std::string(why)), ToQString(std::string(kAliasInputErrorCaption)));
+}
+
 void TInterfacesPage::Button22Click() {
-    const auto command = CreateAliasCommand(ToBytes(ComboBox6->currentText()),
-                                            ToBytes(Edit3->text()), ToBytes(Edit4->text()));
+    const std::string name = ToBytes(ComboBox6->currentText());
+    const std::string address = ToBytes(Edit3->text());
+    const std::string mask = ToBytes(Edit4->text());
+    const auto command = CreateAliasCommand(name, address, mask);
     if (!command) {
-        services_.inform(ToQString(std::string(kAliasInputError)),
-                         ToQString(std::string(kAliasInputErrorCaption)));
+        Refuse(AliasFormError(name, address, mask));
         return;
     }
     SendCommand(session_, services_, *command);
@@ -229,10 +234,14 @@ void TInterfacesPage::Button21Click() {
     if (row < 0 || GridView1->Cell(row, IpAddress).isEmpty()) {
         return;
     }
-    SendCommand(session_, services_,
-                DeleteAliasCommand(ToBytes(GridView1->Cell(row, IpInterface)),
-                                   ToBytes(GridView1->Cell(row, IpAddress)),
-                                   ToBytes(GridView1->Cell(row, IpMask))));
+    const auto command = DeleteAliasCommand(ToBytes(GridView1->Cell(row, IpInterface)),
+                                            ToBytes(GridView1->Cell(row, IpAddress)),
+                                            ToBytes(GridView1->Cell(row, IpMask)));
+    if (!command) {
+        Refuse(kNoInterfaceName);
+        return;
+    }
+    SendCommand(session_, services_, *command);
 }
 
 void TInterfacesPage::GridView4SelectCell(int row) {

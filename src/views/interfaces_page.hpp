@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <string_view>
 #include <vector>
 
 class QAbstractButton;
@@ -71,6 +72,8 @@ class TInterfacesPage : public QWidget {
     void BuildInterfacesGroup();
     void FillLoadMeterSelector(int selected);
     QToolButton* Help(QWidget* parent, const char* name, int x, int y);
+    // The "Error" box of the alias commands; nothing is sent.
+    void Refuse(std::string_view why);
 
     Session& session_;
     ViewServices services_;

@@ -230,14 +230,20 @@ std::string TRadioGroup::SelectedRadio() const {
     return ToBytes(ComboBox4->currentText());
 }
 
+void TRadioGroup::Send(int button, const std::optional<ConsoleCommand>& command) {
+    if (!command) {
+        services_.inform(ToQString(std::string(kNoRadioInterface)), QStringLiteral("Error"));
+        return;
+    }
+    SendFromChangeButton(services_, ChangeButton(button), *command);
+}
+
 void TRadioGroup::SendValue(int button, RadioValue field, const QString& value) {
-    SendFromChangeButton(services_, ChangeButton(button),
-                         RadioValueCommand(SelectedRadio(), field, ToBytes(value)));
+    Send(button, RadioValueCommand(SelectedRadio(), field, ToBytes(value)));
 }
 
 void TRadioGroup::SendSwitch(int button, RadioSwitch field, const QCheckBox* box) {
-    SendFromChangeButton(services_, ChangeButton(button),
-                         RadioSwitchCommand(SelectedRadio(), field, box->isChecked()));
+    Send(button, RadioSwitchCommand(SelectedRadio(), field, box->isChecked()));
 }
 
 void TRadioGroup::SpeedButton45Click() {

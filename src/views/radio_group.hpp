@@ -11,6 +11,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -81,6 +82,8 @@ class TRadioGroup : public QGroupBox {
   private:
     void BuildRows();
     QToolButton* ChangeButton(int number) const;
+    // Sends from change button `button`, or tells why there is nothing to send.
+    void Send(int button, const std::optional<ConsoleCommand>& command);
     void SendValue(int button, RadioValue field, const QString& value);
     void SendSwitch(int button, RadioSwitch field, const QCheckBox* box);
     std::string SelectedRadio() const;

@@ -1,6 +1,10 @@
 #include "widgets/grid_model.hpp"
 
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
+
 #include <algorithm>
+#include <utility>
 
 namespace tessel {
 
@@ -10,6 +14,7 @@ void TGridModel::SetColumns(std::vector<GridColumn> columns) {
     beginResetModel();
     columns_ = std::move(columns);
     rows_.clear();
+    keptRow_ = -1;
     endResetModel();
 }
 
@@ -35,6 +40,7 @@ void TGridModel::AppendRow(const QStringList& cells) {
 
 void TGridModel::AppendRows(const std::vector<QStringList>& rows) {
     if (rows.empty()) {
+        RestoreKeptRow();
         return;
     }
     const int first = static_cast<int>(rows_.size());
@@ -44,6 +50,7 @@ void TGridModel::AppendRows(const std::vector<QStringList>& rows) {
         rows_.push_back(Complete(cells));
     }
     endInsertRows();
+    RestoreKeptRow();
 }
 
 void TGridModel::SetCell(int row, int column, const QString& text) {
@@ -65,13 +72,36 @@ QString TGridModel::Cell(int row, int column) const {
     return rows_[static_cast<std::size_t>(row)][column];
 }
 
+void TGridModel::KeepCurrentRowIn(QItemSelectionModel* selection) {
+    selection_ = selection;
+}
+
 void TGridModel::Clear() {
     if (rows_.empty()) {
         return;
     }
+    if (selection_ != nullptr && keptRow_ < 0 && selection_->currentIndex().isValid()) {
+        keptRow_ = selection_->currentIndex().row();
+        keptColumn_ = selection_->currentIndex().column();
+    }
     beginResetModel();
     rows_.clear();
     endResetModel();
+}
+
+void TGridModel::RestoreKeptRow() {
+    const int row = std::exchange(keptRow_, -1);
+    if (row < 0 || row >= rowCount() || selection_ == nullptr ||
+        selection_->currentIndex().isValid()) {
+        return;
+    }
+    {
+        const QSignalBlocker quiet(selection_);
+        selection_->setCurrentIndex(index(row, keptColumn_), QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
+    }
+    // The view learns of selections from the blocked signals: repaint the row.
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 int TGridModel::rowCount(const QModelIndex& parent) const {

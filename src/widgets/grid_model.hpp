@@ -7,9 +7,12 @@
 #include "widgets/grid_column.hpp"
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QStringList>
 
 #include <vector>
+
+class QItemSelectionModel;
 
 namespace tessel {
 
@@ -33,6 +36,14 @@ class TGridModel : public QAbstractTableModel {
     QString Cell(int row, int column) const;
     void Clear();
 
+    // The pages refill a grid by Clear() and then its rows; the operator's row
+    // number is to survive that, as a string grid keeps its row, although the
+    // reset drops the selection model's current index. Rows appended after a
+    // Clear() re-select the row that was current before it, if it exists and
+    // nothing else became current meanwhile, without announcing a new choice
+    // (the page's select-cell handlers do not run, as for a string grid).
+    void KeepCurrentRowIn(QItemSelectionModel* selection);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -41,9 +52,13 @@ class TGridModel : public QAbstractTableModel {
 
   private:
     QStringList Complete(const QStringList& cells) const;
+    void RestoreKeptRow();
 
     std::vector<GridColumn> columns_;
     std::vector<QStringList> rows_;
+    QPointer<QItemSelectionModel> selection_;
+    int keptRow_ = -1;
+    int keptColumn_ = 0;
 };
 
 }  // namespace tessel

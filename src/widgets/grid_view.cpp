@@ -15,6 +15,7 @@ namespace tessel {
 TGridView::TGridView(QWidget* parent)
     : QTableView(parent), model_(new TGridModel(this)), bars_(new TGridBarDelegate(this)) {
     setModel(model_);
+    model_->KeepCurrentRowIn(selectionModel());
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,16 +1,20 @@
 #include "widgets/spin_editor.hpp"
 
 #include <QLineEdit>
+#include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessel {
 
 TSpinEditor::TSpinEditor(QWidget* parent) : QDoubleSpinBox(parent) {
+    setLocale(QLocale::c());
     setDecimals(0);
     setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     connect(this, &QDoubleSpinBox::textChanged, this, [this] { emit Changed(); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { shown_.reset(); });
 }
 
 QString TSpinEditor::Text() const {
@@ -18,12 +22,53 @@ QString TSpinEditor::Text() const {
 }
 
 void TSpinEditor::SetText(const QString& text) {
+    shown_.reset();
+    QString copy = text;
+    int position = 0;
+    if (QDoubleSpinBox::validate(copy, position) == QValidator::Acceptable) {
+        lineEdit()->setText(text);
+        interpretText();
+        return;
+    }
+    shown_ = text;
+    bool number = false;
+    const double read = locale().toDouble(text.trimmed(), &number);
+    if (number) {
+        QDoubleSpinBox::setValue(std::clamp(read, minimum(), maximum()));
+    }
     lineEdit()->setText(text);
-    interpretText();
+}
+
+void TSpinEditor::setValue(double value) {
+    shown_.reset();
+    QDoubleSpinBox::setValue(value);
 }
 
 int TSpinEditor::RoundedValue() const {
     return static_cast<int>(std::lround(value()));
+}
+
+QValidator::State TSpinEditor::validate(QString& input, int& position) const {
+    if (shown_ && input == *shown_) {
+        return QValidator::Acceptable;
+    }
+    return QDoubleSpinBox::validate(input, position);
+}
+
+void TSpinEditor::stepBy(int steps) {
+    shown_.reset();
+    QDoubleSpinBox::stepBy(steps);
+}
+
+double TSpinEditor::valueFromText(const QString& text) const {
+    if (shown_ && text == *shown_) {
+        return value();
+    }
+    return QDoubleSpinBox::valueFromText(text);
+}
+
+QString TSpinEditor::textFromValue(double value) const {
+    return shown_ ? *shown_ : QDoubleSpinBox::textFromValue(value);
 }
 
 }  // namespace tessel

@@ -57,6 +57,17 @@ TEST(CpeForm, DeleteLineNamesTheShownRadioAndNeedsAMac) {
     EXPECT_EQ(line->line, "rma ab rf5.0 000B220578FF ip=10.0.0.5 name=cpe1 -del");
     EXPECT_EQ(line->replyState, 40);
     EXPECT_FALSE(CpeDeleteCommand("rf5.0", {"", "10.0.0.5", "cpe1"}).has_value());
+    // Without a radio the line would name none.
+    EXPECT_FALSE(CpeDeleteCommand("", {"000B220578FF", "10.0.0.5", "cpe1"}).has_value());
+}
+
+TEST(CpeForm, FormWithoutARadioOrWithOnlyColonsIsRefused) {
+    CpeForm form = Form();
+    form.interfaceName.clear();
+    EXPECT_EQ(CpeFormErrorText(form), std::string(kNoRadioInterface));
+    form.mac = "::::::::::::";
+    EXPECT_EQ(CpeFormErrorText(form),
+              "MAC-address is incorrect\r\n" + std::string(kNoRadioInterface));
 }
 
 TEST(CpeForm, GridAndLegend) {

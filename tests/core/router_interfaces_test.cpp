@@ -59,11 +59,21 @@ TEST(InterfaceCommands, CreateAliasOnlyWithACheckedAddressAndMask) {
     EXPECT_FALSE(CreateAliasCommand("eth0", "10.0.0.1\r\nsys name x", ""));
 }
 
+TEST(InterfaceCommands, AliasWithoutAnInterfaceIsRefusedAndSaysWhy) {
+    EXPECT_FALSE(CreateAliasCommand("", "10.0.0.1", ""));
+    EXPECT_EQ(AliasFormError("", "10.0.0.1", ""), kNoInterfaceName);
+    // The address is told about first, as the form reads.
+    EXPECT_EQ(AliasFormError("", "10.0.0", ""), kAliasInputError);
+    EXPECT_EQ(AliasFormError("eth0", "10.0.0.1", "255.0.0.0"), "");
+    EXPECT_FALSE(DeleteAliasCommand("", "10.0.0.1", "255.0.0.0"));
+}
+
 TEST(InterfaceCommands, DeleteUpdateAndInfoLines) {
     const auto del = DeleteAliasCommand("eth0", "10.0.0.1", "255.0.0.0");
-    EXPECT_EQ(del.line, "ifc eth0 10.0.0.1/255.0.0.0 -alias");
-    EXPECT_EQ(del.replyState, 50);
-    EXPECT_EQ(DeleteAliasCommand("eth0", "10.0.0.1", "").line, "ifc eth0 10.0.0.1/ -alias");
+    ASSERT_TRUE(del);
+    EXPECT_EQ(del->line, "ifc eth0 10.0.0.1/255.0.0.0 -alias");
+    EXPECT_EQ(del->replyState, 50);
+    EXPECT_EQ(DeleteAliasCommand("eth0", "10.0.0.1", "")->line, "ifc eth0 10.0.0.1/ -alias");
 
     const auto down = UpdateInterfaceCommand("eth0", "1500", false);
     ASSERT_TRUE(down);
@@ -83,7 +93,7 @@ TEST(InterfaceCommands, CellTextWithALineBreakIsDetectable) {
     // Grid cells come from the router; a name with a line break must not
     // reach the console as two commands.
     EXPECT_FALSE(IsSafeConsoleText(InterfaceInfoCommand("eth0\rsys name x").line));
-    EXPECT_FALSE(IsSafeConsoleText(DeleteAliasCommand("eth0", "10.0.0.1", "\n").line));
+    EXPECT_FALSE(IsSafeConsoleText(DeleteAliasCommand("eth0", "10.0.0.1", "\n")->line));
     EXPECT_TRUE(IsSafeConsoleText(UpdateInterfaceCommand("eth0", "1500", true)->line));
 }
 

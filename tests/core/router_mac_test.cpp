@@ -34,13 +34,18 @@ TEST(MacText, RawBytesOfAnOctetString) {
     EXPECT_EQ(MacTextFromBytes(std::string("\x00\x0b\x22\x05\x78", 5)), "");
 }
 
-TEST(MacText, ValidMacIsTwelveOrSeventeenHexDigitsAndColons) {
+TEST(MacText, ValidMacIsTwelveHexDigitsInTwelveOrSeventeenCharacters) {
     for (const char* good : {"00:0b:22:05:78:ff", "000B220578FF", "000b220578fF",
-                             "::::::::::::", "00:0B:22:05:78FF:"}) {
+                             "00:0B:22:05:78FF:", ":::::000B220578FF"}) {
         EXPECT_TRUE(IsValidMac(good)) << good;
     }
-    for (const char* bad : {"00-0B-22-05-78-FF", "000B220578F", "000B220578FF0", "", "000B22 578FF",
-                            "000G220578FF", "00:0b:22:05:78:ff:", "000B220578F\n"}) {
+    for (const char* bad :
+         {"00-0B-22-05-78-FF", "000B220578F", "000B220578FF0", "", "000B22 578FF", "000G220578FF",
+          "00:0b:22:05:78:ff:", "000B220578F\n",
+          // Colons only, or too few digits: no MAC left to send.
+          "::::::::::::", "0B:22:05:78F", "0:0:0:0:0:0:0:0:0", "00:0B:22:05:78:F:",
+          // 17 digits without colons are not a MAC either.
+          "000B220578FF00000"}) {
         EXPECT_FALSE(IsValidMac(bad)) << bad;
     }
 }

@@ -92,9 +92,10 @@ TEST(RadioCommands, ValueLinesAndDescriptions) {
     };
     for (const auto& c : cases) {
         const auto command = RadioValueCommand("rf5.0", c.field, c.value);
-        EXPECT_EQ(command.line, c.line);
-        EXPECT_EQ(command.description, c.description);
-        EXPECT_EQ(command.replyState, 30);
+        ASSERT_TRUE(command.has_value());
+        EXPECT_EQ(command->line, c.line);
+        EXPECT_EQ(command->description, c.description);
+        EXPECT_EQ(command->replyState, 30);
     }
 }
 
@@ -118,13 +119,23 @@ TEST(RadioCommands, SwitchLinesAndDescriptions) {
     for (const auto& c : cases) {
         const auto on = RadioSwitchCommand("rf5.1", c.field, true);
         const auto off = RadioSwitchCommand("rf5.1", c.field, false);
-        EXPECT_EQ(on.line, c.on);
-        EXPECT_EQ(off.line, c.off);
-        EXPECT_EQ(on.description, c.onDescription);
-        EXPECT_EQ(off.description, c.offDescription);
-        EXPECT_EQ(on.replyState, 30);
-        EXPECT_EQ(off.replyState, 30);
+        ASSERT_TRUE(on.has_value() && off.has_value());
+        EXPECT_EQ(on->line, c.on);
+        EXPECT_EQ(off->line, c.off);
+        EXPECT_EQ(on->description, c.onDescription);
+        EXPECT_EQ(off->description, c.offDescription);
+        EXPECT_EQ(on->replyState, 30);
+        EXPECT_EQ(off->replyState, 30);
     }
+}
+
+// A router without radios leaves the selector empty: "rf  distance 12" would
+// be another command, so nothing is built (the page says why).
+TEST(RadioCommands, NothingWithoutARadioName) {
+    EXPECT_FALSE(RadioValueCommand("", RadioValue::Distance, "12"));
+    EXPECT_FALSE(RadioValueCommand("", RadioValue::Frequency, "5180"));
+    EXPECT_FALSE(RadioSwitchCommand("", RadioSwitch::Burst, true));
+    EXPECT_FALSE(RadioSwitchCommand("", RadioSwitch::Wocd, false));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // command lines, and the auto-update that runs only while the tab is shown.
 
 #include "fire_timer.hpp"
+#include "views/bs_cpe_controls.hpp"
 #include "views/bs_page.hpp"
 #include "views_bs_cpe_lab.hpp"
 #include "widgets/grid_view.hpp"
@@ -214,6 +215,27 @@ TEST_F(BsPage, DeleteSendsTheSelectedRowWithoutAQuestion) {
     EXPECT_LT(RowOf(QStringLiteral("000B22057910")), 0);
 }
 
+TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
+    QTimer* timer2 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"));
+    const int school = RowOf(QStringLiteral("000B22057910"));
+    ASSERT_GE(school, 0);
+    grid->selectRow(school);
+    page->GridView2CellClick(school);
+
+    // An auto-update tick reads the table again behind the operator's back.
+    ASSERT_TRUE(testing::FireTimer(timer2));
+    EXPECT_EQ(grid->SelectedRow(), school);
+    // The MAC was not edited: no "Warning", straight to the New question.
+    lab.messages.answers = {false};
+    page->Button6->click();
+    ASSERT_EQ(lab.messages.boxes.size(), 1u);
+    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
+
+    ASSERT_TRUE(testing::FireTimer(timer2));
+    page->Button7->click();
+    ASSERT_TRUE(lab.Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
+}
+
 TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     QTimer* timer2 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"));
     ASSERT_NE(timer2, nullptr);
@@ -270,6 +292,25 @@ TEST_F(BsPage, ClearFormAndHelpButtons) {
     for (const char* name : {"SpeedButton30", "SpeedButton31", "SpeedButton33", "SpeedButton34"}) {
         EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
     }
+}
+
+// The base-station and CPE grids decode their captions as the report grids do
+// (UTF-8): a caption such as "№" must read the same on every grid.
+TEST(BsCpeGridColumns, CaptionsReadAsOnTheReportGrids) {
+    const ReportColumn layout[] = {{"№", ReportColumnKind::RowNumber, 27},
+                                   {"Lev->", ReportColumnKind::LevelBar, 55, {}, "0"},
+                                   {"Ä", ReportColumnKind::Text, 40, {}, {}, false, true}};
+    const int widths[] = {30, 60};
+    const std::vector<GridColumn> columns = views::GridColumnsOf(layout, widths);
+    ASSERT_EQ(columns.size(), 3u);
+    EXPECT_EQ(columns[0].caption, QString::fromUtf8("№"));
+    EXPECT_EQ(columns[2].caption, QString::fromUtf8("Ä"));
+    EXPECT_EQ(columns[1].kind, GridColumnKind::Bars);
+    EXPECT_EQ(columns[1].defaultText, QStringLiteral("0"));
+    // The page's widths first, the layout's beyond them.
+    EXPECT_EQ(columns[1].width, 60);
+    EXPECT_EQ(columns[2].width, 40);
+    EXPECT_TRUE(columns[2].hidden);
 }
 
 // A client unit has no CPE table: the grid is empty and its timer does nothing.

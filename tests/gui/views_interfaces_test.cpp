@@ -185,6 +185,37 @@ TEST_F(InterfacesPage, UpdateChangesMtuAndStateAndTheTableFollows) {
     }));
 }
 
+// A row whose interface the router did not name, or no "Interface:" choice:
+// "ifc  10.0.0.1/ alias" would be another command, so nothing goes out.
+TEST_F(InterfacesPage, AliasWithoutAnInterfaceNameIsRefused) {
+    const std::size_t before = ConsoleLines().size();
+    page->ComboBox6->setCurrentIndex(-1);
+    page->Edit3->setText(QStringLiteral("198.51.100.9"));
+    page->Edit4->clear();
+    page->Button22->click();
+    page->GridView1->SetCell(0, IpInterface, QString());
+    SelectRow(page->GridView1, 0);
+    page->Button21->click();
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    for (const auto& box : messages.boxes) {
+        EXPECT_EQ(box.text, QStringLiteral("Interface name is empty"));
+        EXPECT_EQ(box.caption, QStringLiteral("Error"));
+    }
+    page->GridView4->setCurrentIndex({});
+    page->Button33->click();  // the marker: "ifc " alone
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc "});
+}
+
+// lo0 reports an MTU of 16384, above the editor's 1580: it is shown and sent
+// back as read, not as 0.
+TEST_F(InterfacesPage, MtuAboveTheEditorsRangeIsShownAndSentAsRead) {
+    SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("lo0")));
+    EXPECT_EQ(page->SpinEditor3->Text(), "16384");
+    const std::size_t before = ConsoleLines().size();
+    page->Button20->click();
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc lo0 mtu 16384 up"});
+}
+
 TEST_F(InterfacesPage, InfoShowPutsTheRouterTextIntoTheInformationWindow) {
     TForm2* info = form->InformationWindow();
     ASSERT_NE(info, nullptr);

@@ -2,9 +2,11 @@
 // recorded at login, the values of the selected radio, the guard, and each
 // "Click to change" button sending its "rf " line with the re-read after it.
 
+#include "views/interfaces_page.hpp"
 #include "views/radio_group.hpp"
 #include "views/system_page.hpp"
 #include "views_logged_in_window.hpp"
+#include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
@@ -174,6 +176,27 @@ TEST_F(RadioGroup, RefreshClearsPendingEditsAndSendsNothing) {
     form->Button10Click();  // "Refresh all" reads the group too
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
     EXPECT_EQ(LinesAfter(before), std::vector<std::string>{});
+}
+
+// Without a radio there is no name for "rf NAME ...": the page says so, as
+// the RMA group does, and sends nothing.
+TEST_F(RadioGroup, ChangeWithoutARadioSendsNothingAndSaysWhy) {
+    radio->ComboBox4->clear();
+    radio->SpinEditor2->SetText(QStringLiteral("12"));
+    radio->CheckBox1->click();
+    const std::size_t before = ConsoleLines().size();
+    radio->ChangeButtons[Distance]->click();
+    radio->ChangeButtons[Burst]->click();
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[1].text,
+              "The router has no radio interface to apply this setting to.");
+    // The buttons stay enabled: the edits were not sent.
+    EXPECT_EQ(EnabledButtons(), std::vector<int>({Distance, Burst}));
+    // "Info show" with no row sends "ifc " alone: a line sent before it shows.
+    auto* interfaces = Find<TInterfacesPage>("TabSheet2");
+    interfaces->GridView4->setCurrentIndex({});
+    interfaces->Button33->click();
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc "});
 }
 
 TEST_F(RadioGroup, OtherPagesSelectorsAreFilledOncePerRadio) {

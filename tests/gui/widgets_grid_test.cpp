@@ -137,5 +137,33 @@ TEST_F(Grid, ABlockOfRowsIsOneInsertionAndClearEmpties) {
     EXPECT_EQ(view.RowCount(), 0);
 }
 
+TEST_F(Grid, ARefillKeepsTheRowNumberWhileThatRowExists) {
+    const auto rows = [](int count) {
+        std::vector<QStringList> block;
+        for (int i = 0; i < count; ++i) {
+            block.push_back({"", QString::number(i)});
+        }
+        return block;
+    };
+    view.AppendRows(rows(5));
+    view.selectRow(3);
+    QSignalSpy moved(view.selectionModel(), &QItemSelectionModel::currentRowChanged);
+    view.Clear();
+    view.AppendRows(rows(4));
+    EXPECT_EQ(view.SelectedRow(), 3);
+    EXPECT_EQ(view.selectionModel()->selectedRows().size(), 1);
+    // Kept, not chosen anew: the pages' select-cell handlers stay quiet.
+    EXPECT_EQ(moved.count(), 0);
+
+    // A refill too short for the row leaves none selected, and a later one
+    // does not bring it back.
+    view.Clear();
+    view.AppendRows(rows(3));
+    EXPECT_EQ(view.SelectedRow(), -1);
+    view.Clear();
+    view.AppendRows(rows(5));
+    EXPECT_EQ(view.SelectedRow(), -1);
+}
+
 }  // namespace
 }  // namespace tessel

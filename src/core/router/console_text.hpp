@@ -26,4 +26,9 @@ inline constexpr std::string_view kUnsafeConsoleTextMessage =
     "The value must not contain line breaks or NUL characters; nothing was sent.";
 inline constexpr std::string_view kUnsafeConsoleTextCaption = "Input error";
 
+// Why a command that names a radio gave nothing: the router reported no radio
+// interface, and a line with an empty name would be another command.
+inline constexpr std::string_view kNoRadioInterface =
+    "The router has no radio interface to apply this setting to.";
+
 }  // namespace tessel

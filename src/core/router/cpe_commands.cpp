@@ -13,11 +13,17 @@ std::string CpeFormErrorText(const CpeForm& form) {
     if (!IsValidIpAddress(form.ipAddress)) {
         text += "IP-address is incorrect";
     }
-    if (!IsSafeConsoleText(form.name)) {
+    const auto line = [&text](std::string_view fault) {
         if (!text.empty() && !text.ends_with("\r\n")) {
             text += "\r\n";
         }
-        text += "CPE name is incorrect";
+        text += fault;
+    };
+    if (!IsSafeConsoleText(form.name)) {
+        line("CPE name is incorrect");
+    }
+    if (form.interfaceName.empty()) {
+        line(kNoRadioInterface);
     }
     return text;
 }
@@ -36,7 +42,7 @@ ConsoleCommand CpeAddCommand(const CpeForm& form) {
 }
 
 std::optional<ConsoleCommand> CpeDeleteCommand(std::string_view radioName, const CpeRowKey& row) {
-    if (row.mac.empty()) {
+    if (row.mac.empty() || radioName.empty()) {
         return std::nullopt;
     }
     std::string line = "rma ab ";

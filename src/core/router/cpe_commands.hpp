@@ -32,7 +32,8 @@ inline constexpr std::string_view MacChangedQuestion =
 
 // The text of the "Input error" box, one line per fault with the MAC first;
 // empty when the form may be sent. A name holding CR, LF or NUL is refused
-// too: it would end the command early and send the rest as another one.
+// too: it would end the command early and send the rest as another one; so is
+// a form without a radio (kNoRadioInterface), whose line would name none.
 std::string CpeFormErrorText(const CpeForm& form);
 
 // The "Create new CPE?" question listing interface, MAC, IP and name.
@@ -50,7 +51,8 @@ struct CpeRowKey {
 };
 
 // "rma ab RADIO MAC ip=IP name=NAME -del" for the selected row, where RADIO
-// is the radio whose table is shown; nothing for a row without a MAC.
+// is the radio whose table is shown; nothing for a row without a MAC, nor
+// without a radio (tell kNoRadioInterface then).
 std::optional<ConsoleCommand> CpeDeleteCommand(std::string_view radioName, const CpeRowKey& row);
 
 // The fixed lines of the "Displayed parameters" legend.

@@ -14,18 +14,30 @@ std::string AliasLine(std::string_view interfaceName, std::string_view address,
 
 }  // namespace
 
+std::string_view AliasFormError(std::string_view interfaceName, std::string_view address,
+                                std::string_view mask) {
+    if (!IsValidIpAddress(address) || !IsValidMaskOrBlank(mask)) {
+        return kAliasInputError;
+    }
+    return interfaceName.empty() ? kNoInterfaceName : std::string_view();
+}
+
 std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
                                                  std::string_view address, std::string_view mask) {
-    if (!IsValidIpAddress(address) || !IsValidMaskOrBlank(mask)) {
+    if (!AliasFormError(interfaceName, address, mask).empty()) {
         return std::nullopt;
     }
     return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces,
                           "Create alias"};
 }
 
-ConsoleCommand DeleteAliasCommand(std::string_view interfaceName, std::string_view address,
-                                  std::string_view mask) {
-    return {AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces, "Delete alias"};
+std::optional<ConsoleCommand> DeleteAliasCommand(std::string_view interfaceName,
+                                                 std::string_view address, std::string_view mask) {
+    if (interfaceName.empty()) {
+        return std::nullopt;
+    }
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces,
+                          "Delete alias"};
 }
 
 std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,

@@ -71,9 +71,9 @@ bool IsValidMac(std::string_view text) {
     if (text.size() != 12 && text.size() != 17) {
         return false;
     }
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c == ':' || std::isxdigit(static_cast<unsigned char>(c)) != 0;
-    });
+    const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    return std::all_of(text.begin(), text.end(), [&](char c) { return c == ':' || hex(c); }) &&
+           std::count_if(text.begin(), text.end(), hex) == 12;
 }
 
 std::string OutgoingMac(std::string_view text) {

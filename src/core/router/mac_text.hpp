@@ -19,8 +19,9 @@ std::string MacTextFromBytes(std::string_view raw);
 // row shows no MAC and cannot be deleted by a command naming a wrong one.
 std::string MacTextFromIndex(std::string_view index);
 
-// Exactly 12 or 17 characters, each a hex digit or ":". Where the colons
-// stand is not checked.
+// Exactly 12 or 17 characters, each a hex digit or ":", of which exactly 12
+// are hex digits: the command takes the text without its colons, so twelve
+// colons would name no MAC at all. Where the colons stand is not checked.
 bool IsValidMac(std::string_view text);
 
 // The form in which the router's commands take a typed MAC: every ":"

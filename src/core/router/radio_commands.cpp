@@ -54,19 +54,27 @@ std::string RadioLine(std::string_view radio) {
 
 }  // namespace
 
-ConsoleCommand RadioValueCommand(std::string_view radio, RadioValue field, std::string_view value) {
+std::optional<ConsoleCommand> RadioValueCommand(std::string_view radio, RadioValue field,
+                                                std::string_view value) {
+    if (radio.empty()) {
+        return std::nullopt;
+    }
     const ValueWords words = WordsOf(field);
     std::string line = RadioLine(radio);
     line.append(words.keyword).append(" ").append(value);
-    return {std::move(line), reply::Radio, std::string(words.description)};
+    return ConsoleCommand{std::move(line), reply::Radio, std::string(words.description)};
 }
 
-ConsoleCommand RadioSwitchCommand(std::string_view radio, RadioSwitch field, bool on) {
+std::optional<ConsoleCommand> RadioSwitchCommand(std::string_view radio, RadioSwitch field,
+                                                 bool on) {
+    if (radio.empty()) {
+        return std::nullopt;
+    }
     const SwitchWords words = WordsOf(field);
     std::string line = RadioLine(radio);
     line.append(on ? "" : "-").append(words.keyword);
-    return {std::move(line), reply::Radio,
-            std::string(on ? words.onDescription : words.offDescription)};
+    return ConsoleCommand{std::move(line), reply::Radio,
+                          std::string(on ? words.onDescription : words.offDescription)};
 }
 
 }  // namespace tessel

@@ -31,8 +31,4 @@ enum class RmaRadioSwitch { Autobitrate, Polling };
 std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaRadioSwitch field,
                                                     bool on);
 
-// Why RmaRadioSwitchCommand gave nothing, for the operator.
-inline constexpr std::string_view kNoRadioInterface =
-    "The router has no radio interface to apply this setting to.";
-
 }  // namespace tessel

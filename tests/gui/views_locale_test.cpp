@@ -1,0 +1,90 @@
+// Numbers typed into the pages' editors reach the router as ASCII whatever
+// the desktop's locale: one with other digits (Arabic) and one whose minus
+// sign is U+2212 (Swedish) would otherwise put '?' bytes into the lines.
+
+#include "utilities/load_meter_page.hpp"
+#include "utilities/rma_test_page.hpp"
+#include "views/interfaces_page.hpp"
+#include "views/radio_group.hpp"
+#include "views/system_page.hpp"
+#include "views_logged_in_window.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QCheckBox>
+#include <QLocale>
+#include <QToolButton>
+
+namespace tessel {
+namespace {
+
+using testing::LoggedInWindow;
+using testing::WaitFor;
+
+class NumbersUnderAnotherLocale : public LoggedInWindow,
+                                  public ::testing::WithParamInterface<QLocale::Language> {
+  protected:
+    void SetUp() override {
+        // Before the window exists: widgets take the default locale when made.
+        QLocale::setDefault(QLocale(GetParam()));
+        LoggedInWindow::SetUp();
+    }
+    void TearDown() override {
+        LoggedInWindow::TearDown();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Clicks button and returns the first line the router received after it.
+    std::string Sent(QAbstractButton* button) {
+        const std::size_t before = ConsoleLines().size();
+        button->click();
+        const auto lines = WaitForLines(before, 1);
+        return lines.empty() ? std::string() : lines.front();
+    }
+    bool ReplyHandled() {
+        return WaitFor([&] { return form->CurrentSession().ReplyState == 20; });
+    }
+};
+
+TEST_P(NumbersUnderAnotherLocale, EditorNumbersGoOutAsAsciiDigits) {
+    // The locale really differs from the router's digits and minus.
+    const QLocale desktop;
+    ASSERT_TRUE(desktop.toString(-1250) != QStringLiteral("-1250")) << GetParam();
+
+    auto* system = Find<TSystemPage>("system");
+    system->SpinEditor9->setValue(-1250);
+    EXPECT_EQ(Sent(system->SystemChangeButtons[2]), "sys icmplimit -1250");
+    ASSERT_TRUE(ReplyHandled());
+
+    auto* radio = Find<TRadioGroup>("radio");
+    radio->SpinEditor2->setValue(1234);
+    EXPECT_EQ(Sent(radio->ChangeButtons[4]), "rf rf5.0 distance 1234");
+    ASSERT_TRUE(ReplyHandled());
+
+    auto* interfaces = Find<TInterfacesPage>("TabSheet2");
+    interfaces->GridView4->selectRow(0);
+    const std::string name = interfaces->GridView4->Cell(0, 1).toStdString();
+    interfaces->SpinEditor3->setValue(1400);
+    interfaces->CheckBox12->setChecked(true);
+    EXPECT_EQ(Sent(interfaces->Button20), "ifc " + name + " mtu 1400 up");
+    ASSERT_TRUE(ReplyHandled());
+
+    auto* meter = Find<TLoadMeterPage>("LoadMeter");
+    meter->SpinEditor7->setValue(1200);
+    EXPECT_EQ(Sent(meter->Button35),
+              "loadm  -w 1200 " + meter->ComboBox14->currentText().toStdString());
+    meter->Button2->click();
+
+    auto* test = Find<TRmaTestPage>("RmaTest");
+    test->Edit16->setText(QStringLiteral("000B22057910"));
+    test->SpinEditor8->setValue(1500);
+    EXPECT_EQ(Sent(test->Button39),
+              "rma " + test->ComboBox15->currentText().toStdString() + " test 000B22057910 1500");
+    test->Button40->click();
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, NumbersUnderAnotherLocale,
+                         ::testing::Values(QLocale::Arabic, QLocale::Swedish));
+
+}  // namespace
+}  // namespace tessel
