@@ -139,6 +139,7 @@ class TForm1 : public QMainWindow, public SessionListener {
 
     bool ProbeRouter(const std::string& host);
     void OpenConsole(const QString& host);
+    void BindConsoleSource(const QString& host);
     void CloseConsole();
 
     void ClientSocket1Connect();

@@ -10,16 +10,20 @@
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/command_line.hpp"
 #include "core/session/login_check.hpp"
+#include "core/session/source_address.hpp"
+#include "core/session/trace.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHostAddress>
+#include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTcpSocket>
@@ -110,14 +114,45 @@ bool TForm1::ProbeRouter(const std::string& host) {
 }
 
 void TForm1::OpenConsole(const QString& host) {
-    // The local end is bound to the chosen source address; with no address
-    // to choose from, the system picks it.
-    const QHostAddress source(ComboBox13->currentText());
-    if (!source.isNull()) {
-        ClientSocket1->bind(source, 0);
-    }
+    BindConsoleSource(host);
     ClientSocket1->connectToHost(host, ConsolePort());
     Timer(9)->start(5000);
+}
+
+void TForm1::BindConsoleSource(const QString& host) {
+    // A source that cannot reach the router would make the connect fail
+    // with a socket error, which ends the program: such a source is not
+    // bound, and the routing table picks one.
+    QString destination;
+    if (QHostAddress(host).protocol() == QAbstractSocket::IPv4Protocol) {
+        destination = host;
+    } else {
+        for (const QHostAddress& address : QHostInfo::fromName(host).addresses()) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                destination = address.toString();
+                break;
+            }
+        }
+    }
+    QStringList present;
+    ListLocalAddresses(present);
+    std::vector<std::string> hostAddresses;
+    for (const QString& address : present) {
+        hostAddresses.push_back(address.toStdString());
+    }
+    const std::string source = ToBytes(ComboBox13->currentText());
+    SourceBinding decision = DecideSourceBinding(source, destination.toStdString(), hostAddresses);
+    if (decision == SourceBinding::Bind) {
+        // A failed bind reports a socket error too; it only means unbound.
+        const QSignalBlocker quiet(ClientSocket1);
+        if (!ClientSocket1->bind(QHostAddress(ComboBox13->currentText()), 0)) {
+            ClientSocket1->abort();
+            decision = SourceBinding::NotOnHost;
+        }
+    }
+    if (trace_ != nullptr) {
+        trace_->Write(SourceBindingTraceText(decision, source, destination.toStdString()));
+    }
 }
 
 void TForm1::CloseConsole() {

@@ -42,7 +42,8 @@ int ExitCode(int status) {
 
 }  // namespace
 
-RouterSim::RouterSim(std::vector<std::string> arguments, std::chrono::milliseconds readyTimeout) {
+RouterSim::RouterSim(std::vector<std::string> arguments, std::chrono::milliseconds readyTimeout,
+                     std::vector<std::string> launcher) {
     const std::string binary = RouterSimPath();
     if (binary.empty()) {
         throw std::runtime_error("tessel-router-sim was not built with these tests");
@@ -55,8 +56,11 @@ RouterSim::RouterSim(std::vector<std::string> arguments, std::chrono::millisecon
     ::close(logFd);
     logPath_ = logTemplate;
 
-    std::vector<std::string> args = {binary,           "--bind", "127.0.0.1", "--snmp-port", "0",
-                                     "--console-port", "0",      "--log",     logPath_};
+    std::vector<std::string> args = std::move(launcher);
+    const std::vector<std::string> own = {binary,        "--bind", "127.0.0.1",
+                                          "--snmp-port", "0",      "--console-port",
+                                          "0",           "--log",  logPath_};
+    args.insert(args.end(), own.begin(), own.end());
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& a : args) {
@@ -71,7 +75,8 @@ RouterSim::RouterSim(std::vector<std::string> arguments, std::chrono::millisecon
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-    const int rc = ::posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), environ);
+    const int rc =
+        ::posix_spawnp(&pid_, args.front().c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     stdoutFd_ = fds[0];
@@ -79,7 +84,7 @@ RouterSim::RouterSim(std::vector<std::string> arguments, std::chrono::millisecon
         pid_ = -1;
         ::close(stdoutFd_);
         std::remove(logPath_.c_str());
-        throw std::runtime_error("cannot start " + binary);
+        throw std::runtime_error("cannot start " + args.front());
     }
 
     std::string output;

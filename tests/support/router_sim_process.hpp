@@ -12,7 +12,9 @@
 // std::runtime_error when the program cannot start or is not ready in time.
 // The destructor stops the child by its PID: SIGTERM, up to 3 s, SIGKILL.
 // The binary is the one built with the tests; the environment variable
-// TESSEL_ROUTER_SIM overrides it.
+// TESSEL_ROUTER_SIM overrides it. A launcher ("ip netns exec NS") runs the
+// router through that command, which must exec it in its own place so that
+// the PID stays the router's.
 
 #include <sys/types.h>
 
@@ -27,7 +29,8 @@ std::string RouterSimPath();
 class RouterSim {
   public:
     explicit RouterSim(std::vector<std::string> arguments = {},
-                       std::chrono::milliseconds readyTimeout = std::chrono::seconds(15));
+                       std::chrono::milliseconds readyTimeout = std::chrono::seconds(15),
+                       std::vector<std::string> launcher = {});
     ~RouterSim();
     RouterSim(const RouterSim&) = delete;
     RouterSim& operator=(const RouterSim&) = delete;

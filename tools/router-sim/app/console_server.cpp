@@ -1,5 +1,7 @@
 #include "console_server.hpp"
 
+#include <algorithm>
+
 namespace tessel::sim {
 
 ConsoleConnection::ConsoleConnection(QTcpSocket* socket, RouterModel& model,
@@ -23,12 +25,16 @@ ConsoleConnection::ConsoleConnection(QTcpSocket* socket, RouterModel& model,
         SendNext();
     });
     connect(&streamTimer_, &QTimer::timeout, this, &ConsoleConnection::StreamTick);
+    delayTimer_.setSingleShot(true);
+    delayTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&delayTimer_, &QTimer::timeout, this, &ConsoleConnection::ReleaseDelayed);
+    clock_.start();
     connect(socket_, &QTcpSocket::readyRead, this, &ConsoleConnection::ReadInput);
     connect(socket_, &QTcpSocket::disconnected, this, &ConsoleConnection::Closed);
     log_.Write("console-connect",
                {{"connection", std::to_string(id_)},
                 {"peer", JsonString(socket_->peerAddress().toString().toStdString())}});
-    Enqueue(session_.Start(), true);
+    Output(session_.Start(), true);
 }
 
 void ConsoleConnection::ReadInput() {
@@ -47,13 +53,37 @@ void ConsoleConnection::ReadInput() {
     if (session_.TakeStateChanged()) {
         model_.MarkChanged();
     }
-    Enqueue(std::move(chunks), dialogue);
+    Output(std::move(chunks), dialogue);
     if (session_.WantsClose() || (faults_.closeAfterCommands != 0 &&
                                   session_.CommandCount() >= faults_.closeAfterCommands)) {
         closing_ = true;
     }
     UpdateStream();
     SendNext();
+}
+
+void ConsoleConnection::Output(std::vector<ConsoleChunk> chunks, bool dialogue) {
+    if (faults_.replyDelayMs <= 0) {
+        Enqueue(std::move(chunks), dialogue);
+        return;
+    }
+    // Every entry waits the same time, so the queue stays in due order.
+    delayed_.push_back({clock_.elapsed() + faults_.replyDelayMs, std::move(chunks), dialogue});
+    if (!delayTimer_.isActive()) {
+        delayTimer_.start(faults_.replyDelayMs);
+    }
+}
+
+void ConsoleConnection::ReleaseDelayed() {
+    while (!delayed_.empty() && delayed_.front().dueMs <= clock_.elapsed()) {
+        Delayed next = std::move(delayed_.front());
+        delayed_.pop_front();
+        Enqueue(std::move(next.chunks), next.dialogue);
+    }
+    if (!delayed_.empty()) {
+        delayTimer_.start(
+            static_cast<int>(std::max<qint64>(0, delayed_.front().dueMs - clock_.elapsed())));
+    }
 }
 
 void ConsoleConnection::Enqueue(std::vector<ConsoleChunk> chunks, bool dialogue) {
@@ -88,7 +118,8 @@ void ConsoleConnection::SendNext() {
         socket_->flush();
         queue_.pop_front();
     }
-    if (closing_) {
+    // The last words (a delayed "Bye.") go out before the connection closes.
+    if (closing_ && delayed_.empty()) {
         streamTimer_.stop();
         socket_->disconnectFromHost();
     }
@@ -104,7 +135,7 @@ void ConsoleConnection::UpdateStream() {
 }
 
 void ConsoleConnection::StreamTick() {
-    Enqueue(session_.Tick());
+    Output(session_.Tick());
     UpdateStream();
 }
 
@@ -115,6 +146,7 @@ void ConsoleConnection::Closed() {
     closed_ = true;
     streamTimer_.stop();
     gapTimer_.stop();
+    delayTimer_.stop();
     log_.Write("console-disconnect", {{"connection", std::to_string(id_)}});
     socket_->deleteLater();
 }

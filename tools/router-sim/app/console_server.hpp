@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QObject>
 #include <QTcpServer>
@@ -28,6 +29,9 @@ class ConsoleConnection : public QObject {
     // dialogue: the chunks answer the login dialogue (whole under
     // --console-chunk-after-login).
     void Enqueue(std::vector<ConsoleChunk> chunks, bool dialogue = false);
+    // Under --reply-delay-ms: holds the chunks back that long, in order.
+    void Output(std::vector<ConsoleChunk> chunks, bool dialogue = false);
+    void ReleaseDelayed();
     void SendNext();
     void UpdateStream();
     void StreamTick();
@@ -44,6 +48,14 @@ class ConsoleConnection : public QObject {
     std::deque<ConsoleChunk> queue_;
     QTimer gapTimer_;
     QTimer streamTimer_;
+    struct Delayed {
+        qint64 dueMs;
+        std::vector<ConsoleChunk> chunks;
+        bool dialogue;
+    };
+    std::deque<Delayed> delayed_;
+    QElapsedTimer clock_;
+    QTimer delayTimer_;
     bool closing_ = false;
     bool closed_ = false;
 };

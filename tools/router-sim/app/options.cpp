@@ -74,6 +74,8 @@ Options ParseOptions(const QStringList& arguments) {
     value("password", "Console password (default admin).", "TEXT");
     value("log", "Append JSON lines of every request, line and connection.", "FILE");
     value("dialogue-gap-ms", "Pause between login dialogue chunks (default 30).", "N");
+    value("reply-delay-ms",
+          "Send every SNMP reply and all console output N ms late (a slow link; default 0).", "N");
     value("tick-ms", "Milliseconds per report second of loadm and the link test (default 1000).",
           "N");
     value("drop-every", "Fault: drop every Nth SNMP request.", "N");
@@ -133,6 +135,7 @@ Options ParseOptions(const QStringList& arguments) {
     o.logFile = p.value("log").toStdString();
     o.console.dialogueGapMs = static_cast<int>(Whole(p, "dialogue-gap-ms", 0, 10000, 30));
     o.tickMs = static_cast<int>(Whole(p, "tick-ms", 1, 60000, 1000));
+    o.faults.replyDelayMs = static_cast<int>(Whole(p, "reply-delay-ms", 0, 60000, 0));
     FaultSettings& f = o.faults;
     f.dropEvery = static_cast<std::uint64_t>(Whole(p, "drop-every", 1, 1LL << 40, 0));
     f.seed = static_cast<std::uint64_t>(Whole(p, "seed", 0, 1LL << 62, 1));

@@ -113,13 +113,17 @@ void SnmpServer::Handle(std::string_view datagram, const Peer& from) {
         return;
     }
     const bool faulty = drops_.Faulty();
-    if (!faulty || (faults_.malformed == MalformedReply::None && faults_.delayMs == 0)) {
+    const int delayMs = faults_.replyDelayMs + (faulty ? faults_.delayMs : 0);
+    const bool damaged = faulty && faults_.malformed != MalformedReply::None;
+    if (!damaged && delayMs == 0) {
         Reply(outcome.reply, from);
         return;
     }
-    std::string reply = Damage(outcome.reply, faults_.malformed, drops_.Count());
-    if (faults_.delayMs > 0) {
-        QTimer::singleShot(faults_.delayMs, this,
+    std::string reply =
+        damaged ? Damage(outcome.reply, faults_.malformed, drops_.Count()) : outcome.reply;
+    if (delayMs > 0) {
+        // Other requests are served while this one waits.
+        QTimer::singleShot(delayMs, Qt::PreciseTimer, this,
                            [this, reply = std::move(reply), from] { Reply(reply, from); });
     } else {
         Reply(reply, from);

@@ -23,6 +23,10 @@ struct FaultSettings {
     bool chunkAfterLogin = false;        // leave the login dialogue whole
     std::size_t closeAfterCommands = 0;  // close the console after N commands
     bool refuseConsole = false;          // nothing listens on the console port
+    // Not a fault but a slow link: every SNMP reply and every console chunk
+    // leaves this late, from the first request on (--faults-after does not
+    // apply).
+    int replyDelayMs = 0;
 };
 
 // Decides which SNMP requests to drop; deterministic for a given seed.

@@ -1,0 +1,155 @@
+// The window against a lab router on the far side of a real link (its own
+// network namespace behind a veth pair), on the router's real ports 23 and
+// 161, with a slow link of 2 ms per reply: the source-address list, a whole
+// session, and logging in again from the loopback entry, which must not end
+// the program. Skipped where the machine cannot make the lab.
+
+#include "support/remote_lab.hpp"
+#include "views/system_page.hpp"
+#include "views_logged_in_window.hpp"
+
+#include <QElapsedTimer>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tessel {
+namespace {
+
+using testing::LoggedInWindow;
+using testing::RouterPlace;
+using testing::WaitFor;
+
+constexpr const char* kReplyDelayMs = "2";
+
+// Made before the window fixture, which starts the router in the lab.
+struct LabHolder {
+    test::RemoteLab lab;
+};
+
+std::vector<std::string> LabRouterArguments(const test::RemoteLab& lab) {
+    if (!lab.Available()) {
+        return {};
+    }
+    return {"--bind", lab.RouterAddress(), "--snmp-port", "161", "--console-port",
+            "23",     "--reply-delay-ms",  kReplyDelayMs};
+}
+
+RouterPlace LabPlace(const test::RemoteLab& lab) {
+    if (!lab.Available()) {
+        return {};
+    }
+    // No source is forced: the window's own list, first entry selected.
+    return {lab.RouterAddress(), lab.Launcher(), QString()};
+}
+
+class RemoteRouter : protected LabHolder, public LoggedInWindow {
+  protected:
+    RemoteRouter() : LoggedInWindow(LabRouterArguments(lab), LabPlace(lab)) {}
+
+    void SetUp() override {
+        if (!lab.Available()) {
+            GTEST_SKIP() << lab.Reason();
+        }
+        QElapsedTimer clock;
+        clock.start();
+        LoggedInWindow::SetUp();
+        loginMs_ = clock.elapsed();
+    }
+
+    QStringList SourceEntries() const {
+        QStringList entries;
+        for (int i = 0; i < form->ComboBox13->count(); ++i) {
+            entries.append(form->ComboBox13->itemText(i));
+        }
+        return entries;
+    }
+
+    // The value of a JSON string field of every log entry of one event.
+    std::vector<std::string> LogField(const char* event, const char* field) const {
+        std::vector<std::string> values;
+        const std::string eventKey = std::string("\"event\":\"") + event + "\"";
+        const std::string fieldKey = std::string("\"") + field + "\":";
+        for (const std::string& entry : sim_.LogLines()) {
+            const std::size_t at = entry.find(fieldKey);
+            if (entry.find(eventKey) != std::string::npos && at != std::string::npos) {
+                values.push_back(testing::JsonStringAt(entry, at + fieldKey.size()));
+            }
+        }
+        return values;
+    }
+
+    qint64 loginMs_ = 0;
+};
+
+TEST_F(RemoteRouter, WholeSessionAcrossTheLinkThenLoginAgainFromLoopback) {
+    std::printf(
+        "[   LOAD   ] login and post-login load from %s across the link, "
+        "reply delay %s ms: %lld ms\n",
+        lab.RouterAddress().c_str(), kReplyDelayMs, static_cast<long long>(loginMs_));
+    RecordProperty("login_and_load_ms", std::to_string(loginMs_));
+
+    // The list holds the host's interface addresses, this end of the link
+    // among them, the real ones before loopback.
+    const QStringList entries = SourceEntries();
+    ASSERT_FALSE(entries.isEmpty());
+    EXPECT_TRUE(entries.contains(QString::fromStdString(lab.ManagerAddress())))
+        << entries.join(' ').toStdString();
+    EXPECT_FALSE(entries.first().startsWith("127.")) << entries.join(' ').toStdString();
+    EXPECT_TRUE(entries.last().startsWith("127.")) << entries.join(' ').toStdString();
+
+    // Everything crossed the link: the console left from the selected entry,
+    // SNMP from this end of the link.
+    EXPECT_EQ(LogField("console-connect", "peer"),
+              std::vector<std::string>{entries.first().toStdString()});
+    const std::vector<std::string> snmpFrom = LogField("snmp", "from");
+    ASSERT_FALSE(snmpFrom.empty());
+    EXPECT_EQ(std::count(snmpFrom.begin(), snmpFrom.end(), lab.ManagerAddress()),
+              static_cast<long>(snmpFrom.size()));
+
+    // One console command, and the page read again over SNMP after it.
+    auto* page = Find<TSystemPage>("system");
+    ASSERT_NE(page, nullptr);
+    TypeInto(page->Edit1, QStringLiteral("far north"));
+    const std::size_t before = ConsoleLines().size();
+    page->SystemChangeButtons[0]->click();
+    EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"sys name far north"});
+    const QString caption = QStringLiteral("far north: %1 - Tessel Manager")
+                                .arg(QString::fromStdString(lab.RouterAddress()));
+    EXPECT_TRUE(WaitFor([&] {
+        return form->windowTitle() == caption && form->CurrentSession().ReplyState == 20;
+    })) << form->windowTitle().toStdString();
+    bool commandSeen = false;
+    bool reReadAfter = false;
+    for (const std::string& entry : sim_.LogLines()) {
+        commandSeen =
+            commandSeen || entry.find("\"line\":\"sys name far north\"") != std::string::npos;
+        reReadAfter =
+            reReadAfter || (commandSeen && entry.find("\"event\":\"snmp\"") != std::string::npos &&
+                            entry.find("\"1.3.6.1.2.1.1.5.0\"") != std::string::npos);
+    }
+    EXPECT_TRUE(reReadAfter) << "sysName was not read again after the command";
+
+    // Log out.
+    messages.answers = {true};
+    form->Button29->click();
+    EXPECT_FALSE(form->IsManagedLayout());
+    EXPECT_TRUE(WaitFor([&] { return LogField("console-disconnect", "connection").size() == 1; }));
+
+    // Log in again from the loopback entry, which cannot reach the router:
+    // the console goes out unbound instead of failing.
+    EXPECT_EQ(SourceEntries(), entries) << "the list was refilled differently";
+    Choose(form->ComboBox13, entries.last());
+    place_.source.clear();
+    LogIn();
+    const std::vector<std::string> peers = LogField("console-connect", "peer");
+    ASSERT_EQ(peers.size(), 2u);
+    EXPECT_EQ(peers[1], lab.ManagerAddress());
+    for (const auto& box : messages.boxes) {
+        EXPECT_NE(box.text, "Client Socket Error. Quiting");
+    }
+}
+
+}  // namespace
+}  // namespace tessel
