@@ -5,11 +5,6 @@
 namespace tessel {
 namespace {
 
-RecentRouter Router(const std::string& destination, const std::string& login = "admin",
-                    const std::string& community = "public") {
-    return {destination, login, community};
-}
-
 std::vector<std::string> Destinations(const RecentRouters& list) {
     std::vector<std::string> out;
     for (const RecentRouter& entry : list) {
@@ -18,61 +13,45 @@ std::vector<std::string> Destinations(const RecentRouters& list) {
     return out;
 }
 
-TEST(RecentRouters, ALoginGoesFirstAndMovesItsDestinationToTheTop) {
-    RecentRouters list = WithRecentRouter({}, Router("10.0.0.1"));
-    list = WithRecentRouter(list, Router("10.0.0.2"));
-    list = WithRecentRouter(list, Router("10.0.0.3"));
-    EXPECT_EQ(Destinations(list), (std::vector<std::string>{"10.0.0.3", "10.0.0.2", "10.0.0.1"}));
-
-    // The same router again: one entry, on top, with the new login values.
-    list = WithRecentRouter(list, Router("10.0.0.1", "oper", "private"));
-    EXPECT_EQ(Destinations(list), (std::vector<std::string>{"10.0.0.1", "10.0.0.3", "10.0.0.2"}));
-    EXPECT_EQ(list.front(), Router("10.0.0.1", "oper", "private"));
-    ASSERT_NE(FindRecentRouter(list, "10.0.0.3"), nullptr);
-    EXPECT_EQ(FindRecentRouter(list, "10.0.0.3")->login, "admin");
-    EXPECT_EQ(FindRecentRouter(list, "10.0.0.9"), nullptr);
-}
-
-TEST(RecentRouters, TheListKeepsTheLastTen) {
+TEST(RecentRouters, ALoginGoesFirstMovesItsDestinationUpAndTheListKeepsTen) {
     RecentRouters list;
-    for (int i = 1; i <= 12; ++i) {
-        list = WithRecentRouter(list, Router("host" + std::to_string(i)));
+    for (const char* host : {"h1", "h2", "h3"}) {
+        list = WithRecentRouter(list, {host, "admin", "public"});
+    }
+    list = WithRecentRouter(list, {"h1", "oper", "private"});
+    EXPECT_EQ(Destinations(list), (std::vector<std::string>{"h1", "h3", "h2"}));
+    EXPECT_EQ(list.front(), (RecentRouter{"h1", "oper", "private"}));
+    EXPECT_EQ(FindRecentRouter(list, "h3")->login, "admin");
+    EXPECT_EQ(FindRecentRouter(list, "h9"), nullptr);
+    // An entry that cannot be stored leaves the list alone.
+    EXPECT_EQ(WithRecentRouter(list, {"h4\n", "admin", "public"}), list);
+
+    for (int i = 4; i <= 12; ++i) {
+        list = WithRecentRouter(list, {"h" + std::to_string(i), "", ""});
     }
     ASSERT_EQ(list.size(), RecentRoutersLimit);
-    EXPECT_EQ(list.front().destination, "host12");
-    EXPECT_EQ(list.back().destination, "host3");
+    EXPECT_EQ(list.front().destination, "h12");
+    EXPECT_EQ(list.back().destination, "h1");  // the oldest two went
 }
 
-TEST(RecentRouters, TextsThatCannotBeStoredAreRefused) {
-    EXPECT_TRUE(IsStorableRouterText(""));
-    EXPECT_TRUE(IsStorableRouterText("router one \xe9"));  // Latin-1 letters are text
-    EXPECT_TRUE(IsStorableRouterText(std::string(RecentRouterFieldLimit, 'a')));
-    EXPECT_FALSE(IsStorableRouterText(std::string(RecentRouterFieldLimit + 1, 'a')));
-    for (const std::string& bad : std::vector<std::string>{
-             "a\nb", "a\rb", "tab\t", std::string("nul\0", 4), "del\x7f", "c1\x85"}) {
-        EXPECT_FALSE(IsStorableRouterText(bad)) << bad;
-    }
-    EXPECT_FALSE(IsValidRecentRouter(Router("")));
-    EXPECT_FALSE(IsValidRecentRouter(Router("10.0.0.1", "ad\nmin")));
-    EXPECT_FALSE(IsValidRecentRouter(Router("10.0.0.1", "admin", "pub\x1b")));
-    EXPECT_TRUE(IsValidRecentRouter(Router("10.0.0.1", "", "")));
-
-    // A login with an unstorable value leaves the list alone.
-    const RecentRouters list{Router("10.0.0.1")};
-    EXPECT_EQ(WithRecentRouter(list, Router("10.0.0.2\n")), list);
-}
-
-TEST(RecentRouters, AListFromOutsideKeepsOnlyValidDistinctEntriesUpToTheLimit) {
-    RecentRouters read{Router(""), Router("a\x01"), Router("10.0.0.1", "first"),
-                       Router("10.0.0.1", "second"), Router(std::string(300, 'x'))};
+TEST(RecentRouters, AListFromOutsideKeepsValidDistinctEntriesUpToTheLimit) {
+    RecentRouters read{{"", "a", "b"},
+                       {"esc\x1b", "", ""},
+                       {"c1\x85", "", ""},
+                       {"ok", "ad\nmin", ""},
+                       {"ok", "", std::string("nul\0", 4)},
+                       {std::string(RecentRouterFieldLimit + 1, 'x'), "", ""},
+                       {"10.0.0.1", "first", "caf\xe9"},
+                       {"10.0.0.1", "second", ""}};
     for (int i = 0; i < 50; ++i) {
-        read.push_back(Router("host" + std::to_string(i)));
+        read.push_back({"host" + std::to_string(i), "", ""});
     }
     const RecentRouters kept = ValidRecentRouters(read);
     ASSERT_EQ(kept.size(), RecentRoutersLimit);
-    EXPECT_EQ(kept[0], Router("10.0.0.1", "first"));
+    EXPECT_EQ(kept[0], (RecentRouter{"10.0.0.1", "first", "caf\xe9"}));
     EXPECT_EQ(kept[1].destination, "host0");
     EXPECT_EQ(kept[9].destination, "host8");
+    EXPECT_TRUE(IsValidRecentRouter({std::string(RecentRouterFieldLimit, 'x'), "", ""}));
 }
 
 }  // namespace
