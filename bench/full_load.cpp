@@ -39,6 +39,7 @@
 #include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -455,6 +456,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The logins here must not land in the user's list of recent routers.
+    const QTemporaryDir config;
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
 
     int snmpPort = NumberFromEnvironment("TESSEL_SNMP_PORT");

@@ -30,6 +30,7 @@ class QToolButton;
 
 namespace tessel {
 
+class RecentRoutersBox;
 class TForm2;
 class TraceLog;
 
@@ -72,6 +73,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     Session& CurrentSession() { return session_; }
     PageHooks& Hooks() { return hooks_; }
     TForm2* InformationWindow() const { return form2_.get(); }
+    RecentRoutersBox* RecentRouterList() const { return recentRouters_; }
     QString PanelText(int panel) const;
     bool IsManagedLayout() const { return managed_; }
 
@@ -162,6 +164,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     PageHooks hooks_;
     std::unique_ptr<TForm2> form2_;
     std::vector<QAbstractButton*> consoleButtons_;
+    RecentRoutersBox* recentRouters_ = nullptr;
     std::array<QLabel*, 3> panels_{};
     // The counts change with every counted read, thousands of times in one
     // load that holds the thread; the panel takes the last of them once the

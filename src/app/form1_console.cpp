@@ -5,6 +5,7 @@
 
 #include "app/form2.hpp"
 #include "app/message_service.hpp"
+#include "app/recent_routers_box.hpp"
 #include "app/text_bridge.hpp"
 #include "core/console/console_line.hpp"
 #include "core/console/reply_dispatch.hpp"
@@ -135,6 +136,10 @@ void TForm1::HandleChunk(const std::string& chunk) {
             break;
         case ReplyAction::LoginAccepted:
             session_.ReplyState = reply::Idle;
+            // The values that worked, as the dialogue used them; never the
+            // password.
+            recentRouters_->Record(
+                {ToBytes(Edit5->text()), ToBytes(Edit12->text()), session_.SnmpCommunity});
             ProgressBar3->show();
             PostLoginLoad();
             return;  // the load leaves its own reply code

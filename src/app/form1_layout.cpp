@@ -9,6 +9,7 @@
 #include "app/login_keys.hpp"
 #include "app/message_service.hpp"
 #include "app/placeholder_page.hpp"
+#include "app/recent_routers_box.hpp"
 #include "app/text_bridge.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/session/trace.hpp"
@@ -113,6 +114,7 @@ void TForm1::BuildLoginBlock(QWidget* area) {
     ComboBox13->setGeometry(150, 120, 111, 21);
     Label93 = MakeLabel(area, "Label93", "Community:", 152);
     Edit15 = MakeEdit(area, "Edit15", 152);
+    recentRouters_ = new RecentRoutersBox(Edit5, Edit12, Edit15);
     Label85 = Named(new QLabel(area), "Label85");
     Label85->setGeometry(16, 184, 237, 34);
     Label85->setWordWrap(true);

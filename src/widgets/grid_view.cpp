@@ -1,14 +1,17 @@
 #include "widgets/grid_view.hpp"
 
+#include "core/csv.hpp"
 #include "core/tab_separated.hpp"
 #include "widgets/grid_bar_delegate.hpp"
+#include "widgets/grid_file_dialogs.hpp"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-
-#include <set>
+#include <QMenu>
+#include <QSaveFile>
 
 namespace tessel {
 
@@ -27,6 +30,8 @@ TGridView::TGridView(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->hide();
+    // Also reached from the keyboard (Menu key, Shift+F10).
+    setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit CellClicked(index.row(), index.column()); });
 }
@@ -54,14 +59,7 @@ int TGridView::SelectedRow() const {
     return current.isValid() ? current.row() : -1;
 }
 
-QString TGridView::SelectedRowsText() const {
-    std::set<int> rows;
-    for (const QModelIndex& index : selectionModel()->selection().indexes()) {
-        rows.insert(index.row());
-    }
-    if (rows.empty()) {
-        return {};
-    }
+std::vector<std::vector<std::string>> TGridView::VisibleCells(const std::set<int>* rows) const {
     std::vector<int> columns;
     for (int c = 0; c < model_->columnCount(); ++c) {
         if (!isColumnHidden(c)) {
@@ -70,18 +68,38 @@ QString TGridView::SelectedRowsText() const {
     }
     // UTF-8 on the way through: the cells may hold any character.
     std::vector<std::vector<std::string>> table;
-    table.reserve(rows.size() + 1);
+    table.reserve((rows != nullptr ? rows->size() : static_cast<std::size_t>(RowCount())) + 1);
     auto& header = table.emplace_back();
     for (int c : columns) {
         header.push_back(model_->Columns()[static_cast<std::size_t>(c)].caption.toStdString());
     }
-    for (int row : rows) {
+    const auto addRow = [&](int row) {
         auto& line = table.emplace_back();
         for (int c : columns) {
             line.push_back(model_->Cell(row, c).toStdString());
         }
+    };
+    if (rows != nullptr) {
+        for (int row : *rows) {
+            addRow(row);
+        }
+    } else {
+        for (int row = 0; row < RowCount(); ++row) {
+            addRow(row);
+        }
     }
-    return QString::fromStdString(TabSeparatedText(table));
+    return table;
+}
+
+QString TGridView::SelectedRowsText() const {
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selection().indexes()) {
+        rows.insert(index.row());
+    }
+    if (rows.empty()) {
+        return {};
+    }
+    return QString::fromStdString(TabSeparatedText(VisibleCells(&rows)));
 }
 
 void TGridView::CopySelectedRows() const {
@@ -91,11 +109,72 @@ void TGridView::CopySelectedRows() const {
     }
 }
 
+QByteArray TGridView::CsvBytes() const {
+    const std::string text = CsvText(VisibleCells(nullptr));
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool TGridView::SaveCsv(const QString& path, QString& error) const {
+    // A failed or interrupted save leaves an earlier file as it was.
+    QSaveFile file(path);
+    const QByteArray bytes = CsvBytes();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void TGridView::SaveAsCsv() {
+    const QString path = GridDialogs().AskSavePath(
+        this, QStringLiteral("Save as CSV"), QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!SaveCsv(path, error)) {
+        GridDialogs().ReportSaveFailure(this,
+                                        QStringLiteral("Could not save %1: %2").arg(path, error),
+                                        QStringLiteral("Error"));
+    }
+}
+
+QMenu* TGridView::CreateContextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("GridMenu"));
+    QAction* copy = menu->addAction(QStringLiteral("Copy"), this, &TGridView::CopySelectedRows);
+    copy->setEnabled(selectionModel()->hasSelection());
+    menu->addAction(QStringLiteral("Save as CSV\u2026"), this, &TGridView::SaveAsCsv);
+    return menu;
+}
+
+void TGridView::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu belongs to the current cell, not to
+        // wherever the mouse happens to rest.
+        const QRect cell = visualRect(currentIndex());
+        at = viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0));
+    }
+    QMenu* menu = CreateContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
+    event->accept();
+}
+
 void TGridView::keyPressEvent(QKeyEvent* event) {
     // The item view's own copy takes only the current cell.
     if (event->matches(QKeySequence::Copy)) {
         CopySelectedRows();
         event->accept();
+        return;
+    }
+    // Not every platform turns these keys into a context menu request.
+    if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                  mapToGlobal(QPoint(0, 0)), event->modifiers());
+        contextMenuEvent(&request);
         return;
     }
     QTableView::keyPressEvent(event);

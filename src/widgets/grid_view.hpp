@@ -7,6 +7,12 @@
 
 #include <QTableView>
 
+#include <set>
+#include <string>
+#include <vector>
+
+class QMenu;
+
 namespace tessel {
 
 class TGridBarDelegate;
@@ -35,6 +41,19 @@ class TGridView : public QTableView {
     // Ctrl+C: SelectedRowsText to the clipboard (left alone when empty).
     void CopySelectedRows() const;
 
+    // Every row, header first, visible columns only, as CSV in UTF-8.
+    QByteArray CsvBytes() const;
+    // Writes CsvBytes to path whole or not at all; false with error set when
+    // the file could not be written.
+    bool SaveCsv(const QString& path, QString& error) const;
+    // "Save as CSV…": asks for the file, saves, tells the operator when the
+    // file could not be written.
+    void SaveAsCsv();
+
+    // The context menu: "Copy" (as Ctrl+C) and "Save as CSV…". The caller
+    // owns it.
+    QMenu* CreateContextMenu();
+
     TGridModel* Model() const { return model_; }
 
   signals:
@@ -43,8 +62,12 @@ class TGridView : public QTableView {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // rows (all when null) of the visible columns as UTF-8 cells, header first.
+    std::vector<std::vector<std::string>> VisibleCells(const std::set<int>* rows) const;
+
     TGridModel* model_;
     TGridBarDelegate* bars_;
 };

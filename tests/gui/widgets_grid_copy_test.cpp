@@ -1,11 +1,18 @@
 // Ctrl+C on a report grid: the selected rows as tab-separated text, header
-// first, the columns the operator sees.
+// first, the columns the operator sees. The context menu: the same copy, and
+// every row saved as CSV.
 
+#include "core/csv.hpp"
+#include "widgets/grid_file_dialogs.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QItemSelectionModel>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -82,6 +89,119 @@ TEST_F(GridCopy, ACopyFollowsTheRowsAsTheyAreNow) {
     view.selectRow(0);
     CtrlC();
     EXPECT_EQ(Clipboard(), "\tMAC-address\tSignal\tRMA\n1\tx\t\tfalse\n");
+}
+
+// The file dialog answers from a script; failure boxes are recorded.
+class ScriptedGridDialogs : public GridFileDialogs {
+  public:
+    ScriptedGridDialogs() { SetGridDialogs(this); }
+    ~ScriptedGridDialogs() override { SetGridDialogs(nullptr); }
+    QString AskSavePath(QWidget*, const QString&, const QString&) override {
+        ++asked;
+        return path;
+    }
+    void ReportSaveFailure(QWidget*, const QString& text, const QString& caption) override {
+        failures.append(caption + "|" + text);
+    }
+    QString path;
+    int asked = 0;
+    QStringList failures;
+};
+
+class GridMenu : public GridCopy {
+  protected:
+    // The menu as the keyboard opens it, its two actions checked.
+    QMenu* OpenFromKeyboard(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        view.setFocus();
+        QTest::keyClick(&view, key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu != nullptr) {
+            QStringList texts;
+            for (QAction* action : menu->actions()) {
+                texts.append(action->text());
+            }
+            EXPECT_EQ(texts, (QStringList{"Copy", QString::fromUtf8("Save as CSV\u2026")}));
+        }
+        return menu;
+    }
+
+    ScriptedGridDialogs dialogs;
+    QTemporaryDir folder;
+};
+
+TEST_F(GridMenu, TheKeyboardMenuPopsAtTheCurrentCellAndCopiesAsCtrlC) {
+    view.selectRow(2);
+    CtrlC();
+    const QString copied = Clipboard();
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers(Qt::NoModifier)},
+          std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+        QMenu* menu = OpenFromKeyboard(key, modifiers);
+        ASSERT_NE(menu, nullptr) << key;
+        const QRect cell = view.visualRect(view.currentIndex());
+        EXPECT_EQ(menu->pos(), view.viewport()->mapToGlobal(cell.center()));
+        menu->close();
+    }
+    OpenFromKeyboard(Qt::Key_Menu)->actions()[0]->trigger();
+    EXPECT_EQ(Clipboard(), copied);
+    EXPECT_EQ(dialogs.asked, 0);
+
+    // Without a selection there is nothing to copy.
+    view.clearSelection();
+    std::unique_ptr<QMenu> menu(view.CreateContextMenu());
+    EXPECT_FALSE(menu->actions()[0]->isEnabled());
+}
+
+TEST_F(GridMenu, SaveWritesEveryRowAsCsvThatReadsBackCellForCell) {
+    const QStringList hostile{"a,b",
+                              "say \"hi\"",
+                              "line\nfeed",
+                              "cr\ronly",
+                              "crlf\r\n",
+                              "  padded  ",
+                              "",
+                              QString::fromLatin1("caf\xe9 \xff"),
+                              QString(QChar(0)) + "nul"};
+    view.Clear();
+    for (const QString& text : hostile) {
+        view.AppendRow({"", text, "5", "true", "hidden"});
+    }
+    view.clearSelection();  // the whole grid is saved, selection or not
+    dialogs.path = folder.filePath("grid.csv");
+    QMenu* menu = OpenFromKeyboard(Qt::Key_Menu);
+    ASSERT_NE(menu, nullptr);
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(dialogs.asked, 1);
+    EXPECT_TRUE(dialogs.failures.isEmpty());
+
+    QFile file(dialogs.path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith(",MAC-address,Signal,RMA\r\n1,\"a,b\",5,true\r\n"));
+    CsvRows rows;
+    ASSERT_TRUE(ParseCsv(std::string_view(bytes.constData(), bytes.size()), rows));
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(view.RowCount()) + 1);
+    for (int row = 0; row < view.RowCount(); ++row) {
+        // UTF-8 in the file; the hidden column stays out, as with Ctrl+C.
+        const auto& line = rows[static_cast<std::size_t>(row) + 1];
+        ASSERT_EQ(line.size(), 4u);
+        EXPECT_EQ(QString::fromStdString(line[1]), hostile[row]) << row;
+    }
+}
+
+TEST_F(GridMenu, AFailedSaveIsReportedAndACancelledOneWritesNothing) {
+    dialogs.path = folder.path();  // a folder cannot become the file
+    view.SaveAsCsv();
+    ASSERT_EQ(dialogs.failures.size(), 1);
+    EXPECT_TRUE(dialogs.failures[0].startsWith("Error|Could not save " + folder.path()));
+
+    dialogs.path.clear();
+    view.SaveAsCsv();
+    EXPECT_EQ(dialogs.asked, 2);
+    EXPECT_EQ(dialogs.failures.size(), 1);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 }  // namespace

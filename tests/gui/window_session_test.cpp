@@ -6,6 +6,7 @@
 #include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/process_exit.hpp"
+#include "app/recent_routers_box.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/snmp/snmp_client.hpp"
 #include "fake_console.hpp"
@@ -13,7 +14,9 @@
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
 
+#include <QFile>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -283,6 +286,31 @@ TEST_F(SimSession, WrongPasswordIsReportedThenTheRightOneGetsIn) {
     ClickLogin("admin", "admin");
     ASSERT_TRUE(WaitManaged());
     EXPECT_TRUE(WaitRouterLine("arp view"));
+}
+
+TEST_F(SimSession, OnlyAnAcceptedLoginIsRememberedAndNeverItsPassword) {
+    QFile::remove(RecentRoutersPath());
+    StartRouter({"--login", "oper", "--password", "s3cret"});
+    OpenWindow();
+    ClickLogin("oper", "wrong");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form->Label85->text() == "Invalid login or password. Try again"; }, Patience));
+    EXPECT_FALSE(QFile::exists(RecentRoutersPath()));
+
+    ClickLogin("oper", "s3cret");
+    ASSERT_TRUE(WaitManaged());
+    EXPECT_EQ(LoadRecentRouters(RecentRoutersPath()),
+              (RecentRouters{{"127.0.0.1", "oper", "public"}}));
+    QFile file(RecentRoutersPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("s3cret"));
+
+    // Logging out leaves the login block as before: nothing is filled in
+    // from the list until the operator chooses.
+    messages.answers = {true};
+    form->Button29->click();
+    EXPECT_EQ(form->Edit15->text(), "tarnel");
+    EXPECT_TRUE(form->Edit12->text().isEmpty());
 }
 
 TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {

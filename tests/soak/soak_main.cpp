@@ -8,6 +8,7 @@
 #include "scenarios.hpp"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +62,9 @@ void QuietPlatformNotices(QtMsgType type, const QMessageLogContext& context,
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The logins here must not land in the user's list of recent routers.
+    const QTemporaryDir config;
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     qInstallMessageHandler(QuietPlatformNotices);
     QApplication application(argc, argv);
     std::string scenario = "all";

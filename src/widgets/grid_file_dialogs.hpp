@@ -1,0 +1,28 @@
+#pragma once
+
+// The file dialog and the failure box behind a grid's "Save as CSV…" go
+// through one service so that tests can choose the file and read what the
+// operator would have been told.
+
+#include <QString>
+
+class QWidget;
+
+namespace tessel {
+
+class GridFileDialogs {
+  public:
+    virtual ~GridFileDialogs() = default;
+    // The file to save to; empty when the operator cancelled.
+    virtual QString AskSavePath(QWidget* parent, const QString& caption, const QString& filter);
+    // An OK box telling that the file could not be written.
+    virtual void ReportSaveFailure(QWidget* parent, const QString& text, const QString& caption);
+};
+
+// The service in use; the real dialogs unless a test installed its own.
+GridFileDialogs& GridDialogs();
+
+// Installs a service (not owned); nullptr restores the real dialogs.
+void SetGridDialogs(GridFileDialogs* dialogs);
+
+}  // namespace tessel
