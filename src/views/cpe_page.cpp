@@ -142,8 +142,23 @@ void TCpePage::ReadBsRegistration() {
 }
 
 void TCpePage::SendAddBsRecord() {
-    ShowAndSend(BsAddCommand(ToBytes(ComboBox7->currentText()), ToBytes(Edit10->text()),
-                             ToBytes(Edit11->text()), FormFrequencies()));
+    const auto command = BsAddCommand(ToBytes(ComboBox7->currentText()), ToBytes(Edit10->text()),
+                                      ToBytes(Edit11->text()), FormFrequencies());
+    if (!command) {
+        // Called on the reply to a delete, the radio list may have been read
+        // again meanwhile; the code that waited for the add must not stay.
+        Session& session = form_.CurrentSession();
+        if (session.ReplyState == reply::BsDeleteBeforeAdd) {
+            session.ReplyState = reply::Idle;
+        }
+        RefuseWithoutRadio();
+        return;
+    }
+    ShowAndSend(*command);
+}
+
+void TCpePage::RefuseWithoutRadio() {
+    Messages().Inform(this, FromView(kNoRadioInterface), FromView(BsFormErrorCaption));
 }
 
 void TCpePage::ShowAndSend(const ConsoleCommand& command) {
@@ -251,13 +266,13 @@ void TCpePage::Button15Click() {
     const std::string speed = ToBytes(Edit11->text());
     const int band =
         BandAt(form_.CurrentSession().RadioBand, ComboBox10->currentIndex()).value_or(0);
-    const std::string errors = BsFormErrorText(FormFrequencies(), sid, speed, band);
+    const std::string radio = ToBytes(ComboBox7->currentText());
+    const std::string errors = BsFormErrorText(radio, FormFrequencies(), sid, speed, band);
     if (!errors.empty()) {
         Messages().Inform(this, ToQString(errors), FromView(BsFormErrorCaption));
         return;
     }
-    const auto deletes =
-        BsReplaceCommands(gridRows_, ToBytes(ComboBox7->currentText()), sid, speed);
+    const auto deletes = BsReplaceCommands(gridRows_, radio, sid, speed);
     for (const ConsoleCommand& command : deletes) {
         ShowAndSend(command);
     }
@@ -275,9 +290,16 @@ void TCpePage::Button16Click() {
     // The radio chosen in the form, as Create/Update names it: a fixed name
     // would delete on another radio, or on none, of a router whose radio is
     // called otherwise.
-    const auto command = BsDeleteCommand(ToBytes(ComboBox7->currentText()),
-                                         gridRows_[static_cast<std::size_t>(row)]);
-    if (command && form_.SendConsoleLine(command->line, command->description)) {
+    const BsGridRow& selected = gridRows_[static_cast<std::size_t>(row)];
+    if (selected.sid.empty()) {
+        return;
+    }
+    const auto command = BsDeleteCommand(ToBytes(ComboBox7->currentText()), selected);
+    if (!command) {
+        RefuseWithoutRadio();
+        return;
+    }
+    if (form_.SendConsoleLine(command->line, command->description)) {
         form_.CurrentSession().ReplyState = command->replyState;
     }
 }

@@ -110,6 +110,8 @@ class TCpePage : public QWidget {
     // Shows a command line in a plain box, then sends it under its code; the
     // code is set before the box, as the console may answer meanwhile.
     void ShowAndSend(const ConsoleCommand& command);
+    // The "Error" box of a record command that would name no radio.
+    void RefuseWithoutRadio();
 
     TForm1& form_;
     QTimer* timer3_;

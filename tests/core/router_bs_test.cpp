@@ -109,20 +109,37 @@ TEST(BsRecords, FrequencyIsAddedOnce) {
 
 TEST(BsForm, ErrorLinesInOrder) {
     const Frequencies some = {"2412"};
-    EXPECT_EQ(BsFormErrorText(some, "A", "11000", 2), "");
-    EXPECT_EQ(BsFormErrorText({}, "", "11000", 2),
+    EXPECT_EQ(BsFormErrorText("rf4.0", some, "A", "11000", 2), "");
+    EXPECT_EQ(BsFormErrorText("rf4.0", {}, "", "11000", 2),
               "List of frequencies is empty\r\nSID field is empty\r\n");
-    EXPECT_EQ(BsFormErrorText({}, "", "6000", 2),
+    EXPECT_EQ(BsFormErrorText("rf4.0", {}, "", "6000", 2),
               "List of frequencies is empty\r\nSID field is empty\r\nSpeed value is not correct");
-    EXPECT_EQ(BsFormErrorText(some, "A", "5500", 1), "Speed value is not correct");
-    EXPECT_EQ(BsFormErrorText(some, "A", "54000", 1), "");
-    EXPECT_EQ(BsFormErrorText(some, "A\r\nco save", "5500", 2), "SID field is not correct\r\n");
+    EXPECT_EQ(BsFormErrorText("rf4.0", some, "A", "5500", 1), "Speed value is not correct");
+    EXPECT_EQ(BsFormErrorText("rf4.0", some, "A", "54000", 1), "");
+    EXPECT_EQ(BsFormErrorText("rf4.0", some, "A\r\nco save", "5500", 2),
+              "SID field is not correct\r\n");
 }
 
 TEST(BsForm, AddLineJoinsTheFormFrequencies) {
     const auto add = BsAddCommand("rf4.0", "1A2B", "11000", Frequencies{"2412", "2437"});
-    EXPECT_EQ(add.line, "rma bs rf4.0 1A2B/11000 2412,2437");
-    EXPECT_EQ(add.replyState, 80);
+    ASSERT_TRUE(add.has_value());
+    EXPECT_EQ(add->line, "rma bs rf4.0 1A2B/11000 2412,2437");
+    EXPECT_EQ(add->replyState, 80);
+}
+
+// "rma bs  1A2B/11000 ..." would name no radio: every record line refuses,
+// and the form says why after its own faults.
+TEST(BsForm, NoLineWithoutARadio) {
+    const Frequencies some = {"2412"};
+    EXPECT_EQ(BsFormErrorText("", some, "A", "11000", 2), std::string(kNoRadioInterface));
+    EXPECT_EQ(BsFormErrorText("", some, "A", "6000", 2),
+              "Speed value is not correct\r\n" + std::string(kNoRadioInterface));
+    EXPECT_EQ(BsFormErrorText("", {}, "A", "11000", 2),
+              "List of frequencies is empty\r\n" + std::string(kNoRadioInterface));
+    EXPECT_FALSE(BsAddCommand("", "1A2B", "11000", some).has_value());
+    const std::vector<BsGridRow> grid = {{"1A2B", "11000", "2412,2437", "false", "1"}};
+    EXPECT_TRUE(BsReplaceCommands(grid, "", "1A2B", "11000").empty());
+    EXPECT_FALSE(BsDeleteCommand("", grid[0]).has_value());
 }
 
 TEST(BsForm, ReplacementDeletesEveryMatchingRecordFirst) {

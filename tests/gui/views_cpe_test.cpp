@@ -229,6 +229,46 @@ TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
     }
 }
 
+// A router without radios leaves "Radio interface:" empty, and
+// "rma bs  1A2B/11000 ..." would name none: Create/Update, Delete and the add
+// that waits for a delete's reply all refuse with a box and send nothing.
+TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
+    const QString why =
+        QStringLiteral("The router has no radio interface to apply this setting to.");
+    const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
+    ASSERT_GE(both, 0);
+    page->GridView3CellClick(both);
+    // The radio list goes while the delete's box is up: the add due on its
+    // reply has no radio left to name.
+    lab.messages.openMs = 300;
+    QTimer::singleShot(100, page, [this] { page->ComboBox7->clear(); });
+    page->Button15->click();
+    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lab.messages.boxes.size() == 2u; }, 10000));
+    EXPECT_EQ(lab.messages.boxes[1].text, why);
+    EXPECT_EQ(lab.messages.boxes[1].caption, QStringLiteral("Error"));
+    EXPECT_EQ(lab.Form().CurrentSession().ReplyState, 20);
+
+    lab.messages.openMs = 0;
+    page->Button15->click();
+    grid->selectRow(both);
+    page->Button16->click();
+    ASSERT_EQ(lab.messages.boxes.size(), 4u);
+    EXPECT_EQ(lab.messages.boxes[2].text, why);
+    EXPECT_EQ(lab.messages.boxes[3].text, why);
+    EXPECT_EQ(lab.messages.boxes[3].caption, QStringLiteral("Error"));
+    // A line sent after them arrives after anything they would have sent.
+    lab.Form().SendConsoleLine("co save");
+    ASSERT_TRUE(lab.Received("co save"));
+    std::vector<std::string> recordLines;
+    for (const auto& line : lab.ConsoleLines()) {
+        if (line.rfind("rma bs", 0) == 0) {
+            recordLines.push_back(line);
+        }
+    }
+    EXPECT_EQ(recordLines, std::vector<std::string>{"rma bs rf4.0 1A2B/11000 2412,2437 -del"});
+}
+
 TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
     QTimer* timer3 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer3"));
     ASSERT_NE(timer3, nullptr);

@@ -131,8 +131,8 @@ void AddBsFrequency(std::vector<std::string>& list, std::string_view frequency) 
     }
 }
 
-std::string BsFormErrorText(std::span<const std::string> frequencies, std::string_view sid,
-                            std::string_view speed, int band) {
+std::string BsFormErrorText(std::string_view radioName, std::span<const std::string> frequencies,
+                            std::string_view sid, std::string_view speed, int band) {
     std::string text;
     if (frequencies.empty()) {
         text += "List of frequencies is empty\r\n";
@@ -145,6 +145,12 @@ std::string BsFormErrorText(std::span<const std::string> frequencies, std::strin
     if (!IsValidBsSpeed(band, speed)) {
         text += "Speed value is not correct";
     }
+    if (radioName.empty()) {
+        if (!text.empty() && !text.ends_with("\r\n")) {
+            text += "\r\n";
+        }
+        text += kNoRadioInterface;
+    }
     return text;
 }
 
@@ -152,6 +158,9 @@ std::vector<ConsoleCommand> BsReplaceCommands(std::span<const BsGridRow> rows,
                                               std::string_view radioName, std::string_view sid,
                                               std::string_view speed) {
     std::vector<ConsoleCommand> commands;
+    if (radioName.empty()) {
+        return commands;
+    }
     for (const auto& row : rows) {
         if (EqualIgnoringCase(row.sid, sid) && row.speed == speed) {
             commands.push_back(
@@ -161,13 +170,17 @@ std::vector<ConsoleCommand> BsReplaceCommands(std::span<const BsGridRow> rows,
     return commands;
 }
 
-ConsoleCommand BsAddCommand(std::string_view radioName, std::string_view sid,
-                            std::string_view speed, std::span<const std::string> frequencies) {
+std::optional<ConsoleCommand> BsAddCommand(std::string_view radioName, std::string_view sid,
+                                           std::string_view speed,
+                                           std::span<const std::string> frequencies) {
+    if (radioName.empty()) {
+        return std::nullopt;
+    }
     return BsLine(radioName, sid, speed, Joined(frequencies), false, reply::BsList);
 }
 
 std::optional<ConsoleCommand> BsDeleteCommand(std::string_view radioName, const BsGridRow& row) {
-    if (row.sid.empty()) {
+    if (row.sid.empty() || radioName.empty()) {
         return std::nullopt;
     }
     return BsLine(radioName, row.sid, row.speed, row.frequencies, true, reply::BsList);

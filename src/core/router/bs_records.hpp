@@ -87,21 +87,26 @@ inline constexpr std::string_view BsFormErrorCaption = "Error";
 
 // The lines of the "Error" box of Create/Update; empty when the form may be
 // sent. The speed is checked against the band of the registration's radio.
-std::string BsFormErrorText(std::span<const std::string> frequencies, std::string_view sid,
-                            std::string_view speed, int band);
+// A form without a radio (a router without radios) is refused too, last
+// (kNoRadioInterface): "rma bs  SID/SPEED ..." would name none.
+std::string BsFormErrorText(std::string_view radioName, std::span<const std::string> frequencies,
+                            std::string_view sid, std::string_view speed, int band);
 
 // The delete lines Create/Update sends first, one per grid row with the same
-// SID (ignoring case) and speed: "rma bs RADIO SID/SPEED FREQS -del".
+// SID (ignoring case) and speed: "rma bs RADIO SID/SPEED FREQS -del". None
+// without a radio.
 std::vector<ConsoleCommand> BsReplaceCommands(std::span<const BsGridRow> rows,
                                               std::string_view radioName, std::string_view sid,
                                               std::string_view speed);
 
-// "rma bs RADIO SID/SPEED F1,F2,...".
-ConsoleCommand BsAddCommand(std::string_view radioName, std::string_view sid,
-                            std::string_view speed, std::span<const std::string> frequencies);
+// "rma bs RADIO SID/SPEED F1,F2,...". Nothing without a radio (tell
+// kNoRadioInterface): the add may be sent on a reply, after the form's check.
+std::optional<ConsoleCommand> BsAddCommand(std::string_view radioName, std::string_view sid,
+                                           std::string_view speed,
+                                           std::span<const std::string> frequencies);
 
 // "rma bs RADIO SID/SPEED FREQS -del" for a grid row; nothing for a row
-// without a SID.
+// without a SID, nor without a radio (tell kNoRadioInterface then).
 std::optional<ConsoleCommand> BsDeleteCommand(std::string_view radioName, const BsGridRow& row);
 
 // "SID", "Speed", "Frequencies", "R" and the hidden record position.
