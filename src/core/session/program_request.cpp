@@ -24,7 +24,7 @@ ProgramRequest RecognizeProgramRequest(int argc, const char* const* argv) {
 
 std::string ManagerUsageText() {
     return "Usage: tessel-manager [LOGIN OPTIONS]\n"
-           "       tessel-manager --help | --version\n"
+           "  or:  tessel-manager --help | --version\n"
            "\n"
            "Manages one wireless router over its text console (TCP) and SNMP v1 (UDP).\n"
            "\n"
