@@ -11,6 +11,7 @@
 #include "core/version.hpp"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <string>
@@ -46,7 +47,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(
         QString::fromLatin1(tessel::ProgramVersion.data(), tessel::ProgramVersion.size()));
     // Lets the desktop match the window to the installed launcher and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tessel-manager"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("test.tessel_lab.TesselManager"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessel-manager.png")));
     QApplication::setQuitOnLastWindowClosed(false);
 
     tessel::TForm1 form(tessel::SnmpTransport::Client());

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the .deb, unpacks it into a scratch root and checks what an operator
-# gets: the package's fields and computed dependencies, every installed file
-# in its place, a valid launcher whose command and icon exist, and both
-# programs started from the unpacked tree.
+# gets: the package's fields and computed dependencies, lintian's verdict,
+# every installed file in its place, a valid launcher whose command and icon
+# exist with its AppStream entry, manual pages that open, and both programs
+# started from the unpacked tree.
 #
 #   package_test.sh CPACK BUILD_DIR VERSION
 set -euo pipefail
@@ -61,10 +62,21 @@ for dep in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6network6 qt6-qpa-pl
 done
 grep -Eq 'libqt6widgets6 \(>= [0-9]' <<<"$depends" || fail "Depends has no computed Qt version"
 
+# Debian's policy checker, default profile: errors and warnings fail, the
+# informational tags are only shown.
+lintian_out=$(lintian --allow-root "$deb" 2>&1) || true
+[ -n "$lintian_out" ] && echo "$lintian_out"
+if grep -E '^[EW]: ' <<<"$lintian_out" >/dev/null; then
+    fail "lintian reports errors or warnings"
+fi
+
 dpkg-deb --extract "$deb" "$work/root"
 usr=$work/root/usr
+desktop_id=test.tessel_lab.TesselManager
 for file in bin/tessel-manager bin/tessel-router-sim \
-    share/applications/tessel-manager.desktop \
+    share/applications/$desktop_id.desktop share/metainfo/$desktop_id.metainfo.xml \
+    share/doc/tessel-manager/copyright share/doc/tessel-manager/changelog.gz \
+    share/man/man1/tessel-manager.1.gz share/man/man1/tessel-router-sim.1.gz \
     share/icons/hicolor/scalable/apps/tessel-manager.svg \
     share/icons/hicolor/48x48/apps/tessel-manager.png \
     share/tessel-router-sim/base-station.json share/tessel-router-sim/client-unit.json; do
@@ -77,13 +89,41 @@ done
 outside=$(cd "$work/root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
-desktop=$usr/share/applications/tessel-manager.desktop
+desktop=$usr/share/applications/$desktop_id.desktop
 if ! desktop-file-validate "$desktop"; then
     fail "desktop-file-validate rejects the launcher"
 fi
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 [ -x "$usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = tessel-manager ] || fail "Icon is not tessel-manager"
+
+# The AppStream entry: valid offline, naming the launcher it describes and
+# the release being packaged.
+metainfo=$usr/share/metainfo/$desktop_id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+grep -qF "<id>$desktop_id</id>" "$metainfo" || fail "metainfo id is not $desktop_id"
+grep -qF "<launchable type=\"desktop-id\">$desktop_id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $desktop_id.desktop"
+grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+
+# The changelog's newest entry is this version.
+zcat "$usr/share/doc/tessel-manager/changelog.gz" >"$work/changelog"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+[ "$logged" = "$version" ] || fail "changelog's newest entry is $logged, not $version"
+
+# Each manual page opens and renders without a formatter warning, and says
+# what the program's --help says.
+for program in tessel-manager tessel-router-sim; do
+    page=$usr/share/man/man1/$program.1.gz
+    if ! text=$(MANWIDTH=80 man --warnings -l "$page" 2>"$work/man.err" | col -b); then
+        fail "man -l $program.1.gz failed"
+    fi
+    [ ! -s "$work/man.err" ] || fail "man warns on $program.1.gz: $(cat "$work/man.err")"
+    grep -Eq "^ +$program - " <<<"$text" || fail "$program.1 has no NAME line: $text"
+    grep -q -- '--version' <<<"$text" || fail "$program.1 does not list --version"
+done
+grep -qF -- '--community=COMMUNITY' <<<"$(MANWIDTH=200 man -l "$usr/share/man/man1/tessel-manager.1.gz")" ||
+    fail "tessel-manager.1 lacks the login options"
 
 # The 48x48 bitmap: a PNG signature, then IHDR width and height (big endian).
 png=$usr/share/icons/hicolor/48x48/apps/tessel-manager.png
@@ -113,6 +153,7 @@ grep -q -- '--host=ADDRESS --login=NAME --password=PASSWORD --community=COMMUNIT
 out=$(QT_QPA_PLATFORM=offscreen TESSEL_QUIT_WHEN_SHOWN=1 timeout 60 "$usr/bin/tessel-manager" 2>&1) ||
     fail "the installed manager's window run ended with $?: $out"
 grep -qx shown <<<"$out" || fail "the installed manager showed no window: $out"
+grep -qx 'icon 128x128' <<<"$out" || fail "the installed manager's window has no icon: $out"
 
 # The installed lab router: its version, and its bundled data found beside
 # its own bin/ rather than in the source tree.

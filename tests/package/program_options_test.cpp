@@ -86,6 +86,14 @@ TEST(ProgramOptions, OtherCommandLinesStillOpenTheWindow) {
     }
 }
 
+// The bitmap embedded in the program, so the window has its icon even when
+// no icon theme or SVG plugin is installed.
+TEST(ProgramOptions, TheWindowCarriesTheEmbeddedIcon) {
+    const ProgramResult r = RunWindow({});
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("\nicon 128x128\n"), std::string::npos) << r.output;
+}
+
 #ifdef TESSEL_ROUTER_SIM_BINARY
 TEST(ProgramOptions, LabRouterReportsTheSameVersion) {
     const ProgramResult r = RunProgram({TESSEL_ROUTER_SIM_BINARY, "--version"});
