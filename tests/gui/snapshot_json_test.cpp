@@ -60,8 +60,6 @@ TEST(SnapshotJson, RouterTextsRadiosAndTablesAsTheWindowShowsThem) {
     const QJsonObject json = QJsonDocument::fromJson(text, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError);
 
-    EXPECT_EQ(json.keys(), QStringList({"addresses", "base_stations", "cpe", "interfaces", "qos",
-                                        "radios", "registration", "rma", "routes", "system"}));
     EXPECT_EQ(json["system"]["name"].toString(), QStringLiteral("Caf\u00e9\u0001\"\u00ff"));
     EXPECT_EQ(json["system"]["fastroute"], QJsonValue(true));
 
@@ -99,12 +97,11 @@ TEST(SnapshotJson, RouterTextsRadiosAndTablesAsTheWindowShowsThem) {
     EXPECT_EQ(qos["class"].toString(), "gold");
     EXPECT_EQ(qos["bytesDropped"].toString(), "42");
     EXPECT_TRUE(json["routes"].toArray().isEmpty());
-}
 
-TEST(SnapshotJson, UnavailableRegistrationCarriesNoValues) {
-    RouterSnapshot s = TwoRadios();
-    s.radios[1].registration->available = false;
-    const QJsonObject entry = SnapshotJson(s)["registration"][0].toObject();
+    // A registration page that was read but unavailable carries no values.
+    RouterSnapshot unavailable = TwoRadios();
+    unavailable.radios[1].registration->available = false;
+    const QJsonObject entry = SnapshotJson(unavailable)["registration"][0].toObject();
     EXPECT_EQ(entry.keys(), QStringList({"available", "radio"}));
     EXPECT_EQ(entry["available"], QJsonValue(false));
 }

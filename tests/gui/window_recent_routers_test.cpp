@@ -106,7 +106,7 @@ class RecentRoutersWindow : public ::testing::Test {
     RecentRoutersBox* box = form.RecentRouterList();
 };
 
-TEST_F(RecentRoutersWindow, ChoosingARouterFillsLoginAndCommunityButNotThePassword) {
+TEST_F(RecentRoutersWindow, ChoosingARouterFillsLoginAndCommunityButNotThePasswordAndClears) {
     EXPECT_TRUE(form.Edit15->text().isEmpty());  // nothing filled in at start
     form.Edit13->setText("typed");
     // The box takes up its list only while it has the focus.
@@ -139,9 +139,8 @@ TEST_F(RecentRoutersWindow, ChoosingARouterFillsLoginAndCommunityButNotThePasswo
     EXPECT_EQ(form.Edit12->text(), "oper");
     EXPECT_EQ(form.Edit15->text(), "lab community");
     EXPECT_EQ(form.Edit13->text(), "typed");
-}
 
-TEST_F(RecentRoutersWindow, TheBoxMenuClearsTheListAndItsFile) {
+    // The box's menu clears the list and its file.
     std::unique_ptr<QMenu> menu(box->CreateContextMenu());
     QAction* clear = menu->actions().back();
     EXPECT_EQ(clear->text(), "Clear recent routers");
