@@ -12,6 +12,7 @@
 #include "core/session/login_check.hpp"
 #include "core/session/source_address.hpp"
 #include "core/session/trace.hpp"
+#include "core/snmp/oids.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -32,9 +33,6 @@
 namespace tessel {
 
 namespace {
-
-// The router's CPU load: cheap to read, and present on every router.
-constexpr const char* ProbeOid = "1.3.6.1.4.1.3942.1.1.3.6.0";
 
 // TESSEL_CONSOLE_PORT points the console at a lab router on another port.
 quint16 ConsolePort() {
@@ -89,7 +87,7 @@ void TForm1::Button1Click() {
 
     const std::string host = ToBytes(Edit5->text());
     std::string value;
-    const bool answered = session_.Probe(ProbeOid, host, value);
+    const bool answered = session_.Probe(oids::CpuLoad, host, value);
     session_.ConnectionState = ConnectionStates::Connecting;
     if (!answered || !ProbeRouter(host)) {
         session_.ConnectionState = ConnectionStates::Disconnected;
@@ -106,7 +104,7 @@ bool TForm1::ProbeRouter(const std::string& host) {
     // console, but give up after a few attempts rather than hang the window.
     std::string value;
     for (int attempt = 0; attempt < ProbeRepeatLimit; ++attempt) {
-        if (session_.Probe(ProbeOid, host, value)) {
+        if (session_.Probe(oids::CpuLoad, host, value)) {
             return true;
         }
     }

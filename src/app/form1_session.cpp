@@ -7,6 +7,7 @@
 #include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/status_texts.hpp"
+#include "core/snmp/oids.hpp"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -20,14 +21,6 @@
 #include <QTimer>
 
 namespace tessel {
-
-namespace {
-
-constexpr const char* SysUpTimeOid = "1.3.6.1.2.1.1.3.0";
-constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5.0";
-constexpr const char* CpuLoadOid = "1.3.6.1.4.1.3942.1.1.3.6.0";
-
-}  // namespace
 
 void TForm1::PostLoginLoad() {
     session_.SessionLoaded = false;
@@ -86,7 +79,7 @@ void TForm1::PostLoginLoad() {
     Timer(1)->start();
 
     std::string name;
-    session_.GetCounted(SysNameOid, name);
+    session_.GetCounted(oids::SysName, name);
     SetTitle(ToQString(name) + QStringLiteral(": ") + Edit5->text() +
              QStringLiteral(" - Tessel Manager"));
     session_.SessionLoaded = true;
@@ -107,13 +100,13 @@ void TForm1::Button11Click() {
 
 void TForm1::Timer1Timer() {
     std::string ticks;
-    session_.GetCounted(SysUpTimeOid, ticks);
+    session_.GetCounted(oids::SysUpTime, ticks);
     panels_[0]->setText(ToQString(UptimeText(ticks)));
 }
 
 void TForm1::Timer8Timer() {
     std::string load;
-    session_.GetCounted(CpuLoadOid, load);
+    session_.GetCounted(oids::CpuLoad, load);
     panels_[1]->setText(ToQString(CpuLoadText(load)));
 }
 

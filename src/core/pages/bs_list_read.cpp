@@ -2,13 +2,11 @@
 
 #include "core/pages/table_walk.hpp"
 #include "core/router/number_text.hpp"
+#include "core/snmp/oids.hpp"
 
 namespace tessel {
 
 namespace {
-
-constexpr std::string_view FrequencyTable = "1.3.6.1.4.1.3942.1.1.2.5.1.";
-constexpr std::string_view BsTable = "1.3.6.1.4.1.3942.1.1.1.4.1.";
 
 std::string Read(SnmpReader& reader, std::string_view table, std::string_view column,
                  std::string_view index) {
@@ -25,12 +23,12 @@ std::vector<std::string> ReadRfFrequencies(SnmpReader& reader, const std::string
     std::vector<std::string> frequencies;
     for (std::size_t c = 1; c <= RfFrequencyScanLimit; ++c) {
         const std::string entry = std::to_string(c);
-        std::string frequency = Read(reader, FrequencyTable, "2", entry);
+        std::string frequency = Read(reader, oids::FrequencyEntry, "2", entry);
         if (frequency.empty()) {
             break;
         }
         // A failed read of the owner must not pass for "no interface".
-        if (Read(reader, FrequencyTable, "1", entry) == interfaceNumber &&
+        if (Read(reader, oids::FrequencyEntry, "1", entry) == interfaceNumber &&
             !interfaceNumber.empty()) {
             frequencies.push_back(std::move(frequency));
         }
@@ -42,7 +40,7 @@ std::vector<std::string> ReadRfFrequencies(SnmpReader& reader, const std::string
 // row's value (not its OID suffix); it stops early at a radio number that is
 // not a whole number.
 void ReadRows(SnmpReader& reader, BsList& list) {
-    const std::string column = std::string(BsTable) + "2";
+    const std::string column = std::string(oids::BsEntry) + "2";
     std::string oid = column;
     while (list.rows.size() < BsRowLimit) {
         const std::string asked = oid;
@@ -51,10 +49,10 @@ void ReadRows(SnmpReader& reader, BsList& list) {
             return;
         }
         BsRow row;
-        row.frequency = Read(reader, BsTable, "3", v);
-        row.speed = Read(reader, BsTable, "4", v);
-        row.sid = Read(reader, BsTable, "5", v);
-        const std::string radio = Read(reader, BsTable, "1", v);
+        row.frequency = Read(reader, oids::BsEntry, "3", v);
+        row.speed = Read(reader, oids::BsEntry, "4", v);
+        row.sid = Read(reader, oids::BsEntry, "5", v);
+        const std::string radio = Read(reader, oids::BsEntry, "1", v);
         const auto number = ParseInteger(radio);
         if (!number) {
             list.error =

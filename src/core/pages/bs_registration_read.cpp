@@ -2,14 +2,9 @@
 
 #include "core/router/radio_rules.hpp"
 #include "core/router/rate_texts.hpp"
+#include "core/snmp/oids.hpp"
 
 namespace tessel {
-
-namespace {
-
-constexpr std::string_view RegistrationTable = "1.3.6.1.4.1.3942.1.1.1.5.1.";
-
-}  // namespace
 
 BsRegistration ReadBsRegistration(SnmpReader& reader, int radio, int band,
                                   std::span<const BsGridRow> gridRows) {
@@ -23,12 +18,12 @@ BsRegistration ReadBsRegistration(SnmpReader& reader, int radio, int band,
         return value;
     };
     const auto column = [&](std::string_view number) {
-        return read(std::string(RegistrationTable) + std::string(number) + suffix);
+        return read(std::string(oids::RegistrationEntry) + std::string(number) + suffix);
     };
 
     BsRegistration registration;
     registration.marks.assign(gridRows.size(), "false");
-    if (read(std::string(RegistrationTable) + "1.1").empty()) {
+    if (read(std::string(oids::RegistrationEntry) + "1.1").empty()) {
         const std::string na(NotAvailableText);
         for (auto* label :
              {&registration.frequency, &registration.bitrate, &registration.sid,

@@ -3,12 +3,11 @@
 #include "core/pages/table_walk.hpp"
 #include "core/router/mac_text.hpp"
 #include "core/router/rate_texts.hpp"
+#include "core/snmp/oids.hpp"
 
 namespace tessel {
 
 namespace {
-
-constexpr std::string_view CpeColumns = "1.3.6.1.4.1.3942.1.1.1.3.1.";
 
 std::string SwitchText(const std::string& value) {
     return value == "1" ? "true" : "false";
@@ -19,7 +18,8 @@ std::string SwitchText(const std::string& value) {
 CpeTable ReadCpeTable(SnmpReader& reader, int radio, int band) {
     const std::string radioText = std::to_string(radio);
     const std::string suffixHead = "." + radioText + ".";
-    const auto walked = WalkColumn(reader, std::string(CpeColumns) + "1." + radioText, CpeRowLimit);
+    const auto walked =
+        WalkColumn(reader, std::string(oids::CpeEntry) + "1." + radioText, CpeRowLimit);
 
     CpeTable table;
     table.pwrctlEnabled = walked.empty();
@@ -28,7 +28,7 @@ CpeTable ReadCpeTable(SnmpReader& reader, int radio, int band) {
         const std::string suffix = suffixHead + entry.index;
         const auto read = [&reader, &suffix](std::string_view column) {
             std::string value;
-            reader.GetCounted(std::string(CpeColumns) + std::string(column) + suffix, value);
+            reader.GetCounted(std::string(oids::CpeEntry) + std::string(column) + suffix, value);
             return value;
         };
         CpeTableRow& row = table.rows.emplace_back();

@@ -3,29 +3,20 @@
 #include "core/pages/counted_read.hpp"
 #include "core/pages/table_walk.hpp"
 #include "core/router/interface_rules.hpp"
+#include "core/snmp/oids.hpp"
 
 namespace tessel {
-namespace {
-
-const std::string kAddressColumn = "1.3.6.1.2.1.4.20.1.1";
-const std::string kAddressIfIndex = "1.3.6.1.2.1.4.20.1.2.";
-const std::string kAddressMask = "1.3.6.1.2.1.4.20.1.3.";
-const std::string kIfDescr = "1.3.6.1.2.1.2.2.1.2.";
-const std::string kIfMtu = "1.3.6.1.2.1.2.2.1.4.";
-const std::string kIfOperStatus = "1.3.6.1.2.1.2.2.1.8.";
-
-}  // namespace
 
 InterfacesPage ReadInterfaces(SnmpReader& reader) {
     InterfacesPage page;
-    for (auto& row : WalkColumn(reader, kAddressColumn, kMaxAddresses)) {
+    for (auto& row : WalkColumn(reader, oids::IpAdEntAddr, kMaxAddresses)) {
         page.addresses.push_back(std::move(row.value));
     }
 
     // A gap in the index numbering ends the list, as does the size limit.
     while (page.interfaceNames.size() < kMaxInterfaceNames) {
         std::string name =
-            ReadCounted(reader, kIfDescr + std::to_string(page.interfaceNames.size() + 1));
+            ReadCounted(reader, oids::IfDescr + std::to_string(page.interfaceNames.size() + 1));
         if (name.empty()) {
             break;
         }
@@ -44,8 +35,8 @@ InterfacesPage ReadInterfaces(SnmpReader& reader) {
 
     for (const auto& address : page.addresses) {
         IpTableRow row;
-        row.interfaceIndex = ReadCounted(reader, kAddressIfIndex + address);
-        row.mask = ReadCounted(reader, kAddressMask + address);
+        row.interfaceIndex = ReadCounted(reader, oids::IpAdEntIfIndex + address);
+        row.mask = ReadCounted(reader, oids::IpAdEntNetMask + address);
         row.interfaceName = InterfaceNameAt(page.interfaceNames, row.interfaceIndex);
         row.address = address;
         page.ipTable.push_back(std::move(row));
@@ -55,8 +46,8 @@ InterfacesPage ReadInterfaces(SnmpReader& reader) {
         const std::string index = std::to_string(k);
         InterfaceRow row;
         row.name = page.interfaceNames[k - 1];
-        row.mtu = ReadCounted(reader, kIfMtu + index);
-        row.state = ReadCounted(reader, kIfOperStatus + index) == "1" ? "up" : "down";
+        row.mtu = ReadCounted(reader, oids::IfMtu + index);
+        row.state = ReadCounted(reader, oids::IfOperStatus + index) == "1" ? "up" : "down";
         page.interfaces.push_back(std::move(row));
     }
     return page;

@@ -1,17 +1,12 @@
 #include "core/pages/qos_table_read.hpp"
 
 #include "core/pages/table_walk.hpp"
+#include "core/snmp/oids.hpp"
 
 namespace tessel {
 
-namespace {
-
-constexpr std::string_view QosColumns = "1.3.6.1.4.1.3942.1.1.4.1.1.";
-
-}  // namespace
-
 std::vector<QosRow> ReadQosTable(SnmpReader& reader) {
-    const auto walked = WalkColumn(reader, std::string(QosColumns) + "1", QosRowLimit);
+    const auto walked = WalkColumn(reader, std::string(oids::QosEntry) + "1", QosRowLimit);
     std::vector<QosRow> rows;
     rows.reserve(walked.size());
     for (const auto& entry : walked) {
@@ -19,7 +14,8 @@ std::vector<QosRow> ReadQosTable(SnmpReader& reader) {
         row[0] = entry.value;
         for (std::size_t cell = 1; cell < row.size(); ++cell) {
             reader.GetCounted(
-                std::string(QosColumns) + std::to_string(cell + 1) + "." + entry.value, row[cell]);
+                std::string(oids::QosEntry) + std::to_string(cell + 1) + "." + entry.value,
+                row[cell]);
         }
     }
     return rows;

@@ -2,6 +2,7 @@
 
 #include "core/pages/counted_read.hpp"
 #include "core/router/number_text.hpp"
+#include "core/snmp/oids.hpp"
 
 #include <algorithm>
 #include <functional>
@@ -9,13 +10,8 @@
 namespace tessel {
 namespace {
 
-const std::string kRadioColumns = "1.3.6.1.4.1.3942.1.1.2.1.1.";
-const std::string kPowerTable = "1.3.6.1.4.1.3942.1.1.2.4.1.";
-const std::string kFrequencyTable = "1.3.6.1.4.1.3942.1.1.2.5.1.";
-const std::string kBitrateTable = "1.3.6.1.4.1.3942.1.1.2.6.1.";
-
 std::string RadioColumn(int column, const std::string& row) {
-    return kRadioColumns + std::to_string(column) + "." + row;
+    return oids::RadioEntry + std::to_string(column) + "." + row;
 }
 
 // Column 2 of a choice table holds the choice, column 1 the row index of the
@@ -69,14 +65,14 @@ RadioParameters ReadRadioParameters(SnmpReader& reader,
     const std::string& i = p.interfaceNumber = RadioInterfaceNumber(interfaceNames, radio);
 
     const std::string bitrate = ReadCounted(reader, RadioColumn(4, i));
-    p.bitrates = ReadChoices(reader, kBitrateTable, i, [&bitrate](const std::string& choice) {
+    p.bitrates = ReadChoices(reader, oids::BitrateEntry, i, [&bitrate](const std::string& choice) {
         return BitrateMatches(choice, bitrate);
     });
 
     p.maxRetries = WholeNumberOrZero(ReadCounted(reader, RadioColumn(13, i)));
 
     const std::string power = ReadCounted(reader, RadioColumn(6, i));
-    p.powerLevels = ReadChoices(reader, kPowerTable, i,
+    p.powerLevels = ReadChoices(reader, oids::PowerLevelEntry, i,
                                 [&power](const std::string& choice) { return choice == power; });
 
     p.sid = SidText(ReadCounted(reader, RadioColumn(5, i)));
@@ -91,7 +87,7 @@ RadioParameters ReadRadioParameters(SnmpReader& reader,
     p.pwrctl = ReadSwitch(reader, RadioColumn(12, i));
 
     const std::string frequency = ReadCounted(reader, RadioColumn(3, i));
-    p.frequencies = ReadChoices(reader, kFrequencyTable, i,
+    p.frequencies = ReadChoices(reader, oids::FrequencyEntry, i,
                                 [&frequency](const std::string& c) { return c == frequency; });
     return p;
 }

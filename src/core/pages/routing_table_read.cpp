@@ -5,23 +5,18 @@
 #include "core/pages/table_walk.hpp"
 #include "core/router/interface_rules.hpp"
 #include "core/router/route_names.hpp"
+#include "core/snmp/oids.hpp"
 
 namespace tessel {
 
-namespace {
-
-constexpr std::string_view RouteColumns = "1.3.6.1.2.1.4.21.1.";
-
-}  // namespace
-
 std::vector<RouteRow> ReadRoutingTable(SnmpReader& reader,
                                        const std::vector<std::string>& interfaceNames) {
-    const auto walked = WalkColumn(reader, std::string(RouteColumns) + "1", RouteLimit);
+    const auto walked = WalkColumn(reader, std::string(oids::IpRouteEntry) + "1", RouteLimit);
     std::vector<RouteRow> rows;
     rows.reserve(walked.size());
     std::string oid;
     const auto read = [&reader, &oid](std::string_view column, const std::string& destination) {
-        oid.assign(RouteColumns);
+        oid.assign(oids::IpRouteEntry);
         oid += column;
         oid += '.';
         oid += destination;

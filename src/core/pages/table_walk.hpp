@@ -27,9 +27,9 @@ struct WalkRow {
 // sorts as nothing: both order tests below then answer false.
 bool OidIsAfter(std::string_view later, std::string_view earlier);
 
-// True when oid names an instance below column ("1.3.6.1.2.1.4.20.1.1.10.0.0.1"
-// below "1.3.6.1.2.1.4.20.1.1"), on arc boundaries: "...4.20.1.10" is not below
-// "...4.20.1.1". A trailing "." on column is allowed.
+// True when oid names an instance below column ("1.2.3.10.0.0.1" below
+// "1.2.3"), on arc boundaries: "1.2.30" is not below "1.2.3". A trailing "."
+// on column is allowed.
 bool OidIsBelow(std::string_view oid, std::string_view column);
 
 // Walks column, calling onRow for each row in agent order, at most maxRows

@@ -13,6 +13,7 @@
 #include "core/pages/routing_table_read.hpp"
 #include "core/pages/system_read.hpp"
 #include "core/snapshot/snapshot_reader.hpp"
+#include "core/snmp/oids.hpp"
 
 #include <optional>
 #include <string>
@@ -51,7 +52,7 @@ enum class SnapshotOutcome {
 
 // The object the login probes with; the snapshot probes with it too, so that
 // a silent router costs one time-out and not one per page.
-inline constexpr std::string_view SnapshotProbeOid = "1.3.6.1.4.1.3942.1.1.3.6.0";
+inline constexpr std::string_view SnapshotProbeOid = oids::CpuLoad;
 
 // Probes, then reads every page into snapshot. Stops at the first failed
 // exchange; snapshot is then incomplete and must not be shown as a result.
