@@ -69,7 +69,7 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
     }
     // The rest of the load's "arp view" reply, before the first command.
     s.WaitConsoleQuiet(500, Patience);
-    const long rssStart = ResidentKb();
+    const long rssStart = MemoryInUseKb();
     SplitRun run;
     QElapsedTimer clock;
     clock.start();
@@ -91,7 +91,7 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
         findings.Check(s.WaitReplyQuiet(300, Patience), label + "\"ifc eth0\" answered");
         run.infoShown += s.State().ReplyState == reply::Idle ? 1 : 0;
     }
-    const long rssEnd = ResidentKb();
+    const long rssEnd = MemoryInUseKb();
     findings.Check(s.State().ConnectionState == ConnectionStates::Connected,
                    label + "the console stays connected");
     findings.Check(!s.ProcessEndRequested(), label + "no end of the process");
@@ -100,7 +100,7 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
     std::ostringstream figures;
     figures << label << run.answered << " of " << run.commands
             << " commands answered and re-read; interface information shown " << run.infoShown
-            << " times; RSS " << rssStart << " kB -> " << rssEnd << " kB";
+            << " times; " << MemoryInUseName << " " << rssStart << " kB -> " << rssEnd << " kB";
     findings.Figure(figures.str());
 }
 

@@ -63,7 +63,7 @@ Findings DroppedRequests(const Options& options) {
     const long sentAfterLogin = s.State().Accounting().Sent();
     StartEveryAutoUpdate(s.Form(), findings);
 
-    const long rssStart = ResidentKb();
+    const long rssStart = MemoryInUseKb();
     QTabWidget* tabs = s.Form().main;
     QElapsedTimer clock;
     clock.start();
@@ -79,10 +79,10 @@ Findings DroppedRequests(const Options& options) {
         Pump(HasAutoUpdate(tabs->widget(tab)) ? ShortestPeriodSeconds * 1000 + 700 : 400);
         ++visits;
         if (visits == tabs->count()) {
-            rssAfterFirstRound = ResidentKb();
+            rssAfterFirstRound = MemoryInUseKb();
         }
     }
-    const long rssEnd = ResidentKb();
+    const long rssEnd = MemoryInUseKb();
 
     const RequestAccounting& a = s.State().Accounting();
     findings.Check(s.Form().IsManagedLayout(), "the window stays in the managed layout");
@@ -106,16 +106,16 @@ Findings DroppedRequests(const Options& options) {
             << " = 1 + " << (a.Sent() - 1 - a.Errors()) << " successes + " << a.Errors()
             << " Errors (transport: " << s.GetsSinceLogin() << " Gets, "
             << s.GetFailuresSinceLogin() << " failed); router dropped " << s.SnmpDroppedLogged()
-            << " of " << s.SnmpRequestsLogged() << " requests; RSS " << rssStart << " kB -> "
-            << rssAfterFirstRound << " kB after the first round of tabs (" << tabs->count()
-            << " visits) -> " << rssEnd << " kB";
+            << " of " << s.SnmpRequestsLogged() << " requests; " << MemoryInUseName << " "
+            << rssStart << " kB -> " << rssAfterFirstRound << " kB after the first round of tabs ("
+            << tabs->count() << " visits) -> " << rssEnd << " kB";
     findings.Figure(figures.str());
     return findings;
 }
 
 void CheckMemory(Findings& findings, const Options& options, long startKb, long endKb) {
     std::ostringstream what;
-    what << "RSS grew from " << startKb << " kB to " << endKb << " kB (limit +"
+    what << MemoryInUseName << " grew from " << startKb << " kB to " << endKb << " kB (limit +"
          << options.rssGrowthLimitKb << " kB)";
     findings.Check(startKb > 0 && endKb - startKb < options.rssGrowthLimitKb, what.str());
 }

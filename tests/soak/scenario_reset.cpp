@@ -54,7 +54,7 @@ Findings ConsoleReset(const Options& options) {
     if (!findings.Check(s.Login(), "first login")) {
         return findings;
     }
-    const long rssStart = ResidentKb();
+    const long rssStart = MemoryInUseKb();
     QElapsedTimer clock;
     clock.start();
     int resets = 0;
@@ -91,14 +91,14 @@ Findings ConsoleReset(const Options& options) {
         }
         ++logins;
     }
-    const long rssEnd = ResidentKb();
+    const long rssEnd = MemoryInUseKb();
     s.WaitReplyState(reply::Idle, Patience);
     s.CheckCounts(findings, "after the last login");
     CheckMemory(findings, options, rssStart, rssEnd);
     std::ostringstream figures;
     figures << resets << " console resets and " << logins << " logins (" << retries
             << " dialogues merged by a slow read and retried) in " << clock.elapsed() / 1000
-            << " s; RSS " << rssStart << " kB -> " << rssEnd << " kB";
+            << " s; " << MemoryInUseName << " " << rssStart << " kB -> " << rssEnd << " kB";
     findings.Figure(figures.str());
     return findings;
 }

@@ -100,7 +100,7 @@ Findings SilentRouter(const Options& options) {
         return findings;
     }
     findings.Check(s.State().Accounting().Errors() == 0, "the login was answered in full");
-    const long rssStart = ResidentKb();
+    const long rssStart = MemoryInUseKb();
     QElapsedTimer clock;
     clock.start();
     int cycles = 0;
@@ -127,14 +127,14 @@ Findings SilentRouter(const Options& options) {
         CheckWentOn(s, running, label, findings);
         Pump(200);  // the real timers may read meanwhile
     }
-    const long rssEnd = ResidentKb();
+    const long rssEnd = MemoryInUseKb();
     findings.Check(!s.ProcessEndRequested(), "the window did not end the process");
     CheckMemory(findings, options, rssStart, rssEnd);
     std::ostringstream figures;
     figures << "login of " << loginRequests << " requests answered, then silence: " << cycles
             << " error-limit questions in " << clock.elapsed() / 1000 << " s; Sent "
             << s.State().Accounting().Sent() << ", Errors " << s.State().Accounting().Errors()
-            << "; RSS " << rssStart << " kB -> " << rssEnd << " kB";
+            << "; " << MemoryInUseName << " " << rssStart << " kB -> " << rssEnd << " kB";
     findings.Figure(figures.str());
     return findings;
 }
@@ -163,7 +163,7 @@ Findings MalformedReplies(const Options& options) {
         }
         const long getsAtStart = s.Counts().gets;
         const long failuresAtStart = s.Counts().getFailures;
-        const long rssStart = ResidentKb();
+        const long rssStart = MemoryInUseKb();
         QElapsedTimer clock;
         clock.start();
         int questions = 0;
@@ -180,7 +180,7 @@ Findings MalformedReplies(const Options& options) {
             }
             Pump(50);
         }
-        const long rssEnd = ResidentKb();
+        const long rssEnd = MemoryInUseKb();
         const long gets = s.Counts().gets - getsAtStart;
         const long failures = s.Counts().getFailures - failuresAtStart;
         findings.Check(gets > 0 && failures == gets, label + "every read after the login fails");
@@ -193,7 +193,7 @@ Findings MalformedReplies(const Options& options) {
         figures << label << gets << " reads failed cleanly in " << clock.elapsed() / 1000 << " s, "
                 << questions << " error-limit questions answered No; Sent "
                 << s.State().Accounting().Sent() << ", Errors " << s.State().Accounting().Errors()
-                << "; RSS " << rssStart << " kB -> " << rssEnd << " kB";
+                << "; " << MemoryInUseName << " " << rssStart << " kB -> " << rssEnd << " kB";
         findings.Figure(figures.str());
     }
     return findings;

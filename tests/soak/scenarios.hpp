@@ -32,7 +32,7 @@ Findings ConsoleReset(const Options& options);
 // Garbage and truncated SNMP replies.
 Findings MalformedReplies(const Options& options);
 
-// Checks that RSS grew by less than the limit between two readings.
+// Checks that the memory in use grew by less than the limit between two readings.
 void CheckMemory(Findings& findings, const Options& options, long startKb, long endKb);
 
 }  // namespace tessel::soak

@@ -19,8 +19,11 @@
 
 namespace tessel::soak {
 
-// Resident set size of this process in kB (VmRSS), 0 when unknown.
-long ResidentKb();
+// The memory this process holds, in kB, 0 when unknown: its resident set
+// size (VmRSS), or under AddressSanitizer the heap still allocated.
+// MemoryInUseName says which, for the printed figures.
+long MemoryInUseKb();
+extern const char* const MemoryInUseName;
 
 // Runs the event loop until done() holds or timeoutMs pass.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs);
