@@ -5,13 +5,15 @@
 # it. The real program, started as an operator starts it, against the lab
 # router: the login window, the window logged in, and a message box.
 #
-#   xvfb-run -a x11_titles_test.sh MANAGER ROUTER_SIM DATA_FILE
+#   x11_titles_test.sh MANAGER ROUTER_SIM DATA_FILE
+#
+# It starts its own Xvfb on a display the server picks (-displayfd), so that
+# parallel runs never race for the same display number.
 set -euo pipefail
 
 manager=$1
 router=$2
 data=$3
-[ -n "${DISPLAY:-}" ] || { echo "FAIL: no X display (run under xvfb-run)" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
 # xprop prints the names in the locale's character set.
 export LC_ALL=C.UTF-8
@@ -19,7 +21,10 @@ export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do
+    # Newest first, so that the X server outlives its clients.
+    local i pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        pid=${pids[i]}
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -28,6 +33,15 @@ cleanup() {
 trap cleanup EXIT
 # Qt wants its runtime directory private.
 export XDG_RUNTIME_DIR=$work
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.err" &
+pids+=($!)
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start" >&2; cat "$work/xvfb.err" >&2; exit 1; }
+export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
 
 failures=0
 fail() {
