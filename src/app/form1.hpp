@@ -6,6 +6,7 @@
 
 #include "app/page_hooks.hpp"
 #include "core/console/reply_dispatch.hpp"
+#include "core/session/runtime_config.hpp"
 #include "core/session/session.hpp"
 
 #include <QMainWindow>
@@ -38,7 +39,10 @@ class TForm1 : public QMainWindow, public SessionListener {
     Q_OBJECT
   public:
     // transport: the SNMP exchanges of the session (the real client in the
-    // program; tests may pass their own).
+    // program; tests may pass their own). config: the console port and the
+    // trace, as read at start-up.
+    TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* parent = nullptr);
+    // With the configuration the environment gives now.
     explicit TForm1(SnmpTransport transport, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -83,7 +87,6 @@ class TForm1 : public QMainWindow, public SessionListener {
 
     // Probe attempts after the first success before giving up.
     static constexpr int ProbeRepeatLimit = 3;
-    static constexpr int DefaultConsolePort = 23;
 
     // Login block.
     QLabel* Label86;
@@ -180,6 +183,7 @@ class TForm1 : public QMainWindow, public SessionListener {
     ReplyCollector collector_;
     // Read once: with the trace off, each line costs one test of this.
     const TraceLog* trace_;
+    std::uint16_t consolePort_;
 };
 
 }  // namespace tessel

@@ -64,12 +64,16 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int y) {
 }  // namespace
 
 TForm1::TForm1(SnmpTransport transport, QWidget* parent)
+    : TForm1(std::move(transport), ReadProcessRuntimeConfig(), parent) {}
+
+TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      session_(std::move(transport)),
+      session_(std::move(transport), ProcessTrace(config.trace)),
       form2_(std::make_unique<TForm2>()),
-      trace_(ProcessTrace()) {
+      trace_(ProcessTrace(config.trace)),
+      consolePort_(config.consolePort) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessel Manager - Login"));
     session_.SetListener(this);

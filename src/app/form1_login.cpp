@@ -32,20 +32,6 @@
 
 namespace tessel {
 
-namespace {
-
-// TESSEL_CONSOLE_PORT points the console at a lab router on another port.
-quint16 ConsolePort() {
-    bool ok = false;
-    const int port = qEnvironmentVariableIntValue("TESSEL_CONSOLE_PORT", &ok);
-    if (ok && port > 0 && port <= 65535) {
-        return static_cast<quint16>(port);
-    }
-    return TForm1::DefaultConsolePort;
-}
-
-}  // namespace
-
 void TForm1::FormCreate(const std::string& commandLine) {
     SetWindowSize(269, 340);
     session_.ReplyState = reply::Disconnected;
@@ -113,7 +99,7 @@ bool TForm1::ProbeRouter(const std::string& host) {
 
 void TForm1::OpenConsole(const QString& host) {
     BindConsoleSource(host);
-    ClientSocket1->connectToHost(host, ConsolePort());
+    ClientSocket1->connectToHost(host, consolePort_);
     Timer(9)->start(5000);
 }
 

@@ -8,6 +8,7 @@
 #include "app/startup_probe.hpp"
 #include "core/session/command_line.hpp"
 #include "core/session/program_request.hpp"
+#include "core/session/runtime_config.hpp"
 #include "core/version.hpp"
 
 #include <QApplication>
@@ -27,8 +28,10 @@ int PrintText(const std::string& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The environment is read here once; nothing later goes back to it.
+    const tessel::RuntimeConfig config = tessel::ReadProcessRuntimeConfig();
     // "--snapshot" reads the router without a window or a display.
-    if (const auto status = tessel::RunSnapshotIfAsked(argc, argv)) {
+    if (const auto status = tessel::RunSnapshotIfAsked(argc, argv, config)) {
         return *status;
     }
     // Before QApplication, which needs a display and takes its own options
@@ -51,7 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessel-manager.png")));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tessel::TForm1 form(tessel::SnmpTransport::Client());
+    tessel::TForm1 form(tessel::SnmpTransport::Client(config.snmpPort), config);
     QObject::connect(&form, &tessel::TForm1::Closed, &application, &QApplication::quit);
     form.FormCreate(tessel::JoinCommandLine(argc, argv));
     tessel::WatchFirstPaint(form);

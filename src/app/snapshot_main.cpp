@@ -2,7 +2,6 @@
 
 #include "app/snapshot_json.hpp"
 #include "core/snapshot/snapshot_options.hpp"
-#include "core/snmp/snmp_send.hpp"
 
 #include <QSaveFile>
 #include <QString>
@@ -41,7 +40,8 @@ bool Save(const std::string& path, const QByteArray& text) {
 
 }  // namespace
 
-std::optional<int> RunSnapshotIfAsked(int argc, const char* const* argv) {
+std::optional<int> RunSnapshotIfAsked(int argc, const char* const* argv,
+                                      const RuntimeConfig& config) {
     if (!IsSnapshotRequest(argc, argv)) {
         return std::nullopt;
     }
@@ -57,7 +57,8 @@ std::optional<int> RunSnapshotIfAsked(int argc, const char* const* argv) {
         return 2;
     }
 
-    SnapshotReader reader(SnmpTransport::Client(), options.host, options.community);
+    SnapshotReader reader(SnmpTransport::Client(config.snmpPort), options.host, options.community,
+                          ProcessTrace(config.trace));
     // Routing tables can take a while; a terminal shows how far the reads are.
     SnapshotProgressLine line;
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
@@ -75,7 +76,7 @@ std::optional<int> RunSnapshotIfAsked(int argc, const char* const* argv) {
         PrintError(line.Clear());
     }
     if (outcome != SnapshotOutcome::Complete) {
-        PrintError(SnapshotFailureText(outcome, reader, options.host, SnmpDestinationPort()));
+        PrintError(SnapshotFailureText(outcome, reader, options.host, config.snmpPort));
         return 1;
     }
 

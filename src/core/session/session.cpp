@@ -4,10 +4,11 @@
 
 namespace tessel {
 
-Session::Session(SnmpTransport transport) : transport_(WithProcessTrace(std::move(transport))) {}
+Session::Session(SnmpTransport transport, const TraceLog* trace)
+    : trace_(trace), transport_(WithTrace(std::move(transport), trace)) {}
 
 void Session::SetTransport(SnmpTransport transport) {
-    transport_ = WithProcessTrace(std::move(transport));
+    transport_ = WithTrace(std::move(transport), trace_);
 }
 
 void Session::SnmpGetCounted(const std::string& host, const std::string& community,

@@ -5,6 +5,7 @@
 // read after login is counted here.
 
 #include "core/session/request_accounting.hpp"
+#include "core/session/trace.hpp"
 #include "core/snmp/snmp_reader.hpp"
 
 #include <array>
@@ -24,9 +25,11 @@ struct SnmpTransport {
                        std::string& value)>
         getNext;
 
-    // The real client (kept in its own file so that code using only a test
-    // transport does not link the client). A session traces whichever
-    // transport it is given when the process trace is on.
+    // The real client sending to the agent's port (kept in its own file so
+    // that code using only a test transport does not link the client). A
+    // session traces whichever transport it is given when it has a trace.
+    static SnmpTransport Client(std::string port);
+    // The client at the port the environment names now (TESSEL_SNMP_PORT).
     static SnmpTransport Client();
 };
 
@@ -49,7 +52,9 @@ class Session : public SnmpReader {
   public:
     static constexpr std::size_t MaxInterfaces = 100;
 
-    explicit Session(SnmpTransport transport);
+    // Every exchange goes to trace when there is one; trace must outlive the
+    // session.
+    explicit Session(SnmpTransport transport, const TraceLog* trace = nullptr);
 
     void SetListener(SessionListener* listener) { listener_ = listener; }
     void SetTransport(SnmpTransport transport);
@@ -78,6 +83,7 @@ class Session : public SnmpReader {
     std::array<int, 2> RadioBand{0, 0};
 
   private:
+    const TraceLog* trace_;
     SnmpTransport transport_;
     SessionListener* listener_ = nullptr;
     RequestAccounting accounting_;

@@ -1,10 +1,22 @@
+#include "core/session/runtime_config.hpp"
 #include "core/session/session.hpp"
 #include "core/snmp/snmp_client.hpp"
 
+#include <utility>
+
 namespace tessel {
 
+SnmpTransport SnmpTransport::Client(std::string port) {
+    return {[port](const std::string& oid, const std::string& community, const std::string& host,
+                   std::string& value) { return SnmpGetValue(oid, community, host, port, value); },
+            [port = std::move(port)](std::string& oid, const std::string& community,
+                                     const std::string& host, std::string& value) {
+                return SnmpGetNextValue(oid, community, host, port, value);
+            }};
+}
+
 SnmpTransport SnmpTransport::Client() {
-    return {&SnmpGetValue, &SnmpGetNextValue};
+    return Client(ReadProcessRuntimeConfig().snmpPort);
 }
 
 }  // namespace tessel

@@ -1,9 +1,7 @@
 #include "core/session/trace.hpp"
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
-#include <memory>
 
 namespace tessel {
 
@@ -119,17 +117,11 @@ void TraceLog::Write(std::string_view text) const {
     sink_(line);
 }
 
-TraceLog* ProcessTrace() {
-    static const std::unique_ptr<TraceLog> trace = []() -> std::unique_ptr<TraceLog> {
-        const char* setting = std::getenv("TESSEL_TRACE");
-        if (setting == nullptr || *setting == '\0' || std::string_view(setting) == "0") {
-            return nullptr;
-        }
-        // One write per line, so that lines from other output do not cut into it.
-        return std::make_unique<TraceLog>(
-            [](std::string_view line) { std::fwrite(line.data(), 1, line.size(), stderr); });
-    }();
-    return trace.get();
+const TraceLog* ProcessTrace(bool on) {
+    // One write per line, so that lines from other output do not cut into it.
+    static const TraceLog trace(
+        [](std::string_view line) { std::fwrite(line.data(), 1, line.size(), stderr); });
+    return on ? &trace : nullptr;
 }
 
 }  // namespace tessel

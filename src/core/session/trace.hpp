@@ -69,8 +69,8 @@ class TraceLog {
     Sink sink_;
 };
 
-// The process's trace: null unless TESSEL_TRACE was set to something other
-// than "" or "0" when this was first called (at start-up). Writes to stderr.
-TraceLog* ProcessTrace();
+// The process's trace on stderr when on, else null. One log serves the whole
+// process, so it outlives whatever is given it.
+const TraceLog* ProcessTrace(bool on);
 
 }  // namespace tessel

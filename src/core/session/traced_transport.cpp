@@ -40,8 +40,8 @@ SnmpTransport TracedTransport(SnmpTransport inner, const TraceLog& log) {
     return traced;
 }
 
-SnmpTransport WithProcessTrace(SnmpTransport transport) {
-    if (const TraceLog* log = ProcessTrace()) {
+SnmpTransport WithTrace(SnmpTransport transport, const TraceLog* log) {
+    if (log != nullptr) {
         return TracedTransport(std::move(transport), *log);
     }
     return transport;

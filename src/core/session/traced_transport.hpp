@@ -11,8 +11,8 @@ namespace tessel {
 // written to log. log must outlive the result.
 SnmpTransport TracedTransport(SnmpTransport inner, const TraceLog& log);
 
-// transport traced to the process's trace when there is one, else transport
-// itself: with the trace off the exchanges cost nothing extra.
-SnmpTransport WithProcessTrace(SnmpTransport transport);
+// transport traced to log when there is one, else transport itself: with the
+// trace off the exchanges cost nothing extra.
+SnmpTransport WithTrace(SnmpTransport transport, const TraceLog* log);
 
 }  // namespace tessel

@@ -4,8 +4,9 @@
 
 namespace tessel {
 
-SnapshotReader::SnapshotReader(SnmpTransport transport, std::string host, std::string community)
-    : transport_(WithProcessTrace(std::move(transport))),
+SnapshotReader::SnapshotReader(SnmpTransport transport, std::string host, std::string community,
+                               const TraceLog* trace)
+    : transport_(WithTrace(std::move(transport), trace)),
       host_(std::move(host)),
       community_(std::move(community)) {}
 

@@ -22,7 +22,9 @@ class SnapshotReader : public SnmpReader {
     // exchanges made in it so far.
     using Progress = std::function<void(std::string_view section, std::size_t exchanges)>;
 
-    SnapshotReader(SnmpTransport transport, std::string host, std::string community);
+    // Every exchange goes to trace when there is one.
+    SnapshotReader(SnmpTransport transport, std::string host, std::string community,
+                   const TraceLog* trace = nullptr);
 
     void GetCounted(const std::string& oid, std::string& value) override;
     bool Get(const std::string& oid, std::string& value) override;

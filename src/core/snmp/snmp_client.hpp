@@ -11,11 +11,18 @@ namespace tessel {
 // value text of the first reply binding whose OID equals oid (empty if none).
 // Returns the success of the exchange.
 bool SnmpGetValue(const std::string& oid, const std::string& community, const std::string& host,
-                  std::string& value);
+                  const std::string& port, std::string& value);
 
 // GetNextRequest for oid. On success with at least one reply binding, oid and
 // value become that binding's OID and value text; otherwise oid is unchanged
 // and value is empty. Returns the success of the exchange.
+bool SnmpGetNextValue(std::string& oid, const std::string& community, const std::string& host,
+                      const std::string& port, std::string& value);
+
+// The same at the port SnmpDestinationPort() names, read at each call: for
+// tools and tests that set the port just before an exchange.
+bool SnmpGetValue(const std::string& oid, const std::string& community, const std::string& host,
+                  std::string& value);
 bool SnmpGetNextValue(std::string& oid, const std::string& community, const std::string& host,
                       std::string& value);
 

@@ -1,8 +1,6 @@
 #include "core/snmp/snmp_send.hpp"
 
-#include <charconv>
-#include <cstdlib>
-#include <string_view>
+#include "core/session/runtime_config.hpp"
 
 namespace tessel {
 
@@ -21,17 +19,7 @@ bool TSNMPSend::SendRequest() {
 }
 
 std::string SnmpDestinationPort() {
-    const char* value = std::getenv("TESSEL_SNMP_PORT");
-    if (value != nullptr) {
-        const std::string_view text(value);
-        unsigned port = 0;
-        const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), port);
-        if (!text.empty() && ec == std::errc() && ptr == text.data() + text.size() && port >= 1 &&
-            port <= 65535) {
-            return std::string(text);
-        }
-    }
-    return "161";
+    return ReadProcessRuntimeConfig().snmpPort;
 }
 
 }  // namespace tessel

@@ -32,7 +32,8 @@ class TSNMPSend {
 
 // The agent's UDP port: "161", or the value of TESSEL_SNMP_PORT when that
 // holds a port number (1 to 65535), so that a lab agent can listen elsewhere.
-// Read on every call: a getenv costs next to nothing beside a round trip.
+// Reads the environment on every call: the programs take the port from the
+// configuration they read at start-up instead.
 std::string SnmpDestinationPort();
 
 }  // namespace tessel
