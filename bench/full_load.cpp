@@ -206,7 +206,8 @@ class FullLoad {
   public:
     FullLoad(Options options, int snmpPort, int consolePort, long agentPid)
         : options_(std::move(options)),
-          agentPid_(agentPid), counts_(std::make_shared<tessel::bench::ExchangeCounts>()) {
+          agentPid_(agentPid),
+          counts_(std::make_shared<tessel::bench::ExchangeCounts>()) {
         setenv("TESSEL_SNMP_PORT", std::to_string(snmpPort).c_str(), 1);
         setenv("TESSEL_CONSOLE_PORT", std::to_string(consolePort).c_str(), 1);
         tessel::SetMessageService(&messages_);
@@ -260,7 +261,8 @@ class FullLoad {
             static_cast<unsigned long long>(load_.exchanges), countedSent_, countedErrors_,
             static_cast<unsigned long long>(counts_->failures),
             PerExchange(load_.wallNs, load_.exchanges), PerExchange(load_.cpuNs, load_.exchanges),
-            PerExchange(agentCpuNs_, load_.exchanges), Ms(loginToLoad_), static_cast<double>(peakRssKb_) / 1024.0);
+            PerExchange(agentCpuNs_, load_.exchanges), Ms(loginToLoad_),
+            static_cast<double>(peakRssKb_) / 1024.0);
     }
 
     // Shows every tab once, as an operator looking around would.
