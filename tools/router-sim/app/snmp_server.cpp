@@ -152,7 +152,10 @@ void SnmpServer::LogRequest(const AgentOutcome& outcome, const Peer& from, bool 
         fields.emplace_back("requestId", std::to_string(ber::SignedValue(r.requestId)));
         std::string oids = "[";
         for (std::size_t i = 0; i < r.bindings.size(); ++i) {
-            oids += (i == 0 ? "" : ",") + JsonString(OidToText(r.bindings[i].oid));
+            if (i != 0) {
+                oids += ',';
+            }
+            oids += JsonString(OidToText(r.bindings[i].oid));
         }
         fields.emplace_back("oids", oids + "]");
     }
