@@ -46,7 +46,7 @@ class LabSession {
 
     // Waits for the post-login load to finish.
     bool LoggedIn() {
-        return QTest::qWaitFor([this] { return form_->IsManagedLayout(); }, 30000);
+        return QTest::qWaitFor([this] { return form_->IsManagedLayout(); }, 60000);
     }
 
     TForm1& Form() { return *form_; }
