@@ -3,7 +3,6 @@
 
 #include "app/form1.hpp"
 
-#include "app/application_title.hpp"
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
 #include "app/login_keys.hpp"
@@ -24,6 +23,7 @@
 #include "views/routing_page.hpp"
 #include "views/system_page.hpp"
 #include "views/view_services.hpp"
+#include "widgets/application_title.hpp"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -2,7 +2,6 @@
 // the application title, the main window in its login layout (logged in at
 // once when the command line names everything), the event loop.
 
-#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/snapshot_main.hpp"
 #include "app/startup_probe.hpp"
@@ -10,6 +9,7 @@
 #include "core/session/program_request.hpp"
 #include "core/session/runtime_config.hpp"
 #include "core/version.hpp"
+#include "widgets/application_title.hpp"
 
 #include <QApplication>
 #include <QIcon>

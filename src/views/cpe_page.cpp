@@ -1,6 +1,5 @@
 #include "views/cpe_page.hpp"
 
-#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/message_service.hpp"
 #include "app/text_bridge.hpp"
@@ -9,6 +8,7 @@
 #include "core/router/auto_update.hpp"
 #include "core/router/radio_rules.hpp"
 #include "views/bs_cpe_controls.hpp"
+#include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 

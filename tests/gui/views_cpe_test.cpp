@@ -3,10 +3,10 @@
 // "N/A" state, the configuration form's checks and command lines, and the
 // registration auto-update.
 
-#include "app/application_title.hpp"
 #include "fire_timer.hpp"
 #include "views/cpe_page.hpp"
 #include "views_bs_cpe_lab.hpp"
+#include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 

@@ -2,13 +2,13 @@
 // the login checks that come before any connection, the popup and the
 // console-line guard.
 
-#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/form2.hpp"
 #include "app/process_exit.hpp"
 #include "core/console/help_texts.hpp"
 #include "fire_timer.hpp"
 #include "scripted_messages.hpp"
+#include "widgets/application_title.hpp"
 
 #include <QApplication>
 #include <QComboBox>

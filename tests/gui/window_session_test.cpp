@@ -3,7 +3,6 @@
 // dialogue's lines, the managed layout, the counts and the error limit,
 // logout, "Save all", and the router closing the connection.
 
-#include "app/application_title.hpp"
 #include "app/form1.hpp"
 #include "app/process_exit.hpp"
 #include "app/recent_routers_box.hpp"
@@ -13,6 +12,7 @@
 #include "fire_timer.hpp"
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
+#include "widgets/application_title.hpp"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "app/application_title.hpp"
+#include "widgets/application_title.hpp"
 
 #include <QCoreApplication>
 #include <QVariant>
