@@ -27,7 +27,7 @@
 #include "core/pages/routing_table_read.hpp"
 #include "core/router/radio_rules.hpp"
 #include "support/router_sim_process.hpp"
-#include "views/bs_cpe_controls.hpp"
+#include "viewkit/controls.hpp"
 #include "views/bs_page.hpp"
 #include "views/routing_page.hpp"
 #include "widgets/grid_view.hpp"
@@ -136,20 +136,20 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
 // The readers of the load, in the order the load runs them.
 struct Step {
     const char* name;
-    tessel::PageHooks::Step tessel::PageHooks::*hook;
+    tessel::ReadStep step;
     const char* grid;  // the grid whose rows it fills, or nullptr
 };
 
 constexpr Step Steps[] = {
-    {"ReadSystemSettings", &tessel::PageHooks::ReadSystemSettings, nullptr},
-    {"ReadInterfaces", &tessel::PageHooks::ReadInterfaces, "GridView4"},
-    {"ReadRadioInterfaceList", &tessel::PageHooks::ReadRadioInterfaceList, nullptr},
-    {"ReadRadioParameters", &tessel::PageHooks::ReadRadioParameters, nullptr},
-    {"ReadCpeTable", &tessel::PageHooks::ReadCpeTable, "GridView2"},
-    {"ReadBsList", &tessel::PageHooks::ReadBsList, "GridView3"},
-    {"ReadRmaSettings", &tessel::PageHooks::ReadRmaSettings, nullptr},
-    {"ReadRoutingTable", &tessel::PageHooks::ReadRoutingTable, "GridView6"},
-    {"ReadQosTable", &tessel::PageHooks::ReadQosTable, "GridView10"},
+    {"ReadSystemSettings", tessel::ReadStep::SystemSettings, nullptr},
+    {"ReadInterfaces", tessel::ReadStep::Interfaces, "GridView4"},
+    {"ReadRadioInterfaceList", tessel::ReadStep::RadioInterfaceList, nullptr},
+    {"ReadRadioParameters", tessel::ReadStep::RadioParameters, nullptr},
+    {"ReadCpeTable", tessel::ReadStep::CpeTable, "GridView2"},
+    {"ReadBsList", tessel::ReadStep::BsList, "GridView3"},
+    {"ReadRmaSettings", tessel::ReadStep::RmaSettings, nullptr},
+    {"ReadRoutingTable", tessel::ReadStep::RoutingTable, "GridView6"},
+    {"ReadQosTable", tessel::ReadStep::QosTable, "GridView10"},
 };
 
 // Tables that --expect may name, with their grids.
@@ -301,7 +301,7 @@ class FullLoad {
         bs->ReadCpeTable();
         session.SetTransport(tessel::bench::ReplayTransport(answers));
 
-        const int radio = tessel::views::RadioNumberOf(bs->ComboBox8);
+        const int radio = tessel::RadioNumberOf(bs->ComboBox8);
         const int band =
             tessel::BandAt(session.RadioBand, bs->ComboBox8->currentIndex()).value_or(0);
         const int times = 9;
@@ -378,30 +378,28 @@ class FullLoad {
     // Times each reader while the load runs; the load itself runs from the
     // first step (PrepareLoad) until control is back in the event loop.
     void InstrumentSteps() {
-        tessel::PageHooks& hooks = form_->Hooks();
         steps_.resize(std::size(Steps));
-        for (std::size_t i = 0; i < std::size(Steps); ++i) {
-            tessel::PageHooks::Step& slot = hooks.*(Steps[i].hook);
-            slot = [this, i, inner = slot] {
-                if (!loading_) {
-                    tessel::PageHooks::Run(inner);
-                    return;
-                }
-                const Stopwatch watch(*counts_);
-                tessel::PageHooks::Run(inner);
-                const Span s = watch.Elapsed();
-                steps_[i].wallNs += s.wallNs;
-                steps_[i].cpuNs += s.cpuNs;
-                steps_[i].exchanges += s.exchanges;
-            };
-        }
-        hooks.PrepareLoad = [this, inner = hooks.PrepareLoad] {
-            loading_ = true;
-            loadWatch_.emplace(*counts_);
-            agentCpuNs_ = tessel::bench::ProcessCpuNanos(agentPid_);
-            QueueLoadEnd();
-            tessel::PageHooks::Run(inner);
-        };
+        form_->SetReadAround([this](tessel::ReadStep step, const std::function<void()>& read) {
+            if (!loading_ && step == Steps[0].step && !form_->IsManagedLayout()) {
+                loading_ = true;
+                loadWatch_.emplace(*counts_);
+                agentCpuNs_ = tessel::bench::ProcessCpuNanos(agentPid_);
+                QueueLoadEnd();
+            }
+            const auto* found = std::find_if(std::begin(Steps), std::end(Steps),
+                                             [step](const Step& s) { return s.step == step; });
+            if (!loading_ || found == std::end(Steps)) {
+                read();
+                return;
+            }
+            const std::size_t i = static_cast<std::size_t>(found - std::begin(Steps));
+            const Stopwatch watch(*counts_);
+            read();
+            const Span s = watch.Elapsed();
+            steps_[i].wallNs += s.wallNs;
+            steps_[i].cpuNs += s.cpuNs;
+            steps_[i].exchanges += s.exchanges;
+        });
     }
 
     // Queued while the load runs, so it runs once the load has returned to

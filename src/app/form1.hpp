@@ -4,15 +4,18 @@
 // console channel and the session it carries. The window assembles the
 // pages; each page owns its own controls and reads through the session.
 
-#include "app/page_hooks.hpp"
 #include "core/console/reply_dispatch.hpp"
+#include "core/session/router_model.hpp"
 #include "core/session/runtime_config.hpp"
 #include "core/session/session.hpp"
+#include "viewkit/page.hpp"
+#include "viewkit/page_host.hpp"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,7 +38,7 @@ class RecentRoutersBox;
 class TForm2;
 class TraceLog;
 
-class TForm1 : public QMainWindow, public SessionListener {
+class TForm1 : public QMainWindow, public PageHost, public SessionListener {
     Q_OBJECT
   public:
     // transport: the SNMP exchanges of the session (the real client in the
@@ -57,8 +60,6 @@ class TForm1 : public QMainWindow, public SessionListener {
     void ResetToLoginLayout();
     void DisableConsoleButtons();
     void EnableConsoleButtons();
-    // Pages add the buttons that send console commands or refresh views.
-    void AddConsoleButton(QAbstractButton* button);
 
     // Console channel. Both return false when the text was not sent because
     // it would carry a line break (the operator has been told).
@@ -66,16 +67,36 @@ class TForm1 : public QMainWindow, public SessionListener {
     bool RunConsoleCommand(const std::string& command, int replyState,
                            const std::string& description = {});
 
-    // Status popup.
-    void ShowStatusPopup(const QString& text);
-
     // Session-wide load and refresh.
     void PostLoginLoad();
     void Button10Click();
     void Button11Click();
 
+    // Every page that has a step in one of the read orders, in tab order.
+    void ReadAll(ReadStep step);
+    // For tests and benchmarks: runs around each ReadAll (read performs it),
+    // to time a step or leave one out.
+    using ReadAround = std::function<void(ReadStep step, const std::function<void()>& read)>;
+    void SetReadAround(ReadAround around) { readAround_ = std::move(around); }
+
+    // PageHost
+    bool SendCommand(const ConsoleCommand& command) override;
+    bool RunCommand(const ConsoleCommand& command) override;
+    bool SendLine(const std::string& line) override { return SendConsoleLine(line); }
+    void ReportStopped() override;
+    void ReplyAbandoned(ReplyCode waitingCode) override;
+    void AddConsoleButton(QAbstractButton* button) override;
+    void SetConsoleButtonsEnabled(bool enabled) override;
+    void Inform(const QString& text, const QString& caption) override;
+    bool Ask(const QString& text, const QString& caption) override;
+    QToolButton* MakeHelpButton(QWidget* parent, const QString& name) override;
+    void ShowStatusPopup(const QString& text) override;
+    void SetCaption(const QString& caption) override { SetTitle(caption); }
+    QString Title() const override;
+    RouterModel& Router() override { return router_; }
+    bool SessionLoaded() const override { return session_.SessionLoaded; }
+
     Session& CurrentSession() { return session_; }
-    PageHooks& Hooks() { return hooks_; }
     TForm2* InformationWindow() const { return form2_.get(); }
     RecentRoutersBox* RecentRouterList() const { return recentRouters_; }
     QString PanelText(int panel) const;
@@ -138,7 +159,7 @@ class TForm1 : public QMainWindow, public SessionListener {
 
     // The console line of SendConsoleLine; a secret line shows masked in
     // the trace.
-    bool SendLine(const std::string& text, bool secret);
+    bool WriteLine(const std::string& text, bool secret);
     void TraceReceived(const std::string& chunk) const;
     std::string DialogueMasked(const std::string& bytes) const;
 
@@ -164,7 +185,9 @@ class TForm1 : public QMainWindow, public SessionListener {
     QTimer* Timer(int number) const { return Timers[static_cast<std::size_t>(number - 1)]; }
 
     Session session_;
-    PageHooks hooks_;
+    RouterModel router_;
+    std::vector<Page*> pages_;
+    ReadAround readAround_;
     std::unique_ptr<TForm2> form2_;
     std::vector<QAbstractButton*> consoleButtons_;
     RecentRoutersBox* recentRouters_ = nullptr;

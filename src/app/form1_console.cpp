@@ -6,11 +6,11 @@
 #include "app/form2.hpp"
 #include "app/message_service.hpp"
 #include "app/recent_routers_box.hpp"
-#include "app/text_bridge.hpp"
 #include "core/console/console_line.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
 #include "core/session/trace.hpp"
+#include "viewkit/text_bridge.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,10 +35,10 @@ bool RefuseUnsafeLine(QWidget* window, const std::string& text) {
 }  // namespace
 
 bool TForm1::SendConsoleLine(const std::string& text, const std::string& /*description*/) {
-    return SendLine(text, false);
+    return WriteLine(text, false);
 }
 
-bool TForm1::SendLine(const std::string& text, bool secret) {
+bool TForm1::WriteLine(const std::string& text, bool secret) {
     if (RefuseUnsafeLine(this, text)) {
         return false;
     }
@@ -65,6 +65,34 @@ bool TForm1::RunConsoleCommand(const std::string& command, int replyState,
     ShowStatusPopup(ToQString(command));
     session_.ReplyState = replyState;
     return SendConsoleLine(command, description);
+}
+
+bool TForm1::SendCommand(const ConsoleCommand& command) {
+    const ReplyCode previous = session_.ReplyState;
+    session_.ReplyState = command.replyState;
+    if (!SendConsoleLine(command.line)) {
+        session_.ReplyState = previous;
+        return false;
+    }
+    return true;
+}
+
+bool TForm1::RunCommand(const ConsoleCommand& command) {
+    if (RefuseUnsafeLine(this, command.line)) {
+        return false;
+    }
+    ShowStatusPopup(ToQString(command.line));
+    return SendCommand(command);
+}
+
+void TForm1::ReportStopped() {
+    session_.ReplyState = ReplyStateAfterStop(session_.ReplyState);
+}
+
+void TForm1::ReplyAbandoned(ReplyCode waitingCode) {
+    if (session_.ReplyState == waitingCode) {
+        session_.ReplyState = reply::Idle;
+    }
 }
 
 void TForm1::ClientSocket1Read() {
@@ -132,7 +160,7 @@ void TForm1::HandleChunk(const std::string& chunk) {
             SendConsoleLine(ToBytes(Edit12->text()), "Login name");
             break;
         case ReplyAction::SendPassword:
-            SendLine(ToBytes(Edit13->text()), true);
+            WriteLine(ToBytes(Edit13->text()), true);
             break;
         case ReplyAction::LoginAccepted:
             session_.ReplyState = reply::Idle;
@@ -150,53 +178,33 @@ void TForm1::HandleChunk(const std::string& chunk) {
         case ReplyAction::EnableLogin:
             Button1->setEnabled(true);
             break;
-        case ReplyAction::ReadRadio:
-            PageHooks::Run(hooks_.ReadRadioParameters);
-            break;
-        case ReplyAction::ReadCpeTable:
-            PageHooks::Run(hooks_.ReadCpeTable);
-            break;
-        case ReplyAction::ReadInterfaces:
-            PageHooks::Run(hooks_.ReadInterfaces);
-            PageHooks::Run(hooks_.ReadRoutingTable);
-            break;
-        case ReplyAction::ReadRma:
-            PageHooks::Run(hooks_.ReadRmaSettings);
-            break;
-        case ReplyAction::ReadSystem:
-            PageHooks::Run(hooks_.ReadSystemSettings);
-            break;
-        case ReplyAction::SendAddBsRecord:
-            PageHooks::Run(hooks_.SendAddBsRecord);
-            return;  // it sets its own reply code
-        case ReplyAction::ReadBsList:
-            PageHooks::Run(hooks_.ReadBsList);
-            PageHooks::Run(hooks_.ReadRmaSettings);
-            break;
         case ReplyAction::ShowInterfaceInfo: {
             QString text = ToQString(InterfaceInfoText(chunk));
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             form2_->ShowInformation(text);
             break;
         }
-        case ReplyAction::ClearLoadMeter:
-            PageHooks::Run(hooks_.ClearLoadMeter);
-            break;
-        case ReplyAction::LoadMeterRow:
-            PageHooks::Run(hooks_.LoadMeterRow, chunk);
-            break;
-        case ReplyAction::ArpTable:
-            PageHooks::Run(hooks_.ArpTable, chunk);
-            break;
         case ReplyAction::CloseWindow:
             close();
             return;
-        case ReplyAction::ClearRmaTest:
-            PageHooks::Run(hooks_.ClearRmaTest);
+        case ReplyAction::SendAddBsRecord:
+            // The page sets its own code for the add line.
+            for (Page* page : pages_) {
+                page->ConsoleReply(step.action, chunk);
+            }
+            return;
+        default: {
+            const auto reads = ReadsAfterReply(step.action);
+            for (const ReadStep read : reads) {
+                ReadAll(read);
+            }
+            if (reads.empty()) {
+                for (Page* page : pages_) {
+                    page->ConsoleReply(step.action, chunk);
+                }
+            }
             break;
-        case ReplyAction::RmaTestRow:
-            PageHooks::Run(hooks_.RmaTestRow, chunk);
-            break;
+        }
     }
     session_.ReplyState = step.nextState;
 }

@@ -9,12 +9,12 @@
 #include "app/message_service.hpp"
 #include "app/placeholder_page.hpp"
 #include "app/recent_routers_box.hpp"
-#include "app/text_bridge.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/session/trace.hpp"
 #include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "views/bs_page.hpp"
 #include "views/cpe_page.hpp"
 #include "views/interfaces_page.hpp"
@@ -216,7 +216,6 @@ void TForm1::BuildManagedLayout(QWidget* area) {
 }
 
 void TForm1::BuildPages() {
-    const auto show = [this](const QString& text) { ShowStatusPopup(text); };
     ViewServices services;
     services.runConsoleCommand = [this](const std::string& command, int replyState,
                                         const std::string& description) {
@@ -225,8 +224,8 @@ void TForm1::BuildPages() {
     services.sendConsoleLine = [this](const std::string& text, const std::string& description) {
         return SendConsoleLine(text, description);
     };
-    services.makeHelpButton = [show](QWidget* parent, const QString& name) {
-        return MakeHelpButton(parent, name, show);
+    services.makeHelpButton = [this](QWidget* parent, const QString& name) {
+        return MakeHelpButton(parent, name);
     };
     services.inform = [this](const QString& text, const QString& caption) {
         Messages().Inform(this, text, caption);
@@ -241,11 +240,6 @@ void TForm1::BuildPages() {
     SpeedButton1 = radio->SpeedButton1;
     SpeedButton2 = radio->SpeedButton2;
     radio->AddRadioSelector(systemPage->RadioSelector());
-    hooks_.ReadSystemSettings = [systemPage] { systemPage->ReadSystemSettings(); };
-    hooks_.ReadRmaSettings = [systemPage] { systemPage->ReadRmaSettings(); };
-    hooks_.ReadInterfaces = [interfaces] { interfaces->ReadInterfaces(); };
-    hooks_.ReadRadioInterfaceList = [radio] { radio->ReadRadioInterfaceList(); };
-    hooks_.ReadRadioParameters = [radio] { radio->ReadRadioParameters(); };
     for (QAbstractButton* button : systemPage->ConsoleButtons()) {
         AddConsoleButton(button);
     }
@@ -255,30 +249,20 @@ void TForm1::BuildPages() {
 
     auto* bsPage = new TBsPage(*this, Timer(2));
     main->addTab(bsPage, QStringLiteral("BS"));
-    hooks_.ReadCpeTable = [bsPage] { bsPage->ReadCpeTable(); };
     for (QComboBox* selector : bsPage->RadioSelectors()) {
         radio->AddRadioSelector(selector);
     }
     bsPage->SetPwrctlEnabler([radio](bool enabled) { radio->SetPwrctlEnabled(enabled); });
     auto* cpePage = new TCpePage(*this, Timer(3));
     main->addTab(cpePage, QStringLiteral("CPE"));
-    hooks_.ReadBsList = [cpePage] { cpePage->ReadBsList(); };
     for (QComboBox* selector : cpePage->RadioSelectors()) {
         radio->AddRadioSelector(selector);
     }
     cpePage->SetRadioPageSelection(
         [radio] { return ToBytes(radio->RadioSelector()->currentText()); });
-    hooks_.SendAddBsRecord = [cpePage] { cpePage->SendAddBsRecord(); };
-    hooks_.PrepareLoad = [bsPage, cpePage, before = hooks_.PrepareLoad] {
-        PageHooks::Run(before);
-        bsPage->PrepareLoad();
-        cpePage->PrepareLoad();
-    };
-    hooks_.ResetAfterLoad = [bsPage, cpePage, before = hooks_.ResetAfterLoad] {
-        PageHooks::Run(before);
-        bsPage->ResetAfterLoad();
-        cpePage->ResetAfterLoad();
-    };
+    // The router changes the radio's values with the registration.
+    connect(cpePage, &TCpePage::RegistrationChanged, this,
+            [this] { ReadAll(ReadStep::RadioParameters); });
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
     const UtilityConsole console{[this](const std::string& line) { return SendConsoleLine(line); },
@@ -299,19 +283,7 @@ void TForm1::BuildPages() {
     auto* routing = new TRoutingPage(session_, console);
     main->addTab(routing, QStringLiteral("Routing/ARP tables"));
     AddConsoleButton(routing->ArpGroup()->Button38);
-    hooks_.ReadRoutingTable = [routing] { routing->ReadRoutingTable(); };
-    hooks_.ReadQosTable = [qos] { qos->ReadQosTable(); };
-    hooks_.ResetAfterLoad = [next = hooks_.ResetAfterLoad, qos] {
-        qos->ResetAfterLoad();
-        PageHooks::Run(next);
-    };
-    hooks_.ArpTable = [routing](const std::string& chunk) {
-        routing->ArpGroup()->ArpTableReply(chunk);
-    };
-    hooks_.ClearLoadMeter = [loadMeter] { loadMeter->ClearLoadMeter(); };
-    hooks_.LoadMeterRow = [loadMeter](const std::string& chunk) { loadMeter->LoadMeterRow(chunk); };
-    hooks_.ClearRmaTest = [rmaTest] { rmaTest->ClearRmaTest(); };
-    hooks_.RmaTestRow = [rmaTest](const std::string& chunk) { rmaTest->RmaTestRow(chunk); };
+    pages_ = {systemPage, interfaces, bsPage, cpePage, loadMeter, rmaTest, qos, routing};
     connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
 }
 
@@ -347,6 +319,29 @@ void TForm1::SetWindowSize(int width, int height) {
 void TForm1::SetTitle(const QString& title) {
     setWindowTitle(title);
     SetApplicationTitle(title);
+}
+
+void TForm1::SetConsoleButtonsEnabled(bool enabled) {
+    for (QAbstractButton* button : consoleButtons_) {
+        button->setEnabled(enabled);
+    }
+}
+
+void TForm1::Inform(const QString& text, const QString& caption) {
+    Messages().Inform(this, text, caption);
+}
+
+bool TForm1::Ask(const QString& text, const QString& caption) {
+    return Messages().AskYesNo(this, text, caption);
+}
+
+QToolButton* TForm1::MakeHelpButton(QWidget* parent, const QString& name) {
+    return tessel::MakeHelpButton(parent, name,
+                                  [this](const QString& text) { ShowStatusPopup(text); });
+}
+
+QString TForm1::Title() const {
+    return ApplicationTitle();
 }
 
 QString TForm1::PanelText(int panel) const {

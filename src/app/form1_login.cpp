@@ -6,13 +6,13 @@
 #include "app/local_addresses.hpp"
 #include "app/message_service.hpp"
 #include "app/process_exit.hpp"
-#include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/command_line.hpp"
 #include "core/session/login_check.hpp"
 #include "core/session/source_address.hpp"
 #include "core/session/trace.hpp"
 #include "core/snmp/oids.hpp"
+#include "viewkit/text_bridge.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -245,15 +245,11 @@ void TForm1::AddConsoleButton(QAbstractButton* button) {
 }
 
 void TForm1::DisableConsoleButtons() {
-    for (QAbstractButton* button : consoleButtons_) {
-        button->setEnabled(false);
-    }
+    SetConsoleButtonsEnabled(false);
 }
 
 void TForm1::EnableConsoleButtons() {
-    for (QAbstractButton* button : consoleButtons_) {
-        button->setEnabled(true);
-    }
+    SetConsoleButtonsEnabled(true);
 }
 
 }  // namespace tessel

@@ -4,10 +4,11 @@
 #include "app/form1.hpp"
 
 #include "app/message_service.hpp"
-#include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
+#include "core/pages/system_read.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/snmp/oids.hpp"
+#include "viewkit/text_bridge.hpp"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -27,50 +28,35 @@ void TForm1::PostLoginLoad() {
     session_.RouterHost = ToBytes(Edit5->text());
     Timer(8)->start();
     session_.Accounting().Reset();
-    PageHooks::Run(hooks_.PrepareLoad);
+    for (Page* page : pages_) {
+        page->PrepareLoad();
+    }
     session_.ReplyState = reply::Idle;
 
-    // "Yes" at the error limit ends the session inside one of these reads:
-    // the window is then back in its login layout with the console closed,
-    // and the rest of the load must not bring the managed layout back.
-    const auto read = [this](const PageHooks::Step& step) {
-        PageHooks::Run(step);
-        return !session_.Accounting().Suspended();
-    };
-    if (!read(hooks_.ReadSystemSettings)) {
-        return;
-    }
     ProgressBar3->setRange(0, 100);
-    ProgressBar3->setValue(15);
-    if (!read(hooks_.ReadInterfaces)) {
-        return;
-    }
-    ProgressBar3->setValue(25);
-    if (!read(hooks_.ReadRadioInterfaceList) || !read(hooks_.ReadRadioParameters)) {
-        return;
-    }
-    ProgressBar3->setValue(35);
-    statusBar()->show();
-    if (!read(hooks_.ReadCpeTable)) {
-        return;
-    }
-    ProgressBar3->setValue(55);
-    if (!read(hooks_.ReadBsList)) {
-        return;
-    }
-    ProgressBar3->setValue(70);
-    if (!read(hooks_.ReadRmaSettings)) {
-        return;
-    }
-    ProgressBar3->setValue(85);
-    if (!read(hooks_.ReadRoutingTable) || !read(hooks_.ReadQosTable)) {
-        return;
+    for (const LoadStep& load : PostLoginLoadOrder()) {
+        ReadAll(load.step);
+        // "Yes" at the error limit ends the session inside one of these
+        // reads: the window is then back in its login layout with the console
+        // closed, and the rest of the load must not bring the managed layout
+        // back.
+        if (session_.Accounting().Suspended()) {
+            return;
+        }
+        if (load.progress > 0) {
+            ProgressBar3->setValue(load.progress);
+        }
+        if (load.step == ReadStep::RadioParameters) {
+            statusBar()->show();
+        }
     }
 
     SendConsoleLine("arp view", "ARP table");
     session_.ReplyState = reply::ArpTable;
     ProgressBar3->setValue(100);
-    PageHooks::Run(hooks_.ResetAfterLoad);
+    for (Page* page : pages_) {
+        page->ResetAfterLoad();
+    }
 
     SetLoginBlockVisible(false);
     SetWindowSize(707, 564);
@@ -80,18 +66,27 @@ void TForm1::PostLoginLoad() {
 
     std::string name;
     session_.GetCounted(oids::SysName, name);
-    SetTitle(ToQString(name) + QStringLiteral(": ") + Edit5->text() +
-             QStringLiteral(" - Tessel Manager"));
+    SetTitle(ToQString(RouterWindowCaption(name, session_.RouterHost)));
     session_.SessionLoaded = true;
 }
 
+void TForm1::ReadAll(ReadStep step) {
+    const auto read = [this, step] {
+        for (Page* page : pages_) {
+            page->Read(step);
+        }
+    };
+    if (readAround_) {
+        readAround_(step, read);
+    } else {
+        read();
+    }
+}
+
 void TForm1::Button10Click() {
-    PageHooks::Run(hooks_.ReadSystemSettings);
-    PageHooks::Run(hooks_.ReadInterfaces);
-    PageHooks::Run(hooks_.ReadRadioParameters);
-    PageHooks::Run(hooks_.ReadCpeTable);
-    PageHooks::Run(hooks_.ReadBsList);
-    PageHooks::Run(hooks_.ReadRmaSettings);
+    for (const ReadStep step : RefreshAllOrder()) {
+        ReadAll(step);
+    }
 }
 
 void TForm1::Button11Click() {

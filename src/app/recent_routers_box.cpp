@@ -1,6 +1,6 @@
 #include "app/recent_routers_box.hpp"
 
-#include "app/text_bridge.hpp"
+#include "viewkit/text_bridge.hpp"
 
 #include <QAbstractItemView>
 #include <QCompleter>

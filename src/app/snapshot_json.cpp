@@ -1,6 +1,6 @@
 #include "app/snapshot_json.hpp"
 
-#include "app/text_bridge.hpp"
+#include "viewkit/text_bridge.hpp"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,11 +1,11 @@
 #include "utilities/arp_group.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/arp_parse.hpp"
 #include "core/session/session.hpp"
-#include "utilities/named_widget.hpp"
-#include "utilities/report_columns.hpp"
+#include "viewkit/column_mapper.hpp"
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QLabel>

@@ -1,10 +1,11 @@
 #include "utilities/load_meter_page.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/load_meter.hpp"
-#include "utilities/grid_group_band.hpp"
-#include "utilities/named_widget.hpp"
+#include "viewkit/column_mapper.hpp"
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
+#include "widgets/grid_group_band.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -77,6 +78,14 @@ void TLoadMeterPage::ClearLoadMeter() {
 void TLoadMeterPage::LoadMeterRow(const std::string& chunk) {
     if (const auto row = LoadMeterRowOf(chunk)) {
         StreamUtility::AppendRow(*GridView8, *row);
+    }
+}
+
+void TLoadMeterPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
+    if (action == ReplyAction::ClearLoadMeter) {
+        ClearLoadMeter();
+    } else if (action == ReplyAction::LoadMeterRow) {
+        LoadMeterRow(chunk);
     }
 }
 

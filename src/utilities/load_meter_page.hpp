@@ -5,6 +5,8 @@
 
 #include "utilities/stream_utility.hpp"
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 #include <string>
@@ -21,9 +23,12 @@ class TGridGroupBand;
 class TGridView;
 class TSpinEditor;
 
-class TLoadMeterPage : public QWidget {
+class TLoadMeterPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep) override {}
+    void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     TLoadMeterPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
 
     // The interface list; the interfaces page fills it with every interface

@@ -1,10 +1,10 @@
 #include "utilities/rma_test_page.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/rma_test.hpp"
-#include "utilities/named_widget.hpp"
-#include "utilities/report_columns.hpp"
+#include "viewkit/column_mapper.hpp"
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -81,6 +81,14 @@ void TRmaTestPage::ClearRmaTest() {
 void TRmaTestPage::RmaTestRow(const std::string& chunk) {
     if (const auto row = RmaTestRowOf(chunk)) {
         StreamUtility::AppendRow(*GridView9, *row);
+    }
+}
+
+void TRmaTestPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
+    if (action == ReplyAction::ClearRmaTest) {
+        ClearRmaTest();
+    } else if (action == ReplyAction::RmaTestRow) {
+        RmaTestRow(chunk);
     }
 }
 

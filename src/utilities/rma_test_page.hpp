@@ -5,6 +5,8 @@
 
 #include "utilities/stream_utility.hpp"
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 #include <string>
@@ -21,9 +23,12 @@ class Session;
 class TGridView;
 class TSpinEditor;
 
-class TRmaTestPage : public QWidget {
+class TRmaTestPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep) override {}
+    void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     TRmaTestPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
 
     // The radio-interface list; the radio page fills it with the interfaces

@@ -1,8 +1,8 @@
 #include "utilities/stream_utility.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/session.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QThread>

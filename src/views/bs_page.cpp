@@ -2,13 +2,13 @@
 
 #include "app/form1.hpp"
 #include "app/message_service.hpp"
-#include "app/text_bridge.hpp"
 #include "core/pages/cpe_table_read.hpp"
 #include "core/router/auto_update.hpp"
 #include "core/router/cpe_commands.hpp"
 #include "core/router/mac_text.hpp"
 #include "core/router/radio_rules.hpp"
-#include "views/bs_cpe_controls.hpp"
+#include "viewkit/controls.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -55,7 +55,7 @@ void TBsPage::ReadCpeTable() {
     GridView2->Clear();
     Session& session = form_.CurrentSession();
     const int position = ComboBox8->currentIndex();
-    const CpeTable table = tessel::ReadCpeTable(session, views::RadioNumberOf(ComboBox8),
+    const CpeTable table = tessel::ReadCpeTable(session, RadioNumberOf(ComboBox8),
                                                 BandAt(session.RadioBand, position).value_or(0));
     if (enablePwrctl_) {
         enablePwrctl_(table.pwrctlEnabled);
@@ -234,6 +234,12 @@ void TBsPage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
         TabSheet3Hide();
+    }
+}
+
+void TBsPage::Read(ReadStep step) {
+    if (step == ReadStep::CpeTable) {
+        ReadCpeTable();
     }
 }
 

@@ -5,6 +5,8 @@
 // "Configuration" form that adds, updates and deletes CPE entries with
 // "rma ab " lines.
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 #include <array>
@@ -25,9 +27,11 @@ class TGridView;
 class TSpinEditor;
 struct CpeForm;
 
-class TBsPage : public QWidget {
+class TBsPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep step) override;
     // timer2 is the window's Timer2; the page starts and stops it.
     TBsPage(TForm1& form, QTimer* timer2, QWidget* parent = nullptr);
 
@@ -41,8 +45,8 @@ class TBsPage : public QWidget {
     void ReadCpeTable();
 
     // Post-login load: before its reads, and after them.
-    void PrepareLoad();
-    void ResetAfterLoad();
+    void PrepareLoad() override;
+    void ResetAfterLoad() override;
 
     void Button4Click();
     void ComboBox8Change();

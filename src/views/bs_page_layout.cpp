@@ -2,9 +2,9 @@
 
 #include "app/form1.hpp"
 #include "app/help_button.hpp"
-#include "app/text_bridge.hpp"
 #include "core/router/cpe_commands.hpp"
-#include "views/bs_cpe_controls.hpp"
+#include "viewkit/controls.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "views/bs_page.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -16,12 +16,6 @@
 #include <QToolButton>
 
 namespace tessel {
-
-using views::MakeButton;
-using views::MakeCaption;
-using views::MakeEdit;
-using views::MakeSelector;
-using views::Named;
 
 namespace {
 
@@ -36,7 +30,7 @@ void TBsPage::BuildTable() {
     MakeCaption(this, QStringLiteral("CPE table:"), 8, 4);
     GridView2 = Named(new TGridView(this), "GridView2");
     GridView2->setGeometry(8, 22, 686, 186);
-    GridView2->SetColumns(views::GridColumnsOf(CpeGridColumns(), CpeColumnWidths));
+    GridView2->SetColumns(GridColumnsOf(CpeGridColumns(), CpeColumnWidths));
     GridView2->verticalHeader()->setDefaultSectionSize(16);
 }
 

@@ -2,12 +2,12 @@
 
 #include "app/form1.hpp"
 #include "app/message_service.hpp"
-#include "app/text_bridge.hpp"
 #include "core/pages/bs_list_read.hpp"
 #include "core/pages/bs_registration_read.hpp"
 #include "core/router/auto_update.hpp"
 #include "core/router/radio_rules.hpp"
-#include "views/bs_cpe_controls.hpp"
+#include "viewkit/controls.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -86,7 +86,7 @@ void TCpePage::SetRadioPageSelection(std::function<std::string()> selectedRadio)
 void TCpePage::ReadBsList() {
     Session& session = form_.CurrentSession();
     const std::string radioPageRadio = selectedRadio_ ? selectedRadio_() : std::string();
-    const BsList list = tessel::ReadBsList(session, views::RadioNumberOf(ComboBox7),
+    const BsList list = tessel::ReadBsList(session, RadioNumberOf(ComboBox7),
                                            session.InterfaceNames, radioPageRadio);
     ListBox1->clear();
     ListBox1->addItems(ToQStrings(list.rfFrequencies));
@@ -117,7 +117,7 @@ void TCpePage::ReadBsRegistration() {
     Session& session = form_.CurrentSession();
     const int position = ComboBox10->currentIndex();
     const BsRegistration registration =
-        tessel::ReadBsRegistration(session, views::RadioNumberOf(ComboBox10),
+        tessel::ReadBsRegistration(session, RadioNumberOf(ComboBox10),
                                    BandAt(session.RadioBand, position).value_or(0), gridRows_);
     Label33->setText(ToQString(registration.frequency));
     Label34->setText(ToQString(registration.bitrate));
@@ -137,7 +137,7 @@ void TCpePage::ReadBsRegistration() {
     }
     // The router changes the radio's values with the registration.
     if (detector_.Update(registration.registered)) {
-        PageHooks::Run(form_.Hooks().ReadRadioParameters);
+        emit RegistrationChanged();
     }
 }
 
@@ -333,6 +333,18 @@ void TCpePage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
         TabSheet4Hide();
+    }
+}
+
+void TCpePage::Read(ReadStep step) {
+    if (step == ReadStep::BsList) {
+        ReadBsList();
+    }
+}
+
+void TCpePage::ConsoleReply(ReplyAction action, const std::string& /*chunk*/) {
+    if (action == ReplyAction::SendAddBsRecord) {
+        SendAddBsRecord();
     }
 }
 

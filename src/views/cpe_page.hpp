@@ -8,6 +8,8 @@
 
 #include "core/router/bs_records.hpp"
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 #include <array>
@@ -29,9 +31,12 @@ class TForm1;
 class TGridView;
 class TSpinEditor;
 
-class TCpePage : public QWidget {
+class TCpePage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep step) override;
+    void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     // timer3 is the window's Timer3; the page starts and stops it.
     TCpePage(TForm1& form, QTimer* timer3, QWidget* parent = nullptr);
 
@@ -47,8 +52,8 @@ class TCpePage : public QWidget {
     void SendAddBsRecord();
 
     // Post-login load: before its reads, and after them.
-    void PrepareLoad();
-    void ResetAfterLoad();
+    void PrepareLoad() override;
+    void ResetAfterLoad() override;
 
     void Button8Click();
     void ComboBox7Change();
@@ -96,6 +101,11 @@ class TCpePage : public QWidget {
     QPushButton* Button15;
     QPushButton* Button16;
     QPushButton* Button17;
+
+  signals:
+    // The registered base station changed: the router changed the radio's
+    // values with it.
+    void RegistrationChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;

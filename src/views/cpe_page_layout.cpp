@@ -3,7 +3,7 @@
 #include "app/form1.hpp"
 #include "app/help_button.hpp"
 #include "core/router/bs_records.hpp"
-#include "views/bs_cpe_controls.hpp"
+#include "viewkit/controls.hpp"
 #include "views/cpe_page.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -14,12 +14,6 @@
 #include <QToolButton>
 
 namespace tessel {
-
-using views::MakeButton;
-using views::MakeCaption;
-using views::MakeEdit;
-using views::MakeSelector;
-using views::Named;
 
 namespace {
 
@@ -48,7 +42,7 @@ void TCpePage::BuildList() {
     MakeCaption(this, QStringLiteral("Configured Base Stations"), 8, 4, 200);
     GridView3 = Named(new TGridView(this), "GridView3");
     GridView3->setGeometry(8, 22, 358, 150);
-    GridView3->SetColumns(views::GridColumnsOf(BsGridColumns(), BsColumnWidths));
+    GridView3->SetColumns(GridColumnsOf(BsGridColumns(), BsColumnWidths));
 }
 
 void TCpePage::BuildRegistration() {

@@ -1,9 +1,9 @@
 #include "views/interfaces_page.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/pages/interfaces_read.hpp"
 #include "core/router/interface_commands.hpp"
 #include "core/router/interface_rules.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "views/radio_group.hpp"
 #include "views/view_controls.hpp"
 #include "widgets/grid_view.hpp"
@@ -262,6 +262,16 @@ void TInterfacesPage::Button33Click() {
     // With no row the line is "ifc " alone, which only asks the router.
     const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
     SendCommand(session_, services_, InterfaceInfoCommand(ToBytes(name)));
+}
+
+void TInterfacesPage::Read(ReadStep step) {
+    if (step == ReadStep::Interfaces) {
+        ReadInterfaces();
+    } else if (step == ReadStep::RadioInterfaceList) {
+        radio_->ReadRadioInterfaceList();
+    } else if (step == ReadStep::RadioParameters) {
+        radio_->ReadRadioParameters();
+    }
 }
 
 }  // namespace tessel

@@ -7,6 +7,8 @@
 #include "core/session/session.hpp"
 #include "views/view_services.hpp"
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 #include <string_view>
@@ -26,9 +28,11 @@ class TGridView;
 class TRadioGroup;
 class TSpinEditor;
 
-class TInterfacesPage : public QWidget {
+class TInterfacesPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep step) override;
     TInterfacesPage(Session& session, ViewServices services, QWidget* parent = nullptr);
 
     // Rebuilds InterfaceNames, the "Interface:" list and the load meter's

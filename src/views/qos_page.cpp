@@ -1,11 +1,11 @@
 #include "views/qos_page.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/pages/qos_table_read.hpp"
 #include "core/router/auto_update.hpp"
 #include "core/session/session.hpp"
-#include "utilities/named_widget.hpp"
-#include "utilities/report_columns.hpp"
+#include "viewkit/column_mapper.hpp"
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -123,6 +123,12 @@ void TQosPage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
         TabSheet15Hide();
+    }
+}
+
+void TQosPage::Read(ReadStep step) {
+    if (step == ReadStep::QosTable) {
+        ReadQosTable();
     }
 }
 

@@ -4,6 +4,8 @@
 // login, on request, and on Timer12 while auto-update is on and the tab is
 // shown.
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,9 +18,11 @@ class Session;
 class TGridView;
 class TSpinEditor;
 
-class TQosPage : public QWidget {
+class TQosPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep step) override;
     // timer12: the window's Timer12, whose ticks re-read the table.
     TQosPage(Session& session, QTimer* timer12, QWidget* parent = nullptr);
 
@@ -32,7 +36,7 @@ class TQosPage : public QWidget {
 
     // The post-login load switches auto-update off; the button keeps its
     // caption and the timer its state.
-    void ResetAfterLoad() { QosAutoUpdate = 0; }
+    void ResetAfterLoad() override { QosAutoUpdate = 0; }
 
     int QosAutoUpdate = 0;
 

@@ -1,7 +1,7 @@
 #include "views/radio_group.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/pages/radio_read.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "views/view_controls.hpp"
 #include "widgets/spin_editor.hpp"
 

@@ -1,11 +1,11 @@
 #include "views/routing_page.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/pages/routing_table_read.hpp"
 #include "core/session/session.hpp"
 #include "utilities/arp_group.hpp"
-#include "utilities/named_widget.hpp"
-#include "utilities/report_columns.hpp"
+#include "viewkit/column_mapper.hpp"
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QGroupBox>
@@ -72,6 +72,18 @@ void TRoutingPage::ReadRoutingTable() {
 
 void TRoutingPage::Button37Click() {
     ReadRoutingTable();
+}
+
+void TRoutingPage::Read(ReadStep step) {
+    if (step == ReadStep::RoutingTable) {
+        ReadRoutingTable();
+    }
+}
+
+void TRoutingPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
+    if (action == ReplyAction::ArpTable) {
+        arp_->ArpTableReply(chunk);
+    }
 }
 
 }  // namespace tessel

@@ -5,6 +5,8 @@
 
 #include "utilities/utility_console.hpp"
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -17,9 +19,12 @@ class Session;
 class TArpGroup;
 class TGridView;
 
-class TRoutingPage : public QWidget {
+class TRoutingPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep step) override;
+    void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     // console serves the ARP group, which asks for its table on the console.
     TRoutingPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
 

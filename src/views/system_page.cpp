@@ -1,8 +1,8 @@
 #include "views/system_page.hpp"
 
-#include "app/text_bridge.hpp"
 #include "core/pages/system_read.hpp"
 #include "core/router/system_commands.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "views/view_controls.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -259,6 +259,14 @@ void TSystemPage::SpeedButton43Click() {
 
 void TSystemPage::SpeedButton44Click() {
     SendRmaRadioSwitch(2, false, CheckBox11);
+}
+
+void TSystemPage::Read(ReadStep step) {
+    if (step == ReadStep::SystemSettings) {
+        ReadSystemSettings();
+    } else if (step == ReadStep::RmaSettings) {
+        ReadRmaSettings();
+    }
 }
 
 }  // namespace tessel

@@ -8,6 +8,8 @@
 #include "core/session/session.hpp"
 #include "views/view_services.hpp"
 
+#include "viewkit/page.hpp"
+
 #include <QWidget>
 
 #include <array>
@@ -26,9 +28,11 @@ namespace tessel {
 class TSpinEditor;
 struct ConsoleCommand;
 
-class TSystemPage : public QWidget {
+class TSystemPage : public QWidget, public Page {
     Q_OBJECT
   public:
+    // Page
+    void Read(ReadStep step) override;
     TSystemPage(Session& session, ViewServices services, QWidget* parent = nullptr);
 
     // Also rebuilds the window caption from the router's name.

@@ -1,47 +1,6 @@
 #include "views/view_controls.hpp"
 
-#include "core/router/button_names.hpp"
-
-#include <QFrame>
-
 namespace tessel {
-
-QLabel* MakeRowLabel(QWidget* parent, const char* caption, int x, int y, int width) {
-    auto* label = new QLabel(QLatin1String(caption), parent);
-    label->setGeometry(x, y, width, 22);
-    return label;
-}
-
-QToolButton* MakeChangeButton(QWidget* parent, const char* name, int x, int y) {
-    auto* button = Named(new QToolButton(parent), name);
-    button->setText(QStringLiteral("OK"));
-    button->setAutoRaise(true);
-    button->setToolTip(QStringLiteral("Click to change"));
-    // The face is only "OK": tools that read the screen need the field's name.
-    button->setAccessibleName(QString::fromStdString(FieldButtonAccessibleName(name)));
-    button->setAccessibleDescription(QStringLiteral("Sends the field's new value to the router"));
-    button->setGeometry(x, y, 24, 22);
-    button->setEnabled(false);
-    return button;
-}
-
-QFrame* MakeLine(QWidget* parent, int y, int width) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(10, y, width - 20, 4);
-    return line;
-}
-
-void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard) {
-    button->setEnabled(ChangeButtonAfterEdit(rule, guard, button->isEnabled()));
-}
-
-void DisableAll(std::span<QToolButton* const> buttons) {
-    for (QToolButton* button : buttons) {
-        button->setEnabled(false);
-    }
-}
 
 void SendFromChangeButton(const ViewServices& services, QToolButton* button,
                           const ConsoleCommand& command) {

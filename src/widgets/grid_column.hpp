@@ -26,4 +26,12 @@ struct GridColumn {
 // The highest level a Bars column shows.
 inline constexpr int GridMaxBars = 16;
 
+// A run of neighbouring columns under one group label ("INPUT" over the
+// load meter's first four figures).
+struct ColumnGroup {
+    QString label;
+    int first = 0;
+    int last = 0;
+};
+
 }  // namespace tessel

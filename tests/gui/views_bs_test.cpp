@@ -3,7 +3,7 @@
 // command lines, and the auto-update that runs only while the tab is shown.
 
 #include "fire_timer.hpp"
-#include "views/bs_cpe_controls.hpp"
+#include "viewkit/controls.hpp"
 #include "views/bs_page.hpp"
 #include "views_bs_cpe_lab.hpp"
 #include "widgets/grid_view.hpp"
@@ -301,7 +301,7 @@ TEST(BsCpeGridColumns, CaptionsReadAsOnTheReportGrids) {
                                    {"Lev->", ReportColumnKind::LevelBar, 55, {}, "0"},
                                    {"Ä", ReportColumnKind::Text, 40, {}, {}, false, true}};
     const int widths[] = {30, 60};
-    const std::vector<GridColumn> columns = views::GridColumnsOf(layout, widths);
+    const std::vector<GridColumn> columns = GridColumnsOf(layout, widths);
     ASSERT_EQ(columns.size(), 3u);
     EXPECT_EQ(columns[0].caption, QString::fromUtf8("№"));
     EXPECT_EQ(columns[2].caption, QString::fromUtf8("Ä"));

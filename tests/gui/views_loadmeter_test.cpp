@@ -1,9 +1,9 @@
 // The load meter against the lab router: the exact "loadm" line, the locked
 // controls and console buttons while it runs, one row per report, "Stop".
 
-#include "utilities/grid_group_band.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "views_routing_session.hpp"
+#include "widgets/grid_group_band.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 

@@ -78,8 +78,11 @@ class SimSession : public ::testing::Test {
         form = std::make_unique<TForm1>(Transport());
         // These tests count the spine's own reads; the pages' tables are
         // tested on their own.
-        form->Hooks().ReadRoutingTable = {};
-        form->Hooks().ReadQosTable = {};
+        form->SetReadAround([](ReadStep step, const std::function<void()>& read) {
+            if (step != ReadStep::RoutingTable && step != ReadStep::QosTable) {
+                read();
+            }
+        });
         form->FormCreate(commandLine);
         form->show();
     }

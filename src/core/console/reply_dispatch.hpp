@@ -11,7 +11,10 @@
 
 namespace tessel {
 
-// Reply codes (ReplyState).
+// The reply code: what the router's next answer means.
+using ReplyCode = int;
+
+// Reply codes.
 namespace reply {
 inline constexpr int Disconnected = -10;  // no dialogue; also right after connecting
 inline constexpr int SendLogin = 0;

@@ -30,14 +30,6 @@ std::vector<GridColumn> ReportGridColumns(std::span<const ReportColumn> layout,
 // Sets grid's columns from layout.
 void ApplyReportColumns(TGridView& grid, std::span<const ReportColumn> layout);
 
-// A run of neighbouring columns under one group label ("INPUT" over the
-// load meter's first four figures).
-struct ColumnGroup {
-    QString label;
-    int first = 0;
-    int last = 0;
-};
-
 // The runs of layout whose columns carry a group label, in column order.
 std::vector<ColumnGroup> ReportColumnGroups(std::span<const ReportColumn> layout);
 

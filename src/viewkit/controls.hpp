@@ -1,11 +1,14 @@
 #pragma once
 
-// Small builders shared by the base-station and CPE pages: every control is
-// created with its parent (Qt owns it), its object name and its geometry.
+// The builders every page uses: each control is created with its parent (Qt
+// owns it), its object name and its geometry; the settings pages' "Click to
+// change" buttons and the rules that move them.
 
-#include "app/text_bridge.hpp"
+#include "core/router/change_buttons.hpp"
 #include "core/router/grid_columns.hpp"
-#include "utilities/report_columns.hpp"
+#include "viewkit/column_mapper.hpp"
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/grid_column.hpp"
 
 #include <QComboBox>
@@ -14,18 +17,15 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QToolButton>
 
 #include <span>
 #include <string>
 #include <vector>
 
-namespace tessel::views {
+class QFrame;
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
+namespace tessel {
 
 inline QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, int width = 120) {
     auto* label = new QLabel(text, parent);
@@ -66,4 +66,21 @@ inline int RadioNumberOf(const QComboBox* selector) {
     return selector->currentIndex() + 1;
 }
 
-}  // namespace tessel::views
+// A caption label at x, y (one row high).
+QLabel* MakeRowLabel(QWidget* parent, const char* caption, int x, int y, int width);
+
+// The small flat button right of a field: hint "Click to change", disabled
+// until the operator edits the field.
+QToolButton* MakeChangeButton(QWidget* parent, const char* name, int x, int y);
+
+// A sunken horizontal line across a group.
+QFrame* MakeLine(QWidget* parent, int y, int width);
+
+// An operator's edit of a field moves its change button by the group's rule;
+// nothing moves while the group is being filled.
+void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard);
+
+// After a group is read nothing is left to send.
+void DisableAll(std::span<QToolButton* const> buttons);
+
+}  // namespace tessel

@@ -6,10 +6,15 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace tessel {
 
 inline QString ToQString(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline QString ToQString(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 

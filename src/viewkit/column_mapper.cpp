@@ -1,4 +1,4 @@
-#include "utilities/report_columns.hpp"
+#include "viewkit/column_mapper.hpp"
 
 #include "core/router/grid_columns.hpp"
 #include "widgets/grid_view.hpp"

@@ -4,7 +4,7 @@
 // that spans its columns. The band follows the grid's header, so the labels
 // stay over their columns when a column is resized or the grid scrolls.
 
-#include "utilities/report_columns.hpp"
+#include "widgets/grid_column.hpp"
 
 #include <QWidget>
 
@@ -14,6 +14,8 @@ class QFrame;
 class QLabel;
 
 namespace tessel {
+
+class TGridView;
 
 class TGridGroupBand : public QWidget {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "utilities/grid_group_band.hpp"
+#include "widgets/grid_group_band.hpp"
 
 #include "widgets/grid_view.hpp"
 
