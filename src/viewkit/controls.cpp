@@ -3,6 +3,7 @@
 #include "core/router/button_names.hpp"
 
 #include <QFrame>
+#include <QSignalBlocker>
 
 namespace tessel {
 
@@ -41,6 +42,13 @@ void DisableAll(std::span<QToolButton* const> buttons) {
     for (QToolButton* button : buttons) {
         button->setEnabled(false);
     }
+}
+
+void FillSelector(QComboBox* selector, const QStringList& items, int selected) {
+    const QSignalBlocker quiet(selector);
+    selector->clear();
+    selector->addItems(items);
+    selector->setCurrentIndex(selected);
 }
 
 }  // namespace tessel

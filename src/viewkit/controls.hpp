@@ -83,4 +83,9 @@ void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard);
 // After a group is read nothing is left to send.
 void DisableAll(std::span<QToolButton* const> buttons);
 
+// Fills a selector from code: the items, then selected (-1 for none). The
+// selector's signals are blocked meanwhile, since a fill is not the
+// operator's choice and must not start the page's own reads.
+void FillSelector(QComboBox* selector, const QStringList& items, int selected);
+
 }  // namespace tessel
