@@ -14,15 +14,15 @@
 #include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
+#include "viewkit/controls.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "views/bs_page.hpp"
 #include "views/cpe_page.hpp"
-#include "views/interfaces_page.hpp"
+#include "views/interfaces/interfaces_page.hpp"
+#include "views/interfaces/radio_group.hpp"
 #include "views/qos_page.hpp"
-#include "views/radio_group.hpp"
 #include "views/routing_page.hpp"
-#include "views/system_page.hpp"
-#include "views/view_services.hpp"
+#include "views/system/system_page.hpp"
 #include "widgets/application_title.hpp"
 
 #include <QComboBox>
@@ -39,15 +39,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+#include <string>
+
 namespace tessel {
 
 namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int y) {
     auto* label = Named(new QLabel(QLatin1String(caption), parent), name);
@@ -216,50 +213,41 @@ void TForm1::BuildManagedLayout(QWidget* area) {
 }
 
 void TForm1::BuildPages() {
-    ViewServices services;
-    services.runConsoleCommand = [this](const std::string& command, int replyState,
-                                        const std::string& description) {
-        return RunConsoleCommand(command, replyState, description);
-    };
-    services.sendConsoleLine = [this](const std::string& text, const std::string& description) {
-        return SendConsoleLine(text, description);
-    };
-    services.makeHelpButton = [this](QWidget* parent, const QString& name) {
-        return MakeHelpButton(parent, name);
-    };
-    services.inform = [this](const QString& text, const QString& caption) {
-        Messages().Inform(this, text, caption);
-    };
-    services.setCaption = [this](const QString& caption) { SetTitle(caption); };
-
-    auto* systemPage = new TSystemPage(session_, services);
+    auto* systemPage = new TSystemPage(session_, *this);
     main->addTab(systemPage, QStringLiteral("System settings"));
-    auto* interfaces = new TInterfacesPage(session_, services);
+    auto* interfaces = new TInterfacesPage(session_, *this);
     main->addTab(interfaces, QStringLiteral("Interfaces"));
     TRadioGroup* radio = interfaces->RadioGroup();
     SpeedButton1 = radio->SpeedButton1;
     SpeedButton2 = radio->SpeedButton2;
-    radio->AddRadioSelector(systemPage->RadioSelector());
-    for (QAbstractButton* button : systemPage->ConsoleButtons()) {
-        AddConsoleButton(button);
-    }
-    for (QAbstractButton* button : interfaces->ConsoleButtons()) {
-        AddConsoleButton(button);
-    }
+    connect(radio, &TRadioGroup::RadioNamesChanged, systemPage, &TSystemPage::SetRadioNames);
+    // The pages not yet built on the router model still read the names and
+    // bands from the session.
+    connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, this,
+            [this] { session_.InterfaceNames = router_.InterfaceNames; });
+    connect(radio, &TRadioGroup::RadioNamesChanged, this,
+            [this] { session_.RadioBand = router_.RadioBand; });
 
     auto* bsPage = new TBsPage(*this, Timer(2));
     main->addTab(bsPage, QStringLiteral("BS"));
-    for (QComboBox* selector : bsPage->RadioSelectors()) {
-        radio->AddRadioSelector(selector);
-    }
+    connect(radio, &TRadioGroup::RadioNamesChanged, bsPage,
+            [bsPage](const QStringList& radios, int selected) {
+                FillSelector(bsPage->ComboBox5, radios, selected);
+                FillSelector(bsPage->ComboBox8, radios, selected);
+            });
     bsPage->SetPwrctlEnabler([radio](bool enabled) { radio->SetPwrctlEnabled(enabled); });
     auto* cpePage = new TCpePage(*this, Timer(3));
     main->addTab(cpePage, QStringLiteral("CPE"));
-    for (QComboBox* selector : cpePage->RadioSelectors()) {
-        radio->AddRadioSelector(selector);
-    }
-    cpePage->SetRadioPageSelection(
-        [radio] { return ToBytes(radio->RadioSelector()->currentText()); });
+    connect(radio, &TRadioGroup::RadioNamesChanged, cpePage,
+            [cpePage](const QStringList& radios, int selected) {
+                FillSelector(cpePage->ComboBox7, radios, selected);
+                FillSelector(cpePage->ComboBox10, radios, selected);
+            });
+    auto radioPageSelection = std::make_shared<std::string>();
+    connect(
+        radio, &TRadioGroup::SelectedRadioChanged, cpePage,
+        [radioPageSelection](const QString& selected) { *radioPageSelection = ToBytes(selected); });
+    cpePage->SetRadioPageSelection([radioPageSelection] { return *radioPageSelection; });
     // The router changes the radio's values with the registration.
     connect(cpePage, &TCpePage::RegistrationChanged, this,
             [this] { ReadAll(ReadStep::RadioParameters); });
@@ -275,8 +263,14 @@ void TForm1::BuildPages() {
     utilities->addTab(loadMeter, QStringLiteral("Load Meter"));
     auto* rmaTest = new TRmaTestPage(session_, console);
     utilities->addTab(rmaTest, QStringLiteral("RMA Test"));
-    interfaces->SetLoadMeterSelector(loadMeter->InterfaceSelector());
-    radio->AddRadioSelector(rmaTest->RadioSelector());
+    connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, loadMeter,
+            [loadMeter](const QStringList& names, int selected) {
+                FillSelector(loadMeter->ComboBox14, names, selected);
+            });
+    connect(radio, &TRadioGroup::RadioNamesChanged, rmaTest,
+            [rmaTest](const QStringList& radios, int selected) {
+                FillSelector(rmaTest->ComboBox15, radios, selected);
+            });
     main->addTab(utilities, QStringLiteral("Utilities"));
     auto* qos = new TQosPage(session_, Timer(12));
     main->addTab(qos, QStringLiteral("QoS"));

@@ -1,6 +1,8 @@
 #include "viewkit/controls.hpp"
 
 #include "core/router/button_names.hpp"
+#include "core/router/console_text.hpp"
+#include "viewkit/page_host.hpp"
 
 #include <QFrame>
 #include <QSignalBlocker>
@@ -36,6 +38,12 @@ QFrame* MakeLine(QWidget* parent, int y, int width) {
 
 void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard) {
     button->setEnabled(ChangeButtonAfterEdit(rule, guard, button->isEnabled()));
+}
+
+void SendFromChangeButton(PageHost& host, QToolButton* button, const ConsoleCommand& command) {
+    if (host.RunCommand(command)) {
+        button->setEnabled(false);
+    }
 }
 
 void DisableAll(std::span<QToolButton* const> buttons) {

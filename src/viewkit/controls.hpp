@@ -27,6 +27,9 @@ class QFrame;
 
 namespace tessel {
 
+class PageHost;
+struct ConsoleCommand;
+
 inline QLabel* MakeCaption(QWidget* parent, const QString& text, int x, int y, int width = 120) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(x, y, width, 17);
@@ -79,6 +82,11 @@ QFrame* MakeLine(QWidget* parent, int y, int width);
 // An operator's edit of a field moves its change button by the group's rule;
 // nothing moves while the group is being filled.
 void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard);
+
+// A change button's click: the command through the host's status popup; the
+// button is disabled once the line went out and stays enabled when it was
+// refused, as the edit was not sent.
+void SendFromChangeButton(PageHost& host, QToolButton* button, const ConsoleCommand& command);
 
 // After a group is read nothing is left to send.
 void DisableAll(std::span<QToolButton* const> buttons);

@@ -5,7 +5,7 @@
 // the program. Skipped where the machine cannot make the lab.
 
 #include "support/remote_lab.hpp"
-#include "views/system_page.hpp"
+#include "views/system/system_page.hpp"
 #include "views_logged_in_window.hpp"
 
 #include <QElapsedTimer>

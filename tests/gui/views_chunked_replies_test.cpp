@@ -3,7 +3,7 @@
 
 #include "app/form2.hpp"
 #include "utilities/arp_group.hpp"
-#include "views/interfaces_page.hpp"
+#include "views/interfaces/interfaces_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 

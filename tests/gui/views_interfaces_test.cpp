@@ -3,13 +3,14 @@
 // commands, and the re-read that shows the router's result.
 
 #include "app/form2.hpp"
-#include "views/interfaces_page.hpp"
+#include "views/interfaces/interfaces_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 
 namespace tessel {
 namespace {
@@ -64,7 +65,7 @@ class InterfacesPage : public LoggedInWindow {
 TEST_F(InterfacesPage, TablesAndListsShowTheRouter) {
     const QStringList all = {"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"};
     EXPECT_EQ(
-        form->CurrentSession().InterfaceNames,
+        form->Router().InterfaceNames,
         std::vector<std::string>({"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"}));
     // Tunnels and VLANs take no alias; the second entry is preselected.
     EXPECT_EQ(Items(page->ComboBox6), QStringList({"rf5.0", "rf2.0", "eth0", "eth1", "lo0"}));
@@ -85,15 +86,19 @@ TEST_F(InterfacesPage, TablesAndListsShowTheRouter) {
     EXPECT_TRUE(page->GridView4->isColumnHidden(IfSpare));
 
     // The load meter's list holds every interface, the first selected; it
-    // is filled when wired and again by every read.
-    QComboBox loadMeter;
-    page->SetLoadMeterSelector(&loadMeter);
-    EXPECT_EQ(Items(&loadMeter), all);
-    EXPECT_EQ(loadMeter.currentIndex(), 0);
-    loadMeter.setCurrentIndex(3);
+    // is filled again by every read.
+    auto* loadMeter = Find<QComboBox>("ComboBox14");
+    ASSERT_NE(loadMeter, nullptr);
+    EXPECT_EQ(Items(loadMeter), all);
+    EXPECT_EQ(loadMeter->currentIndex(), 0);
+    loadMeter->setCurrentIndex(3);
+    QSignalSpy announced(page, &TInterfacesPage::InterfaceNamesChanged);
     form->Button10Click();
-    EXPECT_EQ(Items(&loadMeter), all);
-    EXPECT_EQ(loadMeter.currentIndex(), 0);
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.at(0).at(0).toStringList(), all);
+    EXPECT_EQ(announced.at(0).at(1).toInt(), 0);
+    EXPECT_EQ(Items(loadMeter), all);
+    EXPECT_EQ(loadMeter->currentIndex(), 0);
     EXPECT_EQ(page->GridView1->RowCount(), 8) << "a re-read replaces the rows";
     SaveScreenshot(1, "tab-interfaces.png");
 }

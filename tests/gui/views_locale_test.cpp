@@ -4,9 +4,9 @@
 
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
-#include "views/interfaces_page.hpp"
-#include "views/radio_group.hpp"
-#include "views/system_page.hpp"
+#include "views/interfaces/interfaces_page.hpp"
+#include "views/interfaces/radio_group.hpp"
+#include "views/system/system_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"

@@ -2,15 +2,16 @@
 // recorded at login, the values of the selected radio, the guard, and each
 // "Click to change" button sending its "rf " line with the re-read after it.
 
-#include "views/interfaces_page.hpp"
-#include "views/radio_group.hpp"
-#include "views/system_page.hpp"
+#include "views/interfaces/interfaces_page.hpp"
+#include "views/interfaces/radio_group.hpp"
+#include "views/system/system_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QToolButton>
 
 namespace tessel {
@@ -68,7 +69,7 @@ class RadioGroup : public LoggedInWindow {
 TEST_F(RadioGroup, ShowsTheFirstRadioAndRecordsTheBands) {
     EXPECT_EQ(Items(radio->ComboBox4), QStringList({"rf5.0", "rf2.0"}));
     EXPECT_EQ(radio->ComboBox4->currentIndex(), 0);
-    EXPECT_EQ(form->CurrentSession().RadioBand, (std::array<int, 2>{1, 2}));
+    EXPECT_EQ(form->Router().RadioBand, (std::array<int, 2>{1, 2}));
 
     EXPECT_EQ(Items(radio->ComboBox1).size(), 8);
     EXPECT_EQ(radio->ComboBox1->currentText(), "5180");
@@ -200,23 +201,40 @@ TEST_F(RadioGroup, ChangeWithoutARadioSendsNothingAndSaysWhy) {
 }
 
 TEST_F(RadioGroup, OtherPagesSelectorsAreFilledOncePerRadio) {
+    const QStringList radios = {"rf5.0", "rf2.0"};
     auto* rma = Find<QComboBox>("ComboBox9");
     ASSERT_NE(rma, nullptr);
-    EXPECT_EQ(Items(rma), QStringList({"rf5.0", "rf2.0"}));
+    EXPECT_EQ(Items(rma), radios);
+    // The other pages' selectors, filled through the window's wiring.
+    for (const char* name : {"ComboBox5", "ComboBox8", "ComboBox7", "ComboBox10", "ComboBox15"}) {
+        auto* selector = Find<QComboBox>(name);
+        ASSERT_NE(selector, nullptr) << name;
+        EXPECT_EQ(Items(selector), radios) << name;
+        EXPECT_EQ(selector->currentIndex(), 0) << name;
+    }
 
-    QComboBox other;
+    QSignalSpy lists(radio, &TRadioGroup::RadioNamesChanged);
+    QSignalSpy selections(radio, &TRadioGroup::SelectedRadioChanged);
     int changes = 0;
-    QObject::connect(&other, &QComboBox::currentIndexChanged, [&changes] { ++changes; });
-    radio->AddRadioSelector(&other);
-    radio->AddRadioSelector(&other);
-    radio->AddRadioSelector(nullptr);
+    QObject::connect(rma, &QComboBox::currentIndexChanged, [&changes] { ++changes; });
     radio->ReadRadioInterfaceList();
     radio->ReadRadioInterfaceList();  // as a second login does
-    EXPECT_EQ(Items(&other), QStringList({"rf5.0", "rf2.0"}));
-    EXPECT_EQ(other.currentIndex(), 0);
+    ASSERT_EQ(lists.count(), 2);
+    for (const QList<QVariant>& emitted : lists) {
+        EXPECT_EQ(emitted.at(0).toStringList(), radios);
+        EXPECT_EQ(emitted.at(1).toInt(), 0);
+    }
+    ASSERT_EQ(selections.count(), 2);
+    EXPECT_EQ(selections.at(1).at(0).toString(), "rf5.0");
     EXPECT_EQ(changes, 0) << "a fill from code is no operator choice";
-    EXPECT_EQ(Items(rma), QStringList({"rf5.0", "rf2.0"}));
-    EXPECT_EQ(Items(radio->ComboBox4), QStringList({"rf5.0", "rf2.0"}));
+    EXPECT_EQ(Items(rma), radios);
+    EXPECT_EQ(Items(radio->ComboBox4), radios);
+
+    selections.clear();
+    Choose(radio->ComboBox4, QStringLiteral("rf2.0"));
+    ASSERT_EQ(selections.count(), 1);
+    EXPECT_EQ(selections.at(0).at(0).toString(), "rf2.0");
+    EXPECT_EQ(rma->currentText(), "rf5.0") << "each page keeps its own choice";
 
     radio->CheckBox3->setChecked(true);
     radio->SetPwrctlEnabled(false);

@@ -4,7 +4,7 @@
 
 #include "support/run_program.hpp"
 #include "views/bs_page.hpp"
-#include "views/system_page.hpp"
+#include "views/system/system_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 

@@ -2,7 +2,7 @@
 // after login, the enable rules of its two groups, and each change going out
 // as its console line followed by a re-read of what the router then reports.
 
-#include "views/system_page.hpp"
+#include "views/system/system_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/spin_editor.hpp"
 

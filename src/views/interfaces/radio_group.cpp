@@ -1,17 +1,18 @@
-#include "views/radio_group.hpp"
+#include "views/interfaces/radio_group.hpp"
 
 #include "core/pages/radio_read.hpp"
+#include "core/session/router_model.hpp"
+#include "viewkit/controls.hpp"
+#include "viewkit/guard_scope.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "views/view_controls.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
-#include <algorithm>
 #include <limits>
 
 namespace tessel {
@@ -43,13 +44,11 @@ void FillChoices(QComboBox* box, const ChoiceList& choices) {
 
 }  // namespace
 
-TRadioGroup::TRadioGroup(Session& session, ViewServices services, QWidget* parent)
-    : QGroupBox(QStringLiteral("Radio interface"), parent),
-      session_(session),
-      services_(std::move(services)) {
+TRadioGroup::TRadioGroup(Session& session, PageHost& host, QWidget* parent)
+    : QGroupBox(QStringLiteral("Radio interface"), parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("radio"));
     BuildRows();
-    selectors_.push_back(ComboBox4);
+    host_.AddConsoleButton(Button3);
 }
 
 void TRadioGroup::BuildRows() {
@@ -103,7 +102,7 @@ void TRadioGroup::BuildRows() {
             ChangeButtons[static_cast<std::size_t>(row - 1)] =
                 MakeChangeButton(this, name.constData(), ChangeX, RowY(row));
         }
-        QToolButton* help = services_.makeHelpButton(this, QLatin1String(r.help));
+        QToolButton* help = host_.MakeHelpButton(this, QLatin1String(r.help));
         help->move(HelpX, RowY(row) + 2);
         helpButtons.push_back(help);
     }
@@ -130,6 +129,9 @@ void TRadioGroup::BuildRows() {
     connect(Button3, &QPushButton::clicked, this, &TRadioGroup::Button3Click);
     // Only the operator's choice re-reads; a fill from code does not.
     connect(ComboBox4, &QComboBox::activated, this, &TRadioGroup::ComboBox4Change);
+    // Any change of the shown radio that is not the list's fill (which
+    // announces itself) is passed on, as the other pages follow this one.
+    connect(ComboBox4, &QComboBox::currentTextChanged, this, &TRadioGroup::SelectedRadioChanged);
 
     const auto edited = [this](int number) {
         return [this, number] {
@@ -168,38 +170,29 @@ QToolButton* TRadioGroup::ChangeButton(int number) const {
     return nullptr;
 }
 
-void TRadioGroup::AddRadioSelector(QComboBox* selector) {
-    if (selector != nullptr &&
-        std::find(selectors_.begin(), selectors_.end(), selector) == selectors_.end()) {
-        selectors_.push_back(selector);
-    }
-}
-
 void TRadioGroup::SetPwrctlEnabled(bool enabled) {
     CheckBox3->setEnabled(enabled);
 }
 
 void TRadioGroup::ReadRadioInterfaceList() {
-    const RadioInterfaceList list =
-        tessel::ReadRadioInterfaceList(session_, session_.InterfaceNames);
+    RouterModel& router = host_.Router();
+    const RadioInterfaceList list = tessel::ReadRadioInterfaceList(session_, router.InterfaceNames);
     QStringList radios;
     for (const std::string& name : list.radios) {
         radios.append(ToQString(name));
     }
-    for (QComboBox* selector : selectors_) {
-        const QSignalBlocker quiet(selector);
-        selector->clear();
-        selector->addItems(radios);
-        selector->setCurrentIndex(list.selected);
-    }
-    session_.RadioBand = list.bands;
+    FillSelector(ComboBox4, radios, list.selected);
+    router.RadioBand = list.bands;
+    emit RadioNamesChanged(radios, list.selected);
+    emit SelectedRadioChanged(ComboBox4->currentText());
 }
 
 void TRadioGroup::ReadRadioParameters() {
     const GuardScope filling(guard_);
+    const RouterModel& router = host_.Router();
     const RadioParameters p =
-        tessel::ReadRadioParameters(session_, session_.InterfaceNames, SelectedRadio(),
-                                    ComboBox4->currentIndex(), session_.RadioBand);
+        tessel::ReadRadioParameters(session_, router.InterfaceNames, SelectedRadio(),
+                                    ComboBox4->currentIndex(), router.RadioBand);
     FillChoices(ComboBox2, p.bitrates);
     SpinEditor1->setValue(static_cast<double>(p.maxRetries));
     FillChoices(ComboBox3, p.powerLevels);
@@ -232,10 +225,10 @@ std::string TRadioGroup::SelectedRadio() const {
 
 void TRadioGroup::Send(int button, const std::optional<ConsoleCommand>& command) {
     if (!command) {
-        services_.inform(ToQString(std::string(kNoRadioInterface)), QStringLiteral("Error"));
+        host_.Error(ToQString(std::string(kNoRadioInterface)));
         return;
     }
-    SendFromChangeButton(services_, ChangeButton(button), *command);
+    SendFromChangeButton(host_, ChangeButton(button), *command);
 }
 
 void TRadioGroup::SendValue(int button, RadioValue field, const QString& value) {

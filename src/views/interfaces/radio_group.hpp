@@ -1,18 +1,18 @@
 #pragma once
 
 // The "Radio interface" group of the "Interfaces" tab: the settings of one
-// radio, each changed with its own "rf " command. The group also fills the
-// radio selectors of the other pages and records each radio's band.
+// radio, each changed with its own "rf " command. The group reads the
+// router's radio list, records each radio's band for the other pages and
+// announces the list and its own choice of radio.
 
 #include "core/router/radio_commands.hpp"
 #include "core/session/session.hpp"
-#include "views/view_services.hpp"
 
 #include <QGroupBox>
+#include <QStringList>
 
 #include <array>
 #include <optional>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -22,32 +22,20 @@ class QToolButton;
 
 namespace tessel {
 
+class PageHost;
 class TSpinEditor;
 struct ChoiceList;
 
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
   public:
-    TRadioGroup(Session& session, ViewServices services, QWidget* parent = nullptr);
+    TRadioGroup(Session& session, PageHost& host, QWidget* parent = nullptr);
 
-    // Once per login, after the interface names are known: every radio
-    // selector gets one entry per radio name, the first selected; the bands
-    // go into the session.
+    // Once per login, after the interface names are known: "Radio
+    // interface:" gets one entry per radio name, the first selected, and the
+    // bands go into the host's router model; then RadioNamesChanged.
     void ReadRadioInterfaceList();
     void ReadRadioParameters();
-
-    // Another page's radio selector, filled by ReadRadioInterfaceList. It is
-    // filled with its signals blocked: a fill from code is not an operator's
-    // choice, so it must not start that page's own reads.
-    void AddRadioSelector(QComboBox* selector);
-    QComboBox* RadioSelector() const { return ComboBox4; }
-
-    // The base-station page decides whether "Pwrctl mode" may be used; the
-    // box keeps its checked state.
-    void SetPwrctlEnabled(bool enabled);
-
-    // Refresh, for the window's group of console buttons.
-    QPushButton* RefreshButton() const { return Button3; }
 
     void Button3Click();
     void ComboBox4Change();
@@ -62,6 +50,20 @@ class TRadioGroup : public QGroupBox {
     void SpeedButton54Click();
     void SpeedButton55Click();
 
+  public slots:
+    // The base-station page decides whether "Pwrctl mode" may be used; the
+    // box keeps its checked state.
+    void SetPwrctlEnabled(bool enabled);
+
+  signals:
+    // The router's radios, for the other pages' radio selectors (to be
+    // filled as a fill from code, which starts none of their reads).
+    void RadioNamesChanged(const QStringList& radios, int selected);
+    // The radio this group shows, after the list is read and on the
+    // operator's choice.
+    void SelectedRadioChanged(const QString& radio);
+
+  public:
     QComboBox* ComboBox4;
     QComboBox* ComboBox1;
     QComboBox* ComboBox2;
@@ -89,8 +91,7 @@ class TRadioGroup : public QGroupBox {
     std::string SelectedRadio() const;
 
     Session& session_;
-    ViewServices services_;
-    std::vector<QComboBox*> selectors_;
+    PageHost& host_;
     bool guard_ = false;
 };
 

@@ -1,11 +1,13 @@
-#include "views/interfaces_page.hpp"
+#include "views/interfaces/interfaces_page.hpp"
 
 #include "core/pages/interfaces_read.hpp"
 #include "core/router/interface_commands.hpp"
 #include "core/router/interface_rules.hpp"
+#include "core/session/router_model.hpp"
+#include "viewkit/controls.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "views/radio_group.hpp"
-#include "views/view_controls.hpp"
+#include "views/interfaces/radio_group.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -59,17 +61,21 @@ void OnRowSelected(TGridView* grid, QWidget* context, Handler handler) {
 
 }  // namespace
 
-TInterfacesPage::TInterfacesPage(Session& session, ViewServices services, QWidget* parent)
-    : QWidget(parent), session_(session), services_(std::move(services)) {
+TInterfacesPage::TInterfacesPage(Session& session, PageHost& host, QWidget* parent)
+    : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("TabSheet2"));
-    radio_ = new TRadioGroup(session_, services_, this);
+    radio_ = new TRadioGroup(session_, host_, this);
     radio_->move(8, 8);
     BuildIpTableGroup();
     BuildInterfacesGroup();
+    // After the radio group's "Refresh", which the group adds itself.
+    for (QPushButton* button : {Button22, Button21, Button20, Button33}) {
+        host_.AddConsoleButton(button);
+    }
 }
 
 QToolButton* TInterfacesPage::Help(QWidget* parent, const char* name, int x, int y) {
-    QToolButton* help = services_.makeHelpButton(parent, QLatin1String(name));
+    QToolButton* help = host_.MakeHelpButton(parent, QLatin1String(name));
     help->move(x, y + 2);
     return help;
 }
@@ -152,37 +158,21 @@ void TInterfacesPage::BuildInterfacesGroup() {
     connect(Button33, &QPushButton::clicked, this, &TInterfacesPage::Button33Click);
 }
 
-std::vector<QAbstractButton*> TInterfacesPage::ConsoleButtons() const {
-    return {radio_->RefreshButton(), Button22, Button21, Button20, Button33};
-}
-
-void TInterfacesPage::SetLoadMeterSelector(QComboBox* selector) {
-    loadMeter_ = selector;
-    FillLoadMeterSelector(session_.InterfaceNames.empty() ? -1 : 0);
-}
-
-void TInterfacesPage::FillLoadMeterSelector(int selected) {
-    if (loadMeter_ == nullptr) {
-        return;
-    }
-    loadMeter_->clear();
-    for (const std::string& name : session_.InterfaceNames) {
-        loadMeter_->addItem(ToQString(name));
-    }
-    loadMeter_->setCurrentIndex(selected);
-}
-
 void TInterfacesPage::ReadInterfaces() {
     GridView1->Clear();
     const InterfacesPage page = tessel::ReadInterfaces(session_);
-    session_.InterfaceNames = page.interfaceNames;
+    host_.Router().InterfaceNames = page.interfaceNames;
 
     ComboBox6->clear();
     for (const std::string& name : page.aliasChoices) {
         ComboBox6->addItem(ToQString(name));
     }
     ComboBox6->setCurrentIndex(page.aliasChoice);
-    FillLoadMeterSelector(page.loadMeterChoice);
+    QStringList names;
+    for (const std::string& name : page.interfaceNames) {
+        names.append(ToQString(name));
+    }
+    emit InterfaceNamesChanged(names, page.loadMeterChoice);
 
     std::vector<QStringList> ipRows;
     for (const IpTableRow& row : page.ipTable) {
@@ -214,7 +204,7 @@ void TInterfacesPage::GridView1SelectCell(int row) {
 }
 
 void TInterfacesPage::Refuse(std::string_view why) {
-    services_.inform(ToQString(std::string(why)), ToQString(std::string(kAliasInputErrorCaption)));
+    host_.Inform(ToQString(std::string(why)), ToQString(std::string(kAliasInputErrorCaption)));
 }
 
 void TInterfacesPage::Button22Click() {
@@ -226,7 +216,7 @@ void TInterfacesPage::Button22Click() {
         Refuse(AliasFormError(name, address, mask));
         return;
     }
-    SendCommand(session_, services_, *command);
+    host_.SendCommand(*command);
 }
 
 void TInterfacesPage::Button21Click() {
@@ -241,7 +231,7 @@ void TInterfacesPage::Button21Click() {
         Refuse(kNoInterfaceName);
         return;
     }
-    SendCommand(session_, services_, *command);
+    host_.SendCommand(*command);
 }
 
 void TInterfacesPage::GridView4SelectCell(int row) {
@@ -254,14 +244,14 @@ void TInterfacesPage::Button20Click() {
     const auto command = UpdateInterfaceCommand(ToBytes(name), ToBytes(SpinEditor3->Text()),
                                                 CheckBox12->isChecked());
     if (command) {
-        SendCommand(session_, services_, *command);
+        host_.SendCommand(*command);
     }
 }
 
 void TInterfacesPage::Button33Click() {
     // With no row the line is "ifc " alone, which only asks the router.
     const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
-    SendCommand(session_, services_, InterfaceInfoCommand(ToBytes(name)));
+    host_.SendCommand(InterfaceInfoCommand(ToBytes(name)));
 }
 
 void TInterfacesPage::Read(ReadStep step) {

@@ -5,16 +5,13 @@
 // information command.
 
 #include "core/session/session.hpp"
-#include "views/view_services.hpp"
-
 #include "viewkit/page.hpp"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <string_view>
-#include <vector>
 
-class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -24,6 +21,7 @@ class QToolButton;
 
 namespace tessel {
 
+class PageHost;
 class TGridView;
 class TRadioGroup;
 class TSpinEditor;
@@ -33,21 +31,14 @@ class TInterfacesPage : public QWidget, public Page {
   public:
     // Page
     void Read(ReadStep step) override;
-    TInterfacesPage(Session& session, ViewServices services, QWidget* parent = nullptr);
+    TInterfacesPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
-    // Rebuilds InterfaceNames, the "Interface:" list and the load meter's
-    // list, the IP table and the interfaces table.
+    // Rebuilds the host's interface names, the "Interface:" list, the IP
+    // table and the interfaces table; then InterfaceNamesChanged.
     void ReadInterfaces();
 
-    // The load meter's "Choose interface:" list, filled by every
-    // ReadInterfaces (and at once from the names already known).
-    void SetLoadMeterSelector(QComboBox* selector);
-
+    // The radio group, built with this page's session and host.
     TRadioGroup* RadioGroup() const { return radio_; }
-
-    // The buttons the window disables while a utility runs, in its order:
-    // radio "Refresh", "Create", "Delete", "Update", "Info show".
-    std::vector<QAbstractButton*> ConsoleButtons() const;
 
     void GridView1SelectCell(int row);
     void Button22Click();
@@ -56,6 +47,12 @@ class TInterfacesPage : public QWidget, public Page {
     void Button20Click();
     void Button33Click();
 
+  signals:
+    // Every interface name, in interface order, and the entry the load
+    // meter's "Choose interface:" shows first (-1 for none).
+    void InterfaceNamesChanged(const QStringList& names, int selected);
+
+  public:
     QGroupBox* GroupBox1;
     TGridView* GridView1;
     QComboBox* ComboBox6;
@@ -74,15 +71,13 @@ class TInterfacesPage : public QWidget, public Page {
   private:
     void BuildIpTableGroup();
     void BuildInterfacesGroup();
-    void FillLoadMeterSelector(int selected);
     QToolButton* Help(QWidget* parent, const char* name, int x, int y);
     // The "Error" box of the alias commands; nothing is sent.
     void Refuse(std::string_view why);
 
     Session& session_;
-    ViewServices services_;
+    PageHost& host_;
     TRadioGroup* radio_;
-    QComboBox* loadMeter_ = nullptr;
 };
 
 }  // namespace tessel

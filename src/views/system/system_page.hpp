@@ -6,16 +6,13 @@
 // prompt then has the group read again.
 
 #include "core/session/session.hpp"
-#include "views/view_services.hpp"
-
 #include "viewkit/page.hpp"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
-class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -25,6 +22,7 @@ class QToolButton;
 
 namespace tessel {
 
+class PageHost;
 class TSpinEditor;
 struct ConsoleCommand;
 
@@ -33,17 +31,11 @@ class TSystemPage : public QWidget, public Page {
   public:
     // Page
     void Read(ReadStep step) override;
-    TSystemPage(Session& session, ViewServices services, QWidget* parent = nullptr);
+    TSystemPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     // Also rebuilds the window caption from the router's name.
     void ReadSystemSettings();
     void ReadRmaSettings();
-
-    // "Radio interface:" of the RMA group, one of the radio selectors.
-    QComboBox* RadioSelector() const { return ComboBox9; }
-
-    // The two "Refresh" buttons, for the window's group of console buttons.
-    std::vector<QAbstractButton*> ConsoleButtons() const;
 
     void Button18Click();
     void Button19Click();
@@ -58,6 +50,12 @@ class TSystemPage : public QWidget, public Page {
     void SpeedButton43Click();
     void SpeedButton44Click();
 
+  public slots:
+    // The router's radios for "Radio interface:" of the RMA group; a fill,
+    // not an operator's choice, so it reads nothing.
+    void SetRadioNames(const QStringList& radios, int selected);
+
+  public:
     QGroupBox* GroupBox6;
     QLineEdit* Edit1;
     QLineEdit* Edit6;
@@ -87,7 +85,7 @@ class TSystemPage : public QWidget, public Page {
     void SendRmaRadioSwitch(std::size_t row, bool autobitrate, const QCheckBox* box);
 
     Session& session_;
-    ViewServices services_;
+    PageHost& host_;
     bool systemGuard_ = false;
     bool rmaGuard_ = false;
 };

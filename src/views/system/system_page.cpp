@@ -1,9 +1,11 @@
-#include "views/system_page.hpp"
+#include "views/system/system_page.hpp"
 
 #include "core/pages/system_read.hpp"
 #include "core/router/system_commands.hpp"
+#include "viewkit/controls.hpp"
+#include "viewkit/guard_scope.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "views/view_controls.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
@@ -32,15 +34,15 @@ int RowY(int row) {
 }
 
 // A field with an optional caption, its change button and its help button.
-QToolButton* PlaceRow(QWidget* group, const ViewServices& services, const char* caption,
-                      QWidget* field, const char* change, const char* help, int y) {
+QToolButton* PlaceRow(QWidget* group, PageHost& host, const char* caption, QWidget* field,
+                      const char* change, const char* help, int y) {
     if (caption != nullptr) {
         MakeRowLabel(group, caption, LabelX, y, FieldX - LabelX - 4);
         field->setGeometry(FieldX, y, FieldWidth, 22);
     } else {
         field->setGeometry(LabelX, y, FieldX + FieldWidth - LabelX, 22);
     }
-    services.makeHelpButton(group, QLatin1String(help))->move(HelpX, y + 2);
+    host.MakeHelpButton(group, QLatin1String(help))->move(HelpX, y + 2);
     return change != nullptr ? MakeChangeButton(group, change, ChangeX, y) : nullptr;
 }
 
@@ -50,11 +52,14 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption) 
 
 }  // namespace
 
-TSystemPage::TSystemPage(Session& session, ViewServices services, QWidget* parent)
-    : QWidget(parent), session_(session), services_(std::move(services)) {
+TSystemPage::TSystemPage(Session& session, PageHost& host, QWidget* parent)
+    : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("system"));
     BuildSystemGroup();
     BuildRmaGroup();
+    // The re-reads answer a router prompt too, so a running report locks them.
+    host_.AddConsoleButton(Button18);
+    host_.AddConsoleButton(Button19);
 }
 
 void TSystemPage::BuildSystemGroup() {
@@ -87,8 +92,8 @@ void TSystemPage::BuildSystemGroup() {
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const Row& r = rows[i];
-        SystemChangeButtons[i] = PlaceRow(GroupBox6, services_, r.caption, r.field, r.change,
-                                          r.help, RowY(static_cast<int>(i)));
+        SystemChangeButtons[i] = PlaceRow(GroupBox6, host_, r.caption, r.field, r.change, r.help,
+                                          RowY(static_cast<int>(i)));
         for (QWidget* w : {r.field, static_cast<QWidget*>(SystemChangeButtons[i])}) {
             if (previous != nullptr) {
                 setTabOrder(previous, w);
@@ -125,14 +130,14 @@ void TSystemPage::BuildRmaGroup() {
     CheckBox10 = MakeCheckBox(GroupBox7, "CheckBox10", "Autobitrate on");
     CheckBox11 = MakeCheckBox(GroupBox7, "CheckBox11", "Polling on (BS only)");
 
-    RmaChangeButtons[0] = PlaceRow(GroupBox7, services_, nullptr, CheckBox7, "SpeedButton42",
-                                   "SpeedButton12", RowY(0));
+    RmaChangeButtons[0] =
+        PlaceRow(GroupBox7, host_, nullptr, CheckBox7, "SpeedButton42", "SpeedButton12", RowY(0));
     MakeLine(GroupBox7, RowY(1) - 2, GroupWidth);
-    PlaceRow(GroupBox7, services_, "Radio interface:", ComboBox9, nullptr, "SpeedButton13",
+    PlaceRow(GroupBox7, host_, "Radio interface:", ComboBox9, nullptr, "SpeedButton13",
              RowY(1) + 10);
-    RmaChangeButtons[1] = PlaceRow(GroupBox7, services_, nullptr, CheckBox10, "SpeedButton43",
+    RmaChangeButtons[1] = PlaceRow(GroupBox7, host_, nullptr, CheckBox10, "SpeedButton43",
                                    "SpeedButton14", RowY(2) + 10);
-    RmaChangeButtons[2] = PlaceRow(GroupBox7, services_, nullptr, CheckBox11, "SpeedButton44",
+    RmaChangeButtons[2] = PlaceRow(GroupBox7, host_, nullptr, CheckBox11, "SpeedButton44",
                                    "SpeedButton15", RowY(3) + 10);
     Button19 = Named(new QPushButton(QStringLiteral("Refresh"), GroupBox7), "Button19");
     Button19->setGeometry(FieldX, RowY(4) + 20, 75, 25);
@@ -157,10 +162,6 @@ void TSystemPage::BuildRmaGroup() {
     connect(RmaChangeButtons[2], &QToolButton::clicked, this, &TSystemPage::SpeedButton44Click);
 }
 
-std::vector<QAbstractButton*> TSystemPage::ConsoleButtons() const {
-    return {Button18, Button19};
-}
-
 void TSystemPage::ReadSystemSettings() {
     const GuardScope filling(systemGuard_);
     const SystemSettings s = tessel::ReadSystemSettings(session_, session_.RouterHost);
@@ -173,7 +174,7 @@ void TSystemPage::ReadSystemSettings() {
     CheckBox4->setChecked(s.fastroute);
     CheckBox5->setChecked(s.sendRedirects);
     CheckBox6->setChecked(s.dropRedirects);
-    services_.setCaption(ToQString(s.caption));
+    host_.SetCaption(ToQString(s.caption));
     DisableAll(SystemChangeButtons);
 }
 
@@ -198,6 +199,10 @@ void TSystemPage::ComboBox9Change() {
     ReadRmaSettings();
 }
 
+void TSystemPage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(ComboBox9, radios, selected);
+}
+
 void TSystemPage::SystemFieldEdited(std::size_t row) {
     FieldEdited(SystemChangeButtons[row], ChangeButtonRule::EnableOnEdit, systemGuard_);
 }
@@ -207,7 +212,7 @@ void TSystemPage::RmaSwitchClicked(std::size_t row) {
 }
 
 void TSystemPage::Send(QToolButton* button, const ConsoleCommand& command) {
-    SendFromChangeButton(services_, button, command);
+    SendFromChangeButton(host_, button, command);
 }
 
 void TSystemPage::Click() {
@@ -247,7 +252,7 @@ void TSystemPage::SendRmaRadioSwitch(std::size_t row, bool autobitrate, const QC
         autobitrate ? RmaRadioSwitch::Autobitrate : RmaRadioSwitch::Polling, box->isChecked());
     if (!command) {
         // A router without radios: there is no interface to name.
-        services_.inform(ToQString(std::string(kNoRadioInterface)), QStringLiteral("Error"));
+        host_.Error(ToQString(std::string(kNoRadioInterface)));
         return;
     }
     Send(RmaChangeButtons[row], *command);

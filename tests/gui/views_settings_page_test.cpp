@@ -1,0 +1,162 @@
+// The settings pages built on their own, without a window or a router: a
+// recording page host takes their console lines and boxes, and the session
+// answers reads from a table. What is checked is what the pages owe the
+// host: the change buttons' lines under their reply codes, a refused line
+// leaving the edit to send again, the radio list written into the router
+// model before it is announced.
+
+#include "core/console/reply_dispatch.hpp"
+#include "core/recording_reader.hpp"
+#include "core/session/session.hpp"
+#include "core/snmp/oids.hpp"
+#include "fake_page_host.hpp"
+#include "views/interfaces/interfaces_page.hpp"
+#include "views/interfaces/radio_group.hpp"
+#include "views/system/system_page.hpp"
+#include "widgets/grid_view.hpp"
+#include "widgets/spin_editor.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace tessel {
+namespace {
+
+using test::FakePageHost;
+using testing::RecordingReader;
+
+// Positions in TRadioGroup::ChangeButtons.
+enum { Distance = 4 };
+
+class SettingsPage : public ::testing::Test {
+  protected:
+    SettingsPage() {
+        session.RouterHost = "10.0.0.1";
+        router->Set(oids::SysName, "core-1");
+        // The band rows of the two radios: 5 GHz, then 2.4 GHz.
+        router->Set(std::string(oids::RadioEntry) + "3.1", "5180");
+        router->Set(std::string(oids::RadioEntry) + "3.2", "2412");
+    }
+
+    static SnmpTransport Answering(std::shared_ptr<RecordingReader> reader) {
+        SnmpTransport transport;
+        transport.get = [reader](const std::string& oid, const std::string&, const std::string&,
+                                 std::string& value) { return reader->Get(oid, value); };
+        transport.getNext = [reader](std::string& oid, const std::string&, const std::string&,
+                                     std::string& value) { return reader->GetNext(oid, value); };
+        return transport;
+    }
+
+    std::shared_ptr<RecordingReader> router = std::make_shared<RecordingReader>();
+    Session session{Answering(router)};
+    FakePageHost host;
+};
+
+TEST_F(SettingsPage, ChangeButtonSendsItsLineOnceTheHostTakesIt) {
+    TSystemPage page(session, host);
+    EXPECT_EQ(host.consoleButtons, (std::vector<QAbstractButton*>{page.Button18, page.Button19}));
+    page.ReadSystemSettings();
+    EXPECT_EQ(page.Edit1->text(), "core-1");
+    EXPECT_EQ(host.caption, "core-1: 10.0.0.1 - Tessel Manager");
+
+    QToolButton* name = page.SystemChangeButtons[0];
+    page.Edit1->setText(QStringLiteral("edge-2"));
+    ASSERT_TRUE(name->isEnabled());
+
+    // Refused: nothing went out, so the edit is still there to send.
+    host.refuseLines = true;
+    name->click();
+    EXPECT_TRUE(host.lines.empty());
+    EXPECT_TRUE(name->isEnabled());
+
+    host.refuseLines = false;
+    name->click();
+    EXPECT_EQ(host.lines, std::vector<std::string>{"sys name edge-2"});
+    EXPECT_EQ(host.code, reply::System);
+    EXPECT_EQ(host.popups.last(), "sys name edge-2") << "a change button shows its line";
+    EXPECT_FALSE(name->isEnabled());
+}
+
+TEST_F(SettingsPage, RmaSwitchNamesTheRadioTheListWasFilledWith) {
+    TSystemPage page(session, host);
+    page.SetRadioNames({"rf5.0", "rf2.0"}, 1);
+    EXPECT_EQ(page.ComboBox9->currentText(), "rf2.0");
+    EXPECT_TRUE(router->calls.empty()) << "a fill is not the operator's choice";
+
+    page.CheckBox10->click();
+    page.RmaChangeButtons[1]->click();
+    EXPECT_EQ(host.lines, std::vector<std::string>{"rma rf2.0 autobitrate"});
+    EXPECT_EQ(host.code, reply::Rma);
+
+    // A router without radios: nothing to name, so nothing is sent.
+    page.SetRadioNames({}, -1);
+    page.CheckBox11->click();
+    page.RmaChangeButtons[2]->click();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "The router has no radio interface to apply this setting to.");
+    EXPECT_EQ(host.boxes[0].caption, "Error");
+    EXPECT_EQ(host.lines.size(), 1u);
+    EXPECT_TRUE(page.RmaChangeButtons[2]->isEnabled());
+}
+
+TEST_F(SettingsPage, RadioListIsRecordedThenAnnounced) {
+    host.router.InterfaceNames = {"lo0", "rf5.0", "eth0", "rf2.0"};
+    TRadioGroup radio(session, host);
+    QSignalSpy lists(&radio, &TRadioGroup::RadioNamesChanged);
+    QSignalSpy selections(&radio, &TRadioGroup::SelectedRadioChanged);
+    // The receivers read the bands as the list arrives.
+    std::array<int, 2> bandsSeen{};
+    QObject::connect(&radio, &TRadioGroup::RadioNamesChanged,
+                     [&] { bandsSeen = host.router.RadioBand; });
+
+    radio.ReadRadioInterfaceList();
+    ASSERT_EQ(lists.count(), 1);
+    EXPECT_EQ(lists.at(0).at(0).toStringList(), QStringList({"rf5.0", "rf2.0"}));
+    EXPECT_EQ(lists.at(0).at(1).toInt(), 0);
+    EXPECT_EQ(bandsSeen, (std::array<int, 2>{1, 2}));
+    ASSERT_EQ(selections.count(), 1);
+    EXPECT_EQ(selections.at(0).at(0).toString(), "rf5.0");
+    EXPECT_EQ(radio.ComboBox4->count(), 2);
+
+    QToolButton* distance = radio.ChangeButtons[Distance];
+    radio.SpinEditor2->SetText(QStringLiteral("12"));
+    ASSERT_TRUE(distance->isEnabled());
+    distance->click();
+    EXPECT_EQ(host.lines, std::vector<std::string>{"rf rf5.0 distance 12"});
+    EXPECT_EQ(host.code, reply::Radio);
+    EXPECT_FALSE(distance->isEnabled());
+
+    // The base-station page's verdict on "Pwrctl mode" keeps the box's state.
+    radio.CheckBox3->setChecked(true);
+    radio.SetPwrctlEnabled(false);
+    EXPECT_FALSE(radio.CheckBox3->isEnabled());
+    EXPECT_TRUE(radio.CheckBox3->isChecked());
+    radio.SetPwrctlEnabled(true);
+    EXPECT_TRUE(radio.CheckBox3->isEnabled());
+}
+
+// The table buttons, unlike the change buttons, send without the popup.
+TEST_F(SettingsPage, InterfaceCommandsGoOutWithoutThePopup) {
+    TInterfacesPage page(session, host);
+    // The window's order: the radio group's "Refresh", then the tables'.
+    EXPECT_EQ(host.consoleButtons,
+              (std::vector<QAbstractButton*>{page.RadioGroup()->Button3, page.Button22,
+                                             page.Button21, page.Button20, page.Button33}));
+    page.Button33->click();
+    EXPECT_EQ(host.lines, std::vector<std::string>{"ifc "});
+    EXPECT_EQ(host.code, reply::InterfaceInfo);
+    EXPECT_TRUE(host.popups.isEmpty());
+}
+
+}  // namespace
+}  // namespace tessel
