@@ -15,10 +15,10 @@
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "views/bs_page.hpp"
-#include "views/cpe_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
+#include "views/cpe/bs_list_page.hpp"
 #include "views/interfaces_page.hpp"
-#include "views/qos_page.hpp"
+#include "views/qos/qos_table_page.hpp"
 #include "views/radio_group.hpp"
 #include "views/routing_page.hpp"
 #include "views/system_page.hpp"
@@ -84,7 +84,7 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
     BuildLoginBlock(area);
     BuildManagedLayout(area);
     ShowSessionControls(false);
-    // The pages take the timers they drive, so the timers come first.
+    // The window's timers, then the pages, whose auto-update timers join them.
     BuildTimers();
     BuildPages();
 
@@ -247,19 +247,19 @@ void TForm1::BuildPages() {
         AddConsoleButton(button);
     }
 
-    auto* bsPage = new TBsPage(*this, Timer(2));
+    auto* bsPage = new TBsPage(session_, *this);
     main->addTab(bsPage, QStringLiteral("BS"));
-    for (QComboBox* selector : bsPage->RadioSelectors()) {
-        radio->AddRadioSelector(selector);
-    }
-    bsPage->SetPwrctlEnabler([radio](bool enabled) { radio->SetPwrctlEnabled(enabled); });
-    auto* cpePage = new TCpePage(*this, Timer(3));
+    radio->AddRadioSelector(bsPage->ComboBox5);
+    radio->AddRadioSelector(bsPage->ComboBox8);
+    connect(bsPage, &TBsPage::PwrctlAllowedChanged, radio, &TRadioGroup::SetPwrctlEnabled);
+    auto* cpePage = new TCpePage(session_, *this);
     main->addTab(cpePage, QStringLiteral("CPE"));
-    for (QComboBox* selector : cpePage->RadioSelectors()) {
-        radio->AddRadioSelector(selector);
-    }
-    cpePage->SetRadioPageSelection(
-        [radio] { return ToBytes(radio->RadioSelector()->currentText()); });
+    radio->AddRadioSelector(cpePage->ComboBox7);
+    radio->AddRadioSelector(cpePage->ComboBox10);
+    // The operator's choice; a fill of the radio list is handed on after the
+    // read (ReadAll), as the fill is silent.
+    connect(radio->RadioSelector(), &QComboBox::currentTextChanged, cpePage,
+            &TCpePage::SetRadioPageSelection);
     // The router changes the radio's values with the registration.
     connect(cpePage, &TCpePage::RegistrationChanged, this,
             [this] { ReadAll(ReadStep::RadioParameters); });
@@ -278,12 +278,18 @@ void TForm1::BuildPages() {
     interfaces->SetLoadMeterSelector(loadMeter->InterfaceSelector());
     radio->AddRadioSelector(rmaTest->RadioSelector());
     main->addTab(utilities, QStringLiteral("Utilities"));
-    auto* qos = new TQosPage(session_, Timer(12));
+    auto* qos = new TQosPage(session_, *this);
     main->addTab(qos, QStringLiteral("QoS"));
     auto* routing = new TRoutingPage(session_, console);
     main->addTab(routing, QStringLiteral("Routing/ARP tables"));
     AddConsoleButton(routing->ArpGroup()->Button38);
     pages_ = {systemPage, interfaces, bsPage, cpePage, loadMeter, rmaTest, qos, routing};
+    // The auto-update timers belong to their pages; the window still stops
+    // and restarts them with its own at the error limit.
+    for (const int number : {2, 3, 12}) {
+        Timers[static_cast<std::size_t>(number - 1)] =
+            findChild<QTimer*>(QStringLiteral("Timer%1").arg(number));
+    }
     connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
 }
 
@@ -292,6 +298,10 @@ void TForm1::BuildTimers() {
     const int intervals[] = {6000, 5000, 5000, 1000, 1000, 1000,
                              1000, 3000, 5000, 1000, 1000, 3000};
     for (std::size_t i = 0; i < Timers.size(); ++i) {
+        // Timer2, Timer3 and Timer12 are the BS, CPE and QoS pages' own.
+        if (i == 1 || i == 2 || i == 11) {
+            continue;
+        }
         Timers[i] = new QTimer(this);
         Timers[i]->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
         Timers[i]->setInterval(intervals[i]);

@@ -9,7 +9,10 @@
 #include "core/session/status_texts.hpp"
 #include "core/snmp/oids.hpp"
 #include "viewkit/text_bridge.hpp"
+#include "views/cpe/bs_list_page.hpp"
+#include "views/radio_group.hpp"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,6 +25,26 @@
 #include <QTimer>
 
 namespace tessel {
+
+namespace {
+
+// The interfaces page and the radio group keep what they read in the session
+// and fill the radio selector silently; the pages that use it learn it here,
+// after the read.
+void HandOnReadResults(TForm1& form, ReadStep step) {
+    if (step == ReadStep::Interfaces) {
+        form.Router().InterfaceNames = form.CurrentSession().InterfaceNames;
+    } else if (step == ReadStep::RadioInterfaceList) {
+        form.Router().RadioBand = form.CurrentSession().RadioBand;
+        const auto* radio = form.findChild<TRadioGroup*>();
+        auto* cpe = form.findChild<TCpePage*>();
+        if (radio != nullptr && cpe != nullptr) {
+            cpe->SetRadioPageSelection(radio->RadioSelector()->currentText());
+        }
+    }
+}
+
+}  // namespace
 
 void TForm1::PostLoginLoad() {
     session_.SessionLoaded = false;
@@ -75,6 +98,7 @@ void TForm1::ReadAll(ReadStep step) {
         for (Page* page : pages_) {
             page->Read(step);
         }
+        HandOnReadResults(*this, step);
     };
     if (readAround_) {
         readAround_(step, read);
