@@ -98,18 +98,6 @@ TEST_F(AutoUpdate, TimerIsThePagesOwnUnderItsNameAndInterval) {
     EXPECT_FALSE(second.Timer()->isActive());
 }
 
-TEST_F(AutoUpdate, ButtonTogglesByItsCaption) {
-    Build(AlwaysStops());
-    button->click();
-    EXPECT_EQ(button->text(), QStringLiteral("Stop autoupdate"));
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(controller->Flag(), 1);
-    button->click();
-    EXPECT_EQ(button->text(), QStringLiteral("Start autoupdate"));
-    EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(controller->Flag(), 0);
-}
-
 TEST_F(AutoUpdate, PeriodCountsOnlyOnceTheSessionIsLoaded) {
     Build(AlwaysStops());
     host.loaded = false;
@@ -118,19 +106,6 @@ TEST_F(AutoUpdate, PeriodCountsOnlyOnceTheSessionIsLoaded) {
     host.loaded = true;
     period->setValue(3.6);
     EXPECT_EQ(timer->interval(), 4000);
-}
-
-TEST_F(AutoUpdate, ShowingStartsTheTimerOnlyWhileOn) {
-    Build(AlwaysStops());
-    page->hide();
-    page->show();
-    EXPECT_FALSE(timer->isActive());
-    button->click();
-    page->hide();
-    EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(controller->Flag(), 1);
-    page->show();
-    EXPECT_TRUE(timer->isActive());
 }
 
 // The post-login load sets the flag but leaves the timer running: what the
