@@ -28,7 +28,7 @@
 #include "core/router/radio_rules.hpp"
 #include "support/router_sim_process.hpp"
 #include "viewkit/controls.hpp"
-#include "views/bs_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
 #include "views/routing_page.hpp"
 #include "widgets/grid_view.hpp"
 

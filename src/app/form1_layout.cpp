@@ -16,11 +16,11 @@
 #include "utilities/rma_test_page.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "views/bs_page.hpp"
-#include "views/cpe_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
+#include "views/cpe/bs_list_page.hpp"
 #include "views/interfaces/interfaces_page.hpp"
 #include "views/interfaces/radio_group.hpp"
-#include "views/qos_page.hpp"
+#include "views/qos/qos_table_page.hpp"
 #include "views/routing_page.hpp"
 #include "views/system/system_page.hpp"
 #include "widgets/application_title.hpp"
@@ -81,7 +81,7 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
     BuildLoginBlock(area);
     BuildManagedLayout(area);
     ShowSessionControls(false);
-    // The pages take the timers they drive, so the timers come first.
+    // The window's timers, then the pages, whose auto-update timers join them.
     BuildTimers();
     BuildPages();
 
@@ -228,26 +228,14 @@ void TForm1::BuildPages() {
     connect(radio, &TRadioGroup::RadioNamesChanged, this,
             [this] { session_.RadioBand = router_.RadioBand; });
 
-    auto* bsPage = new TBsPage(*this, Timer(2));
+    auto* bsPage = new TBsPage(session_, *this);
     main->addTab(bsPage, QStringLiteral("BS"));
-    connect(radio, &TRadioGroup::RadioNamesChanged, bsPage,
-            [bsPage](const QStringList& radios, int selected) {
-                FillSelector(bsPage->ComboBox5, radios, selected);
-                FillSelector(bsPage->ComboBox8, radios, selected);
-            });
-    bsPage->SetPwrctlEnabler([radio](bool enabled) { radio->SetPwrctlEnabled(enabled); });
-    auto* cpePage = new TCpePage(*this, Timer(3));
+    connect(radio, &TRadioGroup::RadioNamesChanged, bsPage, &TBsPage::SetRadioNames);
+    connect(bsPage, &TBsPage::PwrctlAllowedChanged, radio, &TRadioGroup::SetPwrctlEnabled);
+    auto* cpePage = new TCpePage(session_, *this);
     main->addTab(cpePage, QStringLiteral("CPE"));
-    connect(radio, &TRadioGroup::RadioNamesChanged, cpePage,
-            [cpePage](const QStringList& radios, int selected) {
-                FillSelector(cpePage->ComboBox7, radios, selected);
-                FillSelector(cpePage->ComboBox10, radios, selected);
-            });
-    auto radioPageSelection = std::make_shared<std::string>();
-    connect(
-        radio, &TRadioGroup::SelectedRadioChanged, cpePage,
-        [radioPageSelection](const QString& selected) { *radioPageSelection = ToBytes(selected); });
-    cpePage->SetRadioPageSelection([radioPageSelection] { return *radioPageSelection; });
+    connect(radio, &TRadioGroup::RadioNamesChanged, cpePage, &TCpePage::SetRadioNames);
+    connect(radio, &TRadioGroup::SelectedRadioChanged, cpePage, &TCpePage::SetRadioPageSelection);
     // The router changes the radio's values with the registration.
     connect(cpePage, &TCpePage::RegistrationChanged, this,
             [this] { ReadAll(ReadStep::RadioParameters); });
@@ -272,12 +260,18 @@ void TForm1::BuildPages() {
                 FillSelector(rmaTest->ComboBox15, radios, selected);
             });
     main->addTab(utilities, QStringLiteral("Utilities"));
-    auto* qos = new TQosPage(session_, Timer(12));
+    auto* qos = new TQosPage(session_, *this);
     main->addTab(qos, QStringLiteral("QoS"));
     auto* routing = new TRoutingPage(session_, console);
     main->addTab(routing, QStringLiteral("Routing/ARP tables"));
     AddConsoleButton(routing->ArpGroup()->Button38);
     pages_ = {systemPage, interfaces, bsPage, cpePage, loadMeter, rmaTest, qos, routing};
+    // The auto-update timers belong to their pages; the window still stops
+    // and restarts them with its own at the error limit.
+    for (const int number : {2, 3, 12}) {
+        Timers[static_cast<std::size_t>(number - 1)] =
+            findChild<QTimer*>(QStringLiteral("Timer%1").arg(number));
+    }
     connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
 }
 
@@ -286,6 +280,10 @@ void TForm1::BuildTimers() {
     const int intervals[] = {6000, 5000, 5000, 1000, 1000, 1000,
                              1000, 3000, 5000, 1000, 1000, 3000};
     for (std::size_t i = 0; i < Timers.size(); ++i) {
+        // Timer2, Timer3 and Timer12 are the BS, CPE and QoS pages' own.
+        if (i == 1 || i == 2 || i == 11) {
+            continue;
+        }
         Timers[i] = new QTimer(this);
         Timers[i]->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
         Timers[i]->setInterval(intervals[i]);

@@ -4,7 +4,7 @@
 
 #include "fire_timer.hpp"
 #include "viewkit/controls.hpp"
-#include "views/bs_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
 #include "views_bs_cpe_lab.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -242,13 +242,13 @@ TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     // The post-login load wrote the timer's period into the editor without
     // it counting as the operator's change.
     EXPECT_EQ(page->SpinEditor4->value(), 5);
-    EXPECT_EQ(page->CpeTableAutoUpdate, 0);
+    EXPECT_EQ(page->CpeTableAutoUpdate(), 0);
 
     lab.ShowPage(page);
     EXPECT_FALSE(timer2->isActive());
     page->Button24->click();
     EXPECT_EQ(page->Button24->text(), QStringLiteral("Stop autoupdate"));
-    EXPECT_EQ(page->CpeTableAutoUpdate, 1);
+    EXPECT_EQ(page->CpeTableAutoUpdate(), 1);
     EXPECT_TRUE(timer2->isActive());
 
     page->SpinEditor4->setValue(7);
@@ -258,7 +258,7 @@ TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
 
     lab.ShowOtherPage();
     EXPECT_FALSE(timer2->isActive());
-    EXPECT_EQ(page->CpeTableAutoUpdate, 1);
+    EXPECT_EQ(page->CpeTableAutoUpdate(), 1);
     lab.ShowPage(page);
     EXPECT_TRUE(timer2->isActive());
 
@@ -270,7 +270,7 @@ TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     page->Button24->click();
     EXPECT_EQ(page->Button24->text(), QStringLiteral("Start autoupdate"));
     EXPECT_FALSE(timer2->isActive());
-    EXPECT_EQ(page->CpeTableAutoUpdate, 0);
+    EXPECT_EQ(page->CpeTableAutoUpdate(), 0);
     lab.ShowOtherPage();
     lab.ShowPage(page);
     EXPECT_FALSE(timer2->isActive());

@@ -4,7 +4,7 @@
 // registration auto-update.
 
 #include "fire_timer.hpp"
-#include "views/cpe_page.hpp"
+#include "views/cpe/bs_list_page.hpp"
 #include "views_bs_cpe_lab.hpp"
 #include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
@@ -273,7 +273,7 @@ TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
     QTimer* timer3 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer3"));
     ASSERT_NE(timer3, nullptr);
     EXPECT_EQ(page->Button25->text(), QStringLiteral("Stop autoupdate"));
-    EXPECT_EQ(page->BsListAutoUpdate, 1);
+    EXPECT_EQ(page->BsListAutoUpdate(), 1);
     EXPECT_EQ(page->SpinEditor5->value(), 5);
     EXPECT_FALSE(timer3->isActive());
 
@@ -296,7 +296,7 @@ TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
     page->Button25->click();
     EXPECT_EQ(page->Button25->text(), QStringLiteral("Start autoupdate"));
     EXPECT_FALSE(timer3->isActive());
-    EXPECT_EQ(page->BsListAutoUpdate, 0);
+    EXPECT_EQ(page->BsListAutoUpdate(), 0);
     page->SpinEditor5->setValue(9);
     EXPECT_EQ(timer3->interval(), 9000);
 }

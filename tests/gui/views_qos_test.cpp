@@ -2,7 +2,7 @@
 // request, and auto-update that runs only while the tab is shown.
 
 #include "fire_timer.hpp"
-#include "views/qos_page.hpp"
+#include "views/qos/qos_table_page.hpp"
 #include "views_routing_session.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -67,7 +67,7 @@ TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
     ShowTab(page);
     page->Button42->click();
     EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
-    EXPECT_EQ(page->QosAutoUpdate, 1);
+    EXPECT_EQ(page->QosAutoUpdate(), 1);
     EXPECT_TRUE(timer->isActive());
 
     const std::size_t before = SnmpRequestsFor(QosPriorityColumn);
@@ -83,7 +83,7 @@ TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
     // nothing.
     page->Button42->click();
     EXPECT_EQ(page->Button42->text(), "Start autoupdate");
-    EXPECT_EQ(page->QosAutoUpdate, 0);
+    EXPECT_EQ(page->QosAutoUpdate(), 0);
     EXPECT_FALSE(timer->isActive());
     ShowTab(other);
     ShowTab(page);
@@ -105,9 +105,9 @@ TEST_F(QosPage, IntervalFollowsTheEditorOnlyAfterTheLoad) {
 TEST_F(QosPage, SecondLoginSwitchesAutoUpdateOffButKeepsTheCaption) {
     ShowTab(page);
     page->Button42->click();
-    ASSERT_EQ(page->QosAutoUpdate, 1);
+    ASSERT_EQ(page->QosAutoUpdate(), 1);
     form_->PostLoginLoad();
-    EXPECT_EQ(page->QosAutoUpdate, 0);
+    EXPECT_EQ(page->QosAutoUpdate(), 0);
     EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
     // With the flag cleared, leaving and showing the tab no longer drives
     // the timer.

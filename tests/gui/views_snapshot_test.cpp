@@ -3,7 +3,7 @@
 // the chosen radio and the first route.
 
 #include "support/run_program.hpp"
-#include "views/bs_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
 #include "views/system/system_page.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"

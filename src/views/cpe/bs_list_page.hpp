@@ -10,10 +10,9 @@
 
 #include "viewkit/page.hpp"
 
+#include <QStringList>
 #include <QWidget>
 
-#include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,11 +22,12 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace tessel {
 
-class TForm1;
+class AutoUpdateController;
+class PageHost;
+class Session;
 class TGridView;
 class TSpinEditor;
 
@@ -37,15 +37,7 @@ class TCpePage : public QWidget, public Page {
     // Page
     void Read(ReadStep step) override;
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
-    // timer3 is the window's Timer3; the page starts and stops it.
-    TCpePage(TForm1& form, QTimer* timer3, QWidget* parent = nullptr);
-
-    // Cross-page wiring, set once by the window: the radio interface chosen
-    // on the radio page, whose usable frequencies fill "RF frequencies:".
-    void SetRadioPageSelection(std::function<std::string()> selectedRadio);
-    // The two radio selectors the radio page fills ("Radio interface:" of the
-    // form and "Select radio interface:" of the registration).
-    std::array<QComboBox*, 2> RadioSelectors() const { return {ComboBox7, ComboBox10}; }
+    TCpePage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void ReadBsList();
     void ReadBsRegistration();
@@ -59,8 +51,6 @@ class TCpePage : public QWidget, public Page {
     void ComboBox7Change();
     void ComboBox10Change();
     void Timer3Timer();
-    void SpinEditor5Change();
-    void Button25Click();
     void GridView3CellClick(int row);
     void Button12Click();
     void Button13Click();
@@ -69,10 +59,9 @@ class TCpePage : public QWidget, public Page {
     void Button15Click();
     void Button16Click();
     void Button17Click();
-    void TabSheet4Show();
-    void TabSheet4Hide();
 
-    int BsListAutoUpdate = 0;
+    // 1 while the registration is to be refreshed on Timer3, else 0.
+    int BsListAutoUpdate() const;
     const std::vector<BsRecord>& Records() const { return records_; }
     const RegistrationDetector& Detector() const { return detector_; }
 
@@ -102,14 +91,18 @@ class TCpePage : public QWidget, public Page {
     QPushButton* Button16;
     QPushButton* Button17;
 
+  public slots:
+    // The radio interfaces, for "Radio interface:" of the form and "Select
+    // radio interface:" of the registration.
+    void SetRadioNames(const QStringList& radios, int selected);
+    // The radio interface chosen on the radio page, whose usable frequencies
+    // fill "RF frequencies:".
+    void SetRadioPageSelection(const QString& radio);
+
   signals:
     // The registered base station changed: the router changed the radio's
     // values with it.
     void RegistrationChanged();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
     void BuildList();
@@ -117,15 +110,17 @@ class TCpePage : public QWidget, public Page {
     void BuildRefreshControls();
     void BuildConfiguration();
     std::vector<std::string> FormFrequencies() const;
-    // Shows a command line in a plain box, then sends it under its code; the
-    // code is set before the box, as the console may answer meanwhile.
+    // Shows a command line in a plain box, then sends it under its code. The
+    // window holds back the console's replies while a box is open, so none
+    // is judged by the code before its line has gone out.
     void ShowAndSend(const ConsoleCommand& command);
     // The "Error" box of a record command that would name no radio.
     void RefuseWithoutRadio();
 
-    TForm1& form_;
-    QTimer* timer3_;
-    std::function<std::string()> selectedRadio_;
+    Session& session_;
+    PageHost& host_;
+    AutoUpdateController* autoUpdate_ = nullptr;
+    std::string radioPageRadio_;
     std::vector<BsRecord> records_;
     std::vector<BsGridRow> gridRows_;
     RegistrationDetector detector_;

@@ -1,10 +1,9 @@
 // The controls of the "CPE" tab and where they stand.
 
-#include "app/form1.hpp"
-#include "app/help_button.hpp"
 #include "core/router/bs_records.hpp"
 #include "viewkit/controls.hpp"
-#include "views/cpe_page.hpp"
+#include "viewkit/page_host.hpp"
+#include "views/cpe/bs_list_page.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -80,7 +79,8 @@ void TCpePage::BuildRegistration() {
 
 void TCpePage::BuildRefreshControls() {
     Button8 = MakeButton(this, "Button8", QStringLiteral("Update table"), 8, 178, 84);
-    Button25 = MakeButton(this, "Button25", QStringLiteral("Stop autoupdate"), 96, 178, 104);
+    // The auto-update controller gives it its caption.
+    Button25 = MakeButton(this, "Button25", QString(), 96, 178, 104);
     MakeCaption(this, QStringLiteral("Table refresh time:"), 206, 182, 114);
     SpinEditor5 = Named(new TSpinEditor(this), "SpinEditor5");
     SpinEditor5->setGeometry(324, 178, 44, 21);
@@ -91,7 +91,6 @@ void TCpePage::BuildRefreshControls() {
 }
 
 void TCpePage::BuildConfiguration() {
-    const auto show = [this](const QString& text) { form_.ShowStatusPopup(text); };
     auto* group =
         Named(new QGroupBox(QStringLiteral("Base Station Configuration"), this), "GroupBox5");
     group->setGeometry(8, 206, 686, 196);
@@ -99,7 +98,7 @@ void TCpePage::BuildConfiguration() {
     MakeCaption(group, QStringLiteral("RF frequencies:"), 10, 20, 100);
     ListBox1 = Named(new QListWidget(group), "ListBox1");
     ListBox1->setGeometry(10, 38, 100, 148);
-    MakeHelpButton(group, QStringLiteral("SpeedButton35"), show)->move(114, 38);
+    host_.MakeHelpButton(group, QStringLiteral("SpeedButton35"))->move(114, 38);
 
     Button12 = MakeButton(group, "Button12", QStringLiteral(">"), 142, 80, 32);
     Button13 = MakeButton(group, "Button13", QStringLiteral("<"), 142, 116, 32);
@@ -110,7 +109,7 @@ void TCpePage::BuildConfiguration() {
     MakeCaption(group, QStringLiteral("BS frequencies:"), 182, 20, 100);
     ListBox2 = Named(new QListWidget(group), "ListBox2");
     ListBox2->setGeometry(182, 38, 100, 148);
-    MakeHelpButton(group, QStringLiteral("SpeedButton36"), show)->move(286, 38);
+    host_.MakeHelpButton(group, QStringLiteral("SpeedButton36"))->move(286, 38);
 
     constexpr int captionX = 320;
     constexpr int fieldX = 450;
@@ -118,13 +117,13 @@ void TCpePage::BuildConfiguration() {
     constexpr int helpX = 576;
     MakeCaption(group, QStringLiteral("Radio interface:"), captionX, 40, 126);
     ComboBox7 = MakeSelector(group, "ComboBox7", fieldX, 38, fieldWidth);
-    MakeHelpButton(group, QStringLiteral("SpeedButton37"), show)->move(helpX, 40);
+    host_.MakeHelpButton(group, QStringLiteral("SpeedButton37"))->move(helpX, 40);
     MakeCaption(group, QStringLiteral("BS SID:"), captionX, 68, 126);
     Edit10 = MakeEdit(group, "Edit10", fieldX, 66, fieldWidth);
-    MakeHelpButton(group, QStringLiteral("SpeedButton38"), show)->move(helpX, 68);
+    host_.MakeHelpButton(group, QStringLiteral("SpeedButton38"))->move(helpX, 68);
     MakeCaption(group, QStringLiteral("BS requested speed:"), captionX, 96, 126);
     Edit11 = MakeEdit(group, "Edit11", fieldX, 94, fieldWidth);
-    MakeHelpButton(group, QStringLiteral("SpeedButton39"), show)->move(helpX, 96);
+    host_.MakeHelpButton(group, QStringLiteral("SpeedButton39"))->move(helpX, 96);
 
     Button15 = MakeButton(group, "Button15", QStringLiteral("Create/Update"), captionX, 150, 104);
     Button16 = MakeButton(group, "Button16", QStringLiteral("Delete"), captionX + 110, 150, 80);

@@ -7,22 +7,21 @@
 
 #include "viewkit/page.hpp"
 
+#include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <cstddef>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QTimer;
-class QToolButton;
 
 namespace tessel {
 
-class TForm1;
+class AutoUpdateController;
+class PageHost;
+class Session;
 class TGridView;
 class TSpinEditor;
 struct CpeForm;
@@ -32,15 +31,7 @@ class TBsPage : public QWidget, public Page {
   public:
     // Page
     void Read(ReadStep step) override;
-    // timer2 is the window's Timer2; the page starts and stops it.
-    TBsPage(TForm1& form, QTimer* timer2, QWidget* parent = nullptr);
-
-    // Cross-page wiring, set once by the window: the radio page's
-    // "Pwrctl mode" box is enabled only while this radio has no CPE.
-    void SetPwrctlEnabler(std::function<void(bool enabled)> enable);
-    // The two radio selectors the radio page fills ("Radiointerface:" and
-    // "Show for this radio:").
-    std::array<QComboBox*, 2> RadioSelectors() const { return {ComboBox5, ComboBox8}; }
+    TBsPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void ReadCpeTable();
 
@@ -51,17 +42,14 @@ class TBsPage : public QWidget, public Page {
     void Button4Click();
     void ComboBox8Change();
     void Timer2Timer();
-    void SpinEditor4Change();
-    void Button24Click();
     void GridView2CellClick(int row);
     void Button5Click();
     void Button6Click();
     void Button7Click();
     void Button36Click();
-    void TabSheet3Show();
-    void TabSheet3Hide();
 
-    int CpeTableAutoUpdate = 0;
+    // 1 while the operator wants the table refreshed on Timer2, else 0.
+    int CpeTableAutoUpdate() const;
     // Rows found by the last read; the timer refreshes only a table with rows.
     std::size_t CpeRowCount() const { return rowCount_; }
 
@@ -80,9 +68,14 @@ class TBsPage : public QWidget, public Page {
     TSpinEditor* SpinEditor4;
     QPushButton* Button24;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+  public slots:
+    // The radio interfaces, for "Radiointerface:" and "Show for this radio:".
+    void SetRadioNames(const QStringList& radios, int selected);
+
+  signals:
+    // The radio page's "Pwrctl mode" may be used only while the radio shown
+    // here has no CPE.
+    void PwrctlAllowedChanged(bool allowed);
 
   private:
     void BuildTable();
@@ -93,9 +86,9 @@ class TBsPage : public QWidget, public Page {
     // The New procedure, shared with Update: checks, question, command.
     void CreateCpe();
 
-    TForm1& form_;
-    QTimer* timer2_;
-    std::function<void(bool)> enablePwrctl_;
+    Session& session_;
+    PageHost& host_;
+    AutoUpdateController* autoUpdate_ = nullptr;
     std::size_t rowCount_ = 0;
 };
 

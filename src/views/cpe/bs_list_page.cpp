@@ -1,25 +1,24 @@
-#include "views/cpe_page.hpp"
+#include "views/cpe/bs_list_page.hpp"
 
-#include "app/form1.hpp"
-#include "app/message_service.hpp"
 #include "core/pages/bs_list_read.hpp"
 #include "core/pages/bs_registration_read.hpp"
 #include "core/router/auto_update.hpp"
 #include "core/router/radio_rules.hpp"
+#include "core/session/router_model.hpp"
+#include "core/session/session.hpp"
+#include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QComboBox>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTimer>
 
 namespace tessel {
@@ -48,25 +47,35 @@ QString FromView(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The button reads "Stop autoupdate" from the start and the post-login load
+// switches auto-update on, so the registration refreshes whenever the tab is
+// shown; hiding the tab always stops the timer.
+const AutoUpdatePolicy RegistrationRefresh{.timerName = QStringLiteral("Timer3"),
+                                           .startIntervalMs = 5000,
+                                           .initialCaption = StopAutoUpdateCaption,
+                                           .repaintBeforeStart = true,
+                                           .stopTimerOnHideOnlyWhenOn = false,
+                                           .editorFromTimerBeforeLoad = true,
+                                           .onAfterLoad = true};
+
 }  // namespace
 
-TCpePage::TCpePage(TForm1& form, QTimer* timer3, QWidget* parent)
-    : QWidget(parent), form_(form), timer3_(timer3) {
+TCpePage::TCpePage(Session& session, PageHost& host, QWidget* parent)
+    : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("TabSheet4"));
     BuildList();
     BuildRegistration();
     BuildRefreshControls();
     BuildConfiguration();
+    autoUpdate_ = new AutoUpdateController(this, host_, Button25, SpinEditor5, RegistrationRefresh);
 
-    connect(timer3_, &QTimer::timeout, this, &TCpePage::Timer3Timer);
+    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TCpePage::Timer3Timer);
     // activated: the operator's choice only, not the radio page filling the lists.
     connect(ComboBox7, &QComboBox::activated, this, &TCpePage::ComboBox7Change);
     connect(ComboBox10, &QComboBox::activated, this, &TCpePage::ComboBox10Change);
     connect(GridView3, &TGridView::CellClicked, this,
             [this](int row, int) { GridView3CellClick(row); });
     connect(Button8, &QPushButton::clicked, this, &TCpePage::Button8Click);
-    connect(SpinEditor5, &TSpinEditor::Changed, this, &TCpePage::SpinEditor5Change);
-    connect(Button25, &QPushButton::clicked, this, &TCpePage::Button25Click);
     connect(Button12, &QPushButton::clicked, this, &TCpePage::Button12Click);
     connect(Button13, &QPushButton::clicked, this, &TCpePage::Button13Click);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TCpePage::ListBox1DblClick);
@@ -75,19 +84,26 @@ TCpePage::TCpePage(TForm1& form, QTimer* timer3, QWidget* parent)
     connect(Button16, &QPushButton::clicked, this, &TCpePage::Button16Click);
     connect(Button17, &QPushButton::clicked, this, &TCpePage::Button17Click);
     for (QPushButton* button : {Button15, Button16}) {
-        form_.AddConsoleButton(button);
+        host_.AddConsoleButton(button);
     }
 }
 
-void TCpePage::SetRadioPageSelection(std::function<std::string()> selectedRadio) {
-    selectedRadio_ = std::move(selectedRadio);
+void TCpePage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(ComboBox7, radios, selected);
+    FillSelector(ComboBox10, radios, selected);
+}
+
+void TCpePage::SetRadioPageSelection(const QString& radio) {
+    radioPageRadio_ = ToBytes(radio);
+}
+
+int TCpePage::BsListAutoUpdate() const {
+    return autoUpdate_->Flag();
 }
 
 void TCpePage::ReadBsList() {
-    Session& session = form_.CurrentSession();
-    const std::string radioPageRadio = selectedRadio_ ? selectedRadio_() : std::string();
-    const BsList list = tessel::ReadBsList(session, RadioNumberOf(ComboBox7),
-                                           session.InterfaceNames, radioPageRadio);
+    const BsList list = tessel::ReadBsList(session_, RadioNumberOf(ComboBox7),
+                                           host_.Router().InterfaceNames, radioPageRadio_);
     ListBox1->clear();
     ListBox1->addItems(ToQStrings(list.rfFrequencies));
     GridView3->Clear();
@@ -107,18 +123,17 @@ void TCpePage::ReadBsList() {
     }
     GridView3->AppendRows(rows);
     if (!list.error.empty()) {
-        Messages().Inform(this, ToQString(list.error), QStringLiteral("Error"));
+        host_.Error(ToQString(list.error));
         return;
     }
     ReadBsRegistration();
 }
 
 void TCpePage::ReadBsRegistration() {
-    Session& session = form_.CurrentSession();
     const int position = ComboBox10->currentIndex();
-    const BsRegistration registration =
-        tessel::ReadBsRegistration(session, RadioNumberOf(ComboBox10),
-                                   BandAt(session.RadioBand, position).value_or(0), gridRows_);
+    const BsRegistration registration = tessel::ReadBsRegistration(
+        session_, RadioNumberOf(ComboBox10), BandAt(host_.Router().RadioBand, position).value_or(0),
+        gridRows_);
     Label33->setText(ToQString(registration.frequency));
     Label34->setText(ToQString(registration.bitrate));
     Label35->setText(ToQString(registration.sid));
@@ -147,10 +162,7 @@ void TCpePage::SendAddBsRecord() {
     if (!command) {
         // Called on the reply to a delete, the radio list may have been read
         // again meanwhile; the code that waited for the add must not stay.
-        Session& session = form_.CurrentSession();
-        if (session.ReplyState == reply::BsDeleteBeforeAdd) {
-            session.ReplyState = reply::Idle;
-        }
+        host_.ReplyAbandoned(reply::BsDeleteBeforeAdd);
         RefuseWithoutRadio();
         return;
     }
@@ -158,13 +170,12 @@ void TCpePage::SendAddBsRecord() {
 }
 
 void TCpePage::RefuseWithoutRadio() {
-    Messages().Inform(this, FromView(kNoRadioInterface), FromView(BsFormErrorCaption));
+    host_.Inform(FromView(kNoRadioInterface), FromView(BsFormErrorCaption));
 }
 
 void TCpePage::ShowAndSend(const ConsoleCommand& command) {
-    form_.CurrentSession().ReplyState = command.replyState;
-    Messages().Inform(this, ToQString(command.line), ApplicationTitle());
-    form_.SendConsoleLine(command.line, command.description);
+    host_.Inform(ToQString(command.line), host_.Title());
+    host_.SendCommand(command);
 }
 
 std::vector<std::string> TCpePage::FormFrequencies() const {
@@ -177,12 +188,12 @@ std::vector<std::string> TCpePage::FormFrequencies() const {
 }
 
 void TCpePage::PrepareLoad() {
-    SpinEditor5->setValue(timer3_->interval() / 1000);
+    autoUpdate_->PrepareLoad();
 }
 
 void TCpePage::ResetAfterLoad() {
     detector_ = RegistrationDetector{};
-    BsListAutoUpdate = 1;
+    autoUpdate_->ResetAfterLoad();
 }
 
 void TCpePage::Button8Click() {
@@ -201,24 +212,6 @@ void TCpePage::Timer3Timer() {
     if (!records_.empty()) {
         ReadBsRegistration();
     }
-}
-
-void TCpePage::SpinEditor5Change() {
-    if (const auto interval =
-            RefreshIntervalMs(SpinEditor5->value(), form_.CurrentSession().SessionLoaded)) {
-        timer3_->setInterval(*interval);
-    }
-}
-
-void TCpePage::Button25Click() {
-    const AutoUpdateState next = ToggleAutoUpdate(ToBytes(Button25->text()));
-    Button25->setText(FromView(next.caption));
-    if (next.timerEnabled) {
-        timer3_->start();
-    } else {
-        timer3_->stop();
-    }
-    BsListAutoUpdate = next.flag;
 }
 
 void TCpePage::GridView3CellClick(int row) {
@@ -264,12 +257,11 @@ void TCpePage::ListBox2DblClick() {
 void TCpePage::Button15Click() {
     const std::string sid = ToBytes(Edit10->text());
     const std::string speed = ToBytes(Edit11->text());
-    const int band =
-        BandAt(form_.CurrentSession().RadioBand, ComboBox10->currentIndex()).value_or(0);
+    const int band = BandAt(host_.Router().RadioBand, ComboBox10->currentIndex()).value_or(0);
     const std::string radio = ToBytes(ComboBox7->currentText());
     const std::string errors = BsFormErrorText(radio, FormFrequencies(), sid, speed, band);
     if (!errors.empty()) {
-        Messages().Inform(this, ToQString(errors), FromView(BsFormErrorCaption));
+        host_.Inform(ToQString(errors), FromView(BsFormErrorCaption));
         return;
     }
     const auto deletes = BsReplaceCommands(gridRows_, radio, sid, speed);
@@ -299,41 +291,13 @@ void TCpePage::Button16Click() {
         RefuseWithoutRadio();
         return;
     }
-    if (form_.SendConsoleLine(command->line, command->description)) {
-        form_.CurrentSession().ReplyState = command->replyState;
-    }
+    host_.SendCommand(*command);
 }
 
 void TCpePage::Button17Click() {
     ListBox2->clear();
     Edit10->clear();
     Edit11->clear();
-}
-
-void TCpePage::TabSheet4Show() {
-    repaint();
-    if (BsListAutoUpdate == 1) {
-        timer3_->start();
-    }
-}
-
-void TCpePage::TabSheet4Hide() {
-    timer3_->stop();
-}
-
-// Tab switches show and hide the page; minimising the window does not count.
-void TCpePage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        TabSheet4Show();
-    }
-}
-
-void TCpePage::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous()) {
-        TabSheet4Hide();
-    }
 }
 
 void TCpePage::Read(ReadStep step) {

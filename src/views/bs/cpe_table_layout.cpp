@@ -1,11 +1,10 @@
 // The controls of the "BS" tab and where they stand.
 
-#include "app/form1.hpp"
-#include "app/help_button.hpp"
 #include "core/router/cpe_commands.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
-#include "views/bs_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -35,7 +34,6 @@ void TBsPage::BuildTable() {
 }
 
 void TBsPage::BuildConfiguration() {
-    const auto show = [this](const QString& text) { form_.ShowStatusPopup(text); };
     auto* group = Named(new QGroupBox(QStringLiteral("Configuration"), this), "GroupBox2");
     group->setGeometry(8, 214, 264, 188);
 
@@ -58,7 +56,7 @@ void TBsPage::BuildConfiguration() {
     const char* helpNames[] = {"SpeedButton30", "SpeedButton31", "SpeedButton32", "SpeedButton33",
                                "SpeedButton34"};
     for (int i = 0; i < 5; ++i) {
-        MakeHelpButton(group, QLatin1String(helpNames[i]), show)->move(helpX, 24 + i * 26);
+        host_.MakeHelpButton(group, QLatin1String(helpNames[i]))->move(helpX, 24 + i * 26);
     }
 
     Button5 = MakeButton(group, "Button5", QStringLiteral("New"), 8, 154, 56);
@@ -89,7 +87,8 @@ void TBsPage::BuildRefreshControls() {
     SpinEditor4->setMaximum(86400);
     SpinEditor4->setSingleStep(1);
     SpinEditor4->SetText(QStringLiteral("5"));
-    Button24 = MakeButton(this, "Button24", QStringLiteral("Start autoupdate"), x, 352, width);
+    // The auto-update controller gives it its caption.
+    Button24 = MakeButton(this, "Button24", QString(), x, 352, width);
 }
 
 void TBsPage::BuildLegend() {

@@ -1,65 +1,80 @@
-#include "views/bs_page.hpp"
+#include "views/bs/cpe_table_page.hpp"
 
-#include "app/form1.hpp"
-#include "app/message_service.hpp"
 #include "core/pages/cpe_table_read.hpp"
 #include "core/router/auto_update.hpp"
 #include "core/router/cpe_commands.hpp"
 #include "core/router/mac_text.hpp"
 #include "core/router/radio_rules.hpp"
+#include "core/session/router_model.hpp"
+#include "core/session/session.hpp"
+#include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHideEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTimer>
 
 namespace tessel {
 
-TBsPage::TBsPage(TForm1& form, QTimer* timer2, QWidget* parent)
-    : QWidget(parent), form_(form), timer2_(timer2) {
+namespace {
+
+// Off until the operator starts it; the post-login load switches it off
+// again. Hiding the tab always stops the timer.
+const AutoUpdatePolicy CpeTableRefresh{.timerName = QStringLiteral("Timer2"),
+                                       .startIntervalMs = 5000,
+                                       .initialCaption = StartAutoUpdateCaption,
+                                       .repaintBeforeStart = true,
+                                       .stopTimerOnHideOnlyWhenOn = false,
+                                       .editorFromTimerBeforeLoad = true,
+                                       .onAfterLoad = false};
+
+}  // namespace
+
+TBsPage::TBsPage(Session& session, PageHost& host, QWidget* parent)
+    : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("TabSheet3"));
     BuildTable();
     BuildConfiguration();
     BuildRefreshControls();
     BuildLegend();
+    autoUpdate_ = new AutoUpdateController(this, host_, Button24, SpinEditor4, CpeTableRefresh);
 
-    connect(timer2_, &QTimer::timeout, this, &TBsPage::Timer2Timer);
+    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TBsPage::Timer2Timer);
     // activated: the operator's choice only, not the radio page filling the list.
     connect(ComboBox8, &QComboBox::activated, this, &TBsPage::ComboBox8Change);
     connect(GridView2, &TGridView::CellClicked, this,
             [this](int row, int) { GridView2CellClick(row); });
     connect(Button4, &QPushButton::clicked, this, &TBsPage::Button4Click);
-    connect(SpinEditor4, &TSpinEditor::Changed, this, &TBsPage::SpinEditor4Change);
-    connect(Button24, &QPushButton::clicked, this, &TBsPage::Button24Click);
     connect(Button5, &QPushButton::clicked, this, &TBsPage::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TBsPage::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TBsPage::Button7Click);
     connect(Button36, &QPushButton::clicked, this, &TBsPage::Button36Click);
     for (QPushButton* button : {Button5, Button6, Button7}) {
-        form_.AddConsoleButton(button);
+        host_.AddConsoleButton(button);
     }
 }
 
-void TBsPage::SetPwrctlEnabler(std::function<void(bool)> enable) {
-    enablePwrctl_ = std::move(enable);
+void TBsPage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(ComboBox5, radios, selected);
+    FillSelector(ComboBox8, radios, selected);
+}
+
+int TBsPage::CpeTableAutoUpdate() const {
+    return autoUpdate_->Flag();
 }
 
 void TBsPage::ReadCpeTable() {
     GridView2->Clear();
-    Session& session = form_.CurrentSession();
     const int position = ComboBox8->currentIndex();
-    const CpeTable table = tessel::ReadCpeTable(session, RadioNumberOf(ComboBox8),
-                                                BandAt(session.RadioBand, position).value_or(0));
-    if (enablePwrctl_) {
-        enablePwrctl_(table.pwrctlEnabled);
-    }
+    const CpeTable table = tessel::ReadCpeTable(
+        session_, RadioNumberOf(ComboBox8), BandAt(host_.Router().RadioBand, position).value_or(0));
+    emit PwrctlAllowedChanged(table.pwrctlEnabled);
     std::vector<QStringList> rows;
     rows.reserve(table.rows.size());
     for (const CpeTableRow& row : table.rows) {
@@ -75,11 +90,11 @@ void TBsPage::ReadCpeTable() {
 }
 
 void TBsPage::PrepareLoad() {
-    SpinEditor4->setValue(timer2_->interval() / 1000);
+    autoUpdate_->PrepareLoad();
 }
 
 void TBsPage::ResetAfterLoad() {
-    CpeTableAutoUpdate = 0;
+    autoUpdate_->ResetAfterLoad();
 }
 
 void TBsPage::Button4Click() {
@@ -94,25 +109,6 @@ void TBsPage::Timer2Timer() {
     if (rowCount_ > 0) {
         ReadCpeTable();
     }
-}
-
-void TBsPage::SpinEditor4Change() {
-    if (const auto interval =
-            RefreshIntervalMs(SpinEditor4->value(), form_.CurrentSession().SessionLoaded)) {
-        timer2_->setInterval(*interval);
-    }
-}
-
-void TBsPage::Button24Click() {
-    const AutoUpdateState next = ToggleAutoUpdate(ToBytes(Button24->text()));
-    Button24->setText(
-        QString::fromLatin1(next.caption.data(), static_cast<qsizetype>(next.caption.size())));
-    if (next.timerEnabled) {
-        timer2_->start();
-    } else {
-        timer2_->stop();
-    }
-    CpeTableAutoUpdate = next.flag;
 }
 
 void TBsPage::GridView2CellClick(int row) {
@@ -140,19 +136,18 @@ void TBsPage::CreateCpe() {
     const CpeForm asked = FormValues();
     const std::string errors = CpeFormErrorText(asked);
     if (!errors.empty()) {
-        Messages().Inform(this, ToQString(errors), ToQString(std::string(CpeInputErrorCaption)));
+        host_.Inform(ToQString(errors), ToQString(std::string(CpeInputErrorCaption)));
         return;
     }
-    if (!Messages().AskYesNo(this, ToQString(NewCpeQuestion(asked)),
-                             ToQString(std::string(NewCpeCaption)))) {
+    if (!host_.Ask(ToQString(NewCpeQuestion(asked)), ToQString(std::string(NewCpeCaption)))) {
         return;
     }
     // The box let other events run (a Timer2 refresh may have rebuilt the
     // grid); the line is built from the form as it is now, and checked again.
     const CpeForm now = FormValues();
     if (!CpeFormErrorText(now).empty()) {
-        Messages().Inform(this, ToQString(CpeFormErrorText(now)),
-                          ToQString(std::string(CpeInputErrorCaption)));
+        host_.Inform(ToQString(CpeFormErrorText(now)),
+                     ToQString(std::string(CpeInputErrorCaption)));
         return;
     }
     const ConsoleCommand command = CpeAddCommand(now);
@@ -160,9 +155,7 @@ void TBsPage::CreateCpe() {
     Edit7->clear();
     Edit9->clear();
     CheckBox9->setChecked(true);
-    if (form_.SendConsoleLine(command.line, command.description)) {
-        form_.CurrentSession().ReplyState = command.replyState;
-    }
+    host_.SendCommand(command);
 }
 
 void TBsPage::Button5Click() {
@@ -173,8 +166,8 @@ void TBsPage::Button6Click() {
     const int row = GridView2->SelectedRow();
     const std::string rowMac = row >= 0 ? ToBytes(GridView2->Cell(row, cpe_column::Mac)) : "";
     if (MacEdited(rowMac, ToBytes(Edit8->text())) &&
-        !Messages().AskYesNo(this, ToQString(std::string(MacChangedQuestion)),
-                             ToQString(std::string(MacChangedCaption)))) {
+        !host_.Ask(ToQString(std::string(MacChangedQuestion)),
+                   ToQString(std::string(MacChangedCaption)))) {
         return;
     }
     CreateCpe();
@@ -193,14 +186,12 @@ void TBsPage::Button7Click() {
     }
     const auto command = CpeDeleteCommand(ToBytes(ComboBox8->currentText()), key);
     if (!command) {
-        Messages().Inform(this, ToQString(std::string(kNoRadioInterface)),
-                          ToQString(std::string(CpeInputErrorCaption)));
+        host_.Inform(ToQString(std::string(kNoRadioInterface)),
+                     ToQString(std::string(CpeInputErrorCaption)));
         return;
     }
     GridView2->selectRow(0);
-    if (form_.SendConsoleLine(command->line, command->description)) {
-        form_.CurrentSession().ReplyState = command->replyState;
-    }
+    host_.SendCommand(*command);
 }
 
 void TBsPage::Button36Click() {
@@ -208,33 +199,6 @@ void TBsPage::Button36Click() {
     Edit7->clear();
     Edit9->clear();
     CheckBox9->setChecked(true);
-}
-
-void TBsPage::TabSheet3Show() {
-    repaint();
-    if (CpeTableAutoUpdate == 1) {
-        timer2_->start();
-    }
-}
-
-void TBsPage::TabSheet3Hide() {
-    timer2_->stop();
-}
-
-// The tab control shows and hides its pages as the operator switches tabs;
-// a window being minimised or restored (spontaneous events) is no switch.
-void TBsPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        TabSheet3Show();
-    }
-}
-
-void TBsPage::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous()) {
-        TabSheet3Hide();
-    }
 }
 
 void TBsPage::Read(ReadStep step) {

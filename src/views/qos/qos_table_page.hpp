@@ -10,10 +10,11 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace tessel {
 
+class AutoUpdateController;
+class PageHost;
 class Session;
 class TGridView;
 class TSpinEditor;
@@ -23,22 +24,18 @@ class TQosPage : public QWidget, public Page {
   public:
     // Page
     void Read(ReadStep step) override;
-    // timer12: the window's Timer12, whose ticks re-read the table.
-    TQosPage(Session& session, QTimer* timer12, QWidget* parent = nullptr);
+    TQosPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void ReadQosTable();
     void Button41Click();  // "Update table"
-    void Button42Click();  // "Start autoupdate" / "Stop autoupdate"
     void Timer12Timer();
-    void SpinEditor18Change();
-    void TabSheet15Show();
-    void TabSheet15Hide();
 
     // The post-login load switches auto-update off; the button keeps its
     // caption and the timer its state.
-    void ResetAfterLoad() override { QosAutoUpdate = 0; }
+    void ResetAfterLoad() override;
 
-    int QosAutoUpdate = 0;
+    // 1 while the table is to be re-read on Timer12, else 0.
+    int QosAutoUpdate() const;
 
     TGridView* GridView10;
     QPushButton* Button41;
@@ -46,13 +43,9 @@ class TQosPage : public QWidget, public Page {
     QLabel* IntervalLabel;  // "Interval:"
     TSpinEditor* SpinEditor18;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
   private:
     Session& session_;
-    QTimer* timer12_;
+    AutoUpdateController* autoUpdate_ = nullptr;
 };
 
 }  // namespace tessel

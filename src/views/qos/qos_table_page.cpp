@@ -1,18 +1,17 @@
-#include "views/qos_page.hpp"
+#include "views/qos/qos_table_page.hpp"
 
 #include "core/pages/qos_table_read.hpp"
 #include "core/router/auto_update.hpp"
 #include "core/session/session.hpp"
+#include "viewkit/auto_update.hpp"
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
-#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTimer>
 
 namespace tessel {
@@ -23,18 +22,28 @@ namespace {
 // run to ten digits.
 constexpr int QosColumnWidths[] = {30, 30, 72, 100, 48, 52, 52, 50, 72, 64, 80, 64};
 
+// Off until the operator starts it, and off again after each post-login
+// load. Hiding the tab pauses the timer only while auto-update is on, the
+// tab is repainted after the timer is started, and the load leaves the
+// interval editor as the operator set it.
+const AutoUpdatePolicy QosTableRefresh{.timerName = QStringLiteral("Timer12"),
+                                       .startIntervalMs = 3000,
+                                       .initialCaption = StartAutoUpdateCaption,
+                                       .repaintBeforeStart = false,
+                                       .stopTimerOnHideOnlyWhenOn = true,
+                                       .editorFromTimerBeforeLoad = false,
+                                       .onAfterLoad = false};
+
 }  // namespace
 
-TQosPage::TQosPage(Session& session, QTimer* timer12, QWidget* parent)
+TQosPage::TQosPage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent),
       GridView10(Named(new TGridView(this), "GridView10")),
       Button41(Named(new QPushButton(QStringLiteral("Update table"), this), "Button41")),
-      Button42(
-          Named(new QPushButton(QString::fromLatin1(StartAutoUpdateCaption), this), "Button42")),
+      Button42(Named(new QPushButton(this), "Button42")),
       IntervalLabel(Named(new QLabel(QStringLiteral("Interval:"), this), "QosIntervalLabel")),
       SpinEditor18(Named(new TSpinEditor(this), "SpinEditor18")),
-      session_(session),
-      timer12_(timer12) {
+      session_(session) {
     setObjectName(QStringLiteral("TabSheet15"));
 
     ApplyReportColumns(*GridView10, QosGridColumns());
@@ -49,12 +58,10 @@ TQosPage::TQosPage(Session& session, QTimer* timer12, QWidget* parent)
     SpinEditor18->setRange(3, 3600);
     SpinEditor18->setSingleStep(1);
     SpinEditor18->setValue(3);
+    autoUpdate_ = new AutoUpdateController(this, host, Button42, SpinEditor18, QosTableRefresh);
 
     connect(Button41, &QPushButton::clicked, this, &TQosPage::Button41Click);
-    connect(Button42, &QPushButton::clicked, this, &TQosPage::Button42Click);
-    // Typing and stepping both change the text; the action is the same.
-    connect(SpinEditor18, &TSpinEditor::Changed, this, &TQosPage::SpinEditor18Change);
-    connect(timer12_, &QTimer::timeout, this, &TQosPage::Timer12Timer);
+    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TQosPage::Timer12Timer);
 }
 
 void TQosPage::ReadQosTable() {
@@ -77,53 +84,16 @@ void TQosPage::Button41Click() {
     ReadQosTable();
 }
 
-void TQosPage::Button42Click() {
-    const AutoUpdateState next = ToggleAutoUpdate(ToBytes(Button42->text()));
-    Button42->setText(QString::fromLatin1(next.caption));
-    if (next.timerEnabled) {
-        timer12_->start();
-    } else {
-        timer12_->stop();
-    }
-    QosAutoUpdate = next.flag;
+void TQosPage::ResetAfterLoad() {
+    autoUpdate_->ResetAfterLoad();
+}
+
+int TQosPage::QosAutoUpdate() const {
+    return autoUpdate_->Flag();
 }
 
 void TQosPage::Timer12Timer() {
     ReadQosTable();
-}
-
-void TQosPage::SpinEditor18Change() {
-    if (const auto interval = RefreshIntervalMs(SpinEditor18->value(), session_.SessionLoaded)) {
-        timer12_->setInterval(*interval);
-    }
-}
-
-void TQosPage::TabSheet15Show() {
-    if (QosAutoUpdate == 1) {
-        timer12_->start();
-    }
-    repaint();
-}
-
-void TQosPage::TabSheet15Hide() {
-    if (QosAutoUpdate == 1) {
-        timer12_->stop();
-    }
-}
-
-void TQosPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // A window coming back from the task bar is not the tab being shown.
-    if (!event->spontaneous()) {
-        TabSheet15Show();
-    }
-}
-
-void TQosPage::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous()) {
-        TabSheet15Hide();
-    }
 }
 
 void TQosPage::Read(ReadStep step) {
