@@ -11,7 +11,6 @@
 #include "app/recent_routers_box.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/session/trace.hpp"
-#include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
 #include "viewkit/text_bridge.hpp"
@@ -20,7 +19,7 @@
 #include "views/interfaces_page.hpp"
 #include "views/qos_page.hpp"
 #include "views/radio_group.hpp"
-#include "views/routing_page.hpp"
+#include "views/routing/routing_page.hpp"
 #include "views/system_page.hpp"
 #include "views/view_services.hpp"
 #include "widgets/application_title.hpp"
@@ -265,24 +264,18 @@ void TForm1::BuildPages() {
             [this] { ReadAll(ReadStep::RadioParameters); });
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
-    const UtilityConsole console{[this](const std::string& line) { return SendConsoleLine(line); },
-                                 [this] { DisableConsoleButtons(); },
-                                 [this] { EnableConsoleButtons(); },
-                                 [this](const QString& text, const QString& caption) {
-                                     Messages().Inform(this, text, caption);
-                                 }};
-    auto* loadMeter = new TLoadMeterPage(session_, console);
+    auto* loadMeter = new TLoadMeterPage(session_, *this);
     utilities->addTab(loadMeter, QStringLiteral("Load Meter"));
-    auto* rmaTest = new TRmaTestPage(session_, console);
+    auto* rmaTest = new TRmaTestPage(session_, *this);
     utilities->addTab(rmaTest, QStringLiteral("RMA Test"));
-    interfaces->SetLoadMeterSelector(loadMeter->InterfaceSelector());
-    radio->AddRadioSelector(rmaTest->RadioSelector());
+    interfaces->SetLoadMeterSelector(loadMeter->ComboBox14);
+    radio->AddRadioSelector(rmaTest->ComboBox15);
     main->addTab(utilities, QStringLiteral("Utilities"));
     auto* qos = new TQosPage(session_, Timer(12));
     main->addTab(qos, QStringLiteral("QoS"));
-    auto* routing = new TRoutingPage(session_, console);
+    // The ARP group adds its "Refresh table" to the console buttons, last.
+    auto* routing = new TRoutingPage(session_, *this);
     main->addTab(routing, QStringLiteral("Routing/ARP tables"));
-    AddConsoleButton(routing->ArpGroup()->Button38);
     pages_ = {systemPage, interfaces, bsPage, cpePage, loadMeter, rmaTest, qos, routing};
     connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
 }

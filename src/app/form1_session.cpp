@@ -75,6 +75,11 @@ void TForm1::ReadAll(ReadStep step) {
         for (Page* page : pages_) {
             page->Read(step);
         }
+        // The interfaces page still keeps the names it reads in the session;
+        // the routing page reads them from the router model.
+        if (step == ReadStep::Interfaces) {
+            router_.InterfaceNames = session_.InterfaceNames;
+        }
     };
     if (readAround_) {
         readAround_(step, read);
