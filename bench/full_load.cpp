@@ -29,7 +29,7 @@
 #include "support/router_sim_process.hpp"
 #include "viewkit/controls.hpp"
 #include "views/bs/cpe_table_page.hpp"
-#include "views/routing_page.hpp"
+#include "views/routing/routing_page.hpp"
 #include "widgets/grid_view.hpp"
 
 #include "counting_transport.hpp"
@@ -303,11 +303,11 @@ class FullLoad {
 
         const int radio = tessel::RadioNumberOf(bs->ComboBox8);
         const int band =
-            tessel::BandAt(session.RadioBand, bs->ComboBox8->currentIndex()).value_or(0);
+            tessel::BandAt(form_->Router().RadioBand, bs->ComboBox8->currentIndex()).value_or(0);
         const int times = 9;
         const std::uint64_t routingPage = Fastest(times, [&] { routing->ReadRoutingTable(); });
         const std::uint64_t routingCore = Fastest(times, [&] {
-            const auto rows = tessel::ReadRoutingTable(session, session.InterfaceNames);
+            const auto rows = tessel::ReadRoutingTable(session, form_->Router().InterfaceNames);
             (void)rows;
         });
         const std::uint64_t cpePage = Fastest(times, [&] { bs->ReadCpeTable(); });

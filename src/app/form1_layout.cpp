@@ -11,7 +11,6 @@
 #include "app/recent_routers_box.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/session/trace.hpp"
-#include "utilities/arp_group.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
 #include "viewkit/controls.hpp"
@@ -21,7 +20,7 @@
 #include "views/interfaces/interfaces_page.hpp"
 #include "views/interfaces/radio_group.hpp"
 #include "views/qos/qos_table_page.hpp"
-#include "views/routing_page.hpp"
+#include "views/routing/routing_page.hpp"
 #include "views/system/system_page.hpp"
 #include "widgets/application_title.hpp"
 
@@ -221,12 +220,6 @@ void TForm1::BuildPages() {
     SpeedButton1 = radio->SpeedButton1;
     SpeedButton2 = radio->SpeedButton2;
     connect(radio, &TRadioGroup::RadioNamesChanged, systemPage, &TSystemPage::SetRadioNames);
-    // The pages not yet built on the router model still read the names and
-    // bands from the session.
-    connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, this,
-            [this] { session_.InterfaceNames = router_.InterfaceNames; });
-    connect(radio, &TRadioGroup::RadioNamesChanged, this,
-            [this] { session_.RadioBand = router_.RadioBand; });
 
     auto* bsPage = new TBsPage(session_, *this);
     main->addTab(bsPage, QStringLiteral("BS"));
@@ -241,30 +234,19 @@ void TForm1::BuildPages() {
             [this] { ReadAll(ReadStep::RadioParameters); });
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
-    const UtilityConsole console{[this](const std::string& line) { return SendConsoleLine(line); },
-                                 [this] { DisableConsoleButtons(); },
-                                 [this] { EnableConsoleButtons(); },
-                                 [this](const QString& text, const QString& caption) {
-                                     Messages().Inform(this, text, caption);
-                                 }};
-    auto* loadMeter = new TLoadMeterPage(session_, console);
+    auto* loadMeter = new TLoadMeterPage(session_, *this);
     utilities->addTab(loadMeter, QStringLiteral("Load Meter"));
-    auto* rmaTest = new TRmaTestPage(session_, console);
+    auto* rmaTest = new TRmaTestPage(session_, *this);
     utilities->addTab(rmaTest, QStringLiteral("RMA Test"));
     connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, loadMeter,
-            [loadMeter](const QStringList& names, int selected) {
-                FillSelector(loadMeter->ComboBox14, names, selected);
-            });
-    connect(radio, &TRadioGroup::RadioNamesChanged, rmaTest,
-            [rmaTest](const QStringList& radios, int selected) {
-                FillSelector(rmaTest->ComboBox15, radios, selected);
-            });
+            &TLoadMeterPage::SetInterfaceNames);
+    connect(radio, &TRadioGroup::RadioNamesChanged, rmaTest, &TRmaTestPage::SetRadioNames);
     main->addTab(utilities, QStringLiteral("Utilities"));
     auto* qos = new TQosPage(session_, *this);
     main->addTab(qos, QStringLiteral("QoS"));
-    auto* routing = new TRoutingPage(session_, console);
+    // The ARP group adds its "Refresh table" to the console buttons, last.
+    auto* routing = new TRoutingPage(session_, *this);
     main->addTab(routing, QStringLiteral("Routing/ARP tables"));
-    AddConsoleButton(routing->ArpGroup()->Button38);
     pages_ = {systemPage, interfaces, bsPage, cpePage, loadMeter, rmaTest, qos, routing};
     // The auto-update timers belong to their pages; the window still stops
     // and restarts them with its own at the error limit.

@@ -3,6 +3,7 @@
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/load_meter.hpp"
 #include "viewkit/column_mapper.hpp"
+#include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_group_band.hpp"
@@ -24,7 +25,7 @@ constexpr int SideWidth = 124;
 
 }  // namespace
 
-TLoadMeterPage::TLoadMeterPage(Session& session, UtilityConsole console, QWidget* parent)
+TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* parent)
     : QWidget(parent),
       InterfaceLabel(
           Named(new QLabel(QStringLiteral("Choose interface:"), this), "LoadMeterInterfaceLabel")),
@@ -36,7 +37,7 @@ TLoadMeterPage::TLoadMeterPage(Session& session, UtilityConsole console, QWidget
       SpinEditor7(Named(new TSpinEditor(this), "SpinEditor7")),
       GroupBand(nullptr),
       GridView8(Named(new TGridView(this), "GridView8")),
-      run_(session, std::move(console), {Button35, ComboBox14, SpinEditor7}) {
+      run_(host, {Button35, ComboBox14, SpinEditor7}) {
     setObjectName(QStringLiteral("LoadMeter"));
 
     ApplyReportColumns(*GridView8, LoadMeterGridColumns());
@@ -61,6 +62,10 @@ TLoadMeterPage::TLoadMeterPage(Session& session, UtilityConsole console, QWidget
     connect(Button2, &QPushButton::clicked, this, &TLoadMeterPage::Button2Click);
 }
 
+void TLoadMeterPage::SetInterfaceNames(const QStringList& names, int selected) {
+    FillSelector(ComboBox14, names, selected);
+}
+
 void TLoadMeterPage::Button35Click() {
     run_.Start(LoadMeterCommand(CheckBox16->isChecked(), ToBytes(SpinEditor7->Text()),
                                 ToBytes(ComboBox14->currentText())),
@@ -77,7 +82,7 @@ void TLoadMeterPage::ClearLoadMeter() {
 
 void TLoadMeterPage::LoadMeterRow(const std::string& chunk) {
     if (const auto row = LoadMeterRowOf(chunk)) {
-        StreamUtility::AppendRow(*GridView8, *row);
+        StreamUtility::AppendReportRow(*GridView8, *row);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "viewkit/page.hpp"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <string>
@@ -18,6 +19,7 @@ class QPushButton;
 
 namespace tessel {
 
+class PageHost;
 class Session;
 class TGridGroupBand;
 class TGridView;
@@ -29,11 +31,7 @@ class TLoadMeterPage : public QWidget, public Page {
     // Page
     void Read(ReadStep) override {}
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
-    TLoadMeterPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
-
-    // The interface list; the interfaces page fills it with every interface
-    // the router reports.
-    QComboBox* InterfaceSelector() const { return ComboBox14; }
+    TLoadMeterPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void Button35Click();  // "Start"
     void Button2Click();   // "Stop"
@@ -52,6 +50,11 @@ class TLoadMeterPage : public QWidget, public Page {
     TSpinEditor* SpinEditor7;
     TGridGroupBand* GroupBand;
     TGridView* GridView8;
+
+  public slots:
+    // The interface list: every interface the router reports, as the
+    // interfaces page reads them.
+    void SetInterfaceNames(const QStringList& names, int selected);
 
   private:
     StreamUtility run_;

@@ -3,6 +3,7 @@
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/rma_test.hpp"
 #include "viewkit/column_mapper.hpp"
+#include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
@@ -24,7 +25,7 @@ constexpr int SideWidth = 124;
 
 }  // namespace
 
-TRmaTestPage::TRmaTestPage(Session& session, UtilityConsole console, QWidget* parent)
+TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent)
     : QWidget(parent),
       InterfaceLabel(
           Named(new QLabel(QStringLiteral("Choose interface:"), this), "RmaTestInterfaceLabel")),
@@ -37,7 +38,7 @@ TRmaTestPage::TRmaTestPage(Session& session, UtilityConsole console, QWidget* pa
       SpinEditor8(Named(new TSpinEditor(this), "SpinEditor8")),
       CheckBox17(Named(new QCheckBox(QStringLiteral("Multicast"), this), "CheckBox17")),
       GridView9(Named(new TGridView(this), "GridView9")),
-      run_(session, std::move(console), {Button39, Edit16, SpinEditor8}) {
+      run_(host, {Button39, Edit16, SpinEditor8}) {
     setObjectName(QStringLiteral("RmaTest"));
 
     ApplyReportColumns(*GridView9, RmaTestGridColumns());
@@ -64,6 +65,10 @@ TRmaTestPage::TRmaTestPage(Session& session, UtilityConsole console, QWidget* pa
     connect(Button40, &QPushButton::clicked, this, &TRmaTestPage::Button40Click);
 }
 
+void TRmaTestPage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(ComboBox15, radios, selected);
+}
+
 void TRmaTestPage::Button39Click() {
     run_.Start(RmaTestCommand(ToBytes(ComboBox15->currentText()), ToBytes(Edit16->text()),
                               ToBytes(SpinEditor8->Text()), CheckBox17->isChecked()),
@@ -80,7 +85,7 @@ void TRmaTestPage::ClearRmaTest() {
 
 void TRmaTestPage::RmaTestRow(const std::string& chunk) {
     if (const auto row = RmaTestRowOf(chunk)) {
-        StreamUtility::AppendRow(*GridView9, *row);
+        StreamUtility::AppendReportRow(*GridView9, *row);
     }
 }
 

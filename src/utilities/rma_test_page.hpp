@@ -7,6 +7,7 @@
 
 #include "viewkit/page.hpp"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <string>
@@ -19,6 +20,7 @@ class QPushButton;
 
 namespace tessel {
 
+class PageHost;
 class Session;
 class TGridView;
 class TSpinEditor;
@@ -29,11 +31,7 @@ class TRmaTestPage : public QWidget, public Page {
     // Page
     void Read(ReadStep) override {}
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
-    TRmaTestPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
-
-    // The radio-interface list; the radio page fills it with the interfaces
-    // whose names contain "rf".
-    QComboBox* RadioSelector() const { return ComboBox15; }
+    TRmaTestPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void Button39Click();  // "Start"
     void Button40Click();  // "Stop"
@@ -53,6 +51,11 @@ class TRmaTestPage : public QWidget, public Page {
     TSpinEditor* SpinEditor8;
     QCheckBox* CheckBox17;
     TGridView* GridView9;
+
+  public slots:
+    // The radio-interface list: the interfaces whose names contain "rf", as
+    // the radio group reads them.
+    void SetRadioNames(const QStringList& radios, int selected);
 
   private:
     StreamUtility run_;

@@ -1,8 +1,8 @@
 #include "utilities/stream_utility.hpp"
 
-#include "core/console/reply_dispatch.hpp"
-#include "core/session/session.hpp"
-#include "viewkit/text_bridge.hpp"
+#include "core/router/console_text.hpp"
+#include "viewkit/append_rows.hpp"
+#include "viewkit/page_host.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QThread>
@@ -16,44 +16,33 @@ constexpr char Escape = 27;
 
 }  // namespace
 
-StreamUtility::StreamUtility(Session& session, UtilityConsole console, std::vector<QWidget*> locked)
-    : session_(session), console_(std::move(console)), locked_(std::move(locked)) {}
+StreamUtility::StreamUtility(PageHost& host, std::vector<QWidget*> locked)
+    : host_(host), locked_(std::move(locked)) {}
 
 bool StreamUtility::Start(const std::optional<std::string>& command, int startState,
                           const QString& noCommandText) {
     if (!command) {
-        if (console_.Inform) {
-            console_.Inform(noCommandText, QStringLiteral("Error"));
-        }
+        host_.Error(noCommandText);
         return false;
     }
-    const int previous = session_.ReplyState;
-    session_.ReplyState = startState;
-    if (!console_.SendLine || !console_.SendLine(*command)) {
-        session_.ReplyState = previous;
+    if (!host_.SendCommand(ConsoleCommand{*command, startState, {}})) {
         return false;
     }
     SetLocked(true);
-    if (console_.DisableConsoleButtons) {
-        console_.DisableConsoleButtons();
-    }
+    host_.SetConsoleButtonsEnabled(false);
     return true;
 }
 
 void StreamUtility::Stop() {
-    if (console_.SendLine) {
-        console_.SendLine(std::string(1, Escape));
-    }
+    host_.SendLine(std::string(1, Escape));
     // The report's code would otherwise take the reply to whatever is sent
     // next as rows; it now lasts until the router's prompt is back.
-    session_.ReplyState = ReplyStateAfterStop(session_.ReplyState);
+    host_.ReportStopped();
     // The window stays blocked while the router winds the report down, so
     // nothing can be sent into its last output.
     QThread::msleep(StopPauseMs);
     SetLocked(false);
-    if (console_.EnableConsoleButtons) {
-        console_.EnableConsoleButtons();
-    }
+    host_.SetConsoleButtonsEnabled(true);
 }
 
 void StreamUtility::SetLocked(bool locked) {
@@ -62,13 +51,8 @@ void StreamUtility::SetLocked(bool locked) {
     }
 }
 
-void StreamUtility::AppendRow(TGridView& grid, std::span<const std::string> cells) {
-    QStringList row;
-    row.reserve(static_cast<qsizetype>(cells.size()));
-    for (const std::string& cell : cells) {
-        row.append(ToQString(cell));
-    }
-    grid.AppendRow(row);
+void StreamUtility::AppendReportRow(TGridView& grid, std::span<const std::string> cells) {
+    AppendRow(grid, cells);
     grid.ScrollToLastRow();
     grid.setCurrentIndex(grid.model()->index(grid.RowCount() - 1, 0));
 }

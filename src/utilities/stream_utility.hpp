@@ -5,8 +5,6 @@
 // the window's console buttons while it runs, and add one grid row per
 // accepted report chunk.
 
-#include "utilities/utility_console.hpp"
-
 #include <QString>
 
 #include <optional>
@@ -18,13 +16,13 @@ class QWidget;
 
 namespace tessel {
 
-class Session;
+class PageHost;
 class TGridView;
 
 class StreamUtility {
   public:
     // locked: the page's controls that may not change while a report runs.
-    StreamUtility(Session& session, UtilityConsole console, std::vector<QWidget*> locked);
+    StreamUtility(PageHost& host, std::vector<QWidget*> locked);
 
     // Sends command under startState and locks; nothing is sent and nothing
     // changes without a command (the operator is told noCommandText), or
@@ -37,9 +35,8 @@ class StreamUtility {
     // still judged by it, up to the prompt.
     void Stop();
 
-    // One report row: cells by column (column 0, the row number, is the
-    // grid's own), then the last row made visible and current.
-    static void AppendRow(TGridView& grid, std::span<const std::string> cells);
+    // One report row (see AppendRow), then made visible and current.
+    static void AppendReportRow(TGridView& grid, std::span<const std::string> cells);
 
     // How long Stop blocks after ESC.
     static constexpr int StopPauseMs = 500;
@@ -47,8 +44,7 @@ class StreamUtility {
   private:
     void SetLocked(bool locked);
 
-    Session& session_;
-    UtilityConsole console_;
+    PageHost& host_;
     std::vector<QWidget*> locked_;
 };
 

@@ -2,8 +2,8 @@
 // interface information are gathered up to the prompt and shown whole.
 
 #include "app/form2.hpp"
-#include "utilities/arp_group.hpp"
 #include "views/interfaces/interfaces_page.hpp"
+#include "views/routing/arp_table_group.hpp"
 #include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 

@@ -26,7 +26,7 @@ class LoadMeterPage : public RouterSession {
     // The interfaces page fills the list; the test names the interface it
     // measures.
     void ChooseInterface(const QString& name) {
-        QComboBox* list = page->InterfaceSelector();
+        QComboBox* list = page->ComboBox14;
         if (list->findText(name) < 0) {
             list->addItem(name);
         }
@@ -113,7 +113,7 @@ TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
 }
 
 TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {
-    page->InterfaceSelector()->clear();
+    page->ComboBox14->clear();
     const auto before = ConsoleLines().size();
     page->Button35->click();
     ASSERT_EQ(messages_.boxes.size(), 1u);

@@ -25,7 +25,7 @@ class RmaTestPage : public RouterSession {
         page = Find<TRmaTestPage>("RmaTest");
         ASSERT_NE(page, nullptr);
         // The radio page fills the list; the test names the radio it uses.
-        QComboBox* list = page->RadioSelector();
+        QComboBox* list = page->ComboBox15;
         if (list->findText("rf5.0") < 0) {
             list->addItem("rf5.0");
         }
@@ -113,7 +113,7 @@ TEST_F(RmaTestPage, AnotherCommandEndsTheRowsOfARun) {
 }
 
 TEST_F(RmaTestPage, NoRadioInterfaceSendsNothingAndSaysWhy) {
-    page->RadioSelector()->clear();
+    page->ComboBox15->clear();
     page->Button39->click();
     ASSERT_EQ(messages_.boxes.size(), 1u);
     EXPECT_EQ(messages_.boxes[0].caption, "Error");

@@ -1,8 +1,8 @@
 // The routing table and the ARP group of the "Routing/ARP tables" tab,
 // against the lab router.
 
-#include "utilities/arp_group.hpp"
-#include "views/routing_page.hpp"
+#include "views/routing/arp_table_group.hpp"
+#include "views/routing/routing_page.hpp"
 #include "views_routing_session.hpp"
 #include "widgets/grid_view.hpp"
 
@@ -27,9 +27,8 @@ class RoutingPage : public RouterSession {
 
 TEST_F(RoutingPage, TableAfterLoginNamesInterfacesAndProtocols) {
     // The interfaces page fills the names the routes refer to; with it or
-    // without it, the session's names are what the table shows.
-    form_->CurrentSession().InterfaceNames = {"rf5.0", "rf2.0", "eth0",  "eth1",
-                                              "lo0",   "tun0",  "vlan10"};
+    // without it, the router model's names are what the table shows.
+    form_->Router().InterfaceNames = {"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"};
     LogIn();
     auto* grid = Find<TGridView>("GridView6");
     ASSERT_NE(grid, nullptr);
@@ -63,7 +62,7 @@ TEST_F(RoutingPage, UnknownInterfaceIndexGivesAnEmptyCellAndRefreshReadsAgain) {
     ASSERT_NE(page, nullptr);
     // Only the first two names are known: routes on other interfaces show
     // an empty interface cell instead of a wrong name.
-    form_->CurrentSession().InterfaceNames = {"rf5.0", "rf2.0"};
+    form_->Router().InterfaceNames = {"rf5.0", "rf2.0"};
     const std::size_t before = SnmpRequestsFor("1.3.6.1.2.1.4.21.1.9.");
     page->Button37->click();
     EXPECT_TRUE(RequestsReach("1.3.6.1.2.1.4.21.1.9.", before + 11));

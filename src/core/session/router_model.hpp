@@ -11,7 +11,6 @@
 namespace tessel {
 
 struct RouterModel {
-    static constexpr std::size_t MaxInterfaces = 100;
 
     // Entry k: the description of interface k.
     std::vector<std::string> InterfaceNames;

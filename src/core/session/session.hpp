@@ -8,10 +8,8 @@
 #include "core/session/trace.hpp"
 #include "core/snmp/snmp_reader.hpp"
 
-#include <array>
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace tessel {
 
@@ -50,7 +48,6 @@ enum class ConnectionStates { Disconnected = 0, Connecting = 1, Connected = 2 };
 
 class Session : public SnmpReader {
   public:
-    static constexpr std::size_t MaxInterfaces = 100;
 
     // Every exchange goes to trace when there is one; trace must outlive the
     // session.
@@ -79,8 +76,6 @@ class Session : public SnmpReader {
     std::string SnmpCommunity;
     std::string RouterHost;
     bool SessionLoaded = false;
-    std::vector<std::string> InterfaceNames;  // entry k: description of interface k
-    std::array<int, 2> RadioBand{0, 0};
 
   private:
     const TraceLog* trace_;

@@ -1,11 +1,12 @@
-#include "utilities/arp_group.hpp"
+#include "views/routing/arp_table_group.hpp"
 
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/arp_parse.hpp"
-#include "core/session/session.hpp"
+#include "core/router/console_text.hpp"
+#include "viewkit/append_rows.hpp"
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/named.hpp"
-#include "viewkit/text_bridge.hpp"
+#include "viewkit/page_host.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QLabel>
@@ -13,14 +14,13 @@
 
 namespace tessel {
 
-TArpGroup::TArpGroup(Session& session, UtilityConsole console, QWidget* parent)
+TArpGroup::TArpGroup(Session& /*session*/, PageHost& host, QWidget* parent)
     : QGroupBox(QStringLiteral("ARP Table"), parent),
       GridView7(Named(new TGridView(this), "GridView7")),
       Button38(Named(new QPushButton(QStringLiteral("Refresh table"), this), "Button38")),
       NoteLabel(
           new QLabel(QStringLiteral("ARP protocol is configured \nusing \"arp\" command."), this)),
-      session_(session),
-      console_(std::move(console)) {
+      host_(host) {
     setObjectName(QStringLiteral("ArpGroup"));
     NoteLabel->setObjectName(QStringLiteral("ArpNoteLabel"));
 
@@ -32,14 +32,11 @@ TArpGroup::TArpGroup(Session& session, UtilityConsole console, QWidget* parent)
     NoteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(Button38, &QPushButton::clicked, this, &TArpGroup::Button38Click);
+    host_.AddConsoleButton(Button38);
 }
 
 void TArpGroup::Button38Click() {
-    const int previous = session_.ReplyState;
-    session_.ReplyState = reply::ArpTable;
-    if (!console_.SendLine || !console_.SendLine("arp view")) {
-        session_.ReplyState = previous;
-    }
+    host_.SendCommand({"arp view", reply::ArpTable, {}});
 }
 
 void TArpGroup::ArpTableReply(const std::string& chunk) {
@@ -47,14 +44,10 @@ void TArpGroup::ArpTableReply(const std::string& chunk) {
     if (!rows) {
         return;
     }
-    std::vector<QStringList> cells;
-    cells.reserve(rows->size());
-    for (const ArpRow& row : *rows) {
-        cells.push_back({QString(), ToQString(row.interfaceName), ToQString(row.ipAddress),
-                         ToQString(row.macAddress)});
-    }
     GridView7->Clear();
-    GridView7->AppendRows(cells);
+    AppendRows(*GridView7, *rows, [](const ArpRow& row) {
+        return Cells{{}, row.interfaceName, row.ipAddress, row.macAddress};
+    });
 }
 
 }  // namespace tessel

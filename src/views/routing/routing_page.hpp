@@ -3,8 +3,6 @@
 // The "Routing/ARP tables" tab: the router's IP routing table, read over
 // SNMP, above the ARP table group.
 
-#include "utilities/utility_console.hpp"
-
 #include "viewkit/page.hpp"
 
 #include <QWidget>
@@ -15,6 +13,7 @@ class QPushButton;
 
 namespace tessel {
 
+class PageHost;
 class Session;
 class TArpGroup;
 class TGridView;
@@ -25,8 +24,7 @@ class TRoutingPage : public QWidget, public Page {
     // Page
     void Read(ReadStep step) override;
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
-    // console serves the ARP group, which asks for its table on the console.
-    TRoutingPage(Session& session, UtilityConsole console, QWidget* parent = nullptr);
+    TRoutingPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     // The whole table again, in the router's order; the interface names are
     // those of the last interfaces read.
@@ -42,6 +40,7 @@ class TRoutingPage : public QWidget, public Page {
 
   private:
     Session& session_;
+    PageHost& host_;
     TArpGroup* arp_;
 };
 

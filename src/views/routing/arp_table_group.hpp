@@ -3,8 +3,6 @@
 // The "ARP Table" group of the "Routing/ARP tables" tab: the router's ARP
 // cache, asked for with "arp view" on the console and parsed into a grid.
 
-#include "utilities/utility_console.hpp"
-
 #include <QGroupBox>
 
 #include <string>
@@ -14,13 +12,15 @@ class QPushButton;
 
 namespace tessel {
 
+class PageHost;
 class Session;
 class TGridView;
 
 class TArpGroup : public QGroupBox {
     Q_OBJECT
   public:
-    TArpGroup(Session& session, UtilityConsole console, QWidget* parent = nullptr);
+    // Its "Refresh table" joins the window's console buttons.
+    TArpGroup(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void Button38Click();  // "Refresh table"
 
@@ -33,8 +33,7 @@ class TArpGroup : public QGroupBox {
     QLabel* NoteLabel;
 
   private:
-    Session& session_;
-    UtilityConsole console_;
+    PageHost& host_;
 };
 
 }  // namespace tessel

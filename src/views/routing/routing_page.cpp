@@ -1,11 +1,13 @@
-#include "views/routing_page.hpp"
+#include "views/routing/routing_page.hpp"
 
 #include "core/pages/routing_table_read.hpp"
+#include "core/session/router_model.hpp"
 #include "core/session/session.hpp"
-#include "utilities/arp_group.hpp"
+#include "viewkit/append_rows.hpp"
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/named.hpp"
-#include "viewkit/text_bridge.hpp"
+#include "viewkit/page_host.hpp"
+#include "views/routing/arp_table_group.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QGroupBox>
@@ -22,14 +24,15 @@ constexpr int RoutingColumnWidths[] = {28, 94, 56, 40, 96, 66, 106};
 
 }  // namespace
 
-TRoutingPage::TRoutingPage(Session& session, UtilityConsole console, QWidget* parent)
+TRoutingPage::TRoutingPage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent),
       GroupBox10(Named(new QGroupBox(QStringLiteral("Routing table"), this), "GroupBox10")),
       GridView6(Named(new TGridView(GroupBox10), "GridView6")),
       Button37(Named(new QPushButton(QStringLiteral("Refresh table"), GroupBox10), "Button37")),
       Label91(Named(new QLabel(GroupBox10), "Label91")),
       session_(session),
-      arp_(new TArpGroup(session, std::move(console), this)) {
+      host_(host),
+      arp_(new TArpGroup(session, host, this)) {
     setObjectName(QStringLiteral("TabSheet13"));
 
     GroupBox10->setGeometry(4, 2, 691, 210);
@@ -57,17 +60,12 @@ TRoutingPage::TRoutingPage(Session& session, UtilityConsole console, QWidget* pa
 void TRoutingPage::ReadRoutingTable() {
     GridView6->Clear();
     const std::vector<RouteRow> routes =
-        tessel::ReadRoutingTable(session_, session_.InterfaceNames);
-    // One block for the whole table: ten thousand routes must not relayout
-    // the grid ten thousand times.
-    std::vector<QStringList> rows;
-    rows.reserve(routes.size());
-    for (const RouteRow& route : routes) {
-        rows.push_back({QString(), ToQString(route.destination), ToQString(route.interfaceName),
-                        ToQString(route.metric), ToQString(route.nextHop),
-                        ToQString(route.protocol), ToQString(route.mask)});
-    }
-    GridView6->AppendRows(rows);
+        tessel::ReadRoutingTable(session_, host_.Router().InterfaceNames);
+    AppendRows(*GridView6, routes, [](const RouteRow& route) {
+        return Cells{{},           route.destination, route.interfaceName,
+                     route.metric, route.nextHop,     route.protocol,
+                     route.mask};
+    });
 }
 
 void TRoutingPage::Button37Click() {

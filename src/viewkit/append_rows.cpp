@@ -1,0 +1,9 @@
+#include "viewkit/append_rows.hpp"
+
+namespace tessel {
+
+void AppendRow(TGridView& grid, std::span<const std::string> cells) {
+    grid.AppendRow(CellTexts(cells));
+}
+
+}  // namespace tessel
