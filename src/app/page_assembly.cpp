@@ -18,19 +18,15 @@
 #include "views/view_services.hpp"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace tessel {
 
 void TForm1::BuildPages() {
     ViewServices services;
-    services.runConsoleCommand = [this](const std::string& command, int replyState,
-                                        const std::string& description) {
-        return RunConsoleCommand(command, replyState, description);
-    };
-    services.sendConsoleLine = [this](const std::string& text, const std::string& description) {
-        return SendConsoleLine(text, description);
-    };
+    services.runCommand = [this](const ConsoleCommand& command) { return RunCommand(command); };
+    services.sendCommand = [this](const ConsoleCommand& command) { return SendCommand(command); };
     services.makeHelpButton = [this](QWidget* parent, const QString& name) {
         return MakeHelpButton(parent, name);
     };
@@ -72,12 +68,15 @@ void TForm1::BuildPages() {
             [this] { ReadAll(ReadStep::RadioParameters); });
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
-    const UtilityConsole console{[this](const std::string& line) { return SendConsoleLine(line); },
-                                 [this] { DisableConsoleButtons(); },
-                                 [this] { EnableConsoleButtons(); },
-                                 [this](const QString& text, const QString& caption) {
-                                     Messages().Inform(this, text, caption);
-                                 }};
+    const UtilityConsole console{
+        [this](const std::string& line) { return SendLine(line); },
+        [this](const ConsoleCommand& command) { return SendCommand(command); },
+        [this] { ReportStopped(); },
+        [this] { DisableConsoleButtons(); },
+        [this] { EnableConsoleButtons(); },
+        [this](const QString& text, const QString& caption) {
+            Messages().Inform(this, text, caption);
+        }};
     auto* loadMeter = new TLoadMeterPage(session_, console);
     utilities->addTab(loadMeter, QStringLiteral("Load Meter"));
     auto* rmaTest = new TRmaTestPage(session_, console);

@@ -35,10 +35,8 @@ TArpGroup::TArpGroup(Session& session, UtilityConsole console, QWidget* parent)
 }
 
 void TArpGroup::Button38Click() {
-    const int previous = session_.ReplyState;
-    session_.ReplyState = reply::ArpTable;
-    if (!console_.SendLine || !console_.SendLine("arp view")) {
-        session_.ReplyState = previous;
+    if (console_.SendCommand) {
+        console_.SendCommand({"arp view", reply::ArpTable});
     }
 }
 

@@ -19,7 +19,7 @@ constexpr char Escape = 27;
 StreamUtility::StreamUtility(Session& session, UtilityConsole console, std::vector<QWidget*> locked)
     : session_(session), console_(std::move(console)), locked_(std::move(locked)) {}
 
-bool StreamUtility::Start(const std::optional<std::string>& command, int startState,
+bool StreamUtility::Start(const std::optional<std::string>& command, ReplyCode startState,
                           const QString& noCommandText) {
     if (!command) {
         if (console_.Inform) {
@@ -27,10 +27,7 @@ bool StreamUtility::Start(const std::optional<std::string>& command, int startSt
         }
         return false;
     }
-    const int previous = session_.ReplyState;
-    session_.ReplyState = startState;
-    if (!console_.SendLine || !console_.SendLine(*command)) {
-        session_.ReplyState = previous;
+    if (!console_.SendCommand || !console_.SendCommand({*command, startState})) {
         return false;
     }
     SetLocked(true);
@@ -46,7 +43,9 @@ void StreamUtility::Stop() {
     }
     // The report's code would otherwise take the reply to whatever is sent
     // next as rows; it now lasts until the router's prompt is back.
-    session_.ReplyState = ReplyStateAfterStop(session_.ReplyState);
+    if (console_.ReportStopped) {
+        console_.ReportStopped();
+    }
     // The window stays blocked while the router winds the report down, so
     // nothing can be sent into its last output.
     QThread::msleep(StopPauseMs);

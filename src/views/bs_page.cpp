@@ -160,9 +160,7 @@ void TBsPage::CreateCpe() {
     Edit7->clear();
     Edit9->clear();
     CheckBox9->setChecked(true);
-    if (form_.SendConsoleLine(command.line, command.description)) {
-        form_.CurrentSession().ReplyState = command.replyState;
-    }
+    form_.SendCommand(command);
 }
 
 void TBsPage::Button5Click() {
@@ -198,9 +196,7 @@ void TBsPage::Button7Click() {
         return;
     }
     GridView2->selectRow(0);
-    if (form_.SendConsoleLine(command->line, command->description)) {
-        form_.CurrentSession().ReplyState = command->replyState;
-    }
+    form_.SendCommand(*command);
 }
 
 void TBsPage::Button36Click() {

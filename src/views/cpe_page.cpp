@@ -147,10 +147,7 @@ void TCpePage::SendAddBsRecord() {
     if (!command) {
         // Called on the reply to a delete, the radio list may have been read
         // again meanwhile; the code that waited for the add must not stay.
-        Session& session = form_.CurrentSession();
-        if (session.ReplyState == reply::BsDeleteBeforeAdd) {
-            session.ReplyState = reply::Idle;
-        }
+        form_.ReplyAbandoned(reply::BsDeleteBeforeAdd);
         RefuseWithoutRadio();
         return;
     }
@@ -162,9 +159,8 @@ void TCpePage::RefuseWithoutRadio() {
 }
 
 void TCpePage::ShowAndSend(const ConsoleCommand& command) {
-    form_.CurrentSession().ReplyState = command.replyState;
     Messages().Inform(this, ToQString(command.line), ApplicationTitle());
-    form_.SendConsoleLine(command.line, command.description);
+    form_.SendCommand(command);
 }
 
 std::vector<std::string> TCpePage::FormFrequencies() const {
@@ -299,9 +295,7 @@ void TCpePage::Button16Click() {
         RefuseWithoutRadio();
         return;
     }
-    if (form_.SendConsoleLine(command->line, command->description)) {
-        form_.CurrentSession().ReplyState = command->replyState;
-    }
+    form_.SendCommand(*command);
 }
 
 void TCpePage::Button17Click() {

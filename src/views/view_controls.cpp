@@ -4,19 +4,14 @@ namespace tessel {
 
 void SendFromChangeButton(const ViewServices& services, QToolButton* button,
                           const ConsoleCommand& command) {
-    if (services.runConsoleCommand(command.line, command.replyState, command.description)) {
+    if (services.runCommand(command)) {
         button->setEnabled(false);
     }
 }
 
-bool SendCommand(Session& session, const ViewServices& services, const ConsoleCommand& command) {
-    const int previous = session.ReplyState;
-    session.ReplyState = command.replyState;
-    if (!services.sendConsoleLine(command.line, command.description)) {
-        session.ReplyState = previous;
-        return false;
-    }
-    return true;
+bool SendCommand(Session& /*session*/, const ViewServices& services,
+                 const ConsoleCommand& command) {
+    return services.sendCommand(command);
 }
 
 }  // namespace tessel

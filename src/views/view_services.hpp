@@ -4,6 +4,8 @@
 // pages sit below the window, so they reach it only through these calls:
 // the console channel, the help buttons, the message boxes and the caption.
 
+#include "core/router/console_text.hpp"
+
 #include <QString>
 
 #include <functional>
@@ -15,12 +17,12 @@ class QWidget;
 namespace tessel {
 
 struct ViewServices {
-    // Shows the command in the status popup, sets ReplyState and sends the
-    // line. False when the line was not sent (the operator has been told).
-    std::function<bool(const std::string& command, int replyState, const std::string& description)>
-        runConsoleCommand;
-    // Sends the line without the popup; false as above.
-    std::function<bool(const std::string& text, const std::string& description)> sendConsoleLine;
+    // Shows the command in the status popup, sets its reply code and sends
+    // the line. False when the line was not sent (the operator has been
+    // told; the code is as it was).
+    std::function<bool(const ConsoleCommand& command)> runCommand;
+    // The same without the popup.
+    std::function<bool(const ConsoleCommand& command)> sendCommand;
     // A help button named name (e.g. "SpeedButton6") showing its field help.
     std::function<QToolButton*(QWidget* parent, const QString& name)> makeHelpButton;
     // An OK message box.

@@ -88,7 +88,7 @@ TEST_F(Window, StartsInTheLoginLayout) {
     EXPECT_EQ(form.size(), QSize(269, 340));
     EXPECT_EQ(form.windowTitle(), "Tessel Manager - Login");
     EXPECT_EQ(ApplicationTitle(), "Tessel Manager - Login");
-    EXPECT_EQ(form.CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form.Console().Code(), ReplyCode::Disconnected);
     form.show();
     EXPECT_FALSE(form.statusBar()->isVisible());
     EXPECT_FALSE(form.main->isVisible());
@@ -174,7 +174,7 @@ TEST_F(Window, LineBreakOrNulInLoginOrPasswordIsRefusedBeforeAnyProbe) {
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[1].caption, "Input error");
     EXPECT_TRUE(probes.hosts.empty());
-    EXPECT_EQ(started.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(started.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
     EXPECT_EQ(started.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
 }
 
@@ -190,7 +190,7 @@ TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
     EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
     EXPECT_EQ(form.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
     EXPECT_TRUE(form.Button1->isEnabled());
-    EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 }
 
 TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
@@ -201,7 +201,7 @@ TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
     EXPECT_EQ(probes.hosts.size(), 1u + TForm1::ProbeRepeatLimit);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
-    EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 
     // A router that answers again after a miss is accepted.
     messages.boxes.clear();
@@ -255,15 +255,15 @@ TEST_F(Window, HelpButtonsShowTheirTextAndCarryTheirHints) {
 
 TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
     form.show();
-    const int before = form.CurrentSession().ReplyState;
-    EXPECT_FALSE(form.RunConsoleCommand("sys name a\r\nco save", 70));
-    EXPECT_EQ(form.CurrentSession().ReplyState, before);
+    const ReplyCode before = form.Console().Code();
+    EXPECT_FALSE(form.RunCommand({"sys name a\r\nco save", reply::System}));
+    EXPECT_EQ(form.Console().Code(), before);
     EXPECT_FALSE(form.Memo3->isVisible());
-    EXPECT_FALSE(form.SendConsoleLine(std::string("x\0y", 3)));
+    EXPECT_FALSE(form.SendLine(std::string("x\0y", 3)));
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].caption, "Input error");
     // A plain line on a closed connection is dropped without a word.
-    EXPECT_TRUE(form.SendConsoleLine("co save"));
+    EXPECT_TRUE(form.SendLine("co save"));
     EXPECT_EQ(messages.boxes.size(), 2u);
 }
 

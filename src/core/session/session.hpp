@@ -75,7 +75,6 @@ class Session : public SnmpReader {
     const RequestAccounting& Accounting() const { return accounting_; }
 
     ConnectionStates ConnectionState = ConnectionStates::Disconnected;
-    int ReplyState = -10;
     std::string SnmpCommunity;
     std::string RouterHost;
     bool SessionLoaded = false;
