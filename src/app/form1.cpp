@@ -1,22 +1,28 @@
-// Building the main window and what it does for its pages: the page control
-// with its tabs, the bottom buttons, the timers, the console's replies.
+// The main window: building it, switching between the login and the managed
+// layout, and what it does for its pages (the page host, the console's
+// replies, the error limit).
 
 #include "app/form1.hpp"
 
 #include "app/console_channel.hpp"
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
+#include "app/local_addresses.hpp"
 #include "app/message_service.hpp"
 #include "app/status_panels.hpp"
 #include "app/status_popup.hpp"
 #include "core/console/console_line.hpp"
+#include "core/pages/system_read.hpp"
+#include "core/session/command_line.hpp"
 #include "core/session/trace.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/application_title.hpp"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -37,23 +43,22 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
       console_(new ConsoleChannel(ProcessTrace(config.trace), config.consolePort, this)),
       form2_(std::make_unique<TForm2>()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tessel Manager - Login"));
+    setWindowTitle(ToQString(LoginWindowCaption));
     session_.SetListener(this);
 
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(area);
     BuildLoginBlock(area);
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    login_ = new LoginFlow(session_, *console_, *this, this);
+    connect(Button1, &QPushButton::clicked, login_, &LoginFlow::Button1Click);
+    connect(login_, &LoginFlow::Accepted, this, &TForm1::PostLoginLoad);
     BuildManagedLayout(area);
     ShowSessionControls(false);
     // The pages take the timers they drive, so the timers come first.
     BuildTimers();
     BuildPages();
 
-    connect(console_, &ConsoleChannel::Connected, this, &TForm1::ConsoleConnected);
-    connect(console_, &ConsoleChannel::Disconnected, this, &TForm1::ConsoleDisconnected);
-    connect(console_, &ConsoleChannel::Failed, this, &TForm1::ConsoleFailed);
     connect(console_, &ConsoleChannel::Reply, this, &TForm1::ConsoleReplied);
 
     AddConsoleButton(Button11);
@@ -63,6 +68,57 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
 TForm1::~TForm1() {
     // The channel's signals must not reach a half-destroyed window.
     console_->disconnect(this);
+}
+
+void TForm1::FormCreate(const std::string& commandLine) {
+    SetWindowSize(269, 340);
+    console_->Reset();
+    FillSourceAddresses();
+    SetTitle(ToQString(LoginWindowCaption));
+    statusBar()->hide();
+    CommandLineValues values;
+    if (ParseCommandLine(commandLine, values)) {
+        Edit5->setText(ToQString(values.host));
+        Edit12->setText(ToQString(values.login));
+        Edit13->setText(ToQString(values.password));
+        Edit15->setText(ToQString(values.community));
+        Button1Click();
+    }
+}
+
+void TForm1::FillSourceAddresses() {
+    QStringList addresses;
+    ListLocalAddresses(addresses);
+    ComboBox13->clear();
+    ComboBox13->addItems(addresses);
+    if (ComboBox13->count() > 0) {
+        ComboBox13->setCurrentIndex(0);
+    }
+}
+
+void TForm1::Button29Click() {
+    if (Messages().AskYesNo(this, QStringLiteral("Are you sure you want to log out?"),
+                            QStringLiteral("Warning"))) {
+        ResetToLoginLayout();
+    }
+}
+
+void TForm1::ResetToLoginLayout() {
+    console_->Close();
+    SetWindowSize(269, 340);
+    console_->Reset();
+    FillSourceAddresses();
+    ClearLoginFields();
+    statusBar()->hide();
+    ShowSessionControls(false);
+    statusPanels_->Timer1->stop();
+    statusPanels_->Timer8->stop();
+    SetTitle(ToQString(LoginWindowCaption));
+    managed_ = false;
+}
+
+void TForm1::Button9Click() {
+    console_->Send({"quit", reply::Quit});
 }
 
 void TForm1::BuildManagedLayout(QWidget* area) {
@@ -97,8 +153,8 @@ void TForm1::BuildManagedLayout(QWidget* area) {
 
 void TForm1::BuildTimers() {
     // The window's timers at their start-up intervals (the auto-update
-    // periods change with their editors); the status bar and popup bring
-    // their own.
+    // periods change with their editors); the login, the status bar and the
+    // popup bring their own.
     const int intervals[] = {6000, 5000, 5000, 1000, 1000, 1000,
                              1000, 3000, 5000, 1000, 1000, 3000};
     for (std::size_t i = 0; i < timers_.size(); ++i) {
@@ -110,8 +166,6 @@ void TForm1::BuildTimers() {
             timers_[i]->setInterval(intervals[i]);
         }
     }
-    Timer(9)->setSingleShot(true);
-    connect(Timer(9), &QTimer::timeout, this, &TForm1::Timer9Timer);
 }
 
 void TForm1::SetWindowSize(int width, int height) {
@@ -151,28 +205,12 @@ void TForm1::PageShown(int index) {
     }
 }
 
-bool TForm1::SendCommand(const ConsoleCommand& command) {
-    return console_->Send(command);
-}
-
 bool TForm1::RunCommand(const ConsoleCommand& command) {
     // A refused line is not shown: the operator gets the channel's box.
     if (IsSafeConsoleText(command.line)) {
         ShowStatusPopup(ToQString(command.line));
     }
     return console_->Send(command);
-}
-
-bool TForm1::SendLine(const std::string& line) {
-    return console_->SendLine(line);
-}
-
-void TForm1::ReportStopped() {
-    console_->StopReport();
-}
-
-void TForm1::ReplyAbandoned(ReplyCode waitingCode) {
-    console_->Abandon(waitingCode);
 }
 
 void TForm1::AddConsoleButton(QAbstractButton* button) {
@@ -246,8 +284,7 @@ void TForm1::ConsoleReplied(ReplyAction action, const std::string& chunk) {
         case ReplyAction::LoginAccepted:
         case ReplyAction::LoginRefused:
         case ReplyAction::EnableLogin:
-            LoginReplied(action);
-            return;
+            return;  // the login flow's
         case ReplyAction::ShowInterfaceInfo: {
             QString text = ToQString(InterfaceInfoText(chunk));
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

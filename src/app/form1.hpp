@@ -6,6 +6,7 @@
 
 #include "app/console_channel.hpp"
 #include "app/login_block.hpp"
+#include "app/login_flow.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/router_model.hpp"
 #include "core/session/runtime_config.hpp"
@@ -51,7 +52,7 @@ class TForm1 : public QMainWindow, public PageHost, public SessionListener, publ
     void FormCreate(const std::string& commandLine);
 
     // Login, logout, quit.
-    void Button1Click();
+    void Button1Click() { login_->Button1Click(); }
     void Button29Click();
     void Button9Click();
     void ResetToLoginLayout();
@@ -71,11 +72,11 @@ class TForm1 : public QMainWindow, public PageHost, public SessionListener, publ
     void SetReadAround(ReadAround around) { readAround_ = std::move(around); }
 
     // PageHost
-    bool SendCommand(const ConsoleCommand& command) override;
+    bool SendCommand(const ConsoleCommand& command) override { return console_->Send(command); }
     bool RunCommand(const ConsoleCommand& command) override;
-    bool SendLine(const std::string& line) override;
-    void ReportStopped() override;
-    void ReplyAbandoned(ReplyCode waitingCode) override;
+    bool SendLine(const std::string& line) override { return console_->SendLine(line); }
+    void ReportStopped() override { console_->StopReport(); }
+    void ReplyAbandoned(ReplyCode waitingCode) override { console_->Abandon(waitingCode); }
     void AddConsoleButton(QAbstractButton* button) override;
     void SetConsoleButtonsEnabled(bool enabled) override;
     void Inform(const QString& text, const QString& caption) override;
@@ -98,8 +99,7 @@ class TForm1 : public QMainWindow, public PageHost, public SessionListener, publ
     void RequestCountsChanged(long sent, long errors, long row) override;
     bool ErrorLimitReached() override;
 
-    // Probe attempts after the first success before giving up.
-    static constexpr int ProbeRepeatLimit = 3;
+    static constexpr int ProbeRepeatLimit = LoginFlow::ProbeRepeatLimit;
 
     // Managed layout.
     QTabWidget* main;
@@ -126,15 +126,9 @@ class TForm1 : public QMainWindow, public PageHost, public SessionListener, publ
     void SetTitle(const QString& title);
     void FillSourceAddresses();
     void ShowSessionControls(bool visible);
-    bool ProbeRouter(const std::string& host);
-
-    // What the console channel reports.
-    void ConsoleConnected();
-    void ConsoleDisconnected();
-    void ConsoleFailed();
+    // A reply after the login dialogue: the re-reads it asks for, or the
+    // page that owns it.
     void ConsoleReplied(ReplyAction action, const std::string& chunk);
-    void LoginReplied(ReplyAction action);
-    void Timer9Timer();
     void PageShown(int index);
 
     QTimer* Timer(int number) const { return timers_[static_cast<std::size_t>(number - 1)]; }
@@ -142,6 +136,7 @@ class TForm1 : public QMainWindow, public PageHost, public SessionListener, publ
     Session session_;
     RouterModel router_;
     ConsoleChannel* console_;
+    LoginFlow* login_ = nullptr;
     std::vector<Page*> pages_;
     ReadAround readAround_;
     std::unique_ptr<TForm2> form2_;

@@ -267,6 +267,34 @@ TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
     EXPECT_EQ(messages.boxes.size(), 2u);
 }
 
+TEST_F(Window, ErrorLimitHoldsEveryNumberedTimerBelowTheWindowPagesIncluded) {
+    // A timer a page owns, as the auto-update pages do, and one that is not
+    // a window timer at all.
+    QWidget* page = form.main->widget(2);
+    ASSERT_NE(page, nullptr);
+    auto* pageTimer = new QTimer(page);
+    pageTimer->setObjectName(QStringLiteral("Timer13"));
+    auto* other = new QTimer(page);
+    other->setObjectName(QStringLiteral("Ticker"));
+    pageTimer->start(60000);
+    other->start(60000);
+    auto* idle = form.findChild<QTimer*>(QStringLiteral("Timer4"));
+    ASSERT_NE(idle, nullptr);
+
+    // Carry on: what ran runs again, what was off stays off.
+    messages.answers = {false};
+    EXPECT_FALSE(form.ErrorLimitReached());
+    EXPECT_TRUE(pageTimer->isActive());
+    EXPECT_FALSE(idle->isActive());
+
+    // Quit: every numbered timer stops; the others are none of its business.
+    messages.answers = {true};
+    EXPECT_TRUE(form.ErrorLimitReached());
+    EXPECT_FALSE(pageTimer->isActive());
+    EXPECT_TRUE(other->isActive());
+    EXPECT_EQ(messages.boxes.back().text, QStringLiteral("Too many errors in a row. Quit?"));
+}
+
 TEST_F(Window, ConsoleButtonsAreDisabledAndEnabledAsAGroup) {
     QPushButton extra;
     form.AddConsoleButton(&extra);
