@@ -13,8 +13,8 @@
 namespace tessel {
 
 struct UtilityConsole {
-    // SendConsoleLine: false when the line was refused (the operator has
-    // been told why) and nothing went out.
+    // A line that keeps the reply code: false when it was refused (the
+    // operator has been told why) and nothing went out.
     std::function<bool(const std::string& line)> SendLine;
     // The line under its reply code; a refused line leaves the code.
     std::function<bool(const ConsoleCommand& command)> SendCommand;
