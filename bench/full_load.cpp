@@ -237,7 +237,7 @@ class FullLoad {
         loginToLoad_ = login.Elapsed().wallNs - load_.wallNs;
         peakRssKb_ = PeakRssKb();
         // The load ends by asking for the ARP table on the console.
-        return WaitFor([this] { return form_->CurrentSession().ReplyState == 20; }, 30000);
+        return WaitFor([this] { return form_->Console().Code() == tessel::ReplyCode::Idle; }, 30000);
     }
 
     void PrintLoad() const {
@@ -283,7 +283,7 @@ class FullLoad {
     // The routing and CPE pages read again from the router's recorded
     // answers: whole page, core read alone, and the grid fill between them.
     void MeasureGridFill() {
-        for (QTimer* timer : form_->Timers) {
+        for (QTimer* timer : form_->findChildren<QTimer*>()) {
             timer->stop();
         }
         auto* routing = form_->findChild<tessel::TRoutingPage*>();

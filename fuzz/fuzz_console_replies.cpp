@@ -1,10 +1,10 @@
 // Drives the console reply handling through every reply code with arbitrary
 // bytes cut into arbitrary chunks, the way the socket may deliver them.
 //
-// The window's handler (app/form1_console.cpp) is Qt code; what it does per
-// action is mirrored here by a recording console that calls the same Qt-free
-// parsers (dispatch, column scan, load-meter, RMA-test and ARP rows, the
-// interface information cleanup). Input layout: byte 0 picks the starting
+// The console channel (app/console_channel.cpp) and the window are Qt code;
+// what they do per action is mirrored here by a recording console that calls
+// the same Qt-free parsers (dispatch, column scan, load-meter, RMA-test and
+// ARP rows, the interface information cleanup). Input layout: byte 0 picks the starting
 // reply code, byte 1 the chunking (0: one byte per chunk, else the seed of
 // random chunk sizes), the rest is the received text.
 //
@@ -44,44 +44,44 @@ void Require(bool condition) {
 }
 
 // Every code of the reply table, and two it does not list.
-constexpr std::array<int, 27> Codes = {reply::Disconnected,
-                                       reply::SendLogin,
-                                       reply::SendPassword,
-                                       reply::SkipAfterPassword,
-                                       reply::AwaitAccept,
-                                       reply::AwaitSorry,
-                                       reply::Idle,
-                                       reply::Radio,
-                                       reply::CpeTable,
-                                       reply::Interfaces,
-                                       reply::Rma,
-                                       reply::System,
-                                       reply::BsDeleteBeforeAdd,
-                                       reply::BsList,
-                                       reply::InterfaceInfo,
-                                       reply::LoadMeterStart,
-                                       reply::LoadMeterRow,
-                                       reply::ArpTable,
-                                       reply::Quit,
-                                       reply::RmaTestStart,
-                                       reply::RmaTestRow,
-                                       reply::LoadMeterStartStopped,
-                                       reply::LoadMeterRowStopped,
-                                       reply::RmaTestStartStopped,
-                                       reply::RmaTestRowStopped,
-                                       25,
-                                       -1};
+constexpr std::array<ReplyCode, 27> Codes = {reply::Disconnected,
+                                             reply::SendLogin,
+                                             reply::SendPassword,
+                                             reply::SkipAfterPassword,
+                                             reply::AwaitAccept,
+                                             reply::AwaitSorry,
+                                             reply::Idle,
+                                             reply::Radio,
+                                             reply::CpeTable,
+                                             reply::Interfaces,
+                                             reply::Rma,
+                                             reply::System,
+                                             reply::BsDeleteBeforeAdd,
+                                             reply::BsList,
+                                             reply::InterfaceInfo,
+                                             reply::LoadMeterStart,
+                                             reply::LoadMeterRow,
+                                             reply::ArpTable,
+                                             reply::Quit,
+                                             reply::RmaTestStart,
+                                             reply::RmaTestRow,
+                                             reply::LoadMeterStartStopped,
+                                             reply::LoadMeterRowStopped,
+                                             reply::RmaTestStartStopped,
+                                             reply::RmaTestRowStopped,
+                                             ReplyCode{25},
+                                             ReplyCode{-1}};
 
-bool IsListedCode(int code) {
-    for (const int listed : Codes) {
-        if (listed == code && code != 25 && code != -1) {
+bool IsListedCode(ReplyCode code) {
+    for (const ReplyCode listed : Codes) {
+        if (listed == code && code != ReplyCode{25} && code != ReplyCode{-1}) {
             return true;
         }
     }
     return false;
 }
 
-bool IsPromptCode(int code) {
+bool IsPromptCode(ReplyCode code) {
     switch (code) {
         case reply::Radio:
         case reply::CpeTable:
@@ -95,7 +95,7 @@ bool IsPromptCode(int code) {
     }
 }
 
-bool IsStoppedCode(int code) {
+bool IsStoppedCode(ReplyCode code) {
     return code == reply::LoadMeterStartStopped || code == reply::LoadMeterRowStopped ||
            code == reply::RmaTestStartStopped || code == reply::RmaTestRowStopped;
 }
@@ -139,7 +139,7 @@ void CheckCells(std::string_view chunk, const std::array<std::string, 11>& cells
 
 // What the window does with the dispatcher's steps, recorded.
 struct RecordingConsole {
-    int state = reply::Idle;
+    ReplyCode state = reply::Idle;
     bool closed = false;
     std::vector<ReplyAction> actions;
     std::vector<std::string> linesSent;
@@ -178,7 +178,7 @@ struct RecordingConsole {
   private:
     void Handle(std::string_view chunk) {
         Require(!closed);  // the window is gone after code 1000
-        const int before = state;
+        const ReplyCode before = state;
         const ReplyStep step = DispatchReply(state, chunk);
         const ReplyStep again = DispatchReply(state, chunk);
         Require(step.action == again.action && step.nextState == again.nextState);
@@ -282,7 +282,7 @@ std::vector<std::string_view> Chunks(std::string_view text, std::uint8_t seed) {
     return chunks;
 }
 
-RecordingConsole Run(int code, const std::vector<std::string_view>& chunks) {
+RecordingConsole Run(ReplyCode code, const std::vector<std::string_view>& chunks) {
     RecordingConsole console;
     console.state = code;
     for (const std::string_view chunk : chunks) {
@@ -300,7 +300,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) {
         return 0;
     }
-    const int code = Codes[data[0] % Codes.size()];
+    const ReplyCode code = Codes[data[0] % Codes.size()];
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
     const auto chunks = Chunks(text, data[1]);
 

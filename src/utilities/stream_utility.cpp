@@ -19,13 +19,13 @@ constexpr char Escape = 27;
 StreamUtility::StreamUtility(PageHost& host, std::vector<QWidget*> locked)
     : host_(host), locked_(std::move(locked)) {}
 
-bool StreamUtility::Start(const std::optional<std::string>& command, int startState,
+bool StreamUtility::Start(const std::optional<std::string>& command, ReplyCode startState,
                           const QString& noCommandText) {
     if (!command) {
         host_.Error(noCommandText);
         return false;
     }
-    if (!host_.SendCommand(ConsoleCommand{*command, startState, {}})) {
+    if (!host_.SendCommand(ConsoleCommand{*command, startState})) {
         return false;
     }
     SetLocked(true);

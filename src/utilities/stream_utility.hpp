@@ -5,6 +5,8 @@
 // the window's console buttons while it runs, and add one grid row per
 // accepted report chunk.
 
+#include "core/console/reply_dispatch.hpp"
+
 #include <QString>
 
 #include <optional>
@@ -27,7 +29,7 @@ class StreamUtility {
     // Sends command under startState and locks; nothing is sent and nothing
     // changes without a command (the operator is told noCommandText), or
     // when the window refuses the line.
-    bool Start(const std::optional<std::string>& command, int startState,
+    bool Start(const std::optional<std::string>& command, ReplyCode startState,
                const QString& noCommandText);
 
     // ESC, the router's half second to stop, then everything unlocked. The

@@ -1,5 +1,6 @@
 #include "core/console/console_line.hpp"
 #include "core/console/help_texts.hpp"
+#include "core/console/login_dialogue.hpp"
 #include "core/console/reply_columns.hpp"
 #include "core/console/reply_dispatch.hpp"
 
@@ -53,7 +54,7 @@ TEST(ConsoleReplyColumns, NeverReadsPastTheEndOfAnyPrefix) {
 }
 
 TEST(ConsoleReplyDispatch, LoginDialogueAnswersChunksByCountNotContent) {
-    int state = reply::Disconnected;
+    ReplyCode state = reply::Disconnected;
     std::vector<ReplyAction> actions;
     for (const char* chunk : {"anything", "whatever", "x", "skipped www. too"}) {
         const ReplyStep step = DispatchReply(state, chunk);
@@ -83,8 +84,27 @@ TEST(ConsoleReplyDispatch, RefusedLoginWaitsForSorryEnablingLoginMeanwhile) {
     EXPECT_EQ(step.nextState, reply::Disconnected);
 }
 
+TEST(ConsoleLoginDialogue, OwnsTheCodesBelowIdleAndNoOther) {
+    for (const ReplyCode code : {reply::Disconnected, reply::SendLogin, reply::SendPassword,
+                                 reply::SkipAfterPassword, reply::AwaitSorry, reply::AwaitAccept}) {
+        const auto step = LoginDialogueStep(code, "Sorry www.");
+        ASSERT_TRUE(step.has_value()) << code;
+        EXPECT_EQ(step->action, DispatchReply(code, "Sorry www.").action) << code;
+        EXPECT_EQ(step->nextState, DispatchReply(code, "Sorry www.").nextState) << code;
+        EXPECT_TRUE(BeforeLogin(code)) << code;
+    }
+    for (const ReplyCode code :
+         {reply::Idle, reply::System, reply::ArpTable, reply::Quit, ReplyCode{1}, ReplyCode{-1}}) {
+        EXPECT_FALSE(LoginDialogueStep(code, "Sorry www.").has_value()) << code;
+    }
+    // Once accepted, the console text is shown in the trace as it came.
+    for (const ReplyCode code : {reply::Idle, reply::ArpTable, reply::Quit, reply::RmaTestRow}) {
+        EXPECT_FALSE(BeforeLogin(code)) << code;
+    }
+}
+
 TEST(ConsoleReplyDispatch, PromptDrivenCodesWaitForTheFirstPrompt) {
-    const std::pair<int, ReplyAction> codes[] = {
+    const std::pair<ReplyCode, ReplyAction> codes[] = {
         {reply::Radio, ReplyAction::ReadRadio},
         {reply::CpeTable, ReplyAction::ReadCpeTable},
         {reply::Interfaces, ReplyAction::ReadInterfaces},
@@ -123,7 +143,8 @@ TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
     EXPECT_EQ(DispatchReply(reply::RmaTestRow, "").nextState, reply::RmaTestRow);
     EXPECT_EQ(DispatchReply(reply::Quit, "").action, ReplyAction::CloseWindow);
 
-    for (int unknown : {reply::Idle, 1, 999, -1, 1171}) {
+    for (const ReplyCode unknown :
+         {reply::Idle, ReplyCode{1}, ReplyCode{999}, ReplyCode{-1}, ReplyCode{1171}}) {
         const ReplyStep step = DispatchReply(unknown, "www. Sorry >");
         EXPECT_EQ(step.action, ReplyAction::None) << unknown;
         EXPECT_EQ(step.nextState, unknown);
@@ -131,17 +152,17 @@ TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
 }
 
 TEST(ConsoleReplyDispatch, StoppedReportsTakeRowsUntilThePromptThenIdle) {
-    EXPECT_EQ(ReplyStateAfterStop(reply::LoadMeterRow), reply::LoadMeterRowStopped);
-    EXPECT_EQ(ReplyStateAfterStop(reply::LoadMeterStart), reply::LoadMeterStartStopped);
-    EXPECT_EQ(ReplyStateAfterStop(reply::RmaTestRow), reply::RmaTestRowStopped);
-    EXPECT_EQ(ReplyStateAfterStop(reply::RmaTestStart), reply::RmaTestStartStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(reply::LoadMeterRow), reply::LoadMeterRowStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(reply::LoadMeterStart), reply::LoadMeterStartStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(reply::RmaTestRow), reply::RmaTestRowStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(reply::RmaTestStart), reply::RmaTestStartStopped);
     // Another sender's code already replaced the report's: nothing to stop.
-    for (const int other :
+    for (const ReplyCode other :
          {reply::Idle, reply::System, reply::ArpTable, reply::LoadMeterRowStopped}) {
-        EXPECT_EQ(ReplyStateAfterStop(other), other);
+        EXPECT_EQ(ReplyCodeAfterStop(other), other);
     }
 
-    const std::tuple<int, ReplyAction, int> stopped[] = {
+    const std::tuple<ReplyCode, ReplyAction, ReplyCode> stopped[] = {
         {reply::LoadMeterStartStopped, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped},
         {reply::LoadMeterRowStopped, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped},
         {reply::RmaTestStartStopped, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped},
@@ -169,7 +190,7 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
     EXPECT_FALSE(EndsAtPrompt(""));
 
     ReplyCollector collector;
-    for (const int code : {reply::ArpTable, reply::InterfaceInfo}) {
+    for (const ReplyCode code : {reply::ArpTable, reply::InterfaceInfo}) {
         EXPECT_FALSE(collector.Take(code, "arp view\r\n").has_value()) << code;
         EXPECT_FALSE(collector.Take(code, "ARP cache:\r\n10.0.0.1 at 00:0b").has_value());
         EXPECT_FALSE(collector.Take(code, ":22:05:78:ff via eth0\r\n1 entries\r\nr1").has_value());
@@ -181,8 +202,8 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
         EXPECT_EQ(collector.Gathered(), 0u);
     }
     // Every other code judges each chunk by itself, prompt or not.
-    for (const int code : {reply::Idle, reply::System, reply::LoadMeterRow, reply::RmaTestRow,
-                           reply::AwaitAccept, reply::BsDeleteBeforeAdd}) {
+    for (const ReplyCode code : {reply::Idle, reply::System, reply::LoadMeterRow, reply::RmaTestRow,
+                                 reply::AwaitAccept, reply::BsDeleteBeforeAdd}) {
         EXPECT_EQ(collector.Take(code, "part"), "part") << code;
     }
     // A change of code drops what was gathered under the old one.

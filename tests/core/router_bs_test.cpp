@@ -124,7 +124,7 @@ TEST(BsForm, AddLineJoinsTheFormFrequencies) {
     const auto add = BsAddCommand("rf4.0", "1A2B", "11000", Frequencies{"2412", "2437"});
     ASSERT_TRUE(add.has_value());
     EXPECT_EQ(add->line, "rma bs rf4.0 1A2B/11000 2412,2437");
-    EXPECT_EQ(add->replyState, 80);
+    EXPECT_EQ(add->replyState, ReplyCode{80});
 }
 
 // "rma bs  1A2B/11000 ..." would name no radio: every record line refuses,
@@ -151,7 +151,7 @@ TEST(BsForm, ReplacementDeletesEveryMatchingRecordFirst) {
     const auto deletes = BsReplaceCommands(grid, "rf5.0", "1a2b", "11000");
     ASSERT_EQ(deletes.size(), 1u);
     EXPECT_EQ(deletes[0].line, "rma bs rf5.0 1a2b/11000 2412,2437 -del");
-    EXPECT_EQ(deletes[0].replyState, 75);
+    EXPECT_EQ(deletes[0].replyState, ReplyCode{75});
     EXPECT_TRUE(BsReplaceCommands(grid, "rf5.0", "1A2B", "1000").empty());
     EXPECT_TRUE(BsReplaceCommands({}, "rf5.0", "1A2B", "11000").empty());
 }
@@ -161,7 +161,7 @@ TEST(BsForm, DeleteNamesTheChosenRadio) {
     const auto line = BsDeleteCommand("rf5.0", row);
     ASSERT_TRUE(line.has_value());
     EXPECT_EQ(line->line, "rma bs rf5.0 A/11000 2412,2437 -del");
-    EXPECT_EQ(line->replyState, 80);
+    EXPECT_EQ(line->replyState, ReplyCode{80});
     EXPECT_FALSE(BsDeleteCommand("rf5.0", BsGridRow{}).has_value());
 }
 

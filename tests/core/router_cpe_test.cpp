@@ -44,7 +44,7 @@ TEST(CpeForm, AddLine) {
     CpeForm form = Form();
     auto add = CpeAddCommand(form);
     EXPECT_EQ(add.line, "rma ab rf4.0 000B220578FF ip=10.0.0.5 name=cpe1 -ena");
-    EXPECT_EQ(add.replyState, 40);
+    EXPECT_EQ(add.replyState, ReplyCode{40});
     form.mac = "00:0b:22:05:78:ff";
     form.enabled = false;
     form.name = "";
@@ -55,7 +55,7 @@ TEST(CpeForm, DeleteLineNamesTheShownRadioAndNeedsAMac) {
     const auto line = CpeDeleteCommand("rf5.0", {"000B220578FF", "10.0.0.5", "cpe1"});
     ASSERT_TRUE(line.has_value());
     EXPECT_EQ(line->line, "rma ab rf5.0 000B220578FF ip=10.0.0.5 name=cpe1 -del");
-    EXPECT_EQ(line->replyState, 40);
+    EXPECT_EQ(line->replyState, ReplyCode{40});
     EXPECT_FALSE(CpeDeleteCommand("rf5.0", {"", "10.0.0.5", "cpe1"}).has_value());
     // Without a radio the line would name none.
     EXPECT_FALSE(CpeDeleteCommand("", {"000B220578FF", "10.0.0.5", "cpe1"}).has_value());

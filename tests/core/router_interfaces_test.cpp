@@ -44,7 +44,7 @@ TEST(InterfaceCommands, CreateAliasOnlyWithACheckedAddressAndMask) {
     const auto blankMask = CreateAliasCommand("eth0", "10.0.0.1", "");
     ASSERT_TRUE(blankMask);
     EXPECT_EQ(blankMask->line, "ifc eth0 10.0.0.1/ alias");
-    EXPECT_EQ(blankMask->replyState, 50);
+    EXPECT_EQ(blankMask->replyState, ReplyCode{50});
 
     const auto withMask = CreateAliasCommand("eth1", "192.168.7.1", "255.255.255.0");
     ASSERT_TRUE(withMask);
@@ -72,20 +72,20 @@ TEST(InterfaceCommands, DeleteUpdateAndInfoLines) {
     const auto del = DeleteAliasCommand("eth0", "10.0.0.1", "255.0.0.0");
     ASSERT_TRUE(del);
     EXPECT_EQ(del->line, "ifc eth0 10.0.0.1/255.0.0.0 -alias");
-    EXPECT_EQ(del->replyState, 50);
+    EXPECT_EQ(del->replyState, ReplyCode{50});
     EXPECT_EQ(DeleteAliasCommand("eth0", "10.0.0.1", "")->line, "ifc eth0 10.0.0.1/ -alias");
 
     const auto down = UpdateInterfaceCommand("eth0", "1500", false);
     ASSERT_TRUE(down);
     EXPECT_EQ(down->line, "ifc eth0 mtu 1500 down");
-    EXPECT_EQ(down->replyState, 50);
+    EXPECT_EQ(down->replyState, ReplyCode{50});
     EXPECT_EQ(UpdateInterfaceCommand("rf5.0", "1580", true)->line, "ifc rf5.0 mtu 1580 up");
     EXPECT_EQ(UpdateInterfaceCommand("eth0", "", true)->line, "ifc eth0 mtu  up");
     EXPECT_FALSE(UpdateInterfaceCommand("", "1500", true));
 
     const auto info = InterfaceInfoCommand("eth0");
     EXPECT_EQ(info.line, "ifc eth0");
-    EXPECT_EQ(info.replyState, 100);
+    EXPECT_EQ(info.replyState, ReplyCode{100});
     EXPECT_EQ(InterfaceInfoCommand("").line, "ifc ");
 }
 

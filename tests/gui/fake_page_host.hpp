@@ -43,7 +43,7 @@ class FakePageHost : public PageHost {
         lines.push_back(line);
         return true;
     }
-    void ReportStopped() override { code = ReplyStateAfterStop(code); }
+    void ReportStopped() override { code = ReplyCodeAfterStop(code); }
     void ReplyAbandoned(ReplyCode waitingCode) override {
         if (code == waitingCode) {
             code = reply::Idle;

@@ -118,7 +118,7 @@ TEST_F(RemoteRouter, WholeSessionAcrossTheLinkThenLoginAgainFromLoopback) {
     const QString caption = QStringLiteral("far north: %1 - Tessel Manager")
                                 .arg(QString::fromStdString(lab.RouterAddress()));
     EXPECT_TRUE(WaitFor([&] {
-        return form->windowTitle() == caption && form->CurrentSession().ReplyState == 20;
+        return form->windowTitle() == caption && form->Console().Code() == ReplyCode::Idle;
     })) << form->windowTitle().toStdString();
     bool commandSeen = false;
     bool reReadAfter = false;

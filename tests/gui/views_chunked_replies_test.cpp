@@ -33,7 +33,7 @@ TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
 
     arp->GridView7->Clear();
     arp->Button38->click();
-    ASSERT_TRUE(WaitFor([&] { return form->CurrentSession().ReplyState == 20; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }));
     EXPECT_EQ(arp->GridView7->RowCount(), 6);
 
     auto* page = Find<TInterfacesPage>("TabSheet2");
@@ -53,7 +53,7 @@ TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
     EXPECT_TRUE(lines.front().startsWith(QStringLiteral("rf5.0: index 1, UP")));
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("  input "))) << lines.back().toStdString();
     EXPECT_TRUE(info->Information().contains(QStringLiteral("  radio: frequency ")));
-    EXPECT_EQ(form->CurrentSession().ReplyState, 20);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 }
 
 }  // namespace

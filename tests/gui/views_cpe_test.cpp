@@ -196,7 +196,7 @@ TEST_F(CpePage, AChunkArrivingWhileTheDeleteIsShownWaitsForItsLine) {
     // line sent just before arrives while the delete's box is up, under the
     // code that adds on any reply.
     lab.messages.openMs = 300;
-    lab.Form().SendConsoleLine("co save");
+    lab.Form().SendLine("co save");
     page->Button15->click();
 
     ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
@@ -247,7 +247,7 @@ TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return lab.messages.boxes.size() == 2u; }, 10000));
     EXPECT_EQ(lab.messages.boxes[1].text, why);
     EXPECT_EQ(lab.messages.boxes[1].caption, QStringLiteral("Error"));
-    EXPECT_EQ(lab.Form().CurrentSession().ReplyState, 20);
+    EXPECT_EQ(lab.Form().Console().Code(), ReplyCode::Idle);
 
     lab.messages.openMs = 0;
     page->Button15->click();
@@ -258,7 +258,7 @@ TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
     EXPECT_EQ(lab.messages.boxes[3].text, why);
     EXPECT_EQ(lab.messages.boxes[3].caption, QStringLiteral("Error"));
     // A line sent after them arrives after anything they would have sent.
-    lab.Form().SendConsoleLine("co save");
+    lab.Form().SendLine("co save");
     ASSERT_TRUE(lab.Received("co save"));
     std::vector<std::string> recordLines;
     for (const auto& line : lab.ConsoleLines()) {

@@ -121,7 +121,7 @@ TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
     page->Edit4->clear();
     std::size_t before = ConsoleLines().size();
     page->Button22->click();
-    EXPECT_EQ(form->CurrentSession().ReplyState, 50);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Interfaces);
     EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc eth1 198.51.100.9/ alias"});
     int added = -1;
     ASSERT_TRUE(WaitFor([&] {
@@ -130,7 +130,7 @@ TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
     }));
     EXPECT_EQ(Row(page->GridView1, added, 5),
               QStringList({"eth1", "198.51.100.9", "255.255.255.0", "4"}));
-    EXPECT_TRUE(WaitFor([&] { return form->CurrentSession().ReplyState == 20; }));
+    EXPECT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }));
 
     SelectRow(page->GridView1, added);
     before = ConsoleLines().size();
@@ -145,7 +145,7 @@ TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
 
 TEST_F(InterfacesPage, BadAddressOrMaskIsRefusedAndNothingIsSent) {
     const std::size_t before = ConsoleLines().size();
-    const int state = form->CurrentSession().ReplyState;
+    const ReplyCode state = form->Console().Code();
     for (const char* address : {"10.0.0", "10.0.0.256", "10.0.0.1 "}) {
         TypeInto(page->Edit3, QLatin1String(address));
         page->Edit4->clear();
@@ -160,7 +160,7 @@ TEST_F(InterfacesPage, BadAddressOrMaskIsRefusedAndNothingIsSent) {
         EXPECT_EQ(box.caption, "Error");
         EXPECT_FALSE(box.question);
     }
-    EXPECT_EQ(form->CurrentSession().ReplyState, state);
+    EXPECT_EQ(form->Console().Code(), state);
 
     // Delete with no row selected does nothing either; Info show is the
     // marker that proves nothing went out before it.
@@ -228,7 +228,7 @@ TEST_F(InterfacesPage, InfoShowPutsTheRouterTextIntoTheInformationWindow) {
     SelectRow(page->GridView4, FindRow(page->GridView4, IfName, QStringLiteral("eth0")));
     const std::size_t before = ConsoleLines().size();
     page->Button33->click();
-    EXPECT_EQ(form->CurrentSession().ReplyState, 100);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::InterfaceInfo);
     EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc eth0"});
     ASSERT_TRUE(WaitFor([&] { return info->isVisible(); }));
     const QString text = info->Information();
@@ -236,7 +236,7 @@ TEST_F(InterfacesPage, InfoShowPutsTheRouterTextIntoTheInformationWindow) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("inet 192.168.1.2 netmask 255.255.255.0")));
     EXPECT_FALSE(text.contains(QLatin1Char('>'))) << "the prompt line is dropped";
-    EXPECT_EQ(form->CurrentSession().ReplyState, 20);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
     info->Button1->click();
     EXPECT_FALSE(info->isVisible());
 }

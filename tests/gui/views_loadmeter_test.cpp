@@ -76,7 +76,7 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     }
     // The router's prompt after ESC ends the run.
-    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 20; }));
+    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::Idle; }));
     // The rows stay, and no more come once the router has stopped: many
     // report periods pass without a new row.
     const int rows = page->GridView8->RowCount();
@@ -87,7 +87,7 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     // table, whose reply comes after the save's.
     form_->Button11->click();
     Find<QPushButton>("Button38")->click();
-    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 20; }));
+    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::Idle; }));
     EXPECT_TRUE(ReceivedLine("co save"));
     EXPECT_EQ(page->GridView8->RowCount(), rows);
 }
@@ -105,7 +105,7 @@ TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
     ASSERT_TRUE(WaitFor([&] { return ReceivedLine("loadm  -B  -w 2 rf5.0"); }));
     // The first text of the new run clears the old rows; reports then add
     // rows from 1 again.
-    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 170; }));
+    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::LoadMeterRow; }));
     EXPECT_LE(page->GridView8->RowCount(), 1);
     ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
     EXPECT_FALSE(page->GridView8->Cell(1, 10).isEmpty());
@@ -121,9 +121,9 @@ TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {
     EXPECT_FALSE(messages_.boxes[0].text.isEmpty());
     EXPECT_TRUE(page->Button35->isEnabled());
     EXPECT_TRUE(form_->Button11->isEnabled());
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 20);
+    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
     // Nothing went out: the next line the router sees is the one we send.
-    form_->SendConsoleLine("co save");
+    form_->SendLine("co save");
     ASSERT_TRUE(WaitFor([&] { return ConsoleLines().size() == before + 1; }));
     EXPECT_EQ(ConsoleLines().back(), "co save");
 }

@@ -42,7 +42,7 @@ class NumbersUnderAnotherLocale : public LoggedInWindow,
         return lines.empty() ? std::string() : lines.front();
     }
     bool ReplyHandled() {
-        return WaitFor([&] { return form->CurrentSession().ReplyState == 20; });
+        return WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; });
     }
 };
 

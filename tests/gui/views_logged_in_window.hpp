@@ -96,7 +96,7 @@ class LoggedInWindow : public ::testing::Test {
             << "the login to the lab router did not complete";
         // The load ends with "arp view"; its reply must be in before a test
         // sends, or both replies may arrive as one chunk under the test's code.
-        ASSERT_TRUE(WaitFor([this] { return form->CurrentSession().ReplyState == 20; }))
+        ASSERT_TRUE(WaitFor([this] { return form->Console().Code() == ReplyCode::Idle; }))
             << "the reply to \"arp view\" did not arrive";
     }
 

@@ -57,9 +57,9 @@ class RadioGroup : public LoggedInWindow {
     std::string Send(int which) {
         const std::size_t before = ConsoleLines().size();
         radio->ChangeButtons[static_cast<std::size_t>(which)]->click();
-        EXPECT_EQ(form->CurrentSession().ReplyState, 30);
+        EXPECT_EQ(form->Console().Code(), ReplyCode::Radio);
         const auto lines = WaitForLines(before, 1);
-        EXPECT_TRUE(WaitFor([&] { return form->CurrentSession().ReplyState == 20; }));
+        EXPECT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }));
         return lines.empty() ? std::string() : lines.front();
     }
 

@@ -80,7 +80,7 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
     QTest::qWait(TickMs * 10);
     EXPECT_EQ(grid->RowCount(), rows);
     // The prompt after the router's closing words ended the run.
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 20);
+    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
 }
 
 TEST_F(RmaTestPage, MulticastAndLengthGoIntoTheLine) {
@@ -104,7 +104,7 @@ TEST_F(RmaTestPage, AnotherCommandEndsTheRowsOfARun) {
     loadMeterList->addItem("eth0");
     loadMeterList->setCurrentText("eth0");
     Find<QPushButton>("Button35")->click();
-    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 170; }));
+    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::LoadMeterRow; }));
     const int rows = page->GridView9->RowCount();
     ASSERT_TRUE(WaitFor([&] { return Find<TGridView>("GridView8")->RowCount() >= 3; }));
     EXPECT_EQ(page->GridView9->RowCount(), rows);
@@ -118,7 +118,7 @@ TEST_F(RmaTestPage, NoRadioInterfaceSendsNothingAndSaysWhy) {
     ASSERT_EQ(messages_.boxes.size(), 1u);
     EXPECT_EQ(messages_.boxes[0].caption, "Error");
     EXPECT_TRUE(page->Button39->isEnabled());
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 20);
+    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
     for (const std::string& line : ConsoleLines()) {
         EXPECT_EQ(line.find(" test "), std::string::npos) << line;
     }

@@ -53,7 +53,7 @@ class RouterSession : public ::testing::Test {
         form_->Edit15->setText(QStringLiteral("public"));
         form_->Button1Click();
         ASSERT_TRUE(WaitFor([this] { return form_->IsManagedLayout(); }));
-        ASSERT_TRUE(WaitFor([this] { return form_->CurrentSession().ReplyState == 20; }));
+        ASSERT_TRUE(WaitFor([this] { return form_->Console().Code() == ReplyCode::Idle; }));
     }
 
     template <typename Widget>

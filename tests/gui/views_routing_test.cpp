@@ -77,12 +77,11 @@ TEST_F(RoutingPage, NewAliasShowsItsRouteOnceTheRouterAnswers) {
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(RowWith(*grid, 1, "172.16.5.0"), -1);
     // An interface command answered by the prompt re-reads the routes.
-    form_->CurrentSession().ReplyState = 50;
-    form_->SendConsoleLine("ifc eth1 172.16.5.1/255.255.255.0 alias");
+    form_->SendCommand({"ifc eth1 172.16.5.1/255.255.255.0 alias", reply::Interfaces});
     ASSERT_TRUE(WaitFor([&] { return RowWith(*grid, 1, "172.16.5.0") >= 0; }));
     EXPECT_EQ(grid->RowCount(), 12);
     EXPECT_EQ(grid->Cell(RowWith(*grid, 1, "172.16.5.0"), 6), "255.255.255.0");
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 20);
+    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
 }
 
 TEST_F(RoutingPage, ArpTableAfterLoginAndOnRefresh) {
@@ -101,8 +100,8 @@ TEST_F(RoutingPage, ArpTableAfterLoginAndOnRefresh) {
     // "Refresh table" asks again and the grid is replaced, not extended.
     const auto asked = ConsoleLines().size();
     arp->Button38->click();
-    EXPECT_EQ(form_->CurrentSession().ReplyState, 190);
-    ASSERT_TRUE(WaitFor([&] { return form_->CurrentSession().ReplyState == 20; }));
+    EXPECT_EQ(form_->Console().Code(), ReplyCode::ArpTable);
+    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::Idle; }));
     const auto lines = ConsoleLines();
     ASSERT_EQ(lines.size(), asked + 1);
     EXPECT_EQ(lines.back(), "arp view");

@@ -48,7 +48,7 @@ TEST_F(SnapshotBesideWindow, SystemNameCpeTableAndFirstRouteMatchTheWindow) {
     system->SystemChangeButtons[0]->click();
     ASSERT_TRUE(WaitFor([&] {
         return !system->SystemChangeButtons[0]->isEnabled() &&
-               form->CurrentSession().ReplyState == 20 && system->Edit1->text() == name;
+               form->Console().Code() == ReplyCode::Idle && system->Edit1->text() == name;
     })) << system->Edit1->text().toStdString();
 
     const QJsonObject snapshot = Snapshot();

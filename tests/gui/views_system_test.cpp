@@ -49,7 +49,7 @@ class SystemPage : public LoggedInWindow {
         button->click();
         const std::vector<std::string> lines = WaitForLines(before, 1);
         EXPECT_TRUE(WaitFor(
-            [&] { return !button->isEnabled() && form->CurrentSession().ReplyState == 20; }));
+            [&] { return !button->isEnabled() && form->Console().Code() == ReplyCode::Idle; }));
         return lines.empty() ? std::string() : lines.front();
     }
 
@@ -172,12 +172,12 @@ TEST_F(SystemPage, RadioSwitchWithoutARadioSendsNothingAndSaysWhy) {
     page->ComboBox9->clear();
     page->CheckBox10->click();
     const std::size_t before = ConsoleLines().size();
-    const int state = form->CurrentSession().ReplyState;
+    const ReplyCode state = form->Console().Code();
     page->RmaChangeButtons[1]->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text,
               "The router has no radio interface to apply this setting to.");
-    EXPECT_EQ(form->CurrentSession().ReplyState, state);
+    EXPECT_EQ(form->Console().Code(), state);
     // A line sent now would arrive before this marker.
     page->CheckBox7->click();
     page->RmaChangeButtons[0]->click();

@@ -113,7 +113,7 @@ TEST(ConsoleConnection, StillConnectingAfterTheTimeOutIsReportedAndLoginEnabled)
         EXPECT_FALSE(form.Button1->isEnabled());
         // Let the attempt run for a while: it must still be pending.
         QTest::qWait(500);
-        ASSERT_EQ(form.ClientSocket1->state(), QAbstractSocket::ConnectingState);
+        ASSERT_EQ(form.Console().Socket()->state(), QAbstractSocket::ConnectingState);
         ASSERT_TRUE(testing::FireTimer(timer9));
         EXPECT_FALSE(timer9->isActive());
         ASSERT_EQ(messages.boxes.size(), 1u);
@@ -121,7 +121,7 @@ TEST(ConsoleConnection, StillConnectingAfterTheTimeOutIsReportedAndLoginEnabled)
         EXPECT_EQ(messages.boxes[0].caption, "Error");
         EXPECT_TRUE(form.Button1->isEnabled());
         // The attempt is left running.
-        EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::ConnectingState);
+        EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::ConnectingState);
         form.ResetToLoginLayout();
     }
     SetEndProcessFunction({});

@@ -88,7 +88,7 @@ TEST_F(Window, StartsInTheLoginLayout) {
     EXPECT_EQ(form.size(), QSize(269, 340));
     EXPECT_EQ(form.windowTitle(), "Tessel Manager - Login");
     EXPECT_EQ(ApplicationTitle(), "Tessel Manager - Login");
-    EXPECT_EQ(form.CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form.Console().Code(), ReplyCode::Disconnected);
     form.show();
     EXPECT_FALSE(form.statusBar()->isVisible());
     EXPECT_FALSE(form.main->isVisible());
@@ -174,7 +174,7 @@ TEST_F(Window, LineBreakOrNulInLoginOrPasswordIsRefusedBeforeAnyProbe) {
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[1].caption, "Input error");
     EXPECT_TRUE(probes.hosts.empty());
-    EXPECT_EQ(started.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(started.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
     EXPECT_EQ(started.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
 }
 
@@ -190,7 +190,7 @@ TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
     EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
     EXPECT_EQ(form.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
     EXPECT_TRUE(form.Button1->isEnabled());
-    EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 }
 
 TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
@@ -201,7 +201,7 @@ TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
     EXPECT_EQ(probes.hosts.size(), 1u + TForm1::ProbeRepeatLimit);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
-    EXPECT_EQ(form.ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 
     // A router that answers again after a miss is accepted.
     messages.boxes.clear();
@@ -255,16 +255,44 @@ TEST_F(Window, HelpButtonsShowTheirTextAndCarryTheirHints) {
 
 TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
     form.show();
-    const int before = form.CurrentSession().ReplyState;
-    EXPECT_FALSE(form.RunConsoleCommand("sys name a\r\nco save", 70));
-    EXPECT_EQ(form.CurrentSession().ReplyState, before);
+    const ReplyCode before = form.Console().Code();
+    EXPECT_FALSE(form.RunCommand({"sys name a\r\nco save", reply::System}));
+    EXPECT_EQ(form.Console().Code(), before);
     EXPECT_FALSE(form.Memo3->isVisible());
-    EXPECT_FALSE(form.SendConsoleLine(std::string("x\0y", 3)));
+    EXPECT_FALSE(form.SendLine(std::string("x\0y", 3)));
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].caption, "Input error");
     // A plain line on a closed connection is dropped without a word.
-    EXPECT_TRUE(form.SendConsoleLine("co save"));
+    EXPECT_TRUE(form.SendLine("co save"));
     EXPECT_EQ(messages.boxes.size(), 2u);
+}
+
+TEST_F(Window, ErrorLimitHoldsEveryNumberedTimerBelowTheWindowPagesIncluded) {
+    // A timer a page owns, as the auto-update pages do, and one that is not
+    // a window timer at all.
+    QWidget* page = form.main->widget(2);
+    ASSERT_NE(page, nullptr);
+    auto* pageTimer = new QTimer(page);
+    pageTimer->setObjectName(QStringLiteral("Timer13"));
+    auto* other = new QTimer(page);
+    other->setObjectName(QStringLiteral("Ticker"));
+    pageTimer->start(60000);
+    other->start(60000);
+    auto* idle = form.findChild<QTimer*>(QStringLiteral("Timer4"));
+    ASSERT_NE(idle, nullptr);
+
+    // Carry on: what ran runs again, what was off stays off.
+    messages.answers = {false};
+    EXPECT_FALSE(form.ErrorLimitReached());
+    EXPECT_TRUE(pageTimer->isActive());
+    EXPECT_FALSE(idle->isActive());
+
+    // Quit: every numbered timer stops; the others are none of its business.
+    messages.answers = {true};
+    EXPECT_TRUE(form.ErrorLimitReached());
+    EXPECT_FALSE(pageTimer->isActive());
+    EXPECT_TRUE(other->isActive());
+    EXPECT_EQ(messages.boxes.back().text, QStringLiteral("Too many errors in a row. Quit?"));
 }
 
 TEST_F(Window, ConsoleButtonsAreDisabledAndEnabledAsAGroup) {

@@ -194,7 +194,8 @@ TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
     EXPECT_TRUE(Timer(1)->isActive());
     EXPECT_TRUE(Timer(8)->isActive());
     // The ARP reply ends its reply code.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
     EXPECT_TRUE(messages.boxes.empty());
 }
 
@@ -328,7 +329,7 @@ TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {
     EXPECT_EQ(messages.boxes[0].text, "Are you sure you want to log out?");
     EXPECT_EQ(messages.boxes[0].caption, "Warning");
     EXPECT_TRUE(form->IsManagedLayout());
-    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::ConnectedState);
 
     messages.answers = {true};
     form->Button29->click();
@@ -343,8 +344,8 @@ TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {
     EXPECT_FALSE(form->statusBar()->isVisible());
     EXPECT_FALSE(Timer(1)->isActive());
     EXPECT_FALSE(Timer(8)->isActive());
-    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::UnconnectedState);
-    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_TRUE(form->Button1->isEnabled());
 }
 
@@ -373,12 +374,13 @@ TEST_F(SimSession, SaveAllSendsTheLineWithoutThePopup) {
     OpenWindow();
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
-    const int state = form->CurrentSession().ReplyState;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
+    const ReplyCode state = form->Console().Code();
     form->Button11->click();
     EXPECT_TRUE(WaitRouterLine("co save"));
     EXPECT_FALSE(form->Memo3->isVisible());
-    EXPECT_EQ(form->CurrentSession().ReplyState, state);
+    EXPECT_EQ(form->Console().Code(), state);
 }
 
 // The error limit: 20 failures in a row are borne, the 21st asks.
@@ -433,7 +435,7 @@ TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 21));
     EXPECT_FALSE(form->IsManagedLayout());
     EXPECT_TRUE(RunningTimers().empty());
-    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 
     failSnmp = false;
     value = "as it was";
@@ -463,8 +465,8 @@ TEST_F(ErrorLimit, YesDuringTheLoadStopsItInTheLoginLayout) {
     EXPECT_TRUE(form->Button1->isEnabled());
     EXPECT_TRUE(RunningTimers().empty());
     EXPECT_FALSE(form->CurrentSession().SessionLoaded);
-    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
-    EXPECT_EQ(form->ClientSocket1->state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
+    EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 }
 
 // The router closing the connection is a disconnect, never a socket error.
@@ -475,9 +477,9 @@ TEST_F(SimSession, RouterClosingMidSessionLeavesTheProgramRunning) {
     ASSERT_TRUE(WaitManaged());
     form->Button11->click();  // the second command: the router hangs up after it
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return form->ClientSocket1->state() == QAbstractSocket::UnconnectedState; },
+        [&] { return form->Console().Socket()->state() == QAbstractSocket::UnconnectedState; },
         Patience));
-    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_EQ(form->CurrentSession().ConnectionState, ConnectionStates::Disconnected);
     EXPECT_TRUE(form->Button1->isEnabled());
     EXPECT_TRUE(form->IsManagedLayout());
@@ -493,14 +495,15 @@ TEST_F(SimSession, RouterClosingSilentlyAfterQuitLeavesTheWindowOpen) {
     QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
     form->Button9->click();
-    EXPECT_EQ(form->CurrentSession().ReplyState, 1000);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Quit);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return form->ClientSocket1->state() == QAbstractSocket::UnconnectedState; },
+        [&] { return form->Console().Socket()->state() == QAbstractSocket::UnconnectedState; },
         Patience));
     EXPECT_EQ(console.Lines().back(), "quit");
-    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_TRUE(form->Button1->isEnabled());
     EXPECT_FALSE(closed);
     EXPECT_EQ(exitStatus, -1);
@@ -514,7 +517,8 @@ TEST_F(SimSession, QuitAnsweredByTheRouterClosesTheWindow) {
     QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->CurrentSession().ReplyState == 20; }, Patience));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
     form->Button9->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, Patience));
     EXPECT_TRUE(WaitRouterLine("quit"));
@@ -527,7 +531,7 @@ TEST_F(SimSession, RouterClosingAfterARefusedLoginLeavesTheProgramRunning) {
     ClickLogin("admin", "nope");
     ASSERT_TRUE(QTest::qWaitFor([&] { return console.Lines().size() >= 3; }, Patience));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Button1->isEnabled(); }, Patience));
-    EXPECT_EQ(form->CurrentSession().ReplyState, -10);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_EQ(console.Lines()[2], "nope");
     EXPECT_EQ(exitStatus, -1);
     EXPECT_TRUE(messages.boxes.empty());
@@ -538,7 +542,8 @@ TEST_F(SimSession, ASecondLoginClosesTheOpenConnectionFirst) {
     OpenWindow();
     ClickLogin("admin", "wrong");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return form->ClientSocket1->state() == QAbstractSocket::ConnectedState; }, Patience));
+        [&] { return form->Console().Socket()->state() == QAbstractSocket::ConnectedState; },
+        Patience));
     form->Button1->setEnabled(true);
     ClickLogin();
     ASSERT_TRUE(WaitManaged());

@@ -94,7 +94,8 @@ Findings DroppedRequests(const Options& options) {
         std::none_of(boxes.begin(), boxes.end(), [](const auto& b) { return b.question; }),
         "no question (no error limit)");
     findings.Check(!s.ProcessEndRequested(), "the window did not end the process");
-    findings.Check(s.Form().Timers[7]->isActive() && s.Form().Timers[0]->isActive(),
+    findings.Check(s.Form().findChild<QTimer*>("Timer8")->isActive() &&
+                       s.Form().findChild<QTimer*>("Timer1")->isActive(),
                    "the live counters keep running");
     findings.Check(a.Sent() > sentAfterLogin + visits / 2,
                    "auto-update and the live counters kept reading");

@@ -36,7 +36,7 @@ bool Relogin(SoakSession& s, int& retries) {
             [&] {
                 return s.ConsoleConnections() > connections &&
                        s.State().ConnectionState == ConnectionStates::Connected &&
-                       s.State().ReplyState == reply::Idle;
+                       s.Form().Console().Code() == reply::Idle;
             },
             Patience / 2);
         if (idle) {
@@ -67,20 +67,20 @@ Findings ConsoleReset(const Options& options) {
                             label + "logged in and idle")) {
             break;
         }
-        s.Form().RunConsoleCommand("sys location reset " + std::to_string(resets), reply::System);
+        s.Form().RunCommand({"sys location reset " + std::to_string(resets), reply::System});
         findings.Check(s.WaitReplyState(reply::Idle, Patience), label + "command answered");
         // The last command before the close: interface information or the
         // load meter, alternately; the close comes while its code is set.
         const bool info = resets % 2 == 0;
-        s.State().ReplyState = info ? reply::InterfaceInfo : reply::LoadMeterStart;
-        s.Form().SendConsoleLine(info ? "ifc eth0" : "loadm  -w 1 eth0");
+        s.Form().SendCommand({info ? "ifc eth0" : "loadm  -w 1 eth0",
+                              info ? reply::InterfaceInfo : reply::LoadMeterStart});
         const bool closed = WaitFor(
             [&] { return s.State().ConnectionState == ConnectionStates::Disconnected; }, Patience);
         if (!findings.Check(closed, label + "the router closes the console")) {
             break;
         }
         ++resets;
-        findings.Check(s.State().ReplyState == reply::Disconnected,
+        findings.Check(s.Form().Console().Code() == reply::Disconnected,
                        label + "the disconnect sets code -10");
         findings.Check(s.Form().Button1->isEnabled(), label + "\"Login\" enabled");
         findings.Check(s.Form().IsManagedLayout(), label + "the layout is kept");

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <sstream>
@@ -32,12 +33,12 @@ long LoginRequestCount(const Options& options) {
 }
 
 QTimer* CpuLoadTimer(TForm1& form) {
-    return form.Timers[7];  // Timer8
+    return form.findChild<QTimer*>(QStringLiteral("Timer8"));
 }
 
 std::vector<QTimer*> RunningTimers(TForm1& form) {
     std::vector<QTimer*> running;
-    for (QTimer* timer : form.Timers) {
+    for (QTimer* timer : form.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"))) {
         if (timer->isActive()) {
             running.push_back(timer);
         }

@@ -94,7 +94,7 @@ SoakSession::SoakSession(std::vector<std::string> simArguments, int timeoutMs)
     messages_.rowNow = [this] { return State().Accounting().Row(); };
     messages_.transportRowNow = [this] { return Counts().getFailuresInRow; };
     sinceData_.start();
-    QObject::connect(form_->ClientSocket1, &QTcpSocket::readyRead, form_.get(), [this] {
+    QObject::connect(form_->Console().Socket(), &QTcpSocket::readyRead, form_.get(), [this] {
         sinceData_.restart();
         ++chunks_;
     });
@@ -131,10 +131,10 @@ bool SoakSession::WaitReplyQuiet(int quietMs, int timeoutMs) {
     return WaitFor([&] { return chunks_ > before && sinceData_.elapsed() >= quietMs; }, timeoutMs);
 }
 
-bool SoakSession::WaitReplyState(int state, int timeoutMs) {
+bool SoakSession::WaitReplyState(ReplyCode state, int timeoutMs) {
     return WaitFor(
         [&] {
-            return State().ReplyState == state ||
+            return Form().Console().Code() == state ||
                    State().ConnectionState == ConnectionStates::Disconnected;
         },
         timeoutMs);

@@ -79,7 +79,7 @@ class SoakSession {
     // Waits for console data to arrive and then stop for quietMs.
     bool WaitReplyQuiet(int quietMs, int timeoutMs);
     // A reply code reached, or the connection gone.
-    bool WaitReplyState(int state, int timeoutMs);
+    bool WaitReplyState(ReplyCode state, int timeoutMs);
 
     // From the router's log.
     std::vector<std::string> ConsoleLines() const;

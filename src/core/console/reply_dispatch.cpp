@@ -1,5 +1,8 @@
 #include "core/console/reply_dispatch.hpp"
 
+#include "core/console/login_dialogue.hpp"
+
+#include <ostream>
 #include <utility>
 
 namespace tessel {
@@ -12,7 +15,7 @@ bool Contains(std::string_view chunk, std::string_view part) {
 
 // A configuration command is complete at the first chunk holding the prompt
 // character anywhere, echo included.
-ReplyStep OnPrompt(int replyState, std::string_view chunk, ReplyAction action) {
+ReplyStep OnPrompt(ReplyCode replyState, std::string_view chunk, ReplyAction action) {
     if (Contains(chunk, ">")) {
         return {action, reply::Idle};
     }
@@ -20,7 +23,7 @@ ReplyStep OnPrompt(int replyState, std::string_view chunk, ReplyAction action) {
 }
 
 // After "Stop": the chunk is judged as before; the prompt ends the report.
-ReplyStep UntilPrompt(std::string_view chunk, ReplyAction action, int stoppedState) {
+ReplyStep UntilPrompt(std::string_view chunk, ReplyAction action, ReplyCode stoppedState) {
     return {action, EndsAtPrompt(chunk) ? reply::Idle : stoppedState};
 }
 
@@ -30,26 +33,11 @@ constexpr std::size_t ArpTableMinimum = 16;
 
 }  // namespace
 
-ReplyStep DispatchReply(int replyState, std::string_view chunk) {
+ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk) {
+    if (const auto login = LoginDialogueStep(replyState, chunk)) {
+        return *login;
+    }
     switch (replyState) {
-        case reply::Disconnected:
-            return {ReplyAction::SendOne, reply::SendLogin};
-        case reply::SendLogin:
-            return {ReplyAction::SendLoginName, reply::SendPassword};
-        case reply::SendPassword:
-            return {ReplyAction::SendPassword, reply::SkipAfterPassword};
-        case reply::SkipAfterPassword:
-            return {ReplyAction::None, reply::AwaitAccept};
-        case reply::AwaitAccept:
-            if (Contains(chunk, "www.")) {
-                return {ReplyAction::LoginAccepted, reply::Idle};
-            }
-            return {ReplyAction::None, reply::AwaitSorry};
-        case reply::AwaitSorry:
-            if (Contains(chunk, "Sorry")) {
-                return {ReplyAction::LoginRefused, reply::Disconnected};
-            }
-            return {ReplyAction::EnableLogin, reply::AwaitSorry};
         case reply::Radio:
             return OnPrompt(replyState, chunk, ReplyAction::ReadRadio);
         case reply::CpeTable:
@@ -97,7 +85,7 @@ ReplyStep DispatchReply(int replyState, std::string_view chunk) {
     }
 }
 
-int ReplyStateAfterStop(int replyState) {
+ReplyCode ReplyCodeAfterStop(ReplyCode replyState) {
     switch (replyState) {
         case reply::LoadMeterStart:
             return reply::LoadMeterStartStopped;
@@ -112,6 +100,10 @@ int ReplyStateAfterStop(int replyState) {
     }
 }
 
+std::ostream& operator<<(std::ostream& out, ReplyCode code) {
+    return out << static_cast<std::int32_t>(code);
+}
+
 bool EndsAtPrompt(std::string_view text) {
     const std::size_t lineEnd = text.rfind("\r\n");
     const std::string_view last =
@@ -119,11 +111,11 @@ bool EndsAtPrompt(std::string_view text) {
     return Contains(last, ">");
 }
 
-bool ReplyCollector::Gathers(int replyState) {
+bool ReplyCollector::Gathers(ReplyCode replyState) {
     return replyState == reply::ArpTable || replyState == reply::InterfaceInfo;
 }
 
-std::optional<std::string> ReplyCollector::Take(int replyState, std::string_view chunk) {
+std::optional<std::string> ReplyCollector::Take(ReplyCode replyState, std::string_view chunk) {
     if (replyState != state_) {
         text_.clear();
         state_ = replyState;

@@ -5,45 +5,77 @@
 // the rules of which chunk triggers what live here, without any widget.
 
 #include <cstddef>
+#include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tessel {
 
-// The reply code: what the router's next answer means.
-using ReplyCode = int;
+// The reply code: what the router's next answer means. The numbers are the
+// ones the trace and the tests have always shown.
+enum class ReplyCode : std::int32_t {
+    Disconnected = -10,  // no dialogue; also right after connecting
+    SendLogin = 0,
+    SendPassword = 10,
+    SkipAfterPassword = 15,
+    AwaitAccept = 19,
+    AwaitSorry = 18,
+    Idle = 20,
+    Radio = 30,
+    CpeTable = 40,
+    Interfaces = 50,
+    Rma = 60,
+    System = 70,
+    BsDeleteBeforeAdd = 75,
+    BsList = 80,
+    InterfaceInfo = 100,
+    LoadMeterStart = 160,
+    LoadMeterRow = 170,
+    ArpTable = 190,
+    Quit = 1000,
+    RmaTestStart = 1160,
+    RmaTestRow = 1170,
+    // After "Stop" (ESC) of a running report: the router's last report words
+    // are still judged as under the code before, until its prompt is back.
+    LoadMeterStartStopped = 165,
+    LoadMeterRowStopped = 175,
+    RmaTestStartStopped = 1165,
+    RmaTestRowStopped = 1175,
+};
 
-// Reply codes.
+// The codes under their short names, so that reply::Idle reads as before.
 namespace reply {
-inline constexpr int Disconnected = -10;  // no dialogue; also right after connecting
-inline constexpr int SendLogin = 0;
-inline constexpr int SendPassword = 10;
-inline constexpr int SkipAfterPassword = 15;
-inline constexpr int AwaitAccept = 19;
-inline constexpr int AwaitSorry = 18;
-inline constexpr int Idle = 20;
-inline constexpr int Radio = 30;
-inline constexpr int CpeTable = 40;
-inline constexpr int Interfaces = 50;
-inline constexpr int Rma = 60;
-inline constexpr int System = 70;
-inline constexpr int BsDeleteBeforeAdd = 75;
-inline constexpr int BsList = 80;
-inline constexpr int InterfaceInfo = 100;
-inline constexpr int LoadMeterStart = 160;
-inline constexpr int LoadMeterRow = 170;
-inline constexpr int ArpTable = 190;
-inline constexpr int Quit = 1000;
-inline constexpr int RmaTestStart = 1160;
-inline constexpr int RmaTestRow = 1170;
-// After "Stop" (ESC) of a running report: the router's last report words are
-// still judged as under the code before, until its prompt is back.
-inline constexpr int LoadMeterStartStopped = 165;
-inline constexpr int LoadMeterRowStopped = 175;
-inline constexpr int RmaTestStartStopped = 1165;
-inline constexpr int RmaTestRowStopped = 1175;
+inline constexpr ReplyCode Disconnected = ReplyCode::Disconnected;
+inline constexpr ReplyCode SendLogin = ReplyCode::SendLogin;
+inline constexpr ReplyCode SendPassword = ReplyCode::SendPassword;
+inline constexpr ReplyCode SkipAfterPassword = ReplyCode::SkipAfterPassword;
+inline constexpr ReplyCode AwaitAccept = ReplyCode::AwaitAccept;
+inline constexpr ReplyCode AwaitSorry = ReplyCode::AwaitSorry;
+inline constexpr ReplyCode Idle = ReplyCode::Idle;
+inline constexpr ReplyCode Radio = ReplyCode::Radio;
+inline constexpr ReplyCode CpeTable = ReplyCode::CpeTable;
+inline constexpr ReplyCode Interfaces = ReplyCode::Interfaces;
+inline constexpr ReplyCode Rma = ReplyCode::Rma;
+inline constexpr ReplyCode System = ReplyCode::System;
+inline constexpr ReplyCode BsDeleteBeforeAdd = ReplyCode::BsDeleteBeforeAdd;
+inline constexpr ReplyCode BsList = ReplyCode::BsList;
+inline constexpr ReplyCode InterfaceInfo = ReplyCode::InterfaceInfo;
+inline constexpr ReplyCode LoadMeterStart = ReplyCode::LoadMeterStart;
+inline constexpr ReplyCode LoadMeterRow = ReplyCode::LoadMeterRow;
+inline constexpr ReplyCode ArpTable = ReplyCode::ArpTable;
+inline constexpr ReplyCode Quit = ReplyCode::Quit;
+inline constexpr ReplyCode RmaTestStart = ReplyCode::RmaTestStart;
+inline constexpr ReplyCode RmaTestRow = ReplyCode::RmaTestRow;
+inline constexpr ReplyCode LoadMeterStartStopped = ReplyCode::LoadMeterStartStopped;
+inline constexpr ReplyCode LoadMeterRowStopped = ReplyCode::LoadMeterRowStopped;
+inline constexpr ReplyCode RmaTestStartStopped = ReplyCode::RmaTestStartStopped;
+inline constexpr ReplyCode RmaTestRowStopped = ReplyCode::RmaTestRowStopped;
 }  // namespace reply
+
+// The number, as the reply table lists it (for diagnostics and test output).
+std::ostream& operator<<(std::ostream& out, ReplyCode code);
 
 enum class ReplyAction {
     None,
@@ -71,18 +103,18 @@ enum class ReplyAction {
 
 struct ReplyStep {
     ReplyAction action = ReplyAction::None;
-    int nextState = reply::Idle;
+    ReplyCode nextState = reply::Idle;
 };
 
 // The step for one chunk under replyState. Unknown codes ignore the chunk and
 // keep their code. For SendAddBsRecord the action sets the next code itself;
 // nextState then repeats the current one.
-ReplyStep DispatchReply(int replyState, std::string_view chunk);
+ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk);
 
 // The code after ESC has stopped a running report: a load-meter or RMA-test
 // code becomes its stopped form, which goes back to idle with the chunk that
 // brings the prompt; any other code stays (the report was not running).
-int ReplyStateAfterStop(int replyState);
+ReplyCode ReplyCodeAfterStop(ReplyCode replyState);
 
 // True when text ends in the router's prompt: its last line (what follows
 // the last CR LF, or all of it without one) holds ">". A ">" inside a
@@ -97,18 +129,18 @@ class ReplyCollector {
     // A reply that grows beyond this is judged as it stands.
     static constexpr std::size_t Limit = 256 * 1024;
 
-    static bool Gathers(int replyState);
+    static bool Gathers(ReplyCode replyState);
 
     // The text to judge under replyState: the chunk itself for a code that
     // does not gather; otherwise nothing until the text gathered under that
     // code ends at the prompt or reaches Limit, then all of it (and the
     // gathering starts afresh). A change of code drops what was gathered.
-    std::optional<std::string> Take(int replyState, std::string_view chunk);
+    std::optional<std::string> Take(ReplyCode replyState, std::string_view chunk);
 
     std::size_t Gathered() const { return text_.size(); }
 
   private:
-    int state_ = reply::Disconnected;
+    ReplyCode state_ = reply::Disconnected;
     std::string text_;
 };
 

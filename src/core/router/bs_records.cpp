@@ -35,7 +35,7 @@ std::string Joined(std::span<const std::string> items) {
 }
 
 ConsoleCommand BsLine(std::string_view radioName, std::string_view sid, std::string_view speed,
-                      std::string_view frequencies, bool remove, std::int32_t replyState) {
+                      std::string_view frequencies, bool remove, ReplyCode replyState) {
     std::string line = "rma bs ";
     line += radioName;
     line += ' ';
@@ -47,7 +47,7 @@ ConsoleCommand BsLine(std::string_view radioName, std::string_view sid, std::str
     if (remove) {
         line += " -del";
     }
-    return {std::move(line), replyState, remove ? "BS record delete" : "BS record add"};
+    return {std::move(line), replyState};
 }
 
 }  // namespace

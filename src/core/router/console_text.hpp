@@ -1,10 +1,11 @@
 #pragma once
 
 // A console command as the pages build it: the line (sent with CR LF
-// appended), the reply state that tells the console parser what the router's
-// answer means, and a description that is passed along but never shown.
+// appended) and the reply code that tells the console parser what the
+// router's answer means.
 
-#include <cstdint>
+#include "core/console/reply_dispatch.hpp"
+
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,7 @@ namespace tessel {
 
 struct ConsoleCommand {
     std::string line;
-    std::int32_t replyState = 0;
-    std::string description;
+    ReplyCode replyState = reply::Idle;
 };
 
 // True when text can go out as one console line: the router ends a command at

@@ -27,8 +27,7 @@ std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
     if (!AliasFormError(interfaceName, address, mask).empty()) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces,
-                          "Create alias"};
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces};
 }
 
 std::optional<ConsoleCommand> DeleteAliasCommand(std::string_view interfaceName,
@@ -36,8 +35,7 @@ std::optional<ConsoleCommand> DeleteAliasCommand(std::string_view interfaceName,
     if (interfaceName.empty()) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces,
-                          "Delete alias"};
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces};
 }
 
 std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,
@@ -47,11 +45,11 @@ std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceN
     }
     std::string line = "ifc ";
     line.append(interfaceName).append(" mtu ").append(mtuText).append(enabled ? " up" : " down");
-    return ConsoleCommand{std::move(line), reply::Interfaces, "Update interface"};
+    return ConsoleCommand{std::move(line), reply::Interfaces};
 }
 
 ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName) {
-    return {"ifc " + std::string(interfaceName), reply::InterfaceInfo, "Interface information"};
+    return {"ifc " + std::string(interfaceName), reply::InterfaceInfo};
 }
 
 }  // namespace tessel

@@ -5,47 +5,36 @@
 namespace tessel {
 namespace {
 
-struct ValueWords {
-    std::string_view keyword;
-    std::string_view description;
-};
-
-ValueWords WordsOf(RadioValue field) {
+std::string_view KeywordOf(RadioValue field) {
     switch (field) {
         case RadioValue::Frequency:
-            return {"freq", "Change working frequency"};
+            return "freq";
         case RadioValue::Bitrate:
-            return {"bitr", "Change bitrate"};
+            return "bitr";
         case RadioValue::PowerLevel:
-            return {"pwr", "Change output power"};
+            return "pwr";
         case RadioValue::Sid:
-            return {"sid", "Change SID"};
+            return "sid";
         case RadioValue::Distance:
-            return {"distance", "Change Distance parameter"};
+            return "distance";
         case RadioValue::MaxRetries:
             break;
     }
-    return {"txrt", "Change TXRT parameter"};
+    return "txrt";
 }
 
-struct SwitchWords {
-    std::string_view keyword;
-    std::string_view onDescription;
-    std::string_view offDescription;
-};
-
-SwitchWords WordsOf(RadioSwitch field) {
+std::string_view KeywordOf(RadioSwitch field) {
     switch (field) {
         case RadioSwitch::Pwrctl:
-            return {"pwrctl", "Turn APC on", "Turn APC off"};
+            return "pwrctl";
         case RadioSwitch::Long:
-            return {"long", "Turn LONG mode on", "Turn LONG mode off"};
+            return "long";
         case RadioSwitch::Burst:
-            return {"burst", "Turn BURST algorithm on", "Turn BURST algorithm off"};
+            return "burst";
         case RadioSwitch::Wocd:
             break;
     }
-    return {"wocd", "Turn WOCD mode on", "Turn WOCD mode off"};
+    return "wocd";
 }
 
 std::string RadioLine(std::string_view radio) {
@@ -59,10 +48,9 @@ std::optional<ConsoleCommand> RadioValueCommand(std::string_view radio, RadioVal
     if (radio.empty()) {
         return std::nullopt;
     }
-    const ValueWords words = WordsOf(field);
     std::string line = RadioLine(radio);
-    line.append(words.keyword).append(" ").append(value);
-    return ConsoleCommand{std::move(line), reply::Radio, std::string(words.description)};
+    line.append(KeywordOf(field)).append(" ").append(value);
+    return ConsoleCommand{std::move(line), reply::Radio};
 }
 
 std::optional<ConsoleCommand> RadioSwitchCommand(std::string_view radio, RadioSwitch field,
@@ -70,11 +58,9 @@ std::optional<ConsoleCommand> RadioSwitchCommand(std::string_view radio, RadioSw
     if (radio.empty()) {
         return std::nullopt;
     }
-    const SwitchWords words = WordsOf(field);
     std::string line = RadioLine(radio);
-    line.append(on ? "" : "-").append(words.keyword);
-    return ConsoleCommand{std::move(line), reply::Radio,
-                          std::string(on ? words.onDescription : words.offDescription)};
+    line.append(on ? "" : "-").append(KeywordOf(field));
+    return ConsoleCommand{std::move(line), reply::Radio};
 }
 
 }  // namespace tessel

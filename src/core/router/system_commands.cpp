@@ -5,47 +5,40 @@
 namespace tessel {
 namespace {
 
-ConsoleCommand SystemText(std::string_view keyword, std::string_view text,
-                          std::string_view description) {
+ConsoleCommand SystemText(std::string_view keyword, std::string_view text) {
     std::string line = "sys ";
     line.append(keyword).append(" ").append(text);
-    return {std::move(line), reply::System, std::string(description)};
+    return {std::move(line), reply::System};
 }
 
 }  // namespace
 
 ConsoleCommand SystemNameCommand(std::string_view name) {
-    return SystemText("name", name, "Set new System Name");
+    return SystemText("name", name);
 }
 
 ConsoleCommand SystemLocationCommand(std::string_view location) {
-    return SystemText("location", location, "Set new Location");
+    return SystemText("location", location);
 }
 
 ConsoleCommand IcmpLimitCommand(std::string_view limitText) {
-    return SystemText("icmplimit", limitText, "Set new ICMPLimit");
+    return SystemText("icmplimit", limitText);
 }
 
 ConsoleCommand SystemSwitchCommand(SystemSwitch field, bool on) {
     std::string_view keyword = "sendredirects";
-    std::string_view name = "SENDREDIRECTS";
     if (field == SystemSwitch::Fastroute) {
         keyword = "fastroute";
-        name = "FASTROUTE";
     } else if (field == SystemSwitch::DropRedirects) {
         keyword = "dropredirects";
-        name = "DROPREDIRECTS";
     }
     std::string line = on ? "sys " : "sys no";
     line.append(keyword);
-    std::string description = "Turn ";
-    description.append(name).append(on ? " on" : " off");
-    return {std::move(line), reply::System, std::move(description)};
+    return {std::move(line), reply::System};
 }
 
 ConsoleCommand RmaStartCommand(bool on) {
-    return on ? ConsoleCommand{"rma start", reply::Rma, "Start RMA protocol"}
-              : ConsoleCommand{"rma stop", reply::Rma, "Stop RMA protocol"};
+    return ConsoleCommand{on ? "rma start" : "rma stop", reply::Rma};
 }
 
 std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaRadioSwitch field,
@@ -56,9 +49,7 @@ std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaR
     const bool autobitrate = field == RmaRadioSwitch::Autobitrate;
     std::string line = "rma ";
     line.append(radio).append(on ? " " : " -").append(autobitrate ? "autobitrate" : "poll");
-    std::string description = autobitrate ? "Turn Autobitrate mechanism " : "Turn Polling mode ";
-    description.append(on ? "on" : "off");
-    return ConsoleCommand{std::move(line), reply::Rma, std::move(description)};
+    return ConsoleCommand{std::move(line), reply::Rma};
 }
 
 }  // namespace tessel

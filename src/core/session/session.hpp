@@ -1,8 +1,10 @@
 #pragma once
 
-// The state of one console + SNMP session, owned by the main window and handed
-// to the pages by reference. It is also the pages' SNMP reader: every single
-// read after login is counted here.
+// The SNMP side of one session with the router: host, community, connection
+// state and whether the post-login load has finished. Owned by the main
+// window and handed to the pages by reference; it is also their SNMP reader,
+// and every single read after login is counted here. The console and its
+// reply code belong to the window's console channel.
 
 #include "core/session/request_accounting.hpp"
 #include "core/session/trace.hpp"
@@ -72,7 +74,6 @@ class Session : public SnmpReader {
     const RequestAccounting& Accounting() const { return accounting_; }
 
     ConnectionStates ConnectionState = ConnectionStates::Disconnected;
-    int ReplyState = -10;
     std::string SnmpCommunity;
     std::string RouterHost;
     bool SessionLoaded = false;

@@ -36,7 +36,7 @@ TArpGroup::TArpGroup(Session& /*session*/, PageHost& host, QWidget* parent)
 }
 
 void TArpGroup::Button38Click() {
-    host_.SendCommand({"arp view", reply::ArpTable, {}});
+    host_.SendCommand({"arp view", reply::ArpTable});
 }
 
 void TArpGroup::ArpTableReply(const std::string& chunk) {

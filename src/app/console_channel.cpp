@@ -1,0 +1,219 @@
+#include "app/console_channel.hpp"
+
+#include "app/local_addresses.hpp"
+#include "app/message_service.hpp"
+#include "core/console/console_line.hpp"
+#include "core/console/login_dialogue.hpp"
+#include "core/session/source_address.hpp"
+#include "core/session/trace.hpp"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QSignalBlocker>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QWidget>
+
+namespace tessel {
+
+ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window)
+    : QObject(window), window_(window), socket_(new QTcpSocket(this)), trace_(trace), port_(port) {
+    socket_->setObjectName(QStringLiteral("ClientSocket1"));
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+        code_ = reply::Disconnected;
+        emit Connected();
+    });
+    connect(socket_, &QTcpSocket::disconnected, this, [this] {
+        code_ = reply::Disconnected;
+        emit Disconnected();
+    });
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        // The router closing its end is a disconnect, which the disconnected
+        // signal reports.
+        if (error != QAbstractSocket::RemoteHostClosedError) {
+            emit Failed();
+        }
+    });
+    connect(socket_, &QTcpSocket::readyRead, this, &ConsoleChannel::Read);
+}
+
+ConsoleChannel::~ConsoleChannel() {
+    // The socket's own signals must not reach a half-destroyed channel.
+    socket_->disconnect(this);
+}
+
+void ConsoleChannel::Open(const QString& host, const QString& source, std::string secret) {
+    secret_ = std::move(secret);
+    Bind(host, source);
+    socket_->connectToHost(host, port_);
+}
+
+void ConsoleChannel::Bind(const QString& host, const QString& source) {
+    // A source that cannot reach the router would make the connect fail
+    // with a socket error, which ends the program: such a source is not
+    // bound, and the routing table picks one.
+    QString destination;
+    if (QHostAddress(host).protocol() == QAbstractSocket::IPv4Protocol) {
+        destination = host;
+    } else {
+        for (const QHostAddress& address : QHostInfo::fromName(host).addresses()) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                destination = address.toString();
+                break;
+            }
+        }
+    }
+    QStringList present;
+    ListLocalAddresses(present);
+    std::vector<std::string> hostAddresses;
+    for (const QString& address : present) {
+        hostAddresses.push_back(address.toStdString());
+    }
+    const std::string sourceText = source.toStdString();
+    SourceBinding decision =
+        DecideSourceBinding(sourceText, destination.toStdString(), hostAddresses);
+    if (decision == SourceBinding::Bind) {
+        // A failed bind reports a socket error too; it only means unbound.
+        const QSignalBlocker quiet(socket_);
+        if (!socket_->bind(QHostAddress(source), 0)) {
+            socket_->abort();
+            decision = SourceBinding::NotOnHost;
+        }
+    }
+    if (trace_ != nullptr) {
+        trace_->Write(SourceBindingTraceText(decision, sourceText, destination.toStdString()));
+    }
+}
+
+void ConsoleChannel::Close() {
+    if (socket_->state() != QAbstractSocket::UnconnectedState) {
+        socket_->abort();
+    }
+}
+
+bool ConsoleChannel::IsConnected() const {
+    return socket_->state() == QAbstractSocket::ConnectedState;
+}
+
+bool ConsoleChannel::Send(const ConsoleCommand& command) {
+    const ReplyCode previous = code_;
+    code_ = command.replyState;
+    if (!WriteLine(command.line, false)) {
+        code_ = previous;
+        return false;
+    }
+    return true;
+}
+
+bool ConsoleChannel::SendLine(const std::string& text) {
+    return WriteLine(text, false);
+}
+
+bool ConsoleChannel::SendSecret(const std::string& text) {
+    return WriteLine(text, true);
+}
+
+void ConsoleChannel::StopReport() {
+    code_ = ReplyCodeAfterStop(code_);
+}
+
+void ConsoleChannel::Abandon(ReplyCode waitingCode) {
+    if (code_ == waitingCode) {
+        code_ = reply::Idle;
+    }
+}
+
+void ConsoleChannel::Reset() {
+    code_ = reply::Disconnected;
+    secret_.clear();
+}
+
+bool ConsoleChannel::RefuseUnsafe(const std::string& text) {
+    if (IsSafeConsoleText(text)) {
+        return false;
+    }
+    Messages().Inform(window_, QStringLiteral("The command contains a line break and was not sent"),
+                      QStringLiteral("Input error"));
+    return true;
+}
+
+bool ConsoleChannel::WriteLine(const std::string& text, bool secret) {
+    if (RefuseUnsafe(text)) {
+        return false;
+    }
+    const bool connected = IsConnected();
+    const std::string bytes = ConsoleLineBytes(text);
+    if (trace_ != nullptr) {
+        trace_->Write(ConsoleSentText(
+            secret ? ConsoleLineBytes(MaskedSecret) : DialogueMasked(bytes), connected));
+    }
+    if (!connected) {
+        return true;  // a send on a closed connection is dropped silently
+    }
+    socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // Out at once: an SNMP read may block this thread right after the send.
+    socket_->flush();
+    return true;
+}
+
+std::string ConsoleChannel::DialogueMasked(const std::string& bytes) const {
+    // During the login dialogue the password may turn up in other lines: a
+    // router that echoes it, or a login name that is the same text.
+    if (!BeforeLogin(code_)) {
+        return bytes;
+    }
+    return MaskSecret(bytes, secret_);
+}
+
+void ConsoleChannel::Read() {
+    // Neither inside another chunk's handling nor while a message box is up:
+    // a box runs the event loop before its opener goes on, and a chunk judged
+    // then meets the code the opener has just set for a line it has not sent
+    // yet (a code-75 add line would go out ahead of its delete).
+    if (reading_ || MessageBoxOpen()) {
+        ReadLater();
+        return;
+    }
+    reading_ = true;
+    const QByteArray data = socket_->readAll();
+    if (!data.isEmpty()) {
+        const std::string chunk(data.constData(), static_cast<std::size_t>(data.size()));
+        if (trace_ != nullptr) {
+            trace_->Write(ConsoleReceivedText(DialogueMasked(chunk)));
+        }
+        if (const auto reply = collector_.Take(code_, chunk)) {
+            Handle(*reply);
+        }
+    }
+    reading_ = false;
+    // Bytes that came while the handler held the thread raise no new signal.
+    if (socket_->bytesAvailable() > 0) {
+        ReadLater();
+    }
+}
+
+void ConsoleChannel::ReadLater() {
+    if (readQueued_) {
+        return;
+    }
+    readQueued_ = true;
+    // While a box is up, look again shortly rather than spin in its loop.
+    const int delayMs = reading_ || MessageBoxOpen() ? 20 : 0;
+    QTimer::singleShot(delayMs, this, [this] {
+        readQueued_ = false;
+        Read();
+    });
+}
+
+void ConsoleChannel::Handle(const std::string& chunk) {
+    const ReplyStep step = DispatchReply(code_, chunk);
+    // The next code first: what the window does with the reply (a re-read,
+    // the post-login load, the add line after a delete) may set a code of
+    // its own, which then stands.
+    code_ = step.nextState;
+    if (step.action != ReplyAction::None) {
+        emit Reply(step.action, chunk);
+    }
+}
+
+}  // namespace tessel

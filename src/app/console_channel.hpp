@@ -1,0 +1,97 @@
+#pragma once
+
+// The console connection to the router and the reply code that says what its
+// next answer means. The channel is the only owner of the socket and the only
+// writer of the code, so "set the code, send, restore the code when the line
+// is refused" exists once. Every reply it takes from the router comes out as
+// one Reply signal with the step's action; the window acts on it.
+
+#include "core/console/reply_dispatch.hpp"
+#include "core/router/console_text.hpp"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+class QTcpSocket;
+class QWidget;
+
+namespace tessel {
+
+class TraceLog;
+
+class ConsoleChannel : public QObject {
+    Q_OBJECT
+  public:
+    // window: the parent of the channel and of its "Input error" box. trace
+    // (may be null) must outlive the channel.
+    ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window);
+    ~ConsoleChannel() override;
+
+    // Binds source when it can reach host, then connects. secret (the
+    // password) is masked in the trace until the router accepts the login.
+    void Open(const QString& host, const QString& source, std::string secret);
+    // Drops the connection at once, whatever its state.
+    void Close();
+    bool IsConnected() const;
+    QTcpSocket* Socket() const { return socket_; }
+
+    // Every send returns false when the line was refused (it would carry a
+    // second command; the operator has been told) and nothing went out. On a
+    // closed connection a line is dropped silently and counts as sent.
+    //
+    // The command's line under its reply code; a refused command leaves the
+    // code as it was.
+    bool Send(const ConsoleCommand& command);
+    // A line that does not change the code.
+    bool SendLine(const std::string& text);
+    // The same for the password: the trace shows it masked.
+    bool SendSecret(const std::string& text);
+
+    ReplyCode Code() const { return code_; }
+    // A running report was stopped: its code takes its stopped form.
+    void StopReport();
+    // A code still waiting for a reply that will not come goes back to idle.
+    void Abandon(ReplyCode waitingCode);
+    // Login only: no dialogue runs (the code after a connect, a disconnect or
+    // a reset to the login layout).
+    void Reset();
+
+    // For tests only: put the channel in a code as if a command had set it,
+    // to judge a scripted reply without sending the command.
+    void SetCodeForTest(ReplyCode code) { code_ = code; }
+
+  signals:
+    // One reply taken under the code before it; the code already holds the
+    // step's next code when this comes.
+    void Reply(ReplyAction action, const std::string& chunk);
+    void Connected();
+    void Disconnected();
+    // A socket failure other than the router closing its end.
+    void Failed();
+
+  private:
+    bool WriteLine(const std::string& text, bool secret);
+    bool RefuseUnsafe(const std::string& text);
+    void Bind(const QString& host, const QString& source);
+    void Read();
+    void ReadLater();
+    void Handle(const std::string& chunk);
+    std::string DialogueMasked(const std::string& bytes) const;
+
+    QWidget* window_;
+    QTcpSocket* socket_;
+    const TraceLog* trace_;
+    std::uint16_t port_;
+    ReplyCode code_ = reply::Disconnected;
+    std::string secret_;
+    ReplyCollector collector_;
+    // The handler runs once at a time; chunks it could not take then wait in
+    // the socket for a queued read.
+    bool reading_ = false;
+    bool readQueued_ = false;
+};
+
+}  // namespace tessel

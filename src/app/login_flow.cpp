@@ -1,0 +1,137 @@
+#include "app/login_flow.hpp"
+
+#include "app/console_channel.hpp"
+#include "app/login_block.hpp"
+#include "app/message_service.hpp"
+#include "app/process_exit.hpp"
+#include "app/recent_routers_box.hpp"
+#include "core/session/login_check.hpp"
+#include "core/session/session.hpp"
+#include "core/snmp/oids.hpp"
+#include "viewkit/text_bridge.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessel {
+
+LoginFlow::LoginFlow(Session& session, ConsoleChannel& console, LoginBlock& block, QWidget* window)
+    : QObject(window),
+      Timer9(new QTimer(this)),
+      session_(session),
+      console_(console),
+      block_(block),
+      window_(window) {
+    Timer9->setObjectName(QStringLiteral("Timer9"));
+    Timer9->setInterval(5000);
+    Timer9->setSingleShot(true);
+    connect(Timer9, &QTimer::timeout, this, &LoginFlow::Timer9Timer);
+    connect(&console_, &ConsoleChannel::Connected, this, &LoginFlow::ClientSocket1Connect);
+    connect(&console_, &ConsoleChannel::Disconnected, this, &LoginFlow::ClientSocket1Disconnect);
+    connect(&console_, &ConsoleChannel::Failed, this, &LoginFlow::ClientSocket1Error);
+    connect(&console_, &ConsoleChannel::Reply, this,
+            [this](ReplyAction action, const std::string&) { Replied(action); });
+}
+
+void LoginFlow::Button1Click() {
+    console_.Close();
+    if (const auto refusal =
+            CheckLoginFields(ToBytes(block_.Edit5->text()), ToBytes(block_.Edit12->text()),
+                             ToBytes(block_.Edit13->text()))) {
+        Messages().Inform(window_, QString::fromLatin1(refusal->text),
+                          QString::fromLatin1(refusal->caption));
+        return;
+    }
+    block_.Button1->setEnabled(false);
+    block_.Label85->clear();
+    session_.SnmpCommunity = ToBytes(block_.Edit15->text());
+    Timer9->stop();
+
+    const std::string host = ToBytes(block_.Edit5->text());
+    std::string value;
+    const bool answered = session_.Probe(oids::CpuLoad, host, value);
+    session_.ConnectionState = ConnectionStates::Connecting;
+    if (!answered || !ProbeRouter(host)) {
+        session_.ConnectionState = ConnectionStates::Disconnected;
+        Messages().Inform(window_, QStringLiteral("Error while connecting to remote host"),
+                          QStringLiteral("SNMP Test Failed"));
+        block_.Button1->setEnabled(true);
+        return;
+    }
+    console_.Open(block_.Edit5->text(), block_.ComboBox13->currentText(),
+                  ToBytes(block_.Edit13->text()));
+    Timer9->start(5000);
+}
+
+bool LoginFlow::ProbeRouter(const std::string& host) {
+    // The router answered once; make sure it still does before opening the
+    // console, but give up after a few attempts rather than hang the window.
+    std::string value;
+    for (int attempt = 0; attempt < ProbeRepeatLimit; ++attempt) {
+        if (session_.Probe(oids::CpuLoad, host, value)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void LoginFlow::ClientSocket1Connect() {
+    session_.ConnectionState = ConnectionStates::Connected;
+}
+
+void LoginFlow::ClientSocket1Disconnect() {
+    session_.ConnectionState = ConnectionStates::Disconnected;
+    block_.Button1->setEnabled(true);
+}
+
+void LoginFlow::ClientSocket1Error() {
+    Messages().Inform(window_, QStringLiteral("Client Socket Error. Quiting"),
+                      QStringLiteral("Error"));
+    EndProcessNow(1);
+}
+
+void LoginFlow::Timer9Timer() {
+    Timer9->stop();
+    if (session_.ConnectionState == ConnectionStates::Connecting) {
+        Messages().Inform(window_, QStringLiteral("Error while connecting to remote host"),
+                          QStringLiteral("Error"));
+        block_.Button1->setEnabled(true);
+    }
+}
+
+void LoginFlow::Replied(ReplyAction action) {
+    switch (action) {
+        case ReplyAction::SendOne:
+            console_.SendLine("1");
+            break;
+        case ReplyAction::SendLoginName:
+            console_.SendLine(ToBytes(block_.Edit12->text()));
+            break;
+        case ReplyAction::SendPassword:
+            console_.SendSecret(ToBytes(block_.Edit13->text()));
+            break;
+        case ReplyAction::LoginAccepted:
+            // The values that worked, as the dialogue used them; never the
+            // password.
+            block_.recentRouters_->Record({ToBytes(block_.Edit5->text()),
+                                           ToBytes(block_.Edit12->text()), session_.SnmpCommunity});
+            block_.ProgressBar3->show();
+            emit Accepted();
+            break;
+        case ReplyAction::LoginRefused:
+            block_.Label85->setText(QStringLiteral("Invalid login or password. Try again"));
+            block_.Button1->setEnabled(true);
+            break;
+        case ReplyAction::EnableLogin:
+            block_.Button1->setEnabled(true);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tessel

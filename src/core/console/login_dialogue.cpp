@@ -1,0 +1,44 @@
+#include "core/console/login_dialogue.hpp"
+
+namespace tessel {
+
+namespace {
+
+bool Contains(std::string_view chunk, std::string_view part) {
+    return chunk.find(part) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<ReplyStep> LoginDialogueStep(ReplyCode code, std::string_view chunk) {
+    switch (code) {
+        case reply::Disconnected:
+            // The greeting, whatever it holds.
+            return ReplyStep{ReplyAction::SendOne, reply::SendLogin};
+        case reply::SendLogin:
+            return ReplyStep{ReplyAction::SendLoginName, reply::SendPassword};
+        case reply::SendPassword:
+            return ReplyStep{ReplyAction::SendPassword, reply::SkipAfterPassword};
+        case reply::SkipAfterPassword:
+            // What follows the password is not examined.
+            return ReplyStep{ReplyAction::None, reply::AwaitAccept};
+        case reply::AwaitAccept:
+            if (Contains(chunk, "www.")) {
+                return ReplyStep{ReplyAction::LoginAccepted, reply::Idle};
+            }
+            return ReplyStep{ReplyAction::None, reply::AwaitSorry};
+        case reply::AwaitSorry:
+            if (Contains(chunk, "Sorry")) {
+                return ReplyStep{ReplyAction::LoginRefused, reply::Disconnected};
+            }
+            return ReplyStep{ReplyAction::EnableLogin, reply::AwaitSorry};
+        default:
+            return std::nullopt;
+    }
+}
+
+bool BeforeLogin(ReplyCode code) {
+    return static_cast<std::int32_t>(code) < static_cast<std::int32_t>(reply::Idle);
+}
+
+}  // namespace tessel
