@@ -17,9 +17,9 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::RouterPlace;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::RouterPlace;
+using test::WaitFor;
 
 constexpr const char* kReplyDelayMs = "2";
 
@@ -74,7 +74,7 @@ class RemoteRouter : protected LabHolder, public LoggedInWindow {
         for (const std::string& entry : sim_.LogLines()) {
             const std::size_t at = entry.find(fieldKey);
             if (entry.find(eventKey) != std::string::npos && at != std::string::npos) {
-                values.push_back(testing::JsonStringAt(entry, at + fieldKey.size()));
+                values.push_back(test::JsonStringAt(entry, at + fieldKey.size()));
             }
         }
         return values;

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 class LabSession {
   public:
@@ -126,4 +126,4 @@ class LabSession {
     std::unique_ptr<TForm1> form_;
 };
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

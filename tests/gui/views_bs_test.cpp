@@ -20,7 +20,7 @@
 namespace tessel {
 namespace {
 
-using testing::LabSession;
+using test::LabSession;
 
 // Grid columns by header, as the operator reads them.
 enum Column {
@@ -223,7 +223,7 @@ TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
     page->GridView2CellClick(school);
 
     // An auto-update tick reads the table again behind the operator's back.
-    ASSERT_TRUE(testing::FireTimer(timer2));
+    ASSERT_TRUE(test::FireTimer(timer2));
     EXPECT_EQ(grid->SelectedRow(), school);
     // The MAC was not edited: no "Warning", straight to the New question.
     lab.messages.answers = {false};
@@ -231,7 +231,7 @@ TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
     ASSERT_EQ(lab.messages.boxes.size(), 1u);
     EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
 
-    ASSERT_TRUE(testing::FireTimer(timer2));
+    ASSERT_TRUE(test::FireTimer(timer2));
     page->Button7->click();
     ASSERT_TRUE(lab.Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
 }
@@ -264,7 +264,7 @@ TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
 
     // A tick with rows reads the table again.
     const std::size_t before = lab.SnmpRequests();
-    ASSERT_TRUE(testing::FireTimer(timer2));
+    ASSERT_TRUE(test::FireTimer(timer2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return lab.SnmpRequests() > before; }, 5000));
 
     page->Button24->click();
@@ -328,7 +328,7 @@ TEST(BsPageOnClientUnit, EmptyTableLeavesTheTimerIdle) {
     const std::string cpeTable = "1.3.6.1.4.1.3942.1.1.1.3.";
     const std::size_t walked = lab.SnmpRequestsBelow(cpeTable);
     EXPECT_GT(walked, 0u);  // the login's read did walk it
-    ASSERT_TRUE(testing::FireTimer(lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"))));
+    ASSERT_TRUE(test::FireTimer(lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"))));
     page->Button4->click();  // a manual read walks again, so the log is current
     ASSERT_TRUE(QTest::qWaitFor([&] { return lab.SnmpRequestsBelow(cpeTable) > walked; }, 5000));
     EXPECT_EQ(lab.SnmpRequestsBelow(cpeTable), walked + 1) << "the tick must not walk the table";

@@ -10,8 +10,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class ChunkedReplies : public LoggedInWindow {
   protected:

@@ -23,7 +23,7 @@
 namespace tessel {
 namespace {
 
-using testing::LabSession;
+using test::LabSession;
 
 enum Column { Sid = 1, Speed = 2, Frequencies = 3, R = 4, Position = 5 };
 
@@ -288,7 +288,7 @@ TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
     const std::string list = "1.3.6.1.4.1.3942.1.1.1.4.";
     const std::size_t registrationBefore = lab.SnmpRequestsBelow(registration);
     const std::size_t listBefore = lab.SnmpRequestsBelow(list);
-    ASSERT_TRUE(testing::FireTimer(timer3));
+    ASSERT_TRUE(test::FireTimer(timer3));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return lab.SnmpRequestsBelow(registration) > registrationBefore; }, 5000));
     EXPECT_EQ(lab.SnmpRequestsBelow(list), listBefore);

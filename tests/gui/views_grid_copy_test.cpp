@@ -8,7 +8,7 @@
 #include <QGuiApplication>
 #include <QTabWidget>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 class GridCopyInWindow : public LoggedInWindow {};
@@ -46,4 +46,4 @@ TEST_F(GridCopyInWindow, EveryFilledGridCopiesItsSelectedRow) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -14,8 +14,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 enum { IpInterface = 1, IpAddress, IpMask, IpIndex };
 enum { IfName = 1, IfMtu, IfState, IfSpare };
@@ -111,7 +111,7 @@ TEST_F(InterfacesPage, SelectingAnAddressRowFillsTheAliasForm) {
 }
 
 TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
-    testing::LoggedInWindow::Choose(page->ComboBox6, QStringLiteral("eth1"));
+    test::LoggedInWindow::Choose(page->ComboBox6, QStringLiteral("eth1"));
     TypeInto(page->Edit3, QStringLiteral("198.51.100.9"));
     page->Edit4->clear();
     std::size_t before = ConsoleLines().size();

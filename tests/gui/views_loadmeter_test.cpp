@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 class LoadMeterPage : public RouterSession {
@@ -163,4 +163,4 @@ TEST_F(LoadMeterPage, GridColumnsAndGroupLabelsStandOverTheirColumns) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

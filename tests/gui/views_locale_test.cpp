@@ -18,8 +18,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class NumbersUnderAnotherLocale : public LoggedInWindow,
                                   public ::testing::WithParamInterface<QLocale::Language> {

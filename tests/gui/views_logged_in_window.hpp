@@ -29,7 +29,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 // The text of a JSON string value that starts at json[at] (the opening quote).
 inline std::string JsonStringAt(const std::string& json, std::size_t at) {
@@ -176,4 +176,4 @@ class LoggedInWindow : public ::testing::Test {
     int endStatus_ = -1;
 };
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

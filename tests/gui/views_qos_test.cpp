@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 constexpr const char* QosPriorityColumn = "1.3.6.1.4.1.3942.1.1.4.1.1.2.";
@@ -118,4 +118,4 @@ TEST_F(QosPage, SecondLoginSwitchesAutoUpdateOffButKeepsTheCaption) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -16,8 +16,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 // Positions in ChangeButtons.
 enum { Freq, Bitrate, Power, Sid, Distance, Retries, Pwrctl, Long, Burst, Wocd };

@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 // A registered client unit of the lab router's base station on rf5.0.
@@ -141,4 +141,4 @@ TEST_F(RmaTestPage, GridColumns) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

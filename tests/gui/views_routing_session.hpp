@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 class RouterSession : public ::testing::Test {
   protected:
@@ -108,4 +108,4 @@ class RouterSession : public ::testing::Test {
     int exitStatus_ = -1;
 };
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

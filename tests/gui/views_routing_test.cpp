@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 class RoutingPage : public RouterSession {
@@ -123,4 +123,4 @@ TEST_F(RoutingPage, RefreshAllLeavesTheTablesAlone) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -17,8 +17,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class SnapshotBesideWindow : public LoggedInWindow {
   protected:

@@ -25,7 +25,7 @@
 namespace tessel {
 namespace {
 
-using testing::ScriptedMessages;
+using test::ScriptedMessages;
 
 // An SNMP transport that fails at once: these tests never get past the
 // field check, or run against the lab router with the real client.

@@ -36,8 +36,8 @@
 namespace tessel {
 namespace {
 
-using testing::FireTimer;
-using testing::ScriptedMessages;
+using test::FireTimer;
+using test::ScriptedMessages;
 
 constexpr int Patience = 20000;  // ms; generous for a loaded machine
 constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5.0";
@@ -486,7 +486,7 @@ TEST_F(SimSession, RouterClosingMidSessionLeavesTheProgramRunning) {
 }
 
 TEST_F(SimSession, RouterClosingSilentlyAfterQuitLeavesTheWindowOpen) {
-    testing::FakeConsole console(testing::FakeConsole::Ending::CloseSilentlyOnQuit);
+    test::FakeConsole console(test::FakeConsole::Ending::CloseSilentlyOnQuit);
     StartRouter({}, console.Port());
     OpenWindow();
     bool closed = false;
@@ -521,7 +521,7 @@ TEST_F(SimSession, QuitAnsweredByTheRouterClosesTheWindow) {
 }
 
 TEST_F(SimSession, RouterClosingAfterARefusedLoginLeavesTheProgramRunning) {
-    testing::FakeConsole console(testing::FakeConsole::Ending::CloseAfterRefusal);
+    test::FakeConsole console(test::FakeConsole::Ending::CloseAfterRefusal);
     StartRouter({}, console.Port());
     OpenWindow();
     ClickLogin("admin", "nope");

@@ -14,8 +14,8 @@ namespace tessel::sim {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::EncodeRequest;
-using testing::UdpProbe;
+using test::EncodeRequest;
+using test::UdpProbe;
 
 TEST(BadInput, GarbageDatagramsAreLoggedAndTheAgentGoesOn) {
     test::RouterSim sim;
