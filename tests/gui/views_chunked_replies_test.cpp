@@ -2,9 +2,9 @@
 // interface information are gathered up to the prompt and shown whole.
 
 #include "app/form2.hpp"
+#include "logged_in_window.hpp"
 #include "utilities/arp_group.hpp"
 #include "views/interfaces_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 
 namespace tessel {
@@ -17,8 +17,8 @@ class ChunkedReplies : public LoggedInWindow {
   protected:
     // Everything after the login dialogue comes in pieces of 1 to 64 bytes.
     ChunkedReplies()
-        : LoggedInWindow(
-              {"--console-chunk", "random", "--seed", "11", "--console-chunk-after-login"}) {}
+        : LoggedInWindow({.arguments = {"--console-chunk", "random", "--seed", "11",
+                                        "--console-chunk-after-login"}}) {}
 };
 
 TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
@@ -33,7 +33,7 @@ TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
 
     arp->GridView7->Clear();
     arp->Button38->click();
-    ASSERT_TRUE(WaitFor([&] { return form->CurrentSession().ReplyState == 20; }));
+    ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(arp->GridView7->RowCount(), 6);
 
     auto* page = Find<TInterfacesPage>("TabSheet2");

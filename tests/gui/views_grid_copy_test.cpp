@@ -1,7 +1,7 @@
 // Ctrl+C on the grids of the logged-in window: each grid that holds rows
 // copies its selected row with the header.
 
-#include "views_logged_in_window.hpp"
+#include "logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QClipboard>

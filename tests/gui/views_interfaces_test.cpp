@@ -3,8 +3,8 @@
 // commands, and the re-read that shows the router's result.
 
 #include "app/form2.hpp"
+#include "logged_in_window.hpp"
 #include "views/interfaces_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -95,7 +95,7 @@ TEST_F(InterfacesPage, TablesAndListsShowTheRouter) {
     EXPECT_EQ(Items(&loadMeter), all);
     EXPECT_EQ(loadMeter.currentIndex(), 0);
     EXPECT_EQ(page->GridView1->RowCount(), 8) << "a re-read replaces the rows";
-    SaveScreenshot(1, "tab-interfaces.png");
+    SaveScreenshot(form->main->widget(1), "tab-interfaces.png");
 }
 
 TEST_F(InterfacesPage, SelectingAnAddressRowFillsTheAliasForm) {
@@ -125,7 +125,7 @@ TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
     }));
     EXPECT_EQ(Row(page->GridView1, added, 5),
               QStringList({"eth1", "198.51.100.9", "255.255.255.0", "4"}));
-    EXPECT_TRUE(WaitFor([&] { return form->CurrentSession().ReplyState == 20; }));
+    EXPECT_TRUE(WaitIdle());
 
     SelectRow(page->GridView1, added);
     before = ConsoleLines().size();

@@ -37,7 +37,9 @@ class RouterLog {
     // is left out.
     explicit RouterLog(const std::string& path);
 
-    const std::vector<RouterLogEntry>& Entries() const { return entries_; }
+    const std::vector<RouterLogEntry>& Entries() const& { return entries_; }
+    // Not of a temporary: a loop over it would outlive the entries.
+    void Entries() && = delete;
     std::size_t Count(std::string_view event) const;
     // The value of field in every entry of event that has it, in order.
     std::vector<std::string> Field(std::string_view event, std::string_view field) const;
