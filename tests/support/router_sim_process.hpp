@@ -42,8 +42,6 @@ class RouterSim {
     const std::string& LogPath() const { return logPath_; }
     pid_t Pid() const { return pid_; }
 
-    // The log so far, one JSON object per element.
-    std::vector<std::string> LogLines() const;
     // What the router has logged so far.
     RouterLog Log() const { return RouterLog(logPath_); }
     // True while the child has not exited.
