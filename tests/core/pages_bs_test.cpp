@@ -11,7 +11,7 @@
 namespace tessel {
 namespace {
 
-using testing::RecordingReader;
+using test::RecordingReader;
 
 const std::string F = "1.3.6.1.4.1.3942.1.1.2.5.1.";
 const std::string B = "1.3.6.1.4.1.3942.1.1.1.4.1.";

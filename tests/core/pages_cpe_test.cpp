@@ -10,7 +10,7 @@
 namespace tessel {
 namespace {
 
-using testing::RecordingReader;
+using test::RecordingReader;
 
 const std::string C = "1.3.6.1.4.1.3942.1.1.1.3.1.";
 

@@ -13,9 +13,9 @@
 namespace tessel {
 namespace {
 
+using test::RecordingReader;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::RecordingReader;
 
 const std::string kAddr = "1.3.6.1.2.1.4.20.1.1.";
 const std::string kAddrIndex = "1.3.6.1.2.1.4.20.1.2.";

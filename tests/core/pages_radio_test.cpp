@@ -11,9 +11,9 @@
 namespace tessel {
 namespace {
 
+using test::RecordingReader;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::RecordingReader;
 
 const std::string R = "1.3.6.1.4.1.3942.1.1.2.1.1.";
 const std::string kPower = "1.3.6.1.4.1.3942.1.1.2.4.1.";

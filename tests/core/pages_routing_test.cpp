@@ -10,7 +10,7 @@
 namespace tessel {
 namespace {
 
-using testing::RecordingReader;
+using test::RecordingReader;
 
 const std::string R = "1.3.6.1.2.1.4.21.1.";
 

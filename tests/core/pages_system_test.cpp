@@ -10,8 +10,8 @@
 namespace tessel {
 namespace {
 
+using test::RecordingReader;
 using ::testing::ElementsAre;
-using testing::RecordingReader;
 
 const std::string kSys = "1.3.6.1.4.1.3942.1.1.3.";
 const std::string kRma = "1.3.6.1.4.1.3942.1.1.1.";

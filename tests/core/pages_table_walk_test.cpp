@@ -12,8 +12,8 @@
 namespace tessel {
 namespace {
 
+using test::RecordingReader;
 using ::testing::ElementsAre;
-using testing::RecordingReader;
 
 // An agent that answers GetNext from a script, whatever was asked: for the
 // misbehaviours a well-ordered table cannot produce.

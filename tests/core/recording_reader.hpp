@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 // Numeric arc order, so that "1.3.6.1.2.1.4.21.1.1.10.0.0.9" sorts before
 // "1.3.6.1.2.1.4.21.1.1.10.0.0.10".
@@ -94,4 +94,4 @@ class RecordingReader : public SnmpReader {
     }
 };
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

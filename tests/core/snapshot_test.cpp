@@ -17,7 +17,7 @@
 namespace tessel {
 namespace {
 
-using testing::RecordingReader;
+using test::RecordingReader;
 
 const std::string E = "1.3.6.1.4.1.3942.1.1.";
 const std::string CpeWalk = E + "1.3.1.1.";

@@ -10,11 +10,11 @@
 namespace tessel {
 namespace {
 
-using testing::Bytes;
-using testing::kSysNameOid;
-using testing::Message;
-using testing::Response;
-using testing::Tlv;
+using test::Bytes;
+using test::kSysNameOid;
+using test::Message;
+using test::Response;
+using test::Tlv;
 
 TSNMPRec Request(int pduType, const std::string& community, const std::string& oid) {
     TSNMPRec rec;

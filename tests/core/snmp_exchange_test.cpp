@@ -24,11 +24,11 @@
 namespace tessel {
 namespace {
 
-using testing::Bytes;
-using testing::kSysNameOid;
-using testing::Message;
-using testing::Response;
-using testing::Tlv;
+using test::Bytes;
+using test::kSysNameOid;
+using test::Message;
+using test::Response;
+using test::Tlv;
 
 // A bound UDP socket on a loopback address; port 0 lets the system choose.
 class LoopbackSocket {

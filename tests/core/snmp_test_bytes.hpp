@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 inline std::string Bytes(std::initializer_list<int> values) {
     std::string out;
@@ -51,4 +51,4 @@ inline std::string Response(const std::string& oidContent, int valueTag,
     return Message(0xA2, community, id, 0, oidContent, valueTag, valueContent);
 }
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

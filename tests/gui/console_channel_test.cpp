@@ -20,8 +20,8 @@
 namespace tessel {
 namespace {
 
-using testing::FakeConsole;
-using testing::WaitFor;
+using test::FakeConsole;
+using test::WaitFor;
 
 constexpr const char* Password = "s3cret";
 
@@ -61,7 +61,7 @@ class Channel : public ::testing::Test {
         return false;
     }
 
-    testing::ScriptedMessages messages_;
+    test::ScriptedMessages messages_;
     QWidget window_;
     std::vector<std::string> traced_;
     TraceLog trace_;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 class FakeConsole : public QObject {
     Q_OBJECT
@@ -83,4 +83,4 @@ class FakeConsole : public QObject {
     std::vector<std::string> lines_;
 };
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -5,10 +5,10 @@
 #include <QMetaObject>
 #include <QTimer>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 inline bool FireTimer(QTimer* timer) {
     return timer != nullptr && QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
 }
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -5,8 +5,8 @@
 // the program. Skipped where the machine cannot make the lab.
 
 #include "support/remote_lab.hpp"
+#include "logged_in_window.hpp"
 #include "views/system/system_page.hpp"
-#include "views_logged_in_window.hpp"
 
 #include <QElapsedTimer>
 #include <QToolButton>
@@ -17,9 +17,9 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::RouterPlace;
-using testing::WaitFor;
+using test::LabRouter;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 constexpr const char* kReplyDelayMs = "2";
 
@@ -28,25 +28,21 @@ struct LabHolder {
     test::RemoteLab lab;
 };
 
-std::vector<std::string> LabRouterArguments(const test::RemoteLab& lab) {
-    if (!lab.Available()) {
-        return {};
-    }
-    return {"--bind", lab.RouterAddress(), "--snmp-port", "161", "--console-port",
-            "23",     "--reply-delay-ms",  kReplyDelayMs};
-}
-
-RouterPlace LabPlace(const test::RemoteLab& lab) {
+LabRouter InTheLab(const test::RemoteLab& lab) {
     if (!lab.Available()) {
         return {};
     }
     // No source is forced: the window's own list, first entry selected.
-    return {lab.RouterAddress(), lab.Launcher(), QString()};
+    return {.arguments = {"--bind", lab.RouterAddress(), "--snmp-port", "161", "--console-port",
+                          "23", "--reply-delay-ms", kReplyDelayMs},
+            .launcher = lab.Launcher(),
+            .host = lab.RouterAddress(),
+            .source = QString()};
 }
 
 class RemoteRouter : protected LabHolder, public LoggedInWindow {
   protected:
-    RemoteRouter() : LoggedInWindow(LabRouterArguments(lab), LabPlace(lab)) {}
+    RemoteRouter() : LoggedInWindow(InTheLab(lab)) {}
 
     void SetUp() override {
         if (!lab.Available()) {
@@ -64,20 +60,6 @@ class RemoteRouter : protected LabHolder, public LoggedInWindow {
             entries.append(form->ComboBox13->itemText(i));
         }
         return entries;
-    }
-
-    // The value of a JSON string field of every log entry of one event.
-    std::vector<std::string> LogField(const char* event, const char* field) const {
-        std::vector<std::string> values;
-        const std::string eventKey = std::string("\"event\":\"") + event + "\"";
-        const std::string fieldKey = std::string("\"") + field + "\":";
-        for (const std::string& entry : sim_.LogLines()) {
-            const std::size_t at = entry.find(fieldKey);
-            if (entry.find(eventKey) != std::string::npos && at != std::string::npos) {
-                values.push_back(testing::JsonStringAt(entry, at + fieldKey.size()));
-            }
-        }
-        return values;
     }
 
     qint64 loginMs_ = 0;
@@ -101,9 +83,9 @@ TEST_F(RemoteRouter, WholeSessionAcrossTheLinkThenLoginAgainFromLoopback) {
 
     // Everything crossed the link: the console left from the selected entry,
     // SNMP from this end of the link.
-    EXPECT_EQ(LogField("console-connect", "peer"),
+    EXPECT_EQ(Log().Field("console-connect", "peer"),
               std::vector<std::string>{entries.first().toStdString()});
-    const std::vector<std::string> snmpFrom = LogField("snmp", "from");
+    const std::vector<std::string> snmpFrom = Log().Field("snmp", "from");
     ASSERT_FALSE(snmpFrom.empty());
     EXPECT_EQ(std::count(snmpFrom.begin(), snmpFrom.end(), lab.ManagerAddress()),
               static_cast<long>(snmpFrom.size()));
@@ -122,12 +104,11 @@ TEST_F(RemoteRouter, WholeSessionAcrossTheLinkThenLoginAgainFromLoopback) {
     })) << form->windowTitle().toStdString();
     bool commandSeen = false;
     bool reReadAfter = false;
-    for (const std::string& entry : sim_.LogLines()) {
-        commandSeen =
-            commandSeen || entry.find("\"line\":\"sys name far north\"") != std::string::npos;
-        reReadAfter =
-            reReadAfter || (commandSeen && entry.find("\"event\":\"snmp\"") != std::string::npos &&
-                            entry.find("\"1.3.6.1.2.1.1.5.0\"") != std::string::npos);
+    const test::RouterLog log = Log();
+    for (const test::RouterLogEntry& entry : log.Entries()) {
+        commandSeen = commandSeen || entry.Field("line") == "sys name far north";
+        reReadAfter = reReadAfter || (commandSeen && entry.event == "snmp" &&
+                                      entry.AsksBelow("1.3.6.1.2.1.1.5.0"));
     }
     EXPECT_TRUE(reReadAfter) << "sysName was not read again after the command";
 
@@ -135,15 +116,15 @@ TEST_F(RemoteRouter, WholeSessionAcrossTheLinkThenLoginAgainFromLoopback) {
     messages.answers = {true};
     form->Button29->click();
     EXPECT_FALSE(form->IsManagedLayout());
-    EXPECT_TRUE(WaitFor([&] { return LogField("console-disconnect", "connection").size() == 1; }));
+    EXPECT_TRUE(
+        WaitFor([&] { return Log().Field("console-disconnect", "connection").size() == 1; }));
 
     // Log in again from the loopback entry, which cannot reach the router:
     // the console goes out unbound instead of failing.
     EXPECT_EQ(SourceEntries(), entries) << "the list was refilled differently";
     Choose(form->ComboBox13, entries.last());
-    place_.source.clear();
     LogIn();
-    const std::vector<std::string> peers = LogField("console-connect", "peer");
+    const std::vector<std::string> peers = Log().Field("console-connect", "peer");
     ASSERT_EQ(peers.size(), 2u);
     EXPECT_EQ(peers[1], lab.ManagerAddress());
     for (const auto& box : messages.boxes) {

@@ -13,7 +13,7 @@
 #include <deque>
 #include <vector>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 class ScriptedMessages : public MessageService {
   public:
@@ -54,4 +54,4 @@ class ScriptedMessages : public MessageService {
     }
 };
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -26,7 +26,7 @@
 namespace tessel {
 namespace {
 
-using testing::RecordingReader;
+using test::RecordingReader;
 
 const QString NoRadio =
     QStringLiteral("The router has no radio interface to apply this setting to.");

@@ -3,9 +3,9 @@
 // command lines, and the auto-update that runs only while the tab is shown.
 
 #include "fire_timer.hpp"
+#include "logged_in_window.hpp"
 #include "viewkit/controls.hpp"
 #include "views/bs/cpe_table_page.hpp"
-#include "views_bs_cpe_lab.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -20,7 +20,7 @@
 namespace tessel {
 namespace {
 
-using testing::LabSession;
+using test::LoggedInWindow;
 
 // Grid columns by header, as the operator reads them.
 enum Column {
@@ -39,11 +39,12 @@ enum Column {
     E = 13
 };
 
-class BsPage : public ::testing::Test {
+class BsPage : public LoggedInWindow {
   protected:
+    BsPage() : LoggedInWindow({.data = "base-station.json"}) {}
     void SetUp() override {
-        ASSERT_TRUE(lab.LoggedIn());
-        page = lab.FindPage<TBsPage>("TabSheet3");
+        LoggedInWindow::SetUp();
+        page = Find<TBsPage>("TabSheet3");
         ASSERT_NE(page, nullptr);
         grid = page->GridView2;
     }
@@ -64,7 +65,7 @@ class BsPage : public ::testing::Test {
     }
 
     bool SentAny(const std::string& prefix) const {
-        for (const auto& line : lab.ConsoleLines()) {
+        for (const auto& line : ConsoleLines()) {
             if (line.rfind(prefix, 0) == 0) {
                 return true;
             }
@@ -72,7 +73,6 @@ class BsPage : public ::testing::Test {
         return false;
     }
 
-    LabSession lab{"base-station.json"};
     TBsPage* page = nullptr;
     TGridView* grid = nullptr;
 };
@@ -105,7 +105,7 @@ TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
     EXPECT_EQ(grid->Cell(depot, LevelToBar), QStringLiteral("0"));
     EXPECT_TRUE(grid->Cell(depot, Tx).isEmpty());  // rate code 0
     EXPECT_TRUE(grid->Cell(depot, Rx).isEmpty());
-    lab.SaveScreenshot(page, "tab-bs.png");
+    SaveScreenshot(page, "tab-bs.png");
 
     // The second radio (2437, the other band) has its own two CPE, whose rate
     // codes 3 and 4 read in that band's table.
@@ -119,7 +119,7 @@ TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
     EXPECT_EQ(page->CpeRowCount(), 2u);
 
     // A radio with CPE keeps the radio page's "Pwrctl mode" disabled.
-    auto* pwrctl = lab.Form().findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
+    auto* pwrctl = form->findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
     ASSERT_NE(pwrctl, nullptr);
     EXPECT_FALSE(pwrctl->isEnabled());
 }
@@ -127,11 +127,11 @@ TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
 TEST_F(BsPage, NewChecksMacAndAddressInOneBoxAndSendsNothing) {
     FillForm(QStringLiteral("barn"), QStringLiteral("00-0B-22-05-78-FF"), QStringLiteral("10.0.0"));
     page->Button5->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Input error"));
-    EXPECT_EQ(lab.messages.boxes[0].text,
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Input error"));
+    EXPECT_EQ(messages.boxes[0].text,
               QStringLiteral("MAC-address is incorrect\r\nIP-address is incorrect"));
-    EXPECT_FALSE(lab.messages.boxes[0].question);
+    EXPECT_FALSE(messages.boxes[0].question);
     // The form keeps what the operator typed.
     EXPECT_EQ(page->Edit8->text(), QStringLiteral("00-0B-22-05-78-FF"));
     QTest::qWait(200);
@@ -141,20 +141,20 @@ TEST_F(BsPage, NewChecksMacAndAddressInOneBoxAndSendsNothing) {
 TEST_F(BsPage, NewAsksThenSendsTheLineAndShowsTheRoutersTable) {
     FillForm(QStringLiteral("barn"), QStringLiteral("00:0b:22:05:7b:02"),
              QStringLiteral("10.10.0.17"));
-    lab.messages.answers = {false};
+    messages.answers = {false};
     page->Button5->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
-    EXPECT_EQ(lab.messages.boxes[0].text,
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
+    EXPECT_EQ(messages.boxes[0].text,
               QStringLiteral("Do you wish to configure new CPE?\r\nInterface: rf5.0\r\n"
                              "MAC-address: 00:0b:22:05:7b:02\r\nIP-address: 10.10.0.17\r\n"
                              "Name: barn"));
     // No: nothing is sent and the form stays.
     EXPECT_EQ(page->Edit7->text(), QStringLiteral("barn"));
 
-    lab.messages.answers = {true};
+    messages.answers = {true};
     page->Button5->click();
-    ASSERT_TRUE(lab.Received("rma ab rf5.0 000b22057b02 ip=10.10.0.17 name=barn -ena"));
+    ASSERT_TRUE(Received("rma ab rf5.0 000b22057b02 ip=10.10.0.17 name=barn -ena"));
     EXPECT_TRUE(page->Edit7->text().isEmpty());
     EXPECT_TRUE(page->Edit8->text().isEmpty());
     EXPECT_TRUE(page->Edit9->text().isEmpty());
@@ -178,23 +178,23 @@ TEST_F(BsPage, UpdateAsksAboutAnEditedMacFirst) {
     // An edited MAC (case does not count as an edit) asks "Warning" first;
     // No there stops everything.
     page->Edit8->setText(QStringLiteral("000b22057911"));
-    lab.messages.answers = {false};
+    messages.answers = {false};
     page->Button6->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Warning"));
-    EXPECT_EQ(lab.messages.boxes[0].text,
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Warning"));
+    EXPECT_EQ(messages.boxes[0].text,
               QStringLiteral("MAC-address had changed. Create a new CPE record?"));
 
     // The same MAC in lower case: straight to the New question; the entry is
     // disabled and the table shows it so after the router's prompt.
-    lab.messages.boxes.clear();
+    messages.boxes.clear();
     page->Edit8->setText(QStringLiteral("000b22057910"));
     page->CheckBox9->setChecked(false);
-    lab.messages.answers = {true};
+    messages.answers = {true};
     page->Button6->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
-    ASSERT_TRUE(lab.Received("rma ab rf5.0 000b22057910 ip=10.10.0.9 name=school -dis"));
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
+    ASSERT_TRUE(Received("rma ab rf5.0 000b22057910 ip=10.10.0.9 name=school -dis"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             const int row = RowOf(QStringLiteral("000B22057910"));
@@ -209,42 +209,42 @@ TEST_F(BsPage, DeleteSendsTheSelectedRowWithoutAQuestion) {
     ASSERT_GE(school, 0);
     grid->selectRow(school);
     page->Button7->click();
-    EXPECT_TRUE(lab.messages.boxes.empty());
-    ASSERT_TRUE(lab.Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
+    EXPECT_TRUE(messages.boxes.empty());
+    ASSERT_TRUE(Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return grid->RowCount() == 2; }, 10000));
     EXPECT_LT(RowOf(QStringLiteral("000B22057910")), 0);
 }
 
 TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
-    QTimer* timer2 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"));
+    QTimer* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
     const int school = RowOf(QStringLiteral("000B22057910"));
     ASSERT_GE(school, 0);
     grid->selectRow(school);
     page->GridView2CellClick(school);
 
     // An auto-update tick reads the table again behind the operator's back.
-    ASSERT_TRUE(testing::FireTimer(timer2));
+    ASSERT_TRUE(test::FireTimer(timer2));
     EXPECT_EQ(grid->SelectedRow(), school);
     // The MAC was not edited: no "Warning", straight to the New question.
-    lab.messages.answers = {false};
+    messages.answers = {false};
     page->Button6->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
 
-    ASSERT_TRUE(testing::FireTimer(timer2));
+    ASSERT_TRUE(test::FireTimer(timer2));
     page->Button7->click();
-    ASSERT_TRUE(lab.Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
+    ASSERT_TRUE(Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
 }
 
 TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
-    QTimer* timer2 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"));
+    QTimer* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
     ASSERT_NE(timer2, nullptr);
     // The post-login load wrote the timer's period into the editor without
     // it counting as the operator's change.
     EXPECT_EQ(page->SpinEditor4->value(), 5);
     EXPECT_EQ(page->CpeTableAutoUpdate(), 0);
 
-    lab.ShowPage(page);
+    ShowPage(page);
     EXPECT_FALSE(timer2->isActive());
     page->Button24->click();
     EXPECT_EQ(page->Button24->text(), QStringLiteral("Stop autoupdate"));
@@ -256,23 +256,23 @@ TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     page->SpinEditor4->setValue(1);  // below the editor's minimum of 3
     EXPECT_EQ(timer2->interval(), 3000);
 
-    lab.ShowOtherPage();
+    ShowPage(form->main->widget(0));
     EXPECT_FALSE(timer2->isActive());
     EXPECT_EQ(page->CpeTableAutoUpdate(), 1);
-    lab.ShowPage(page);
+    ShowPage(page);
     EXPECT_TRUE(timer2->isActive());
 
     // A tick with rows reads the table again.
-    const std::size_t before = lab.SnmpRequests();
-    ASSERT_TRUE(testing::FireTimer(timer2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lab.SnmpRequests() > before; }, 5000));
+    const std::size_t before = Log().Count("snmp");
+    ASSERT_TRUE(test::FireTimer(timer2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Log().Count("snmp") > before; }, 5000));
 
     page->Button24->click();
     EXPECT_EQ(page->Button24->text(), QStringLiteral("Start autoupdate"));
     EXPECT_FALSE(timer2->isActive());
     EXPECT_EQ(page->CpeTableAutoUpdate(), 0);
-    lab.ShowOtherPage();
-    lab.ShowPage(page);
+    ShowPage(form->main->widget(0));
+    ShowPage(page);
     EXPECT_FALSE(timer2->isActive());
 }
 
@@ -288,7 +288,7 @@ TEST_F(BsPage, ClearFormAndHelpButtons) {
     auto* help = page->findChild<QToolButton*>(QStringLiteral("SpeedButton32"));
     ASSERT_NE(help, nullptr);
     help->click();
-    EXPECT_EQ(lab.Form().Memo3->toPlainText(), QStringLiteral("MAC-address of a client unit"));
+    EXPECT_EQ(form->Memo3->toPlainText(), QStringLiteral("MAC-address of a client unit"));
     for (const char* name : {"SpeedButton30", "SpeedButton31", "SpeedButton33", "SpeedButton34"}) {
         EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
     }
@@ -314,24 +314,27 @@ TEST(BsCpeGridColumns, CaptionsReadAsOnTheReportGrids) {
 }
 
 // A client unit has no CPE table: the grid is empty and its timer does nothing.
-TEST(BsPageOnClientUnit, EmptyTableLeavesTheTimerIdle) {
-    LabSession lab("client-unit.json");
-    ASSERT_TRUE(lab.LoggedIn());
-    auto* page = lab.FindPage<TBsPage>("TabSheet3");
+class BsPageOnClientUnit : public LoggedInWindow {
+  protected:
+    BsPageOnClientUnit() : LoggedInWindow({.data = "client-unit.json"}) {}
+};
+
+TEST_F(BsPageOnClientUnit, EmptyTableLeavesTheTimerIdle) {
+    auto* page = Find<TBsPage>("TabSheet3");
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->GridView2->RowCount(), 0);
     EXPECT_EQ(page->CpeRowCount(), 0u);
     // Without CPE the radio page's "Pwrctl mode" may be used.
-    auto* pwrctl = lab.Form().findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
+    auto* pwrctl = form->findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
     ASSERT_NE(pwrctl, nullptr);
     EXPECT_TRUE(pwrctl->isEnabled());
     const std::string cpeTable = "1.3.6.1.4.1.3942.1.1.1.3.";
-    const std::size_t walked = lab.SnmpRequestsBelow(cpeTable);
+    const std::size_t walked = SnmpRequestsFor(cpeTable);
     EXPECT_GT(walked, 0u);  // the login's read did walk it
-    ASSERT_TRUE(testing::FireTimer(lab.Form().findChild<QTimer*>(QStringLiteral("Timer2"))));
+    ASSERT_TRUE(test::FireTimer(form->findChild<QTimer*>(QStringLiteral("Timer2"))));
     page->Button4->click();  // a manual read walks again, so the log is current
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lab.SnmpRequestsBelow(cpeTable) > walked; }, 5000));
-    EXPECT_EQ(lab.SnmpRequestsBelow(cpeTable), walked + 1) << "the tick must not walk the table";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return SnmpRequestsFor(cpeTable) > walked; }, 5000));
+    EXPECT_EQ(SnmpRequestsFor(cpeTable), walked + 1) << "the tick must not walk the table";
 }
 
 }  // namespace

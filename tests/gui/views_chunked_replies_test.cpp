@@ -2,23 +2,23 @@
 // interface information are gathered up to the prompt and shown whole.
 
 #include "app/form2.hpp"
-#include "views/interfaces/interfaces_page.hpp"
+#include "logged_in_window.hpp"
 #include "views/routing/arp_table_group.hpp"
-#include "views_logged_in_window.hpp"
+#include "views/interfaces/interfaces_page.hpp"
 #include "widgets/grid_view.hpp"
 
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class ChunkedReplies : public LoggedInWindow {
   protected:
     // Everything after the login dialogue comes in pieces of 1 to 64 bytes.
     ChunkedReplies()
-        : LoggedInWindow(
-              {"--console-chunk", "random", "--seed", "11", "--console-chunk-after-login"}) {}
+        : LoggedInWindow({.arguments = {"--console-chunk", "random", "--seed", "11",
+                                        "--console-chunk-after-login"}}) {}
 };
 
 TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
@@ -33,7 +33,7 @@ TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
 
     arp->GridView7->Clear();
     arp->Button38->click();
-    ASSERT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }));
+    ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(arp->GridView7->RowCount(), 6);
 
     auto* page = Find<TInterfacesPage>("TabSheet2");

@@ -4,8 +4,8 @@
 // registration auto-update.
 
 #include "fire_timer.hpp"
+#include "logged_in_window.hpp"
 #include "views/cpe/bs_list_page.hpp"
-#include "views_bs_cpe_lab.hpp"
 #include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -23,15 +23,16 @@
 namespace tessel {
 namespace {
 
-using testing::LabSession;
+using test::LoggedInWindow;
 
 enum Column { Sid = 1, Speed = 2, Frequencies = 3, R = 4, Position = 5 };
 
-class CpePage : public ::testing::Test {
+class CpePage : public LoggedInWindow {
   protected:
+    CpePage() : LoggedInWindow({.data = "client-unit.json"}) {}
     void SetUp() override {
-        ASSERT_TRUE(lab.LoggedIn());
-        page = lab.FindPage<TCpePage>("TabSheet4");
+        LoggedInWindow::SetUp();
+        page = Find<TCpePage>("TabSheet4");
         ASSERT_NE(page, nullptr);
         grid = page->GridView3;
     }
@@ -59,7 +60,6 @@ class CpePage : public ::testing::Test {
         page->ListBox1->setCurrentItem(found.front());
     }
 
-    LabSession lab{"client-unit.json"};
     TCpePage* page = nullptr;
     TGridView* grid = nullptr;
 };
@@ -99,7 +99,7 @@ TEST_F(CpePage, GroupsTheConfiguredBaseStationsAndMarksTheRegistration) {
     // The radio's usable frequencies fill "RF frequencies:".
     EXPECT_EQ(Items(page->ListBox1), QStringList({QStringLiteral("2412"), QStringLiteral("2437"),
                                                   QStringLiteral("2462")}));
-    lab.SaveScreenshot(page, "tab-cpe.png");
+    SaveScreenshot(page, "tab-cpe.png");
 }
 
 TEST_F(CpePage, ClickFillsTheFormAndFrequenciesMoveOnce) {
@@ -129,13 +129,13 @@ TEST_F(CpePage, ClickFillsTheFormAndFrequenciesMoveOnce) {
 TEST_F(CpePage, CreateUpdateCollectsItsErrorsInOneBox) {
     page->Edit11->setText(QStringLiteral("6000"));  // a band 1 speed on a 2.4 GHz radio
     page->Button15->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].caption, QStringLiteral("Error"));
-    EXPECT_EQ(lab.messages.boxes[0].text,
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(messages.boxes[0].text,
               QStringLiteral("List of frequencies is empty\r\nSID field is empty\r\n"
                              "Speed value is not correct"));
     QTest::qWait(200);
-    for (const auto& line : lab.ConsoleLines()) {
+    for (const auto& line : ConsoleLines()) {
         EXPECT_NE(line.rfind("rma bs", 0), 0u) << line;
     }
 }
@@ -147,12 +147,12 @@ TEST_F(CpePage, CreateForANewRecordSendsTheAddLine) {
     page->Edit11->setText(QStringLiteral("5500"));
     page->Button15->click();
     // The line is shown in a plain box before it goes out.
-    ASSERT_EQ(lab.messages.boxes.size(), 1u);
-    EXPECT_EQ(lab.messages.boxes[0].text, QStringLiteral("rma bs rf4.0 2C/5500 2462"));
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, QStringLiteral("rma bs rf4.0 2C/5500 2462"));
     // Its caption is the application title, which follows the window caption.
-    EXPECT_EQ(lab.messages.boxes[0].caption, lab.Form().windowTitle());
-    EXPECT_EQ(lab.messages.boxes[0].caption, ApplicationTitle());
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 2C/5500 2462"));
+    EXPECT_EQ(messages.boxes[0].caption, form->windowTitle());
+    EXPECT_EQ(messages.boxes[0].caption, ApplicationTitle());
+    ASSERT_TRUE(Received("rma bs rf4.0 2C/5500 2462"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return RowOf(QStringLiteral("2C"), QStringLiteral("5500")) >= 0; }, 10000));
     EXPECT_EQ(grid->RowCount(), 4);
@@ -167,17 +167,17 @@ TEST_F(CpePage, UpdateOfAnExistingRecordDeletesFirstAndAddsAfterTheReply) {
     page->Edit10->setText(QStringLiteral("1a2b"));  // the SID matches ignoring case
     page->Button15->click();
 
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
-    const auto lines = lab.ConsoleLines();
+    ASSERT_TRUE(Received("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
+    ASSERT_TRUE(Received("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
+    const auto lines = ConsoleLines();
     const auto del =
         std::find(lines.begin(), lines.end(), "rma bs rf4.0 1a2b/11000 2412,2437 -del");
     const auto add =
         std::find(lines.begin(), lines.end(), "rma bs rf4.0 1a2b/11000 2412,2437,2462");
     EXPECT_LT(del, add);
-    ASSERT_EQ(lab.messages.boxes.size(), 2u);
-    EXPECT_EQ(lab.messages.boxes[0].text, QStringLiteral("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
-    EXPECT_EQ(lab.messages.boxes[1].text, QStringLiteral("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
+    ASSERT_EQ(messages.boxes.size(), 2u);
+    EXPECT_EQ(messages.boxes[0].text, QStringLiteral("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
+    EXPECT_EQ(messages.boxes[1].text, QStringLiteral("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             const int row = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
@@ -195,13 +195,13 @@ TEST_F(CpePage, AChunkArrivingWhileTheDeleteIsShownWaitsForItsLine) {
     // Boxes stay up a while as real ones do, and the router's answer to a
     // line sent just before arrives while the delete's box is up, under the
     // code that adds on any reply.
-    lab.messages.openMs = 300;
-    lab.Form().SendLine("co save");
+    messages.openMs = 300;
+    form->SendLine("co save");
     page->Button15->click();
 
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437,2462"));
-    const auto lines = lab.ConsoleLines();
+    ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
+    ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437,2462"));
+    const auto lines = ConsoleLines();
     const auto del =
         std::find(lines.begin(), lines.end(), "rma bs rf4.0 1A2B/11000 2412,2437 -del");
     const auto add =
@@ -220,8 +220,8 @@ TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
     ASSERT_GE(both, 0);
     grid->selectRow(both);
     page->Button16->click();
-    EXPECT_TRUE(lab.messages.boxes.empty());
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
+    EXPECT_TRUE(messages.boxes.empty());
+    ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return grid->RowCount() == 2; }, 10000));
     EXPECT_LT(RowOf(QStringLiteral("1A2B"), QStringLiteral("11000")), 0);
     for (int row = 0; row < grid->RowCount(); ++row) {
@@ -240,28 +240,28 @@ TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
     page->GridView3CellClick(both);
     // The radio list goes while the delete's box is up: the add due on its
     // reply has no radio left to name.
-    lab.messages.openMs = 300;
+    messages.openMs = 300;
     QTimer::singleShot(100, page, [this] { page->ComboBox7->clear(); });
     page->Button15->click();
-    ASSERT_TRUE(lab.Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lab.messages.boxes.size() == 2u; }, 10000));
-    EXPECT_EQ(lab.messages.boxes[1].text, why);
-    EXPECT_EQ(lab.messages.boxes[1].caption, QStringLiteral("Error"));
-    EXPECT_EQ(lab.Form().Console().Code(), ReplyCode::Idle);
+    ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.boxes.size() == 2u; }, 10000));
+    EXPECT_EQ(messages.boxes[1].text, why);
+    EXPECT_EQ(messages.boxes[1].caption, QStringLiteral("Error"));
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 
-    lab.messages.openMs = 0;
+    messages.openMs = 0;
     page->Button15->click();
     grid->selectRow(both);
     page->Button16->click();
-    ASSERT_EQ(lab.messages.boxes.size(), 4u);
-    EXPECT_EQ(lab.messages.boxes[2].text, why);
-    EXPECT_EQ(lab.messages.boxes[3].text, why);
-    EXPECT_EQ(lab.messages.boxes[3].caption, QStringLiteral("Error"));
+    ASSERT_EQ(messages.boxes.size(), 4u);
+    EXPECT_EQ(messages.boxes[2].text, why);
+    EXPECT_EQ(messages.boxes[3].text, why);
+    EXPECT_EQ(messages.boxes[3].caption, QStringLiteral("Error"));
     // A line sent after them arrives after anything they would have sent.
-    lab.Form().SendLine("co save");
-    ASSERT_TRUE(lab.Received("co save"));
+    form->SendLine("co save");
+    ASSERT_TRUE(Received("co save"));
     std::vector<std::string> recordLines;
-    for (const auto& line : lab.ConsoleLines()) {
+    for (const auto& line : ConsoleLines()) {
         if (line.rfind("rma bs", 0) == 0) {
             recordLines.push_back(line);
         }
@@ -270,28 +270,28 @@ TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
 }
 
 TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
-    QTimer* timer3 = lab.Form().findChild<QTimer*>(QStringLiteral("Timer3"));
+    QTimer* timer3 = form->findChild<QTimer*>(QStringLiteral("Timer3"));
     ASSERT_NE(timer3, nullptr);
     EXPECT_EQ(page->Button25->text(), QStringLiteral("Stop autoupdate"));
     EXPECT_EQ(page->BsListAutoUpdate(), 1);
     EXPECT_EQ(page->SpinEditor5->value(), 5);
     EXPECT_FALSE(timer3->isActive());
 
-    lab.ShowPage(page);
+    ShowPage(page);
     EXPECT_TRUE(timer3->isActive());
-    lab.ShowOtherPage();
+    ShowPage(form->main->widget(0));
     EXPECT_FALSE(timer3->isActive());
-    lab.ShowPage(page);
+    ShowPage(page);
 
     // A tick reads the registration (not the whole list).
     const std::string registration = "1.3.6.1.4.1.3942.1.1.1.5.";
     const std::string list = "1.3.6.1.4.1.3942.1.1.1.4.";
-    const std::size_t registrationBefore = lab.SnmpRequestsBelow(registration);
-    const std::size_t listBefore = lab.SnmpRequestsBelow(list);
-    ASSERT_TRUE(testing::FireTimer(timer3));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return lab.SnmpRequestsBelow(registration) > registrationBefore; }, 5000));
-    EXPECT_EQ(lab.SnmpRequestsBelow(list), listBefore);
+    const std::size_t registrationBefore = SnmpRequestsFor(registration);
+    const std::size_t listBefore = SnmpRequestsFor(list);
+    ASSERT_TRUE(test::FireTimer(timer3));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return SnmpRequestsFor(registration) > registrationBefore; }, 5000));
+    EXPECT_EQ(SnmpRequestsFor(list), listBefore);
 
     page->Button25->click();
     EXPECT_EQ(page->Button25->text(), QStringLiteral("Start autoupdate"));
@@ -305,17 +305,20 @@ TEST_F(CpePage, HelpButtonsShowTheirTexts) {
     auto* help = page->findChild<QToolButton*>(QStringLiteral("SpeedButton38"));
     ASSERT_NE(help, nullptr);
     help->click();
-    EXPECT_EQ(lab.Form().Memo3->toPlainText(), QStringLiteral("The SID of the Base Station"));
+    EXPECT_EQ(form->Memo3->toPlainText(), QStringLiteral("The SID of the Base Station"));
     for (const char* name : {"SpeedButton35", "SpeedButton36", "SpeedButton37", "SpeedButton39"}) {
         EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
     }
 }
 
 // A base station is registered with nobody: every value reads "N/A".
-TEST(CpePageOnBaseStation, RegistrationIsNotAvailable) {
-    LabSession lab("base-station.json");
-    ASSERT_TRUE(lab.LoggedIn());
-    auto* page = lab.FindPage<TCpePage>("TabSheet4");
+class CpePageOnBaseStation : public LoggedInWindow {
+  protected:
+    CpePageOnBaseStation() : LoggedInWindow({.data = "base-station.json"}) {}
+};
+
+TEST_F(CpePageOnBaseStation, RegistrationIsNotAvailable) {
+    auto* page = Find<TCpePage>("TabSheet4");
     ASSERT_NE(page, nullptr);
     page->ReadBsRegistration();
     for (QLabel* label : {page->Label33, page->Label34, page->Label35, page->Label27, page->Label37,

@@ -1,14 +1,14 @@
 // Ctrl+C on the grids of the logged-in window: each grid that holds rows
 // copies its selected row with the header.
 
-#include "views_logged_in_window.hpp"
+#include "logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTabWidget>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 class GridCopyInWindow : public LoggedInWindow {};
@@ -46,4 +46,4 @@ TEST_F(GridCopyInWindow, EveryFilledGridCopiesItsSelectedRow) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -3,8 +3,8 @@
 // commands, and the re-read that shows the router's result.
 
 #include "app/form2.hpp"
+#include "logged_in_window.hpp"
 #include "views/interfaces/interfaces_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -15,8 +15,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 enum { IpInterface = 1, IpAddress, IpMask, IpIndex };
 enum { IfName = 1, IfMtu, IfState, IfSpare };
@@ -100,7 +100,7 @@ TEST_F(InterfacesPage, TablesAndListsShowTheRouter) {
     EXPECT_EQ(Items(loadMeter), all);
     EXPECT_EQ(loadMeter->currentIndex(), 0);
     EXPECT_EQ(page->GridView1->RowCount(), 8) << "a re-read replaces the rows";
-    SaveScreenshot(1, "tab-interfaces.png");
+    SaveScreenshot(form->main->widget(1), "tab-interfaces.png");
 }
 
 TEST_F(InterfacesPage, SelectingAnAddressRowFillsTheAliasForm) {
@@ -116,7 +116,7 @@ TEST_F(InterfacesPage, SelectingAnAddressRowFillsTheAliasForm) {
 }
 
 TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
-    testing::LoggedInWindow::Choose(page->ComboBox6, QStringLiteral("eth1"));
+    test::LoggedInWindow::Choose(page->ComboBox6, QStringLiteral("eth1"));
     TypeInto(page->Edit3, QStringLiteral("198.51.100.9"));
     page->Edit4->clear();
     std::size_t before = ConsoleLines().size();
@@ -130,7 +130,7 @@ TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
     }));
     EXPECT_EQ(Row(page->GridView1, added, 5),
               QStringList({"eth1", "198.51.100.9", "255.255.255.0", "4"}));
-    EXPECT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }));
+    EXPECT_TRUE(WaitIdle());
 
     SelectRow(page->GridView1, added);
     before = ConsoleLines().size();

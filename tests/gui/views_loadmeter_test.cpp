@@ -1,8 +1,8 @@
 // The load meter against the lab router: the exact "loadm" line, the locked
 // controls and console buttons while it runs, one row per report, "Stop".
 
+#include "logged_in_window.hpp"
 #include "utilities/load_meter_page.hpp"
-#include "views_routing_session.hpp"
 #include "widgets/grid_group_band.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -13,13 +13,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
-class LoadMeterPage : public RouterSession {
+class LoadMeterPage : public LoggedInWindow {
   protected:
+    LoadMeterPage() : LoggedInWindow({.tickMs = TickMs}) {}
     void SetUp() override {
-        LogIn();
+        LoggedInWindow::SetUp();
         page = Find<TLoadMeterPage>("LoadMeter");
         ASSERT_NE(page, nullptr);
     }
@@ -34,7 +35,7 @@ class LoadMeterPage : public RouterSession {
     }
     // The buttons of the window's console group that exist in this build.
     std::vector<QAbstractButton*> ConsoleGroup() const {
-        return {form_->Button11, Find<QPushButton>("Button38")};
+        return {form->Button11, Find<QPushButton>("Button38")};
     }
 
     TLoadMeterPage* page = nullptr;
@@ -43,7 +44,7 @@ class LoadMeterPage : public RouterSession {
 TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     ChooseInterface("eth0");
     page->Button35->click();
-    ASSERT_TRUE(WaitFor([&] { return ReceivedLine("loadm  -w 1 eth0"); }));
+    ASSERT_TRUE(Received("loadm  -w 1 eth0"));
     // Locked: its own start, list and interval, and the console group.
     EXPECT_FALSE(page->Button35->isEnabled());
     EXPECT_FALSE(page->ComboBox14->isEnabled());
@@ -55,7 +56,7 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     EXPECT_TRUE(page->CheckBox16->isEnabled());
     EXPECT_TRUE(page->Button2->isEnabled());
     EXPECT_TRUE(Find<QPushButton>("Button39")->isEnabled());
-    EXPECT_TRUE(form_->Button10->isEnabled());
+    EXPECT_TRUE(form->Button10->isEnabled());
 
     ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 3; }));
     // The heading carries "[K" and adds no row; each report fills all ten
@@ -76,7 +77,7 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     }
     // The router's prompt after ESC ends the run.
-    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::Idle; }));
+    ASSERT_TRUE(WaitIdle());
     // The rows stay, and no more come once the router has stopped: many
     // report periods pass without a new row.
     const int rows = page->GridView8->RowCount();
@@ -85,10 +86,10 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     EXPECT_GE(rows, 3);
     // The reply to a later command is no report: "Save all", then the ARP
     // table, whose reply comes after the save's.
-    form_->Button11->click();
+    form->Button11->click();
     Find<QPushButton>("Button38")->click();
-    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::Idle; }));
-    EXPECT_TRUE(ReceivedLine("co save"));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(Received("co save"));
     EXPECT_EQ(page->GridView8->RowCount(), rows);
 }
 
@@ -102,10 +103,10 @@ TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
     page->CheckBox16->setChecked(true);
     page->SpinEditor7->setValue(2);
     page->Button35->click();
-    ASSERT_TRUE(WaitFor([&] { return ReceivedLine("loadm  -B  -w 2 rf5.0"); }));
+    ASSERT_TRUE(Received("loadm  -B  -w 2 rf5.0"));
     // The first text of the new run clears the old rows; reports then add
     // rows from 1 again.
-    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::LoadMeterRow; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::LoadMeterRow; }));
     EXPECT_LE(page->GridView8->RowCount(), 1);
     ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
     EXPECT_FALSE(page->GridView8->Cell(1, 10).isEmpty());
@@ -116,14 +117,14 @@ TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {
     page->ComboBox14->clear();
     const auto before = ConsoleLines().size();
     page->Button35->click();
-    ASSERT_EQ(messages_.boxes.size(), 1u);
-    EXPECT_EQ(messages_.boxes[0].caption, "Error");
-    EXPECT_FALSE(messages_.boxes[0].text.isEmpty());
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, "Error");
+    EXPECT_FALSE(messages.boxes[0].text.isEmpty());
     EXPECT_TRUE(page->Button35->isEnabled());
-    EXPECT_TRUE(form_->Button11->isEnabled());
-    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
+    EXPECT_TRUE(form->Button11->isEnabled());
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
     // Nothing went out: the next line the router sees is the one we send.
-    form_->SendLine("co save");
+    form->SendLine("co save");
     ASSERT_TRUE(WaitFor([&] { return ConsoleLines().size() == before + 1; }));
     EXPECT_EQ(ConsoleLines().back(), "co save");
 }
@@ -163,4 +164,4 @@ TEST_F(LoadMeterPage, GridColumnsAndGroupLabelsStandOverTheirColumns) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

@@ -2,12 +2,12 @@
 // the desktop's locale: one with other digits (Arabic) and one whose minus
 // sign is U+2212 (Swedish) would otherwise put '?' bytes into the lines.
 
+#include "logged_in_window.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
 #include "views/interfaces/interfaces_page.hpp"
 #include "views/interfaces/radio_group.hpp"
 #include "views/system/system_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -18,8 +18,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class NumbersUnderAnotherLocale : public LoggedInWindow,
                                   public ::testing::WithParamInterface<QLocale::Language> {
@@ -41,9 +41,6 @@ class NumbersUnderAnotherLocale : public LoggedInWindow,
         const auto lines = WaitForLines(before, 1);
         return lines.empty() ? std::string() : lines.front();
     }
-    bool ReplyHandled() {
-        return WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; });
-    }
 };
 
 TEST_P(NumbersUnderAnotherLocale, EditorNumbersGoOutAsAsciiDigits) {
@@ -54,12 +51,12 @@ TEST_P(NumbersUnderAnotherLocale, EditorNumbersGoOutAsAsciiDigits) {
     auto* system = Find<TSystemPage>("system");
     system->SpinEditor9->setValue(-1250);
     EXPECT_EQ(Sent(system->SystemChangeButtons[2]), "sys icmplimit -1250");
-    ASSERT_TRUE(ReplyHandled());
+    ASSERT_TRUE(WaitIdle());
 
     auto* radio = Find<TRadioGroup>("radio");
     radio->SpinEditor2->setValue(1234);
     EXPECT_EQ(Sent(radio->ChangeButtons[4]), "rf rf5.0 distance 1234");
-    ASSERT_TRUE(ReplyHandled());
+    ASSERT_TRUE(WaitIdle());
 
     auto* interfaces = Find<TInterfacesPage>("TabSheet2");
     interfaces->GridView4->selectRow(0);
@@ -67,7 +64,7 @@ TEST_P(NumbersUnderAnotherLocale, EditorNumbersGoOutAsAsciiDigits) {
     interfaces->SpinEditor3->setValue(1400);
     interfaces->CheckBox12->setChecked(true);
     EXPECT_EQ(Sent(interfaces->Button20), "ifc " + name + " mtu 1400 up");
-    ASSERT_TRUE(ReplyHandled());
+    ASSERT_TRUE(WaitIdle());
 
     auto* meter = Find<TLoadMeterPage>("LoadMeter");
     meter->SpinEditor7->setValue(1200);

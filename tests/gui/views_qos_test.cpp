@@ -2,8 +2,8 @@
 // request, and auto-update that runs only while the tab is shown.
 
 #include "fire_timer.hpp"
+#include "logged_in_window.hpp"
 #include "views/qos/qos_table_page.hpp"
-#include "views_routing_session.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -11,21 +11,21 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 constexpr const char* QosPriorityColumn = "1.3.6.1.4.1.3942.1.1.4.1.1.2.";
 
-class QosPage : public RouterSession {
+class QosPage : public LoggedInWindow {
   protected:
+    QosPage() : LoggedInWindow({.tickMs = TickMs}) {}
     void SetUp() override {
-        LogIn();
+        LoggedInWindow::SetUp();
         page = Find<TQosPage>("TabSheet15");
         timer = Find<QTimer>("Timer12");
         ASSERT_NE(page, nullptr);
         ASSERT_NE(timer, nullptr);
     }
-    void ShowTab(QWidget* tab) { form_->main->setCurrentWidget(tab); }
 
     TQosPage* page = nullptr;
     QTimer* timer = nullptr;
@@ -63,8 +63,8 @@ TEST_F(QosPage, UpdateTableReadsElevenCellsPerRowAgain) {
 }
 
 TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
-    QWidget* other = form_->main->widget(0);
-    ShowTab(page);
+    QWidget* other = form->main->widget(0);
+    ShowPage(page);
     page->Button42->click();
     EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
     EXPECT_EQ(page->QosAutoUpdate(), 1);
@@ -74,9 +74,9 @@ TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
     ASSERT_TRUE(FireTimer(timer));
     EXPECT_TRUE(RequestsReach(QosPriorityColumn, before + 4));
 
-    ShowTab(other);
+    ShowPage(other);
     EXPECT_FALSE(timer->isActive());
-    ShowTab(page);
+    ShowPage(page);
     EXPECT_TRUE(timer->isActive());
 
     // Off again: back to the initial state, and showing the tab starts
@@ -85,8 +85,8 @@ TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
     EXPECT_EQ(page->Button42->text(), "Start autoupdate");
     EXPECT_EQ(page->QosAutoUpdate(), 0);
     EXPECT_FALSE(timer->isActive());
-    ShowTab(other);
-    ShowTab(page);
+    ShowPage(other);
+    ShowPage(page);
     EXPECT_FALSE(timer->isActive());
 }
 
@@ -97,25 +97,25 @@ TEST_F(QosPage, IntervalFollowsTheEditorOnlyAfterTheLoad) {
     EXPECT_EQ(timer->interval(), 12000);
 
     // During a load the values written are not the operator's.
-    form_->CurrentSession().SessionLoaded = false;
+    form->CurrentSession().SessionLoaded = false;
     page->SpinEditor18->setValue(7);
     EXPECT_EQ(timer->interval(), 12000);
 }
 
 TEST_F(QosPage, SecondLoginSwitchesAutoUpdateOffButKeepsTheCaption) {
-    ShowTab(page);
+    ShowPage(page);
     page->Button42->click();
     ASSERT_EQ(page->QosAutoUpdate(), 1);
-    form_->PostLoginLoad();
+    form->PostLoginLoad();
     EXPECT_EQ(page->QosAutoUpdate(), 0);
     EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
     // With the flag cleared, leaving and showing the tab no longer drives
     // the timer.
     timer->stop();
-    ShowTab(form_->main->widget(0));
-    ShowTab(page);
+    ShowPage(form->main->widget(0));
+    ShowPage(page);
     EXPECT_FALSE(timer->isActive());
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

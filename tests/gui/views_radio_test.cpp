@@ -2,10 +2,10 @@
 // recorded at login, the values of the selected radio, the guard, and each
 // "Click to change" button sending its "rf " line with the re-read after it.
 
+#include "logged_in_window.hpp"
 #include "views/interfaces/interfaces_page.hpp"
 #include "views/interfaces/radio_group.hpp"
 #include "views/system/system_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -17,8 +17,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 // Positions in ChangeButtons.
 enum { Freq, Bitrate, Power, Sid, Distance, Retries, Pwrctl, Long, Burst, Wocd };
@@ -59,7 +59,7 @@ class RadioGroup : public LoggedInWindow {
         radio->ChangeButtons[static_cast<std::size_t>(which)]->click();
         EXPECT_EQ(form->Console().Code(), ReplyCode::Radio);
         const auto lines = WaitForLines(before, 1);
-        EXPECT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }));
+        EXPECT_TRUE(WaitIdle());
         return lines.empty() ? std::string() : lines.front();
     }
 
@@ -100,7 +100,7 @@ TEST_F(RadioGroup, ShowsTheFirstRadioAndRecordsTheBands) {
 
     Choose(radio->ComboBox4, QStringLiteral("rf5.0"));
     EXPECT_FALSE(radio->CheckBox2->isHidden()) << "a band 1 radio shows the box again";
-    SaveScreenshot(1, "tab-interfaces-radio.png");
+    SaveScreenshot(form->main->widget(1), "tab-interfaces-radio.png");
 }
 
 TEST_F(RadioGroup, OneEditEnablesOnlyItsButtonAndTheReplyReReads) {

@@ -1,8 +1,8 @@
 // The RMA link test against the lab router: the exact "rma ... test" line,
 // result rows with their level bars, the locked controls, "Stop".
 
+#include "logged_in_window.hpp"
 #include "utilities/rma_test_page.hpp"
-#include "views_routing_session.hpp"
 #include "widgets/grid_model.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -12,16 +12,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
 // A registered client unit of the lab router's base station on rf5.0.
 constexpr const char* RegisteredCpe = "00:0b:22:05:78:ff";
 
-class RmaTestPage : public RouterSession {
+class RmaTestPage : public LoggedInWindow {
   protected:
+    RmaTestPage() : LoggedInWindow({.tickMs = TickMs}) {}
     void SetUp() override {
-        LogIn();
+        LoggedInWindow::SetUp();
         page = Find<TRmaTestPage>("RmaTest");
         ASSERT_NE(page, nullptr);
         // The radio page fills the list; the test names the radio it uses.
@@ -38,12 +39,11 @@ class RmaTestPage : public RouterSession {
 
 TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
     page->Button39->click();
-    ASSERT_TRUE(WaitFor(
-        [&] { return ReceivedLine(std::string("rma rf5.0 test ") + RegisteredCpe + " 256"); }));
+    ASSERT_TRUE(Received(std::string("rma rf5.0 test ") + RegisteredCpe + " 256"));
     EXPECT_FALSE(page->Button39->isEnabled());
     EXPECT_FALSE(page->Edit16->isEnabled());
     EXPECT_FALSE(page->SpinEditor8->isEnabled());
-    EXPECT_FALSE(form_->Button11->isEnabled());
+    EXPECT_FALSE(form->Button11->isEnabled());
     EXPECT_FALSE(Find<QPushButton>("Button38")->isEnabled());
     // The list, "Multicast", "Stop" and the load meter's "Start" stay usable.
     EXPECT_TRUE(page->ComboBox15->isEnabled());
@@ -73,14 +73,14 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
     EXPECT_TRUE(page->Button39->isEnabled());
     EXPECT_TRUE(page->Edit16->isEnabled());
     EXPECT_TRUE(page->SpinEditor8->isEnabled());
-    EXPECT_TRUE(form_->Button11->isEnabled());
+    EXPECT_TRUE(form->Button11->isEnabled());
     EXPECT_TRUE(Find<QPushButton>("Button38")->isEnabled());
     // The router's closing words pass no filter: the rows stay as they are.
     const int rows = grid->RowCount();
     QTest::qWait(TickMs * 10);
     EXPECT_EQ(grid->RowCount(), rows);
     // The prompt after the router's closing words ended the run.
-    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 }
 
 TEST_F(RmaTestPage, MulticastAndLengthGoIntoTheLine) {
@@ -88,9 +88,7 @@ TEST_F(RmaTestPage, MulticastAndLengthGoIntoTheLine) {
     page->CheckBox17->setChecked(true);
     page->Button39->click();
     // The line ends in " mcast " with its trailing space.
-    ASSERT_TRUE(WaitFor([&] {
-        return ReceivedLine(std::string("rma rf5.0 test ") + RegisteredCpe + " 1400 mcast ");
-    }));
+    ASSERT_TRUE(Received(std::string("rma rf5.0 test ") + RegisteredCpe + " 1400 mcast "));
     ASSERT_TRUE(WaitFor([&] { return page->GridView9->RowCount() >= 1; }));
     page->Button40->click();
 }
@@ -104,7 +102,7 @@ TEST_F(RmaTestPage, AnotherCommandEndsTheRowsOfARun) {
     loadMeterList->addItem("eth0");
     loadMeterList->setCurrentText("eth0");
     Find<QPushButton>("Button35")->click();
-    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::LoadMeterRow; }));
+    ASSERT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::LoadMeterRow; }));
     const int rows = page->GridView9->RowCount();
     ASSERT_TRUE(WaitFor([&] { return Find<TGridView>("GridView8")->RowCount() >= 3; }));
     EXPECT_EQ(page->GridView9->RowCount(), rows);
@@ -115,10 +113,10 @@ TEST_F(RmaTestPage, AnotherCommandEndsTheRowsOfARun) {
 TEST_F(RmaTestPage, NoRadioInterfaceSendsNothingAndSaysWhy) {
     page->ComboBox15->clear();
     page->Button39->click();
-    ASSERT_EQ(messages_.boxes.size(), 1u);
-    EXPECT_EQ(messages_.boxes[0].caption, "Error");
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, "Error");
     EXPECT_TRUE(page->Button39->isEnabled());
-    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
     for (const std::string& line : ConsoleLines()) {
         EXPECT_EQ(line.find(" test "), std::string::npos) << line;
     }
@@ -141,4 +139,4 @@ TEST_F(RmaTestPage, GridColumns) {
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

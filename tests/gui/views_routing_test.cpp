@@ -1,19 +1,23 @@
 // The routing table and the ARP group of the "Routing/ARP tables" tab,
 // against the lab router.
 
+#include "logged_in_window.hpp"
 #include "views/routing/arp_table_group.hpp"
 #include "views/routing/routing_page.hpp"
-#include "views_routing_session.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QPushButton>
 #include <QTabWidget>
 
-namespace tessel::testing {
+namespace tessel::test {
 namespace {
 
-class RoutingPage : public RouterSession {
+class RoutingPage : public LoggedInWindow {
   protected:
+    RoutingPage() : LoggedInWindow({.tickMs = TickMs}) {}
+    // Each test logs in itself, some after setting the session up.
+    void SetUp() override { StartWithoutLogin(); }
+
     // The grid row whose column holds text, -1 when none does.
     static int RowWith(const TGridView& grid, int column, const QString& text) {
         for (int row = 0; row < grid.RowCount(); ++row) {
@@ -27,8 +31,9 @@ class RoutingPage : public RouterSession {
 
 TEST_F(RoutingPage, TableAfterLoginNamesInterfacesAndProtocols) {
     // The interfaces page fills the names the routes refer to; with it or
-    // without it, the router model's names are what the table shows.
-    form_->Router().InterfaceNames = {"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"};
+    // without it, the session's names are what the table shows.
+    form->Router().InterfaceNames = {"rf5.0", "rf2.0", "eth0",  "eth1",
+                                             "lo0",   "tun0",  "vlan10"};
     LogIn();
     auto* grid = Find<TGridView>("GridView6");
     ASSERT_NE(grid, nullptr);
@@ -62,7 +67,7 @@ TEST_F(RoutingPage, UnknownInterfaceIndexGivesAnEmptyCellAndRefreshReadsAgain) {
     ASSERT_NE(page, nullptr);
     // Only the first two names are known: routes on other interfaces show
     // an empty interface cell instead of a wrong name.
-    form_->Router().InterfaceNames = {"rf5.0", "rf2.0"};
+    form->Router().InterfaceNames = {"rf5.0", "rf2.0"};
     const std::size_t before = SnmpRequestsFor("1.3.6.1.2.1.4.21.1.9.");
     page->Button37->click();
     EXPECT_TRUE(RequestsReach("1.3.6.1.2.1.4.21.1.9.", before + 11));
@@ -77,11 +82,11 @@ TEST_F(RoutingPage, NewAliasShowsItsRouteOnceTheRouterAnswers) {
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(RowWith(*grid, 1, "172.16.5.0"), -1);
     // An interface command answered by the prompt re-reads the routes.
-    form_->SendCommand({"ifc eth1 172.16.5.1/255.255.255.0 alias", reply::Interfaces});
+    form->SendCommand({"ifc eth1 172.16.5.1/255.255.255.0 alias", reply::Interfaces});
     ASSERT_TRUE(WaitFor([&] { return RowWith(*grid, 1, "172.16.5.0") >= 0; }));
     EXPECT_EQ(grid->RowCount(), 12);
     EXPECT_EQ(grid->Cell(RowWith(*grid, 1, "172.16.5.0"), 6), "255.255.255.0");
-    EXPECT_EQ(form_->Console().Code(), ReplyCode::Idle);
+    EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 }
 
 TEST_F(RoutingPage, ArpTableAfterLoginAndOnRefresh) {
@@ -90,7 +95,7 @@ TEST_F(RoutingPage, ArpTableAfterLoginAndOnRefresh) {
     ASSERT_NE(arp, nullptr);
     EXPECT_EQ(arp->title(), "ARP Table");
     ASSERT_TRUE(WaitFor([&] { return arp->GridView7->RowCount() == 6; }));
-    EXPECT_TRUE(ReceivedLine("arp view"));
+    EXPECT_TRUE(Received("arp view"));
     EXPECT_EQ(arp->GridView7->Cell(0, 1), "eth0");
     EXPECT_EQ(arp->GridView7->Cell(0, 2), "192.168.1.254");
     EXPECT_EQ(arp->GridView7->Cell(0, 3), "00:1c:2e:aa:10:01");
@@ -100,8 +105,8 @@ TEST_F(RoutingPage, ArpTableAfterLoginAndOnRefresh) {
     // "Refresh table" asks again and the grid is replaced, not extended.
     const auto asked = ConsoleLines().size();
     arp->Button38->click();
-    EXPECT_EQ(form_->Console().Code(), ReplyCode::ArpTable);
-    ASSERT_TRUE(WaitFor([&] { return form_->Console().Code() == ReplyCode::Idle; }));
+    EXPECT_EQ(form->Console().Code(), ReplyCode::ArpTable);
+    ASSERT_TRUE(WaitIdle());
     const auto lines = ConsoleLines();
     ASSERT_EQ(lines.size(), asked + 1);
     EXPECT_EQ(lines.back(), "arp view");
@@ -114,11 +119,11 @@ TEST_F(RoutingPage, RefreshAllLeavesTheTablesAlone) {
     ASSERT_NE(grid, nullptr);
     const std::size_t routeReads = SnmpRequestsFor("1.3.6.1.2.1.4.21.1.");
     const std::size_t qosReads = SnmpRequestsFor("1.3.6.1.4.1.3942.1.1.4.1.1.");
-    form_->Button10Click();
+    form->Button10Click();
     EXPECT_EQ(SnmpRequestsFor("1.3.6.1.2.1.4.21.1."), routeReads);
     EXPECT_EQ(SnmpRequestsFor("1.3.6.1.4.1.3942.1.1.4.1.1."), qosReads);
     EXPECT_EQ(grid->RowCount(), 11);
 }
 
 }  // namespace
-}  // namespace tessel::testing
+}  // namespace tessel::test

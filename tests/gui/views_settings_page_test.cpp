@@ -33,7 +33,7 @@ namespace tessel {
 namespace {
 
 using test::FakePageHost;
-using testing::RecordingReader;
+using test::RecordingReader;
 
 // Positions in TRadioGroup::ChangeButtons.
 enum { Distance = 4 };

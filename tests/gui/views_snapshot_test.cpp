@@ -2,10 +2,10 @@
 // same router: the system name (with bytes beyond ASCII), the CPE table of
 // the chosen radio and the first route.
 
+#include "logged_in_window.hpp"
 #include "support/run_program.hpp"
 #include "views/bs/cpe_table_page.hpp"
 #include "views/system/system_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QComboBox>
@@ -17,18 +17,17 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class SnapshotBesideWindow : public LoggedInWindow {
   protected:
-    // The snapshot of the window's router (TESSEL_SNMP_PORT is the window's),
-    // standard output alone.
+    // The snapshot of the window's router, standard output alone.
     QJsonObject Snapshot() const {
-        const test::ProgramResult run =
-            test::RunProgram({"sh", "-c", "exec \"$0\" \"$@\" 2>/dev/null", TESSEL_MANAGER_PATH,
-                              "--snapshot", "--host=127.0.0.1", "--community=public"},
-                             std::chrono::seconds(60));
+        const test::ProgramResult run = test::RunProgram(
+            {"env", "TESSEL_SNMP_PORT=" + SnmpPort(), "sh", "-c", "exec \"$0\" \"$@\" 2>/dev/null",
+             TESSEL_MANAGER_PATH, "--snapshot", "--host=127.0.0.1", "--community=public"},
+            std::chrono::seconds(60));
         EXPECT_EQ(run.exitCode, 0);
         QJsonParseError error{};
         const QJsonDocument document = QJsonDocument::fromJson(

@@ -2,8 +2,8 @@
 // after login, the enable rules of its two groups, and each change going out
 // as its console line followed by a re-read of what the router then reports.
 
+#include "logged_in_window.hpp"
 #include "views/system/system_page.hpp"
-#include "views_logged_in_window.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
@@ -13,8 +13,8 @@
 namespace tessel {
 namespace {
 
-using testing::LoggedInWindow;
-using testing::WaitFor;
+using test::LoggedInWindow;
+using test::WaitFor;
 
 class SystemPage : public LoggedInWindow {
   protected:
@@ -68,7 +68,7 @@ TEST_F(SystemPage, ShowsTheRouterSettingsAndNameReachesTheCaption) {
     EXPECT_TRUE(page->CheckBox6->isChecked());   // dropredirects
     EXPECT_EQ(form->windowTitle(), "bs-north: 127.0.0.1 - Tessel Manager");
     EXPECT_EQ(SystemButtonsEnabled(), kNoneEnabled6);
-    SaveScreenshot(0, "tab-system.png");
+    SaveScreenshot(form->main->widget(0), "tab-system.png");
 
     TypeInto(page->Edit1, QStringLiteral("bs south"));
     EXPECT_EQ(SystemButtonsEnabled(), std::vector<bool>({true, false, false, false, false, false}));

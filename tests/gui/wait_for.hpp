@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 // Runs the event loop until done() holds or timeoutMs pass.
 inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 20000) {
@@ -22,4 +22,4 @@ inline bool WaitFor(const std::function<bool()>& done, int timeoutMs = 20000) {
     return true;
 }
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

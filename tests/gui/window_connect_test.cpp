@@ -49,9 +49,7 @@ TEST(ConsoleConnection, RefusedConnectionEndsTheProgramWithItsMessage) {
     EXPECT_NE(result.output.find("Error|Client Socket Error. Quiting"), std::string::npos)
         << result.output;
     // Nothing but the probe reached the router: no console line at all.
-    for (const std::string& entry : sim.LogLines()) {
-        EXPECT_EQ(entry.find("\"console-line\""), std::string::npos) << entry;
-    }
+    EXPECT_EQ(sim.Log().ConsoleLines(), std::vector<std::string>{});
 }
 
 // A listener whose accept queue is full: the kernel drops further SYNs, so a
@@ -93,7 +91,7 @@ TEST(ConsoleConnection, StillConnectingAfterTheTimeOutIsReportedAndLoginEnabled)
     CloggedListener clogged;
     setenv("TESSEL_SNMP_PORT", std::to_string(sim.SnmpPort()).c_str(), 1);
     setenv("TESSEL_CONSOLE_PORT", std::to_string(clogged.Port()).c_str(), 1);
-    testing::ScriptedMessages messages;
+    test::ScriptedMessages messages;
     int exitStatus = -1;
     SetEndProcessFunction([&](int status) { exitStatus = status; });
     {
@@ -114,7 +112,7 @@ TEST(ConsoleConnection, StillConnectingAfterTheTimeOutIsReportedAndLoginEnabled)
         // Let the attempt run for a while: it must still be pending.
         QTest::qWait(500);
         ASSERT_EQ(form.Console().Socket()->state(), QAbstractSocket::ConnectingState);
-        ASSERT_TRUE(testing::FireTimer(timer9));
+        ASSERT_TRUE(test::FireTimer(timer9));
         EXPECT_FALSE(timer9->isActive());
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].text, "Error while connecting to remote host");

@@ -3,10 +3,9 @@
 // that accessibility tools read from the buttons whose face says nothing.
 
 #include "app/form1.hpp"
-#include "app/process_exit.hpp"
 #include "core/router/button_names.hpp"
+#include "logged_in_window.hpp"
 #include "scripted_messages.hpp"
-#include "support/router_sim_process.hpp"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -25,7 +24,7 @@
 namespace tessel {
 namespace {
 
-using testing::ScriptedMessages;
+using test::ScriptedMessages;
 
 // An SNMP transport that fails at once: these tests never get past the
 // field check, or run against the lab router with the real client.
@@ -176,71 +175,50 @@ TEST_F(LoginBlock, EveryButtonWithoutAWordOnItsFaceHasAnAccessibleName) {
 }
 
 // Enter against the lab router: the whole login from the keyboard.
-TEST(LoginByKeyboard, EnterInThePasswordBoxLogsIn) {
-    test::RouterSim sim({"--password", "kbd-Secret7"});
-    setenv("TESSEL_SNMP_PORT", std::to_string(sim.SnmpPort()).c_str(), 1);
-    setenv("TESSEL_CONSOLE_PORT", std::to_string(sim.ConsolePort()).c_str(), 1);
-    ScriptedMessages messages;
-    int endStatus = -1;
-    SetEndProcessFunction([&](int status) { endStatus = status; });
-    {
-        TForm1 form(SnmpTransport::Client());
-        form.SetReadAround([](ReadStep step, const std::function<void()>& read) {
-            if (step != ReadStep::RoutingTable && step != ReadStep::QosTable) {
-                read();
-            }
-        });
-        form.FormCreate("tessel-manager");
-        form.ComboBox13->clear();
-        form.ComboBox13->addItem(QStringLiteral("127.0.0.1"));
-        form.show();
-        QTest::keyClicks(form.Edit5, "127.0.0.1");
-        QTest::keyClicks(form.Edit12, "admin");
-        QTest::keyClicks(form.Edit15, "public");
-        QTest::keyClicks(form.Edit13, "kbd-Secret7");
-        QTest::keyClick(form.Edit13, Qt::Key_Return);
-        // The probe ran and the console is opening: a second Enter finds
-        // "Login" disabled and starts nothing over.
-        EXPECT_FALSE(form.Button1->isEnabled());
-        QTest::keyClick(form.Edit13, Qt::Key_Return);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.IsManagedLayout(); }, 60000))
-            << "the login did not complete";
-        for (const auto& box : messages.boxes) {
-            ADD_FAILURE() << box.caption.toStdString() << ": " << box.text.toStdString();
-        }
-        std::vector<std::string> lines;
-        int connections = 0;
-        for (const std::string& entry : sim.LogLines()) {
-            connections += entry.find("\"console-connect\"") != std::string::npos ? 1 : 0;
-            const std::size_t at = entry.find("\"line\":\"");
-            if (entry.find("\"console-line\"") != std::string::npos && at != std::string::npos) {
-                const std::size_t from = at + 8;
-                lines.push_back(entry.substr(from, entry.find('"', from) - from));
-            }
-        }
-        EXPECT_EQ(connections, 1);
-        ASSERT_GE(lines.size(), 3u);
-        EXPECT_EQ(lines[0], "1");
-        EXPECT_EQ(lines[1], "admin");
-        EXPECT_EQ(lines[2], "kbd-Secret7");
+class LoginByKeyboard : public test::LoggedInWindow {
+  protected:
+    LoginByKeyboard()
+        : LoggedInWindow(
+              {.arguments = {"--password", "kbd-Secret7"}, .readAround = test::WithoutTables}) {}
+    void SetUp() override { StartWithoutLogin(); }
+};
 
-        // The managed layout's buttons along the bottom are reached by Tab.
-        form.activateWindow();
-        form.Button29->setFocus();
-        const std::vector<QWidget*> managed = TabRound(form);
-        for (QWidget* button :
-             {static_cast<QWidget*>(form.Button11), static_cast<QWidget*>(form.Button10),
-              static_cast<QWidget*>(form.Button9), static_cast<QWidget*>(form.Button29)}) {
-            EXPECT_NE(std::find(managed.begin(), managed.end(), button), managed.end())
-                << button->objectName().toStdString();
-        }
-        // Back in the login layout only the login block is.
-        form.ResetToLoginLayout();
-        EXPECT_EQ(form.focusWidget(), form.Edit5);
-        EXPECT_EQ(TabRound(form).size(), 6u);
+TEST_F(LoginByKeyboard, EnterInThePasswordBoxLogsIn) {
+    QTest::keyClicks(form->Edit5, "127.0.0.1");
+    QTest::keyClicks(form->Edit12, "admin");
+    QTest::keyClicks(form->Edit15, "public");
+    QTest::keyClicks(form->Edit13, "kbd-Secret7");
+    QTest::keyClick(form->Edit13, Qt::Key_Return);
+    // The probe ran and the console is opening: a second Enter finds
+    // "Login" disabled and starts nothing over.
+    EXPECT_FALSE(form->Button1->isEnabled());
+    QTest::keyClick(form->Edit13, Qt::Key_Return);
+    EXPECT_TRUE(WaitManaged()) << "the login did not complete";
+    for (const auto& box : messages.boxes) {
+        ADD_FAILURE() << box.caption.toStdString() << ": " << box.text.toStdString();
     }
-    SetEndProcessFunction({});
-    EXPECT_EQ(endStatus, -1);
+    const test::RouterLog log = Log();
+    EXPECT_EQ(log.Count("console-connect"), 1u);
+    const std::vector<std::string> lines = log.ConsoleLines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "1");
+    EXPECT_EQ(lines[1], "admin");
+    EXPECT_EQ(lines[2], "kbd-Secret7");
+
+    // The managed layout's buttons along the bottom are reached by Tab.
+    form->activateWindow();
+    form->Button29->setFocus();
+    const std::vector<QWidget*> managed = TabRound(*form);
+    for (QWidget* button :
+         {static_cast<QWidget*>(form->Button11), static_cast<QWidget*>(form->Button10),
+          static_cast<QWidget*>(form->Button9), static_cast<QWidget*>(form->Button29)}) {
+        EXPECT_NE(std::find(managed.begin(), managed.end(), button), managed.end())
+            << button->objectName().toStdString();
+    }
+    // Back in the login layout only the login block is.
+    form->ResetToLoginLayout();
+    EXPECT_EQ(form->focusWidget(), form->Edit5);
+    EXPECT_EQ(TabRound(*form).size(), 6u);
 }
 
 }  // namespace

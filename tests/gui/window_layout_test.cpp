@@ -28,7 +28,7 @@
 namespace tessel {
 namespace {
 
-using testing::ScriptedMessages;
+using test::ScriptedMessages;
 
 struct ProbeLog {
     std::vector<std::string> hosts;
@@ -237,7 +237,7 @@ TEST_F(Window, PopupShowsOneTextForItsLengthAndHidesOnLeftClick) {
 
     form.ShowStatusPopup("x");
     EXPECT_TRUE(form.Memo3->isVisible());
-    ASSERT_TRUE(testing::FireTimer(timer10));
+    ASSERT_TRUE(test::FireTimer(timer10));
     EXPECT_FALSE(form.Memo3->isVisible());
     EXPECT_FALSE(timer10->isActive());
 }

@@ -98,7 +98,7 @@ class RecentRoutersWindow : public ::testing::Test {
         return rows;
     }
 
-    testing::ScriptedMessages messages;
+    test::ScriptedMessages messages;
     int probes = 0;
     TForm1 form{SnmpTransport{[this](const std::string&, const std::string&, const std::string&,
                                      std::string&) { return ++probes < 0; },

@@ -3,15 +3,12 @@
 // dialogue's lines, the managed layout, the counts and the error limit,
 // logout, "Save all", and the router closing the connection.
 
-#include "app/form1.hpp"
-#include "app/process_exit.hpp"
 #include "app/recent_routers_box.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/snmp/snmp_client.hpp"
 #include "fake_console.hpp"
 #include "fire_timer.hpp"
-#include "scripted_messages.hpp"
-#include "support/router_sim_process.hpp"
+#include "logged_in_window.hpp"
 #include "widgets/application_title.hpp"
 
 #include <QFile>
@@ -36,98 +33,42 @@
 namespace tessel {
 namespace {
 
-using testing::FireTimer;
-using testing::ScriptedMessages;
+using test::FireTimer;
+using test::LoggedInWindow;
+using test::WithoutTables;
 
-constexpr int Patience = 20000;  // ms; generous for a loaded machine
 constexpr const char* SysNameOid = "1.3.6.1.2.1.1.5.0";
 
-class SimSession : public ::testing::Test {
+// Each test starts the router and opens the window itself, with the
+// router's options and the login it needs.
+class SimSession : public LoggedInWindow {
   protected:
-    SimSession() {
-        SetEndProcessFunction([this](int status) { exitStatus = status; });
-    }
-    ~SimSession() override {
-        form.reset();
-        SetEndProcessFunction({});
-    }
+    SimSession() : LoggedInWindow({.readAround = WithoutTables}) {}
+    void SetUp() override {}
 
     // The real client, with a switch that makes every exchange fail at once
     // (a silent router would cost the full time-out per read).
-    SnmpTransport Transport() {
-        return {[this](const std::string& oid, const std::string& community,
-                       const std::string& host, std::string& value) {
+    SnmpTransport Transport() override {
+        return {[this, port = SnmpPort()](const std::string& oid, const std::string& community,
+                                          const std::string& host, std::string& value) {
                     value.clear();
-                    return !failSnmp && SnmpGetValue(oid, community, host, value);
+                    return !failSnmp && SnmpGetValue(oid, community, host, port, value);
                 },
-                [this](std::string& oid, const std::string& community, const std::string& host,
-                       std::string& value) {
+                [this, port = SnmpPort()](std::string& oid, const std::string& community,
+                                          const std::string& host, std::string& value) {
                     value.clear();
-                    return !failSnmp && SnmpGetNextValue(oid, community, host, value);
+                    return !failSnmp && SnmpGetNextValue(oid, community, host, port, value);
                 }};
     }
 
-    void StartRouter(std::vector<std::string> arguments = {}, int consolePort = 0) {
-        sim = std::make_unique<test::RouterSim>(std::move(arguments));
-        setenv("TESSEL_SNMP_PORT", std::to_string(sim->SnmpPort()).c_str(), 1);
-        setenv("TESSEL_CONSOLE_PORT",
-               std::to_string(consolePort != 0 ? consolePort : sim->ConsolePort()).c_str(), 1);
+    // A value read from the router past the window.
+    bool RouterGet(const std::string& oid, std::string& value) const {
+        return SnmpGetValue(oid, "public", "127.0.0.1", SnmpPort(), value);
     }
 
-    void OpenWindow(const std::string& commandLine = "tessel-manager") {
-        form = std::make_unique<TForm1>(Transport());
-        // These tests count the spine's own reads; the pages' tables are
-        // tested on their own.
-        form->SetReadAround([](ReadStep step, const std::function<void()>& read) {
-            if (step != ReadStep::RoutingTable && step != ReadStep::QosTable) {
-                read();
-            }
-        });
-        form->FormCreate(commandLine);
-        form->show();
-    }
-
-    void ClickLogin(const QString& login = "admin", const QString& password = "admin") {
-        form->Edit5->setText("127.0.0.1");
-        form->Edit12->setText(login);
-        form->Edit13->setText(password);
-        form->Edit15->setText("public");
-        form->Button1->click();
-    }
-
-    bool WaitManaged() {
-        return QTest::qWaitFor([this] { return form->IsManagedLayout(); }, Patience);
-    }
-
-    // The console lines the router received, in order.
-    std::vector<std::string> RouterLines() const {
-        std::vector<std::string> lines;
-        for (const std::string& entry : sim->LogLines()) {
-            if (entry.find("\"console-line\"") == std::string::npos) {
-                continue;
-            }
-            const std::string key = "\"line\":\"";
-            const std::size_t at = entry.find(key);
-            if (at != std::string::npos) {
-                const std::size_t from = at + key.size();
-                lines.push_back(entry.substr(from, entry.find('"', from) - from));
-            }
-        }
-        return lines;
-    }
-
-    bool WaitRouterLine(const std::string& line) {
-        return QTest::qWaitFor(
-            [&] {
-                const auto lines = RouterLines();
-                return std::find(lines.begin(), lines.end(), line) != lines.end();
-            },
-            Patience);
-    }
-
-    std::string RouterName() {
+    std::string RouterName() const {
         std::string name;
-        SnmpGetValue(SysNameOid, "public", "127.0.0.1", name);
+        RouterGet(SysNameOid, name);
         return name;
     }
 
@@ -153,11 +94,7 @@ class SimSession : public ::testing::Test {
     // Requests counted so far: the probe plus the load's reads of every page.
     long Sent() const { return form->CurrentSession().Accounting().Sent(); }
 
-    ScriptedMessages messages;
-    std::unique_ptr<test::RouterSim> sim;
-    std::unique_ptr<TForm1> form;
     bool failSnmp = false;
-    int exitStatus = -1;
 };
 
 TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
@@ -165,8 +102,8 @@ TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
     OpenWindow();
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(WaitRouterLine("arp view"));
-    const auto lines = RouterLines();
+    ASSERT_TRUE(Received("arp view"));
+    const auto lines = ConsoleLines();
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
               (std::vector<std::string>{"1", "admin", "admin", "arp view"}));
@@ -194,8 +131,7 @@ TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
     EXPECT_TRUE(Timer(1)->isActive());
     EXPECT_TRUE(Timer(8)->isActive());
     // The ARP reply ends its reply code.
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
+    EXPECT_TRUE(WaitIdle());
     EXPECT_TRUE(messages.boxes.empty());
 }
 
@@ -211,14 +147,14 @@ TEST_F(SimSession, CountsUptimeAndCpuLoadReachTheStatusBar) {
     // The router's clock may tick between these reads: either text will do.
     std::string before;
     std::string after;
-    ASSERT_TRUE(SnmpGetValue("1.3.6.1.2.1.1.3.0", "public", "127.0.0.1", before));
+    ASSERT_TRUE(RouterGet("1.3.6.1.2.1.1.3.0", before));
     ASSERT_TRUE(FireTimer(Timer(1)));
-    ASSERT_TRUE(SnmpGetValue("1.3.6.1.2.1.1.3.0", "public", "127.0.0.1", after));
+    ASSERT_TRUE(RouterGet("1.3.6.1.2.1.1.3.0", after));
     const std::string uptime = form->PanelText(0).toStdString();
     EXPECT_TRUE(uptime == UptimeText(before) || uptime == UptimeText(after)) << uptime;
     ASSERT_TRUE(FireTimer(Timer(8)));
     std::string load;
-    ASSERT_TRUE(SnmpGetValue("1.3.6.1.4.1.3942.1.1.3.6.0", "public", "127.0.0.1", load));
+    ASSERT_TRUE(RouterGet("1.3.6.1.4.1.3942.1.1.3.6.0", load));
     EXPECT_FALSE(load.empty());
     EXPECT_EQ(form->PanelText(1).toStdString(), CpuLoadText(load));
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 2, 0, 0));
@@ -283,13 +219,13 @@ TEST_F(SimSession, WrongPasswordIsReportedThenTheRightOneGetsIn) {
         [&] { return form->Label85->text() == "Invalid login or password. Try again"; }, Patience));
     EXPECT_TRUE(form->Button1->isEnabled());
     EXPECT_FALSE(form->IsManagedLayout());
-    const auto refused = RouterLines();
+    const auto refused = ConsoleLines();
     ASSERT_GE(refused.size(), 3u);
     EXPECT_EQ(refused[2], "wrong");
 
     ClickLogin("admin", "admin");
     ASSERT_TRUE(WaitManaged());
-    EXPECT_TRUE(WaitRouterLine("arp view"));
+    EXPECT_TRUE(Received("arp view"));
 }
 
 TEST_F(SimSession, OnlyAnAcceptedLoginIsRememberedAndNeverItsPassword) {
@@ -374,11 +310,10 @@ TEST_F(SimSession, SaveAllSendsTheLineWithoutThePopup) {
     OpenWindow();
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
+    ASSERT_TRUE(WaitIdle());
     const ReplyCode state = form->Console().Code();
     form->Button11->click();
-    EXPECT_TRUE(WaitRouterLine("co save"));
+    EXPECT_TRUE(Received("co save"));
     EXPECT_FALSE(form->Memo3->isVisible());
     EXPECT_EQ(form->Console().Code(), state);
 }
@@ -488,15 +423,14 @@ TEST_F(SimSession, RouterClosingMidSessionLeavesTheProgramRunning) {
 }
 
 TEST_F(SimSession, RouterClosingSilentlyAfterQuitLeavesTheWindowOpen) {
-    testing::FakeConsole console(testing::FakeConsole::Ending::CloseSilentlyOnQuit);
+    test::FakeConsole console(test::FakeConsole::Ending::CloseSilentlyOnQuit);
     StartRouter({}, console.Port());
     OpenWindow();
     bool closed = false;
     QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
+    ASSERT_TRUE(WaitIdle());
     form->Button9->click();
     EXPECT_EQ(form->Console().Code(), ReplyCode::Quit);
     ASSERT_TRUE(QTest::qWaitFor(
@@ -517,15 +451,14 @@ TEST_F(SimSession, QuitAnsweredByTheRouterClosesTheWindow) {
     QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return form->Console().Code() == ReplyCode::Idle; }, Patience));
+    ASSERT_TRUE(WaitIdle());
     form->Button9->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, Patience));
-    EXPECT_TRUE(WaitRouterLine("quit"));
+    EXPECT_TRUE(Received("quit"));
 }
 
 TEST_F(SimSession, RouterClosingAfterARefusedLoginLeavesTheProgramRunning) {
-    testing::FakeConsole console(testing::FakeConsole::Ending::CloseAfterRefusal);
+    test::FakeConsole console(test::FakeConsole::Ending::CloseAfterRefusal);
     StartRouter({}, console.Port());
     OpenWindow();
     ClickLogin("admin", "nope");
@@ -547,20 +480,8 @@ TEST_F(SimSession, ASecondLoginClosesTheOpenConnectionFirst) {
     form->Button1->setEnabled(true);
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    int connects = 0;
-    for (const std::string& entry : sim->LogLines()) {
-        connects += entry.find("\"console-connect\"") != std::string::npos;
-    }
-    EXPECT_EQ(connects, 2);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            int seen = 0;
-            for (const std::string& entry : sim->LogLines()) {
-                seen += entry.find("\"console-disconnect\"") != std::string::npos;
-            }
-            return seen >= 1;
-        },
-        Patience));
+    EXPECT_EQ(Log().Count("console-connect"), 2u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Log().Count("console-disconnect") >= 1; }, Patience));
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ class TracedRun : public ::testing::Test {
         bool arpSent = false;
         while (!deadline.hasExpired() && manager.state() == QProcess::Running) {
             manager.waitForReadyRead(100);
-            if (!arpSent && RouterReceived("arp view")) {
+            if (!arpSent && sim_.Log().ReceivedLine("arp view")) {
                 arpSent = true;
                 deadline.setRemainingTime(1500);
             }
@@ -66,16 +66,6 @@ class TracedRun : public ::testing::Test {
         }
         const QByteArray err = manager.readAllStandardError();
         return std::string(err.constData(), static_cast<std::size_t>(err.size()));
-    }
-
-    bool RouterReceived(const std::string& line) const {
-        const std::string wanted = "\"line\":\"" + line + "\"";
-        for (const std::string& entry : sim_.LogLines()) {
-            if (entry.find(wanted) != std::string::npos) {
-                return true;
-            }
-        }
-        return false;
     }
 
     QString login_;

@@ -17,7 +17,7 @@ const std::string kSysName = "tessel-lab-agent";
 class SnmpdInterop : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (testing::SnmpdAgent::Binary().empty()) {
+        if (test::SnmpdAgent::Binary().empty()) {
             GTEST_SKIP() << "net-snmp's snmpd is not installed";
         }
         ASSERT_TRUE(agent_.Start(kCommunity, kSysName)) << "snmpd did not answer";
@@ -25,7 +25,7 @@ class SnmpdInterop : public ::testing::Test {
 
     std::string Target() const { return "127.0.0.1:" + std::to_string(agent_.Port()); }
 
-    testing::SnmpdAgent agent_;
+    test::SnmpdAgent agent_;
 };
 
 using Walk = std::vector<std::pair<std::string, std::string>>;

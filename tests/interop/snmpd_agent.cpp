@@ -19,7 +19,7 @@
 
 extern char** environ;
 
-namespace tessel::testing {
+namespace tessel::test {
 
 int FreeUdpPort() {
     const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
@@ -131,4 +131,4 @@ void SnmpdAgent::Stop() {
     }
 }
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

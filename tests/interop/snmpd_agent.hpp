@@ -6,7 +6,7 @@
 #include <sys/types.h>
 #include <string>
 
-namespace tessel::testing {
+namespace tessel::test {
 
 class SnmpdAgent {
   public:
@@ -35,4 +35,4 @@ class SnmpdAgent {
 // A UDP port on 127.0.0.1 that was free a moment ago.
 int FreeUdpPort();
 
-}  // namespace tessel::testing
+}  // namespace tessel::test

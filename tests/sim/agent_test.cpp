@@ -11,13 +11,13 @@
 namespace tessel::sim {
 namespace {
 
-using testing::DecodeReply;
-using testing::EncodeRequest;
-using testing::Reply;
+using test::DecodeReply;
+using test::EncodeRequest;
+using test::Reply;
 
 class AgentRequests : public ::testing::Test {
   protected:
-    AgentRequests() { BuildMib(testing::BundledState(), store_); }
+    AgentRequests() { BuildMib(test::BundledState(), store_); }
 
     std::optional<Reply> Ask(const std::string& datagram) {
         const AgentOutcome outcome = agent_.Handle(datagram, store_, 4242);

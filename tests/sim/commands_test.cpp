@@ -14,7 +14,7 @@ namespace {
 class Commands : public ::testing::Test {
   protected:
     explicit Commands(const std::string& data = "base-station.json")
-        : state_(testing::BundledState(data)) {}
+        : state_(test::BundledState(data)) {}
 
     CommandResult Run(const std::string& line) { return ExecuteCommand(state_, line); }
 

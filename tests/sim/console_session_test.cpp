@@ -19,8 +19,7 @@ std::string Joined(const std::vector<ConsoleChunk>& chunks) {
 class Session : public ::testing::Test {
   protected:
     Session()
-        : state_(testing::BundledState()),
-          session_(state_, ConsoleSettings{"op", "s3cret", 25, 64}) {}
+        : state_(test::BundledState()), session_(state_, ConsoleSettings{"op", "s3cret", 25, 64}) {}
 
     void LogIn() {
         session_.Start();

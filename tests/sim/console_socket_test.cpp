@@ -11,9 +11,9 @@ namespace tessel::sim {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::Binding;
-using testing::EncodeRequest;
-using testing::UdpProbe;
+using test::Binding;
+using test::EncodeRequest;
+using test::UdpProbe;
 
 class ConsoleOverSocket : public ::testing::Test {
   protected:

@@ -12,12 +12,12 @@ namespace tessel::sim {
 namespace {
 
 TEST(DataFiles, BundledFilesLoadConsistently) {
-    const RouterState bs = testing::BundledState("base-station.json");
+    const RouterState bs = test::BundledState("base-station.json");
     EXPECT_EQ(bs.RadioInterfaceNames(), (std::vector<std::string>{"rf5.0", "rf2.0"}));
     EXPECT_EQ(bs.InterfaceIndex("tun0"), 6u);
     EXPECT_EQ(bs.polling[0], 1u);
     EXPECT_FALSE(bs.RegistrationActive());
-    const RouterState cpe = testing::BundledState("client-unit.json");
+    const RouterState cpe = test::BundledState("client-unit.json");
     EXPECT_EQ(cpe.baseStations.size(), 4u) << "three records, one row per frequency";
     EXPECT_TRUE(cpe.RegistrationActive());
 }
@@ -58,7 +58,7 @@ TEST(DataFiles, InconsistentFilesAreRefusedNamingTheField) {
 }
 
 TEST(MaxScale, FillsEveryTableToItsLimitWithUniqueIndexes) {
-    RouterState s = testing::BundledState();
+    RouterState s = test::BundledState();
     ApplyMaxScale(s);
     EXPECT_EQ(s.interfaces.size(), MaxInterfaces);
     EXPECT_EQ(s.addresses.size(), MaxAddresses);
@@ -105,7 +105,7 @@ TEST(MaxScale, FillsEveryTableToItsLimitWithUniqueIndexes) {
 }
 
 TEST(MaxScale, FractionFillsEachTableToItsShareAndKeepsTheData) {
-    const RouterState loaded = testing::BundledState();
+    const RouterState loaded = test::BundledState();
     RouterState quarter = loaded;
     ApplyMaxScale(quarter, 0.25);
     EXPECT_EQ(quarter.interfaces.size(), 25u);
@@ -135,8 +135,8 @@ TEST(MaxScale, FractionFillsEachTableToItsShareAndKeepsTheData) {
 }
 
 TEST(MaxScale, IsDeterministic) {
-    RouterState a = testing::BundledState("client-unit.json");
-    RouterState b = testing::BundledState("client-unit.json");
+    RouterState a = test::BundledState("client-unit.json");
+    RouterState b = test::BundledState("client-unit.json");
     ApplyMaxScale(a);
     ApplyMaxScale(b);
     MibStore sa;

@@ -14,8 +14,8 @@ namespace tessel::sim {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::EncodeRequest;
-using testing::UdpProbe;
+using test::EncodeRequest;
+using test::UdpProbe;
 
 TEST(DropPolicy, EveryNthAndSeededFractions) {
     FaultSettings every;
@@ -101,7 +101,7 @@ TEST(DamagedReplies, FailTheManagersAcceptanceRule) {
     const std::string reply = EncodeRequest(ber::TagGetResponse, {"1.3.6.1.2.1.1.5.0"});
     const std::string cut = Damage(reply, MalformedReply::Truncated, 1);
     EXPECT_LT(cut.size(), reply.size());
-    EXPECT_FALSE(testing::DecodeReply(cut).has_value());
+    EXPECT_FALSE(test::DecodeReply(cut).has_value());
     const std::string junk = Damage(reply, MalformedReply::Garbage, 7);
     EXPECT_EQ(junk.size(), reply.size());
     EXPECT_EQ(static_cast<std::uint8_t>(junk[0]) & 0x20, 0);
@@ -128,7 +128,7 @@ TEST(FaultOptions, SnmpDropsDelaysAndDamage) {
         probe.Send(get);
         const auto bytes = probe.Receive();
         ASSERT_TRUE(bytes.has_value());
-        EXPECT_FALSE(testing::DecodeReply(*bytes).has_value());
+        EXPECT_FALSE(test::DecodeReply(*bytes).has_value());
     }
     {
         test::RouterSim sim({"--silent"});
@@ -151,7 +151,7 @@ TEST(FaultOptions, SnmpDropsDelaysAndDamage) {
         probe.Send(get);
         const auto bad = probe.Receive(1s);
         ASSERT_TRUE(bad.has_value());
-        EXPECT_FALSE(testing::DecodeReply(*bad).has_value());
+        EXPECT_FALSE(test::DecodeReply(*bad).has_value());
     }
 }
 

@@ -13,8 +13,8 @@ namespace tessel::sim {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::EncodeRequest;
-using testing::UdpProbe;
+using test::EncodeRequest;
+using test::UdpProbe;
 
 TEST(ReplyDelay, SnmpRepliesLeaveLateAndOverlap) {
     // --faults-after does not spare the first requests: the delay is not a fault.

@@ -8,10 +8,10 @@
 #include "router_state.hpp"
 #include "state_loader.hpp"
 
-namespace tessel::sim::testing {
+namespace tessel::test {
 
-inline RouterState BundledState(const std::string& name = "base-station.json") {
-    return LoadRouterState(std::string(TESSEL_SIM_DATA_DIR) + "/" + name);
+inline sim::RouterState BundledState(const std::string& name = "base-station.json") {
+    return sim::LoadRouterState(std::string(TESSEL_SIM_DATA_DIR) + "/" + name);
 }
 
-}  // namespace tessel::sim::testing
+}  // namespace tessel::test

@@ -11,7 +11,7 @@
 #include "core/snmp/ber.hpp"
 #include "oid.hpp"
 
-namespace tessel::sim::testing {
+namespace tessel::test {
 
 std::string EncodeRequest(std::uint8_t pduType, const std::vector<std::string>& oids,
                           const std::string& community, std::string requestIdContent,
@@ -131,4 +131,4 @@ std::optional<Reply> UdpProbe::Ask(const std::string& datagram, std::chrono::mil
     return DecodeReply(*bytes);
 }
 
-}  // namespace tessel::sim::testing
+}  // namespace tessel::test

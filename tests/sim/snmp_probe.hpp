@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace tessel::sim::testing {
+namespace tessel::test {
 
 struct Binding {
     std::string oid;  // dotted text
@@ -53,4 +53,4 @@ class UdpProbe {
     int port_ = 0;
 };
 
-}  // namespace tessel::sim::testing
+}  // namespace tessel::test

@@ -56,7 +56,7 @@ bool RunToErrorLimit(SoakSession& s, bool answer, const std::string& label, Find
     const long rowBase = s.Counts().getFailuresInRow - s.State().Accounting().Row();
     messages.answers = {answer};
     for (int i = 0; i < 2 * static_cast<int>(RequestAccounting::RowLimit) + 2; ++i) {
-        testing::FireTimer(CpuLoadTimer(s.Form()));
+        test::FireTimer(CpuLoadTimer(s.Form()));
         if (messages.boxes.size() != asked) {
             break;
         }
@@ -120,7 +120,7 @@ Findings SilentRouter(const Options& options) {
                            "after Yes, the login layout with reads suspended");
             const long sent = a.Sent();
             const long gets = s.Counts().gets;
-            testing::FireTimer(CpuLoadTimer(s.Form()));
+            test::FireTimer(CpuLoadTimer(s.Form()));
             findings.Check(a.Sent() == sent && s.Counts().gets == gets,
                            "after Yes, a read sends nothing and counts nothing");
             break;

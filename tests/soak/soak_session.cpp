@@ -141,47 +141,19 @@ bool SoakSession::WaitReplyState(ReplyCode state, int timeoutMs) {
 }
 
 std::vector<std::string> SoakSession::ConsoleLines() const {
-    std::vector<std::string> lines;
-    const std::string key = "\"line\":\"";
-    for (const std::string& entry : sim_.LogLines()) {
-        if (entry.find("\"event\":\"console-line\"") == std::string::npos) {
-            continue;
-        }
-        const std::size_t at = entry.find(key);
-        if (at != std::string::npos) {
-            const std::size_t from = at + key.size();
-            lines.push_back(entry.substr(from, entry.find('"', from) - from));
-        }
-    }
-    return lines;
+    return sim_.Log().ConsoleLines();
 }
-
-namespace {
-
-long CountLogLines(const test::RouterSim& sim, const std::string& event,
-                   const std::string& also = {}) {
-    long count = 0;
-    for (const std::string& entry : sim.LogLines()) {
-        if (entry.find(event) != std::string::npos &&
-            (also.empty() || entry.find(also) != std::string::npos)) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-}  // namespace
 
 long SoakSession::SnmpRequestsLogged() const {
-    return CountLogLines(sim_, "\"event\":\"snmp\"");
+    return static_cast<long>(sim_.Log().Count("snmp"));
 }
 
 long SoakSession::SnmpDroppedLogged() const {
-    return CountLogLines(sim_, "\"event\":\"snmp\"", "\"dropped\"");
+    return static_cast<long>(sim_.Log().Field("snmp", "dropped").size());
 }
 
 long SoakSession::ConsoleConnections() const {
-    return CountLogLines(sim_, "\"event\":\"console-connect\"");
+    return static_cast<long>(sim_.Log().Count("console-connect"));
 }
 
 void SoakSession::CheckCounts(Findings& findings, const std::string& when) {

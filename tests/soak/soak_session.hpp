@@ -42,7 +42,7 @@ struct Findings {
 
 // Message boxes answered from a script; each question also records the
 // session's Row and the transport's failures in a row at the moment it opens.
-class SoakMessages : public testing::ScriptedMessages {
+class SoakMessages : public test::ScriptedMessages {
   public:
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
 

@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <stdexcept>
 #include <thread>
 
@@ -156,15 +155,6 @@ int RouterSim::Stop() {
     exitStatus_ = ExitCode(status);
     pid_ = -1;
     return exitStatus_;
-}
-
-std::vector<std::string> RouterSim::LogLines() const {
-    std::vector<std::string> lines;
-    std::ifstream in(logPath_);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 }  // namespace tessel::test

@@ -4,7 +4,7 @@
 //
 //   tessel::test::RouterSim sim;                 // free ports on 127.0.0.1
 //   tessel::test::RouterSim sim({"--data", path, "--scale", "max"});
-//   sim.SnmpPort(); sim.ConsolePort(); sim.LogPath(); sim.LogLines();
+//   sim.SnmpPort(); sim.ConsolePort(); sim.Log().ConsoleLines();
 //
 // The constructor passes --bind 127.0.0.1 --snmp-port 0 --console-port 0
 // --log <temporary file>, then the caller's arguments (a later option wins),
@@ -15,6 +15,8 @@
 // TESSEL_ROUTER_SIM overrides it. A launcher ("ip netns exec NS") runs the
 // router through that command, which must exec it in its own place so that
 // the PID stays the router's.
+
+#include "support/router_log.hpp"
 
 #include <sys/types.h>
 
@@ -40,8 +42,8 @@ class RouterSim {
     const std::string& LogPath() const { return logPath_; }
     pid_t Pid() const { return pid_; }
 
-    // The log so far, one JSON object per element.
-    std::vector<std::string> LogLines() const;
+    // What the router has logged so far.
+    RouterLog Log() const { return RouterLog(logPath_); }
     // True while the child has not exited.
     bool Running();
     // Stops the child now; returns its exit code, or 128 + signal number.
