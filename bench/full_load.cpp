@@ -237,7 +237,8 @@ class FullLoad {
         loginToLoad_ = login.Elapsed().wallNs - load_.wallNs;
         peakRssKb_ = PeakRssKb();
         // The load ends by asking for the ARP table on the console.
-        return WaitFor([this] { return form_->Console().Code() == tessel::ReplyCode::Idle; }, 30000);
+        return WaitFor([this] { return form_->Console().Code() == tessel::ReplyCode::Idle; },
+                       30000);
     }
 
     void PrintLoad() const {

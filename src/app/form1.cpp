@@ -12,7 +12,7 @@
 #include "app/status_panels.hpp"
 #include "app/status_popup.hpp"
 #include "core/console/console_line.hpp"
-#include "core/pages/system_read.hpp"
+#include "core/session/window_caption.hpp"
 #include "core/session/command_line.hpp"
 #include "core/session/trace.hpp"
 #include "viewkit/named.hpp"

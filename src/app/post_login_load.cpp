@@ -5,7 +5,7 @@
 
 #include "app/console_channel.hpp"
 #include "app/status_panels.hpp"
-#include "core/pages/system_read.hpp"
+#include "core/session/window_caption.hpp"
 #include "core/snmp/oids.hpp"
 #include "viewkit/text_bridge.hpp"
 

@@ -3,8 +3,8 @@
 
 #include "app/form2.hpp"
 #include "logged_in_window.hpp"
-#include "views/routing/arp_table_group.hpp"
 #include "views/interfaces/interfaces_page.hpp"
+#include "views/routing/arp_table_group.hpp"
 #include "widgets/grid_view.hpp"
 
 namespace tessel {

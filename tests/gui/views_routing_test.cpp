@@ -32,8 +32,7 @@ class RoutingPage : public LoggedInWindow {
 TEST_F(RoutingPage, TableAfterLoginNamesInterfacesAndProtocols) {
     // The interfaces page fills the names the routes refer to; with it or
     // without it, the session's names are what the table shows.
-    form->Router().InterfaceNames = {"rf5.0", "rf2.0", "eth0",  "eth1",
-                                             "lo0",   "tun0",  "vlan10"};
+    form->Router().InterfaceNames = {"rf5.0", "rf2.0", "eth0", "eth1", "lo0", "tun0", "vlan10"};
     LogIn();
     auto* grid = Find<TGridView>("GridView6");
     ASSERT_NE(grid, nullptr);

@@ -1,14 +1,10 @@
 #include "core/pages/system_read.hpp"
 
 #include "core/pages/counted_read.hpp"
+#include "core/session/window_caption.hpp"
 #include "core/snmp/oids.hpp"
 
 namespace tessel {
-
-std::string RouterWindowCaption(std::string_view name, std::string_view routerHost) {
-    std::string caption(name);
-    return caption.append(": ").append(routerHost).append(" - Tessel Manager");
-}
 
 SystemSettings ReadSystemSettings(SnmpReader& reader, std::string_view routerHost) {
     SystemSettings s;

@@ -20,11 +20,6 @@ struct SystemSettings {
     std::string caption;  // window caption and application title, from a second sysName read
 };
 
-// name + ": " + the router address as typed + " - Tessel Manager".
-std::string RouterWindowCaption(std::string_view name, std::string_view routerHost);
-// The caption while no session is loaded.
-inline constexpr std::string_view LoginWindowCaption = "Tessel Manager - Login";
-
 SystemSettings ReadSystemSettings(SnmpReader& reader, std::string_view routerHost);
 
 struct RmaSettings {

@@ -11,7 +11,6 @@
 namespace tessel {
 
 struct RouterModel {
-
     // Entry k: the description of interface k.
     std::vector<std::string> InterfaceNames;
     // One band code per radio, in selector order.

@@ -50,7 +50,6 @@ enum class ConnectionStates { Disconnected = 0, Connecting = 1, Connected = 2 };
 
 class Session : public SnmpReader {
   public:
-
     // Every exchange goes to trace when there is one; trace must outlive the
     // session.
     explicit Session(SnmpTransport transport, const TraceLog* trace = nullptr);

@@ -1,9 +1,0 @@
-#include "app/placeholder_page.hpp"
-
-namespace tessel {
-
-TPlaceholderPage::TPlaceholderPage(const QString& name, QWidget* parent) : QWidget(parent) {
-    setObjectName(name);
-}
-
-}  // namespace tessel
