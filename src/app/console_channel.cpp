@@ -4,6 +4,7 @@
 #include "app/message_service.hpp"
 #include "core/console/console_line.hpp"
 #include "core/console/login_dialogue.hpp"
+#include "core/session/route_towards.hpp"
 #include "core/session/source_address.hpp"
 #include "core/session/trace.hpp"
 
@@ -15,6 +16,34 @@
 #include <QWidget>
 
 namespace tessel {
+
+namespace {
+
+// The router's IPv4 address as the connect will reach it: the text itself
+// when it is one, else the first its name resolves to; empty when none.
+std::string FirstIpv4(const QString& host) {
+    if (QHostAddress(host).protocol() == QAbstractSocket::IPv4Protocol) {
+        return host.toStdString();
+    }
+    for (const QHostAddress& address : QHostInfo::fromName(host).addresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+            return address.toString().toStdString();
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> HostAddresses() {
+    QStringList present;
+    ListLocalAddresses(present);
+    std::vector<std::string> addresses;
+    for (const QString& address : present) {
+        addresses.push_back(address.toStdString());
+    }
+    return addresses;
+}
+
+}  // namespace
 
 ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window)
     : QObject(window), window_(window), socket_(new QTcpSocket(this)), trace_(trace), port_(port) {
@@ -49,29 +78,13 @@ void ConsoleChannel::Open(const QString& host, const QString& source, std::strin
 }
 
 void ConsoleChannel::Bind(const QString& host, const QString& source) {
-    // A source that cannot reach the router would make the connect fail
-    // with a socket error, which ends the program: such a source is not
-    // bound, and the routing table picks one.
-    QString destination;
-    if (QHostAddress(host).protocol() == QAbstractSocket::IPv4Protocol) {
-        destination = host;
-    } else {
-        for (const QHostAddress& address : QHostInfo::fromName(host).addresses()) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-                destination = address.toString();
-                break;
-            }
-        }
-    }
-    QStringList present;
-    ListLocalAddresses(present);
-    std::vector<std::string> hostAddresses;
-    for (const QString& address : present) {
-        hostAddresses.push_back(address.toStdString());
-    }
+    // A source the router cannot answer would leave the connect hanging and
+    // then failing with a socket error, which ends the program: such a source
+    // is not bound, and the routing table picks one.
+    const std::string destination = FirstIpv4(host);
     const std::string sourceText = source.toStdString();
-    SourceBinding decision =
-        DecideSourceBinding(sourceText, destination.toStdString(), hostAddresses);
+    const RouteTowards route = AskRouteTowards(destination, port_);
+    SourceBinding decision = DecideSourceBinding(sourceText, destination, HostAddresses(), route);
     if (decision == SourceBinding::Bind) {
         // A failed bind reports a socket error too; it only means unbound.
         const QSignalBlocker quiet(socket_);
@@ -81,7 +94,7 @@ void ConsoleChannel::Bind(const QString& host, const QString& source) {
         }
     }
     if (trace_ != nullptr) {
-        trace_->Write(SourceBindingTraceText(decision, sourceText, destination.toStdString()));
+        trace_->Write(SourceBindingTraceText(decision, sourceText, destination, route.source));
     }
 }
 

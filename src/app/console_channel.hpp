@@ -30,7 +30,7 @@ class ConsoleChannel : public QObject {
     ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window);
     ~ConsoleChannel() override;
 
-    // Binds source when it can reach host, then connects. secret (the
+    // Binds source when host can answer it there, then connects. secret (the
     // password) is masked in the trace until the router accepts the login.
     void Open(const QString& host, const QString& source, std::string secret);
     // Drops the connection at once, whatever its state.
