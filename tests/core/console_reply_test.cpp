@@ -103,6 +103,28 @@ TEST(ConsoleLoginDialogue, OwnsTheCodesBelowIdleAndNoOther) {
     }
 }
 
+TEST(ConsoleLoginDialogue, ARefusedPasswordGoesOutThreeTimesPerLoginPress) {
+    RefusedPasswordLimit limit;
+    limit.Start();
+    int sends = 0;
+    while (limit.MayRetry("wrong") && sends < 10) {
+        limit.Sent("wrong");
+        ++sends;
+    }
+    EXPECT_EQ(sends, 3);
+    // A password corrected while the dialogue runs is tried, and counted
+    // afresh.
+    EXPECT_TRUE(limit.MayRetry("better"));
+    limit.Sent("better");
+    EXPECT_TRUE(limit.MayRetry("better"));
+    limit.Sent("better");
+    limit.Sent("better");
+    EXPECT_FALSE(limit.MayRetry("better"));
+    // The next press may send it again.
+    limit.Start();
+    EXPECT_TRUE(limit.MayRetry("better"));
+}
+
 TEST(ConsoleReplyDispatch, PromptDrivenCodesWaitForTheFirstPrompt) {
     const std::pair<ReplyCode, ReplyAction> codes[] = {
         {reply::Radio, ReplyAction::ReadRadio},
