@@ -98,8 +98,6 @@ TEST_F(LockingConsole, TheNthFailedLoginClosesTheConnection) {
     const std::string rest = c.ReadUntil("Select: ");
     EXPECT_TRUE(c.PeerClosed());
     EXPECT_EQ(rest.find("Select: "), std::string::npos) << rest;
-    EXPECT_EQ(sim_.Log().ConsoleLines(),
-              (std::vector<std::string>{"1", "admin", "wrong", "1", "admin", "wrong"}));
     // The count is the connection's: a new one may log in.
     test::ConsoleClient again(sim_.ConsolePort());
     EXPECT_TRUE(again.Login());
