@@ -176,6 +176,7 @@ void TSystemPage::ReadSystemSettings() {
     CheckBox6->setChecked(s.dropRedirects);
     host_.SetCaption(ToQString(s.caption));
     DisableAll(SystemChangeButtons);
+    emit RouterNameRead(s.name);
 }
 
 void TSystemPage::ReadRmaSettings() {
