@@ -58,6 +58,7 @@ class TRmaTestPage : public QWidget, public Page {
     void SetRadioNames(const QStringList& radios, int selected);
 
   private:
+    PageHost& host_;
     StreamUtility run_;
 };
 

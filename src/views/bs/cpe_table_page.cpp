@@ -9,6 +9,7 @@
 #include "core/session/session.hpp"
 #include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
@@ -132,7 +133,14 @@ CpeForm TBsPage::FormValues() const {
     return values;
 }
 
+bool TBsPage::FormRefused() {
+    return RefuseUncarriable(host_, {Edit7->text(), Edit8->text(), Edit9->text()});
+}
+
 void TBsPage::CreateCpe() {
+    if (FormRefused()) {
+        return;
+    }
     const CpeForm asked = FormValues();
     const std::string errors = CpeFormErrorText(asked);
     if (!errors.empty()) {
@@ -163,6 +171,9 @@ void TBsPage::Button5Click() {
 }
 
 void TBsPage::Button6Click() {
+    if (FormRefused()) {
+        return;
+    }
     const int row = GridView2->SelectedRow();
     const std::string rowMac = row >= 0 ? ToBytes(GridView2->Cell(row, cpe_column::Mac)) : "";
     if (MacEdited(rowMac, ToBytes(Edit8->text())) &&

@@ -4,6 +4,7 @@
 #include "core/session/router_model.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/guard_scope.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/spin_editor.hpp"
@@ -232,6 +233,9 @@ void TRadioGroup::Send(int button, const std::optional<ConsoleCommand>& command)
 }
 
 void TRadioGroup::SendValue(int button, RadioValue field, const QString& value) {
+    if (RefuseUncarriable(host_, {value})) {
+        return;
+    }
     Send(button, RadioValueCommand(SelectedRadio(), field, ToBytes(value)));
 }
 

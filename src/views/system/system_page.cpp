@@ -217,15 +217,15 @@ void TSystemPage::Send(QToolButton* button, const ConsoleCommand& command) {
 }
 
 void TSystemPage::Click() {
-    Send(SystemChangeButtons[0], SystemNameCommand(ToBytes(Edit1->text())));
+    SendTextFromChangeButton(host_, SystemChangeButtons[0], Edit1->text(), SystemNameCommand);
 }
 
 void TSystemPage::SpeedButton17Click() {
-    Send(SystemChangeButtons[1], SystemLocationCommand(ToBytes(Edit6->text())));
+    SendTextFromChangeButton(host_, SystemChangeButtons[1], Edit6->text(), SystemLocationCommand);
 }
 
 void TSystemPage::SpeedButton18Click() {
-    Send(SystemChangeButtons[2], IcmpLimitCommand(ToBytes(SpinEditor9->Text())));
+    SendTextFromChangeButton(host_, SystemChangeButtons[2], SpinEditor9->Text(), IcmpLimitCommand);
 }
 
 void TSystemPage::SpeedButton19Click() {
