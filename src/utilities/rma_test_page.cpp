@@ -57,7 +57,7 @@ TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent
     Edit16->setGeometry(Side, 114, SideWidth, 22);
     LengthLabel->setGeometry(Side, 146, SideWidth, 18);
     SpinEditor8->setGeometry(Side, 164, SideWidth, 22);
-    SpinEditor8->setRange(1, 65535);
+    SpinEditor8->setRange(1, TSpinEditor::NoMaximum);
     SpinEditor8->setSingleStep(1);
     SpinEditor8->setValue(256);
     CheckBox17->setGeometry(Side, 198, SideWidth, 20);

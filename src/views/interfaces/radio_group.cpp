@@ -195,11 +195,13 @@ void TRadioGroup::ReadRadioParameters() {
         tessel::ReadRadioParameters(session_, router.InterfaceNames, SelectedRadio(),
                                     ComboBox4->currentIndex(), router.RadioBand);
     FillChoices(ComboBox2, p.bitrates);
-    SpinEditor1->setValue(static_cast<double>(p.maxRetries));
+    // As read, also outside the editor's range: clamped, it would show (and
+    // send back) a value the router does not have.
+    SpinEditor1->SetText(QString::number(p.maxRetries));
     FillChoices(ComboBox3, p.powerLevels);
     Edit2->setText(ToQString(p.sid));
     CheckBox1->setChecked(p.burst);
-    SpinEditor2->setValue(static_cast<double>(p.distance));
+    SpinEditor2->SetText(QString::number(p.distance));
     // "Wocd mode" only exists on band 1 radios; it comes back when such a
     // radio is chosen again.
     CheckBox2->setVisible(p.wocdApplies);

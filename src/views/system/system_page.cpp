@@ -68,6 +68,7 @@ void TSystemPage::BuildSystemGroup() {
     Edit1 = Named(new QLineEdit(GroupBox6), "Edit1");
     Edit6 = Named(new QLineEdit(GroupBox6), "Edit6");
     SpinEditor9 = Named(new TSpinEditor(GroupBox6), "SpinEditor9");
+    SpinEditor9->AcceptDecimals();
     SpinEditor9->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     SpinEditor9->setSingleStep(1);
     SpinEditor9->SetText(QStringLiteral("0"));
