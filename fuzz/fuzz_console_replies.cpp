@@ -167,7 +167,8 @@ struct RecordingConsole {
         }
         Require(text->size() <= ReplyCollector::Limit + received.size());
         if (gathers) {
-            Require(EndsAtPrompt(*text) || text->size() >= ReplyCollector::Limit);
+            Require(EndsAtPrompt(*text, collector.RouterName()) ||
+                    text->size() >= ReplyCollector::Limit);
             gathered += *text;
         } else {
             Require(*text == received);
@@ -282,9 +283,12 @@ std::vector<std::string_view> Chunks(std::string_view text, std::uint8_t seed) {
     return chunks;
 }
 
-RecordingConsole Run(ReplyCode code, const std::vector<std::string_view>& chunks) {
+// routerName: the prompt's name as the window read it; empty before that.
+RecordingConsole Run(ReplyCode code, const std::vector<std::string_view>& chunks,
+                     const std::string& routerName) {
     RecordingConsole console;
     console.state = code;
+    console.collector.SetRouterName(routerName);
     for (const std::string_view chunk : chunks) {
         if (console.closed) {
             break;
@@ -301,11 +305,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const ReplyCode code = Codes[data[0] % Codes.size()];
+    const std::string routerName = data[0] >= 0x80 ? "r1" : "";
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
     const auto chunks = Chunks(text, data[1]);
 
-    const RecordingConsole split = Run(code, chunks);
-    Require(split == Run(code, chunks));
+    const RecordingConsole split = Run(code, chunks, routerName);
+    Require(split == Run(code, chunks, routerName));
     Require(split.actions.size() <= chunks.size());
     Require(split.rows <= chunks.size());
     Require(split.linesSent.size() <= chunks.size());
@@ -313,7 +318,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.empty()) {
         return 0;
     }
-    const RecordingConsole whole = Run(code, {text});
+    const RecordingConsole whole = Run(code, {text}, routerName);
     Require(whole.actions.size() <= 1);
     Require(whole.actions.size() == 1 || ReplyCollector::Gathers(code));
 

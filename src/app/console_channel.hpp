@@ -60,6 +60,10 @@ class ConsoleChannel : public QObject {
     // a reset to the login layout).
     void Reset();
 
+    // The router's name as last read: its prompt, which ends a gathered
+    // reply, begins with it.
+    void SetRouterName(const std::string& name) { collector_.SetRouterName(name); }
+
     // For tests only: put the channel in a code as if a command had set it,
     // to judge a scripted reply without sending the command.
     void SetCodeForTest(ReplyCode code) { code_ = code; }

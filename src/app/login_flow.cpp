@@ -8,6 +8,7 @@
 #include "core/session/login_check.hpp"
 #include "core/session/session.hpp"
 #include "core/snmp/oids.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/text_bridge.hpp"
 
 #include <QComboBox>
@@ -44,6 +45,13 @@ void LoginFlow::Button1Click() {
                              ToBytes(block_.Edit13->text()))) {
         Messages().Inform(window_, QString::fromLatin1(refusal->text),
                           QString::fromLatin1(refusal->caption));
+        return;
+    }
+    // The login and password go out on the console, the community in SNMP.
+    const QString uncarriable = UncarriableTextMessage(
+        {block_.Edit12->text(), block_.Edit13->text(), block_.Edit15->text()});
+    if (!uncarriable.isEmpty()) {
+        Messages().Inform(window_, uncarriable, QStringLiteral("Input error"));
         return;
     }
     block_.Button1->setEnabled(false);

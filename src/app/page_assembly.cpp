@@ -20,6 +20,7 @@ namespace tessel {
 void TForm1::BuildPages() {
     auto* systemPage = new TSystemPage(session_, *this);
     main->addTab(systemPage, QStringLiteral("System settings"));
+    connect(systemPage, &TSystemPage::RouterNameRead, console_, &ConsoleChannel::SetRouterName);
     auto* interfaces = new TInterfacesPage(session_, *this);
     main->addTab(interfaces, QStringLiteral("Interfaces"));
     TRadioGroup* radio = interfaces->RadioGroup();

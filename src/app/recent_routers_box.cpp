@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -31,6 +32,28 @@ bool ReadText(const QSettings& settings, const QString& key, std::string& out) {
     const QString text = value.toString();
     out = ToBytes(text);
     return ToQString(out) == text;
+}
+
+// The file holds SNMP communities, which are credentials: a new file is the
+// owner's alone, and an existing one loses what others could do with it but
+// never gains a permission (one the owner made read-only stays so, and is not
+// written). The settings writer keeps the mode of the file it replaces.
+bool KeepOwnerOnly(const QString& path) {
+    constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner |
+                                                   QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                                   QFileDevice::WriteUser;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, OwnerOnly)) {
+        return true;
+    }
+    if (!file.exists()) {
+        return false;
+    }
+    const QFileDevice::Permissions now = file.permissions();
+    if (!now.testFlag(QFileDevice::WriteOwner)) {
+        return false;  // the owner's choice, which an administrator could override
+    }
+    return (now & ~OwnerOnly) == 0 || file.setPermissions(now & OwnerOnly);
 }
 
 }  // namespace
@@ -63,6 +86,9 @@ RecentRouters LoadRecentRouters(const QString& path) {
 
 bool SaveRecentRouters(const QString& path, const RecentRouters& list) {
     QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!KeepOwnerOnly(path)) {
+        return false;
+    }
     QSettings settings(path, QSettings::IniFormat);
     // Whatever else the file held goes: it is rewritten from the list alone.
     settings.clear();

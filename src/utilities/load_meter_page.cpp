@@ -54,7 +54,7 @@ TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* pa
     CheckBox16->setChecked(false);
     IntervalLabel->setGeometry(Side, 128, 56, 22);
     SpinEditor7->setGeometry(Side + 60, 128, SideWidth - 60, 22);
-    SpinEditor7->setRange(1, 3600);
+    SpinEditor7->setRange(1, TSpinEditor::NoMaximum);
     SpinEditor7->setSingleStep(1);
     SpinEditor7->setValue(1);
 

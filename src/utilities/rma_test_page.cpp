@@ -5,6 +5,7 @@
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -38,6 +39,7 @@ TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent
       SpinEditor8(Named(new TSpinEditor(this), "SpinEditor8")),
       CheckBox17(Named(new QCheckBox(QStringLiteral("Multicast"), this), "CheckBox17")),
       GridView9(Named(new TGridView(this), "GridView9")),
+      host_(host),
       run_(host, {Button39, Edit16, SpinEditor8}, Button40) {
     setObjectName(QStringLiteral("RmaTest"));
 
@@ -55,7 +57,7 @@ TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent
     Edit16->setGeometry(Side, 114, SideWidth, 22);
     LengthLabel->setGeometry(Side, 146, SideWidth, 18);
     SpinEditor8->setGeometry(Side, 164, SideWidth, 22);
-    SpinEditor8->setRange(1, 65535);
+    SpinEditor8->setRange(1, TSpinEditor::NoMaximum);
     SpinEditor8->setSingleStep(1);
     SpinEditor8->setValue(256);
     CheckBox17->setGeometry(Side, 198, SideWidth, 20);
@@ -70,6 +72,9 @@ void TRmaTestPage::SetRadioNames(const QStringList& radios, int selected) {
 }
 
 void TRmaTestPage::Button39Click() {
+    if (RefuseUncarriable(host_, {Edit16->text()})) {
+        return;
+    }
     run_.Start(RmaTestCommand(ToBytes(ComboBox15->currentText()), ToBytes(Edit16->text()),
                               ToBytes(SpinEditor8->Text()), CheckBox17->isChecked()),
                reply::RmaTestStart, QString::fromLatin1(RmaTestNoInterfaceText));

@@ -60,6 +60,7 @@ class TRmaTestPage : public QWidget, public Page {
     void ReportEnded(ReplyCode code);
 
   private:
+    PageHost& host_;
     StreamUtility run_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/router/button_names.hpp"
 #include "core/router/console_text.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 
 #include <QFrame>
@@ -43,6 +44,13 @@ void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard) {
 void SendFromChangeButton(PageHost& host, QToolButton* button, const ConsoleCommand& command) {
     if (host.RunCommand(command)) {
         button->setEnabled(false);
+    }
+}
+
+void SendTextFromChangeButton(PageHost& host, QToolButton* button, const QString& text,
+                              ConsoleCommand (*build)(std::string_view)) {
+    if (!RefuseUncarriable(host, {text})) {
+        SendFromChangeButton(host, button, build(ToBytes(text)));
     }
 }
 

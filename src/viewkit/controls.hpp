@@ -21,6 +21,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QFrame;
@@ -87,6 +88,13 @@ void FieldEdited(QToolButton* button, ChangeButtonRule rule, bool guard);
 // button is disabled once the line went out and stays enabled when it was
 // refused, as the edit was not sent.
 void SendFromChangeButton(PageHost& host, QToolButton* button, const ConsoleCommand& command);
+
+// The same for a command that carries the operator's text: build turns the
+// text's bytes into the command, unless the text holds a character the
+// console cannot carry (RefuseUncarriable), when nothing goes out and the
+// button stays enabled.
+void SendTextFromChangeButton(PageHost& host, QToolButton* button, const QString& text,
+                              ConsoleCommand (*build)(std::string_view));
 
 // After a group is read nothing is left to send.
 void DisableAll(std::span<QToolButton* const> buttons);

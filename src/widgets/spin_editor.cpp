@@ -13,8 +13,23 @@ TSpinEditor::TSpinEditor(QWidget* parent) : QDoubleSpinBox(parent) {
     setDecimals(0);
     setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    connect(this, &QDoubleSpinBox::textChanged, this, [this] { emit Changed(); });
+    // The spin box reports a text only with a new value, and writes its own
+    // texts into the line edit with the line edit's signals blocked: each
+    // tells of changes the other misses.
+    connect(this, &QDoubleSpinBox::textChanged, this, &TSpinEditor::ReportText);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEditor::ReportText);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { shown_.reset(); });
+}
+
+void TSpinEditor::ReportText() {
+    if (lineEdit()->text() != reported_) {
+        reported_ = lineEdit()->text();
+        emit Changed();
+    }
+}
+
+void TSpinEditor::AcceptDecimals() {
+    setDecimals(DecimalPlaces);
 }
 
 QString TSpinEditor::Text() const {
@@ -68,7 +83,19 @@ double TSpinEditor::valueFromText(const QString& text) const {
 }
 
 QString TSpinEditor::textFromValue(double value) const {
-    return shown_ ? *shown_ : QDoubleSpinBox::textFromValue(value);
+    if (shown_) {
+        return *shown_;
+    }
+    QString text = QDoubleSpinBox::textFromValue(value);
+    if (decimals() > 0 && text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0'))) {
+            text.chop(1);
+        }
+        if (text.endsWith(QLatin1Char('.'))) {
+            text.chop(1);
+        }
+    }
+    return text;
 }
 
 }  // namespace tessel

@@ -15,7 +15,18 @@ namespace tessel {
 class TSpinEditor : public QDoubleSpinBox {
     Q_OBJECT
   public:
+    // The largest value of an editor whose field has no maximum of its own:
+    // the router refuses what it cannot take.
+    static constexpr double NoMaximum = 2147483647.0;
+    // The decimal places of an editor that accepts decimals.
+    static constexpr int DecimalPlaces = 6;
+
+    // Whole numbers only, until AcceptDecimals.
     explicit TSpinEditor(QWidget* parent = nullptr);
+
+    // Takes decimals as typed (up to DecimalPlaces); a value from code or a
+    // step still shows without trailing zeros ("5", "3.6").
+    void AcceptDecimals();
 
     // The text as typed (without prefix or suffix).
     QString Text() const;
@@ -33,7 +44,8 @@ class TSpinEditor : public QDoubleSpinBox {
     void stepBy(int steps) override;
 
   signals:
-    // Any change of the text, by the operator or from code.
+    // Any change of the text, by the operator or from code, whether or not
+    // it changes the value ("05", "5.", an emptied field).
     void Changed();
 
   protected:
@@ -41,8 +53,12 @@ class TSpinEditor : public QDoubleSpinBox {
     QString textFromValue(double value) const override;
 
   private:
+    void ReportText();
+
     // The router's text while it is not a value of the editor.
     std::optional<QString> shown_;
+    // The text Changed last told of.
+    QString reported_;
 };
 
 }  // namespace tessel

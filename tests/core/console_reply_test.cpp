@@ -204,6 +204,8 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
     EXPECT_FALSE(EndsAtPrompt("a>b\r\n"));
     EXPECT_FALSE(EndsAtPrompt("a>b\r\nmore"));
     EXPECT_FALSE(EndsAtPrompt(""));
+    EXPECT_FALSE(EndsAtPrompt("x\r\n  flags <UP,RUNNING> "));
+    EXPECT_FALSE(EndsAtPrompt("x\r\nr1> ", "bs-north")) << "another router's prompt";
 
     ReplyCollector collector;
     for (const ReplyCode code : {reply::ArpTable, reply::InterfaceInfo}) {
@@ -226,6 +228,35 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
     EXPECT_FALSE(collector.Take(reply::ArpTable, "stale\r\n").has_value());
     EXPECT_EQ(collector.Take(reply::System, "sys name x\r\nr1> "), "sys name x\r\nr1> ");
     EXPECT_EQ(collector.Take(reply::InterfaceInfo, "ifc eth0\r\nr1> "), "ifc eth0\r\nr1> ");
+}
+
+// The lab router's replies as recorded, with ">" and bytes above 127 in
+// mid-reply: split at any byte before the prompt's ">", each is taken whole
+// at the prompt and not before, whether the router's name is known or not.
+TEST(ConsoleReplyCollector, RecordedRepliesSplitAtAnyByteAreTakenWholeAtThePrompt) {
+    const std::pair<ReplyCode, std::string> recorded[] = {
+        {reply::InterfaceInfo,
+         "ifc rf5.0\r\n\x1b[Krf5.0: index 1, UP, mtu 1500, speed 54000 kbit/s\r\n"
+         "  flags <UP,RUNNING>\r\n  description Sektor Nord, 90\xb0 <S\xfc"
+         "d> gesperrt\r\n  hardware address 00:0b:22:50:00:01\r\n"
+         "  inet 10.10.0.1 netmask 255.255.255.0 broadcast 10.10.0.255\r\n"
+         "  radio: frequency 5180 MHz, bitrate 54000 kbit/s, SID 1A2B, power 17 dBm\r\n"
+         "  input 420000 bytes/s, output 1150000 bytes/s\r\nbs-north> "},
+        {reply::ArpTable,
+         "arp view\r\nARP cache:\r\n192.168.1.254 at 00:1c:2e:aa:10:01 via eth0\r\n"
+         "10.10.0.5 at 00:0b:22:05:78:ff via rf5.0\r\n2 entries\r\nbs-north> "},
+    };
+    for (const std::string name : {"bs-north", ""}) {
+        ReplyCollector collector;
+        collector.SetRouterName(name);
+        for (const auto& [code, reply] : recorded) {
+            for (std::size_t cut = 1; cut < reply.rfind('>'); ++cut) {
+                ASSERT_FALSE(collector.Take(code, reply.substr(0, cut)).has_value())
+                    << name << " ended after " << reply.substr(0, cut);
+                ASSERT_EQ(collector.Take(code, reply.substr(cut)), reply) << name << cut;
+            }
+        }
+    }
 }
 
 TEST(ConsoleReplyCollector, AReplyWithoutPromptIsJudgedAtTheLimit) {

@@ -154,7 +154,8 @@ TEST(RouterSnapshot, NothingIsSentAfterTheFirstFailedExchangeAndTheTextSaysWhere
         {E + "1.4.1.4.1", "base_stations"}};
     for (const auto& [failing, section] : failures) {
         FakeAgent agent;
-        agent.fails = [&failing](const std::string& oid) { return oid == failing; };
+        // A copy: a structured binding is not captured by clang before 16.
+        agent.fails = [oid = failing](const std::string& asked) { return asked == oid; };
         SnapshotReader reader(agent.Transport(), "10.0.0.1", "public");
         RouterSnapshot snapshot;
         const SnapshotOutcome outcome = CollectRouterSnapshot(reader, "10.0.0.1", snapshot);

@@ -34,6 +34,10 @@ class FakeConsole : public QObject {
     const std::vector<std::string>& Lines() const { return lines_; }
 
   private:
+    // The prompt is the router's sysName: that of the lab router whose SNMP
+    // agent the window reads meanwhile.
+    static constexpr const char* Prompt = "bs-north> ";
+
     void Read() {
         buffer_ += peer_->readAll().toStdString();
         std::size_t end = 0;
@@ -62,7 +66,7 @@ class FakeConsole : public QObject {
                     return;
                 }
                 QTimer::singleShot(30, peer_, [socket = peer_] {
-                    socket->write("Welcome\r\nSupport: www.lab.test\r\n\r\nlab>");
+                    socket->write(QByteArray("Welcome\r\nSupport: www.lab.test\r\n\r\n") + Prompt);
                 });
                 return;
             default:
@@ -70,7 +74,7 @@ class FakeConsole : public QObject {
                     peer_->disconnectFromHost();  // not a byte more
                     return;
                 }
-                peer_->write((line + "\r\n(done)\r\nlab>").c_str());
+                peer_->write((line + "\r\n(done)\r\n" + Prompt).c_str());
                 return;
         }
     }

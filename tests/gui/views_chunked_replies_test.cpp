@@ -56,5 +56,28 @@ TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
     EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 }
 
+class OneByteReplies : public LoggedInWindow {
+  protected:
+    OneByteReplies()
+        : LoggedInWindow({.arguments = {"--console-chunk", "1", "--console-chunk-after-login"}}) {}
+};
+
+// A read may end right after the ">" of the interface's flags or description.
+TEST_F(OneByteReplies, InterfaceInformationHoldingAngleBracketsShowsWhole) {
+    auto* page = Find<TInterfacesPage>("TabSheet2");
+    ASSERT_EQ(page->GridView4->Cell(0, 1), "rf5.0");
+    page->GridView4->setCurrentIndex(page->GridView4->model()->index(0, 1));
+    page->Button33->click();
+    TForm2* info = form->InformationWindow();
+    ASSERT_TRUE(WaitFor([&] { return info->isVisible(); }));
+    EXPECT_TRUE(info->Information().endsWith(
+        QStringLiteral("  flags <UP,RUNNING>\n  description Sektor Nord, 90\u00b0 <S\u00fcd> "
+                       "gesperrt\n  hardware address 00:0b:22:50:00:01\n"
+                       "  inet 10.10.0.1 netmask 255.255.255.0 broadcast 10.10.0.255\n"
+                       "  radio: frequency 5180 MHz, bitrate 54000 kbit/s, SID 1A2B, power 17 dBm\n"
+                       "  input 420000 bytes/s, output 1150000 bytes/s")))
+        << info->Information().toStdString();
+}
+
 }  // namespace
 }  // namespace tessel

@@ -145,6 +145,20 @@ TEST_F(SettingsPage, RadioListIsRecordedThenAnnounced) {
     EXPECT_TRUE(radio.CheckBox3->isEnabled());
 }
 
+// A value the editor's range does not hold is shown as read: clamped, it
+// would show (and send back) a setting the router does not have.
+TEST_F(SettingsPage, MaxRetriesOutsideItsRangeIsShownAsRead) {
+    host.router.InterfaceNames = {"lo0", "rf5.0"};
+    TRadioGroup radio(session, host);
+    radio.ReadRadioInterfaceList();
+    for (const char* retries : {"20", "0"}) {
+        router->Set(std::string(oids::RadioEntry) + "13.2", retries);
+        radio.ReadRadioParameters();
+        EXPECT_EQ(radio.SpinEditor1->Text(), retries);
+        EXPECT_FALSE(radio.ChangeButtons[5]->isEnabled()) << "a read is no edit";
+    }
+}
+
 // The table buttons, unlike the change buttons, send without the popup.
 TEST_F(SettingsPage, InterfaceCommandsGoOutWithoutThePopup) {
     TInterfacesPage page(session, host);

@@ -178,6 +178,22 @@ TEST_F(Window, LineBreakOrNulInLoginOrPasswordIsRefusedBeforeAnyProbe) {
     EXPECT_EQ(started.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
 }
 
+// The login and password go out on the console, the community in SNMP.
+TEST_F(Window, CharacterAboveLatin1InTheLoginIsRefusedByNameBeforeAnyProbe) {
+    FillLogin("127.0.0.1", "admin", QStringLiteral("p\u20acss"));
+    form.Edit15->setText(QStringLiteral("gr\u00fcn"));
+    form.Button1Click();
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].caption, "Input error");
+    EXPECT_TRUE(messages.boxes[0].text.startsWith(QStringLiteral("The character \"\u20ac\"")));
+    EXPECT_TRUE(probes.hosts.empty());
+    // Latin-1 goes byte for byte.
+    form.Edit13->setText(QStringLiteral("pass"));
+    form.Button1Click();
+    ASSERT_FALSE(probes.communities.empty());
+    EXPECT_EQ(probes.communities.front(), "gr\xfcn");
+}
+
 TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
     FillLogin("127.0.0.1", "admin", "admin");
     form.Edit15->setText("");  // an empty community is sent as it is

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tessel {
 namespace {
 
@@ -76,6 +78,32 @@ TEST(RecentRoutersFile, GarbageGivesAValidListAndIsNeverWrittenBack) {
     EXPECT_FALSE(rewritten.contains("bad") || rewritten.contains("junk") ||
                  rewritten.contains("ByteArray"))
         << rewritten.toStdString();
+}
+
+mode_t FileMode(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// The file holds communities, which are credentials: others may not read it,
+// and a mode the owner chose is never widened.
+TEST(RecentRoutersFile, IsTheOwnersAloneAndNeverWidened) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("config/recent-routers.ini");
+    const mode_t umaskBefore = ::umask(022);
+    const RecentRouters list{{"10.0.0.1", "admin", "private"}};
+    ASSERT_TRUE(SaveRecentRouters(path, list));
+    EXPECT_EQ(FileMode(path), 0600u);
+    ASSERT_TRUE(QFile::setPermissions(
+        path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(SaveRecentRouters(path, list));
+    EXPECT_EQ(FileMode(path), 0600u) << "narrowed";
+
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+    EXPECT_FALSE(SaveRecentRouters(path, {}));
+    EXPECT_EQ(FileMode(path), 0400u);
+    EXPECT_EQ(LoadRecentRouters(path), list) << "a read-only file is not written";
+    ::umask(umaskBefore);
 }
 
 class RecentRoutersWindow : public ::testing::Test {

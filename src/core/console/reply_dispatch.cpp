@@ -27,6 +27,39 @@ ReplyStep UntilPrompt(std::string_view chunk, ReplyAction action, ReplyCode stop
     return {action, EndsAtPrompt(chunk) ? reply::Idle : stoppedState};
 }
 
+constexpr std::string_view ClearToLineEnd = "\x1b[K";
+
+// The line the router's prompt would stand on, without its screen control.
+std::string_view LastLine(std::string_view text) {
+    const std::size_t lineEnd = text.rfind("\r\n");
+    std::string_view last = lineEnd == std::string_view::npos ? text : text.substr(lineEnd + 2);
+    while (last.starts_with(ClearToLineEnd)) {
+        last.remove_prefix(ClearToLineEnd.size());
+    }
+    return last;
+}
+
+// ">" and blanks to the end: the prompt's mark. The router's blank after it
+// may come in a later chunk; it says nothing more.
+bool IsPromptMark(std::string_view text) {
+    return text.starts_with('>') && text.find_first_not_of(' ', 1) == std::string_view::npos;
+}
+
+// A name the router could have put before ">": not the indented or marked
+// text of a report line ("  flags <UP,RUNNING>").
+bool CouldBeRouterName(std::string_view name) {
+    if (name.empty() || name.front() == ' ') {
+        return false;
+    }
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '<' || c == '>' || byte < 0x20 || byte == 0x7f) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Shorter chunks are screen-control noise, not the reply body.
 constexpr std::size_t InterfaceInfoMinimum = 11;
 constexpr std::size_t ArpTableMinimum = 16;
@@ -122,11 +155,14 @@ std::ostream& operator<<(std::ostream& out, ReplyCode code) {
     return out << static_cast<std::int32_t>(code);
 }
 
-bool EndsAtPrompt(std::string_view text) {
-    const std::size_t lineEnd = text.rfind("\r\n");
-    const std::string_view last =
-        lineEnd == std::string_view::npos ? text : text.substr(lineEnd + 2);
-    return Contains(last, ">");
+bool EndsAtPrompt(std::string_view text, std::string_view routerName) {
+    const std::string_view last = LastLine(text);
+    if (!routerName.empty()) {
+        return last.starts_with(routerName) && IsPromptMark(last.substr(routerName.size()));
+    }
+    const std::size_t mark = last.rfind('>');
+    return mark != std::string_view::npos && IsPromptMark(last.substr(mark)) &&
+           CouldBeRouterName(last.substr(0, mark));
 }
 
 bool ReplyCollector::Gathers(ReplyCode replyState) {
@@ -142,7 +178,7 @@ std::optional<std::string> ReplyCollector::Take(ReplyCode replyState, std::strin
         return std::string(chunk);
     }
     text_.append(chunk);
-    if (EndsAtPrompt(text_) || text_.size() >= Limit) {
+    if (EndsAtPrompt(text_, routerName_) || text_.size() >= Limit) {
         return std::exchange(text_, {});
     }
     return std::nullopt;

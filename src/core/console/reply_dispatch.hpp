@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tessel {
 
@@ -126,10 +127,17 @@ RunningReport ReportRunningUnder(ReplyCode replyState);
 // closed connection takes it along.
 bool EndsRunningReport(ReplyCode before, ReplyCode after);
 
-// True when text ends in the router's prompt: its last line (what follows
-// the last CR LF, or all of it without one) holds ">". A ">" inside a
-// complete line (an echo, a report heading) does not count.
-bool EndsAtPrompt(std::string_view text);
+// True when text ends in the router's prompt: its name (the sysName) and
+// "> " starting the last line (what follows the last CR LF, or all of it
+// without one), with nothing after it; the blank may still be to come, and
+// screen control (ESC "[K") may come first on that line. Any other ">" does
+// not count, whether in a complete line (an echo, "<UP,RUNNING>" in
+// interface flags) or in a line still arriving.
+//
+// With routerName empty (not read yet) the last line counts when it could be
+// a prompt: a name that starts with no blank and holds no "<", ">" or control
+// character, then ">" and blanks.
+bool EndsAtPrompt(std::string_view text, std::string_view routerName = {});
 
 // Gathers one reply up to the router's prompt for the codes whose table or
 // text the router may send in several pieces: the ARP table and the interface
@@ -149,9 +157,15 @@ class ReplyCollector {
 
     std::size_t Gathered() const { return text_.size(); }
 
+    // The router's name as last read, which its prompt begins with; empty
+    // when unknown (see EndsAtPrompt).
+    void SetRouterName(std::string name) { routerName_ = std::move(name); }
+    const std::string& RouterName() const { return routerName_; }
+
   private:
     ReplyCode state_ = reply::Disconnected;
     std::string text_;
+    std::string routerName_;
 };
 
 }  // namespace tessel

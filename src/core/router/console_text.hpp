@@ -26,6 +26,11 @@ inline constexpr std::string_view kUnsafeConsoleTextMessage =
     "The value must not contain line breaks or NUL characters; nothing was sent.";
 inline constexpr std::string_view kUnsafeConsoleTextCaption = "Input error";
 
+// What the operator is told, in UTF-8, when a text holds a character above
+// U+00FF: the router takes 8-bit text, so that character has no byte to go
+// as. The message names the character and its code point.
+std::string UncarriableCharacterMessage(char32_t codePoint);
+
 // Why a command that names a radio gave nothing: the router reported no radio
 // interface, and a line with an empty name would be another command.
 inline constexpr std::string_view kNoRadioInterface =

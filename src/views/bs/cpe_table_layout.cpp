@@ -82,6 +82,7 @@ void TBsPage::BuildRefreshControls() {
     Button4 = MakeButton(this, "Button4", QStringLiteral("Update table"), x, 268, width);
     MakeCaption(this, QStringLiteral("Table refresh period:"), x, 304, width + 4);
     SpinEditor4 = Named(new TSpinEditor(this), "SpinEditor4");
+    SpinEditor4->AcceptDecimals();  // 3.6 s gives 4000 ms
     SpinEditor4->setGeometry(x, 322, 64, 21);
     SpinEditor4->setMinimum(3);
     SpinEditor4->setMaximum(86400);

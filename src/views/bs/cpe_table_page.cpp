@@ -10,6 +10,7 @@
 #include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/entry_buttons.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
@@ -141,7 +142,14 @@ CpeForm TBsPage::FormValues() const {
     return values;
 }
 
+bool TBsPage::FormRefused() {
+    return RefuseUncarriable(host_, {Edit7->text(), Edit8->text(), Edit9->text()});
+}
+
 void TBsPage::CreateCpe() {
+    if (FormRefused()) {
+        return;
+    }
     const CpeForm asked = FormValues();
     const std::string errors = CpeFormErrorText(asked);
     if (!errors.empty()) {
@@ -180,6 +188,9 @@ void TBsPage::Button5Click() {
 }
 
 void TBsPage::Button6Click() {
+    if (FormRefused()) {
+        return;
+    }
     const int row = GridView2->SelectedRow();
     if (row < 0) {
         return;

@@ -84,6 +84,9 @@ class TBsPage : public QWidget, public Page {
     void BuildRefreshControls();
     void BuildLegend();
     CpeForm FormValues() const;
+    // True when the form holds text the router cannot take (the operator has
+    // been told).
+    bool FormRefused();
     // The New procedure, shared with Update: checks, question, command.
     void CreateCpe();
     void ClearForm();

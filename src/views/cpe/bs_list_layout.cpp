@@ -83,6 +83,7 @@ void TCpePage::BuildRefreshControls() {
     Button25 = MakeButton(this, "Button25", QString(), 96, 178, 104);
     MakeCaption(this, QStringLiteral("Table refresh time:"), 206, 182, 114);
     SpinEditor5 = Named(new TSpinEditor(this), "SpinEditor5");
+    SpinEditor5->AcceptDecimals();  // 3.6 s gives 4000 ms
     SpinEditor5->setGeometry(324, 178, 44, 21);
     SpinEditor5->setMinimum(3);
     SpinEditor5->setMaximum(86400);

@@ -9,6 +9,7 @@
 #include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/entry_buttons.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
@@ -273,6 +274,9 @@ void TCpePage::ListBox2DblClick() {
 }
 
 void TCpePage::Button15Click() {
+    if (RefuseUncarriable(host_, {Edit10->text(), Edit11->text()})) {
+        return;
+    }
     const std::string sid = ToBytes(Edit10->text());
     const std::string speed = ToBytes(Edit11->text());
     const int band = BandAt(host_.Router().RadioBand, ComboBox10->currentIndex()).value_or(0);

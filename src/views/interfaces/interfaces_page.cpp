@@ -6,6 +6,7 @@
 #include "core/session/router_model.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/entry_buttons.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "views/interfaces/radio_group.hpp"
@@ -207,6 +208,9 @@ void TInterfacesPage::Refuse(std::string_view why) {
 }
 
 void TInterfacesPage::Button22Click() {
+    if (RefuseUncarriable(host_, {Edit3->text(), Edit4->text()})) {
+        return;
+    }
     const std::string name = ToBytes(ComboBox6->currentText());
     const std::string address = ToBytes(Edit3->text());
     const std::string mask = ToBytes(Edit4->text());

@@ -4,6 +4,7 @@
 #include "core/session/router_model.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/guard_scope.hpp"
+#include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/spin_editor.hpp"
@@ -194,11 +195,13 @@ void TRadioGroup::ReadRadioParameters() {
         tessel::ReadRadioParameters(session_, router.InterfaceNames, SelectedRadio(),
                                     ComboBox4->currentIndex(), router.RadioBand);
     FillChoices(ComboBox2, p.bitrates);
-    SpinEditor1->setValue(static_cast<double>(p.maxRetries));
+    // As read, also outside the editor's range: clamped, it would show (and
+    // send back) a value the router does not have.
+    SpinEditor1->SetText(QString::number(p.maxRetries));
     FillChoices(ComboBox3, p.powerLevels);
     Edit2->setText(ToQString(p.sid));
     CheckBox1->setChecked(p.burst);
-    SpinEditor2->setValue(static_cast<double>(p.distance));
+    SpinEditor2->SetText(QString::number(p.distance));
     // "Wocd mode" only exists on band 1 radios; it comes back when such a
     // radio is chosen again.
     CheckBox2->setVisible(p.wocdApplies);
@@ -232,6 +235,9 @@ void TRadioGroup::Send(int button, const std::optional<ConsoleCommand>& command)
 }
 
 void TRadioGroup::SendValue(int button, RadioValue field, const QString& value) {
+    if (RefuseUncarriable(host_, {value})) {
+        return;
+    }
     Send(button, RadioValueCommand(SelectedRadio(), field, ToBytes(value)));
 }
 

@@ -55,6 +55,7 @@ TQosPage::TQosPage(Session& session, PageHost& host, QWidget* parent)
     Button42->setGeometry(112, 364, 120, 25);
     IntervalLabel->setGeometry(248, 366, 52, 22);
     SpinEditor18->setGeometry(304, 366, 64, 22);
+    SpinEditor18->AcceptDecimals();  // 3.6 s gives 4000 ms
     SpinEditor18->setRange(3, 3600);
     SpinEditor18->setSingleStep(1);
     SpinEditor18->setValue(3);

@@ -68,6 +68,7 @@ void TSystemPage::BuildSystemGroup() {
     Edit1 = Named(new QLineEdit(GroupBox6), "Edit1");
     Edit6 = Named(new QLineEdit(GroupBox6), "Edit6");
     SpinEditor9 = Named(new TSpinEditor(GroupBox6), "SpinEditor9");
+    SpinEditor9->AcceptDecimals();
     SpinEditor9->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     SpinEditor9->setSingleStep(1);
     SpinEditor9->SetText(QStringLiteral("0"));
@@ -176,6 +177,7 @@ void TSystemPage::ReadSystemSettings() {
     CheckBox6->setChecked(s.dropRedirects);
     host_.SetCaption(ToQString(s.caption));
     DisableAll(SystemChangeButtons);
+    emit RouterNameRead(s.name);
 }
 
 void TSystemPage::ReadRmaSettings() {
@@ -216,15 +218,15 @@ void TSystemPage::Send(QToolButton* button, const ConsoleCommand& command) {
 }
 
 void TSystemPage::Click() {
-    Send(SystemChangeButtons[0], SystemNameCommand(ToBytes(Edit1->text())));
+    SendTextFromChangeButton(host_, SystemChangeButtons[0], Edit1->text(), SystemNameCommand);
 }
 
 void TSystemPage::SpeedButton17Click() {
-    Send(SystemChangeButtons[1], SystemLocationCommand(ToBytes(Edit6->text())));
+    SendTextFromChangeButton(host_, SystemChangeButtons[1], Edit6->text(), SystemLocationCommand);
 }
 
 void TSystemPage::SpeedButton18Click() {
-    Send(SystemChangeButtons[2], IcmpLimitCommand(ToBytes(SpinEditor9->Text())));
+    SendTextFromChangeButton(host_, SystemChangeButtons[2], SpinEditor9->Text(), IcmpLimitCommand);
 }
 
 void TSystemPage::SpeedButton19Click() {

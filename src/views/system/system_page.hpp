@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -49,6 +50,11 @@ class TSystemPage : public QWidget, public Page {
     void SpeedButton42Click();
     void SpeedButton43Click();
     void SpeedButton44Click();
+
+  signals:
+    // The router's name (sysName) as read, byte for byte: its console prompt
+    // begins with it.
+    void RouterNameRead(const std::string& name);
 
   public slots:
     // The router's radios for "Radio interface:" of the RMA group; a fill,

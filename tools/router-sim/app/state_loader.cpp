@@ -145,6 +145,7 @@ void ReadInterfaces(const Reader& r, const QJsonArray& list, RouterState& s) {
             static_cast<std::uint32_t>(r.Number(o, "inBytesPerSecond", w, 0, 1 << 30, 0));
         f.outOctetsPerSecond =
             static_cast<std::uint32_t>(r.Number(o, "outBytesPerSecond", w, 0, 1 << 30, 0));
+        f.description = r.Text(o, "description", w);
         s.interfaces.push_back(f);
     }
     if (s.interfaces.size() > MaxInterfaces) {

@@ -30,6 +30,11 @@ std::string InterfaceReport(const RouterState& state, std::uint32_t ifIndex) {
     std::string out = "\x1b[K" + f.name + ": index " + std::to_string(ifIndex) + ", " +
                       (f.up ? "UP" : "DOWN") + ", mtu " + std::to_string(f.mtu) + ", speed " +
                       std::to_string(f.speed / 1000) + " kbit/s";
+    // The flags line holds ">" in mid-reply, as real routers print it.
+    out += std::string("\r\n  flags ") + (f.up ? "<UP,RUNNING>" : "<DOWN>");
+    if (!f.description.empty()) {
+        out += "\r\n  description " + f.description;
+    }
     if (f.type != 24 && f.type != 131) {
         out += "\r\n  hardware address " + MacText(f.mac);
     }

@@ -45,6 +45,8 @@ struct Interface {
     bool up = true;
     std::uint32_t inOctetsPerSecond = 0;
     std::uint32_t outOctetsPerSecond = 0;
+    // The operator's note, 8-bit text (a real one holds bytes above 127).
+    std::string description;
 };
 
 struct Address {
