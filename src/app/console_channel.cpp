@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -49,11 +51,16 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
     : QObject(window), window_(window), socket_(new QTcpSocket(this)), trace_(trace), port_(port) {
     socket_->setObjectName(QStringLiteral("ClientSocket1"));
     connect(socket_, &QTcpSocket::connected, this, [this] {
-        code_ = reply::Disconnected;
+        SetCode(reply::Disconnected);
         emit Connected();
     });
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
-        code_ = reply::Disconnected;
+        // What came before the close is judged under the code it came to
+        // (the "Bye." after "quit"), unless a box or a handler holds it.
+        if (!reading_ && !MessageBoxOpen()) {
+            Drain();
+        }
+        SetCode(reply::Disconnected);
         emit Disconnected();
     });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -99,6 +106,8 @@ void ConsoleChannel::Bind(const QString& host, const QString& source) {
 }
 
 void ConsoleChannel::Close() {
+    // Nothing of this connection is judged after it.
+    chunks_.clear();
     if (socket_->state() != QAbstractSocket::UnconnectedState) {
         socket_->abort();
     }
@@ -109,12 +118,12 @@ bool ConsoleChannel::IsConnected() const {
 }
 
 bool ConsoleChannel::Send(const ConsoleCommand& command) {
-    const ReplyCode previous = code_;
-    code_ = command.replyState;
+    const ReplyCode previous = std::exchange(code_, command.replyState);
     if (!WriteLine(command.line, false)) {
         code_ = previous;
         return false;
     }
+    AnnounceEnd(previous);
     return true;
 }
 
@@ -127,18 +136,28 @@ bool ConsoleChannel::SendSecret(const std::string& text) {
 }
 
 void ConsoleChannel::StopReport() {
-    code_ = ReplyCodeAfterStop(code_);
+    SetCode(ReplyCodeAfterStop(code_));
 }
 
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {
     if (code_ == waitingCode) {
-        code_ = reply::Idle;
+        SetCode(reply::Idle);
     }
 }
 
 void ConsoleChannel::Reset() {
-    code_ = reply::Disconnected;
+    SetCode(reply::Disconnected);
     secret_.clear();
+}
+
+void ConsoleChannel::SetCode(ReplyCode next) {
+    AnnounceEnd(std::exchange(code_, next));
+}
+
+void ConsoleChannel::AnnounceEnd(ReplyCode before) {
+    if (EndsRunningReport(before, code_)) {
+        emit ReportEnded(before);
+    }
 }
 
 bool ConsoleChannel::RefuseUnsafe(const std::string& text) {
@@ -179,18 +198,31 @@ std::string ConsoleChannel::DialogueMasked(const std::string& bytes) const {
 }
 
 void ConsoleChannel::Read() {
+    // Each chunk is taken as it comes, so that it keeps its boundaries
+    // however long it waits to be judged.
+    const QByteArray data = socket_->readAll();
+    if (!data.isEmpty()) {
+        chunks_.emplace_back(data.constData(), static_cast<std::size_t>(data.size()));
+    }
+    // Judged outside this signal: a box that a handler opens runs the event
+    // loop, and the socket raises no new data signal while this one is
+    // being handled, so what came meanwhile would run together.
+    DrainLater();
+}
+
+void ConsoleChannel::Drain() {
     // Neither inside another chunk's handling nor while a message box is up:
     // a box runs the event loop before its opener goes on, and a chunk judged
     // then meets the code the opener has just set for a line it has not sent
     // yet (a code-75 add line would go out ahead of its delete).
     if (reading_ || MessageBoxOpen()) {
-        ReadLater();
+        DrainLater();
         return;
     }
     reading_ = true;
-    const QByteArray data = socket_->readAll();
-    if (!data.isEmpty()) {
-        const std::string chunk(data.constData(), static_cast<std::size_t>(data.size()));
+    while (!chunks_.empty()) {
+        const std::string chunk = std::move(chunks_.front());
+        chunks_.pop_front();
         if (trace_ != nullptr) {
             trace_->Write(ConsoleReceivedText(DialogueMasked(chunk)));
         }
@@ -199,22 +231,18 @@ void ConsoleChannel::Read() {
         }
     }
     reading_ = false;
-    // Bytes that came while the handler held the thread raise no new signal.
-    if (socket_->bytesAvailable() > 0) {
-        ReadLater();
-    }
 }
 
-void ConsoleChannel::ReadLater() {
-    if (readQueued_) {
+void ConsoleChannel::DrainLater() {
+    if (drainQueued_ || chunks_.empty()) {
         return;
     }
-    readQueued_ = true;
+    drainQueued_ = true;
     // While a box is up, look again shortly rather than spin in its loop.
     const int delayMs = reading_ || MessageBoxOpen() ? 20 : 0;
     QTimer::singleShot(delayMs, this, [this] {
-        readQueued_ = false;
-        Read();
+        drainQueued_ = false;
+        Drain();
     });
 }
 
@@ -223,7 +251,7 @@ void ConsoleChannel::Handle(const std::string& chunk) {
     // The next code first: what the window does with the reply (a re-read,
     // the post-login load, the add line after a delete) may set a code of
     // its own, which then stands.
-    code_ = step.nextState;
+    SetCode(step.nextState);
     if (step.action != ReplyAction::None) {
         emit Reply(step.action, chunk);
     }

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <deque>
 #include <string>
 
 class QTcpSocket;
@@ -71,14 +72,20 @@ class ConsoleChannel : public QObject {
     void Disconnected();
     // A socket failure other than the router closing its end.
     void Failed();
+    // The report that ran under code has ended: another line took the
+    // console, or the connection went.
+    void ReportEnded(ReplyCode code);
 
   private:
     bool WriteLine(const std::string& text, bool secret);
     bool RefuseUnsafe(const std::string& text);
     void Bind(const QString& host, const QString& source);
     void Read();
-    void ReadLater();
+    void Drain();
+    void DrainLater();
     void Handle(const std::string& chunk);
+    void SetCode(ReplyCode next);
+    void AnnounceEnd(ReplyCode before);
     std::string DialogueMasked(const std::string& bytes) const;
 
     QWidget* window_;
@@ -88,10 +95,11 @@ class ConsoleChannel : public QObject {
     ReplyCode code_ = reply::Disconnected;
     std::string secret_;
     ReplyCollector collector_;
-    // The handler runs once at a time; chunks it could not take then wait in
-    // the socket for a queued read.
+    // Every chunk as it came, waiting to be judged: the handler runs once
+    // at a time and never while a box is up.
+    std::deque<std::string> chunks_;
     bool reading_ = false;
-    bool readQueued_ = false;
+    bool drainQueued_ = false;
 };
 
 }  // namespace tessel

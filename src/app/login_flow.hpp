@@ -4,6 +4,7 @@
 // console; the console's connection events and the login dialogue's replies
 // follow here, up to the router's verdict.
 
+#include "core/console/login_dialogue.hpp"
 #include "core/console/reply_dispatch.hpp"
 
 #include <QObject>
@@ -45,12 +46,14 @@ class LoginFlow : public QObject {
     void ClientSocket1Disconnect();
     void ClientSocket1Error();
     void Replied(ReplyAction action);
+    void Refused();
     void Timer9Timer();
 
     Session& session_;
     ConsoleChannel& console_;
     LoginBlock& block_;
     QWidget* window_;
+    RefusedPasswordLimit passwords_;
 };
 
 }  // namespace tessel

@@ -47,6 +47,9 @@ void TForm1::BuildPages() {
     connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, loadMeter,
             &TLoadMeterPage::SetInterfaceNames);
     connect(radio, &TRadioGroup::RadioNamesChanged, rmaTest, &TRmaTestPage::SetRadioNames);
+    // A run the router has ended is not shown running.
+    connect(console_, &ConsoleChannel::ReportEnded, loadMeter, &TLoadMeterPage::ReportEnded);
+    connect(console_, &ConsoleChannel::ReportEnded, rmaTest, &TRmaTestPage::ReportEnded);
     main->addTab(utilities, QStringLiteral("Utilities"));
     auto* qos = new TQosPage(session_, *this);
     main->addTab(qos, QStringLiteral("QoS"));
