@@ -105,6 +105,12 @@ void ReportChartWindow::Open() {
     activateWindow();
 }
 
+QPushButton* ReportChartWindow::MakeOpener(QWidget* page, const char* name) {
+    auto* button = Named(new QPushButton(QStringLiteral("Chart"), page), name);
+    connect(button, &QPushButton::clicked, this, &ReportChartWindow::Open);
+    return button;
+}
+
 bool ReportChartWindow::SavePng(const QString& path, QString& error) {
     if (stale_) {
         Redraw();

@@ -48,6 +48,8 @@ class ReportChartWindow : public QWidget {
     // line, which will be drawn within RedrawIntervalMs.
     bool Add(std::string_view chunk, Time now = Now());
     void Open();
+    // A "Chart" button named name on the page that opens the window.
+    QPushButton* MakeOpener(QWidget* page, const char* name);
 
     const ReportChart& Data() const { return chart_; }
     QChart* Chart() const;
