@@ -86,19 +86,6 @@ TEST_F(ReportChartWindowTest, LoadMeterLinesStandAgainstTimeWithAnAxisPerUnit) {
     EXPECT_EQ(window.Lines()[0]->count(), 0);
 }
 
-TEST_F(ReportChartWindowTest, RmaTestLevelsAndQuality) {
-    ReportChartWindow rma(RmaTestChart(), "RMA Test chart");
-    rma.Start(RmaTestChart(), start);
-    EXPECT_TRUE(rma.Add("  9/10  12  11  10%  0%  (95%)  3ms  1\r\n", start + seconds(1)));
-    rma.Open();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&rma));
-    EXPECT_EQ(Names(rma),
-              (QStringList{"Lev-> (level (0..16))", "Lev-< (level (0..16))", "Quality (%)"}));
-    EXPECT_EQ(rma.Lines()[2]->points(), (QList<QPointF>{{1, 95}}));
-    ASSERT_EQ(rma.ValueAxes().size(), 2u);
-    EXPECT_EQ(rma.ValueAxes()[1]->titleText(), "%");
-}
-
 TEST_F(ReportChartWindowTest, AnHourAtARowASecondIsRedrawnAFewTimesASecond) {
     window.Start(LoadMeterChart("eth0", false), start);
     window.Open();
