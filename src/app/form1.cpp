@@ -15,6 +15,7 @@
 #include "core/session/command_line.hpp"
 #include "core/session/trace.hpp"
 #include "core/session/window_caption.hpp"
+#include "viewkit/console_buttons.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/application_title.hpp"
@@ -219,7 +220,7 @@ void TForm1::AddConsoleButton(QAbstractButton* button) {
 
 void TForm1::SetConsoleButtonsEnabled(bool enabled) {
     for (QAbstractButton* button : consoleButtons_) {
-        button->setEnabled(enabled);
+        SetConsoleButtonLocked(button, !enabled);
     }
 }
 
