@@ -2,6 +2,8 @@
 
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/load_meter.hpp"
+#include "core/router/report_series.hpp"
+#include "utilities/report_chart_window.hpp"
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
@@ -57,6 +59,11 @@ TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* pa
     SpinEditor7->setRange(1, TSpinEditor::NoMaximum);
     SpinEditor7->setSingleStep(1);
     SpinEditor7->setValue(1);
+    chart_ = Named(
+        new ReportChartWindow(LoadMeterChart("", false), QStringLiteral("Load Meter chart"), this),
+        "LoadMeterChart");
+    ChartButton = chart_->MakeOpener(this, "LoadMeterChartButton");
+    ChartButton->setGeometry(Side, 164, 66, 25);
 
     connect(Button35, &QPushButton::clicked, this, &TLoadMeterPage::Button35Click);
     connect(Button2, &QPushButton::clicked, this, &TLoadMeterPage::Button2Click);
@@ -67,9 +74,11 @@ void TLoadMeterPage::SetInterfaceNames(const QStringList& names, int selected) {
 }
 
 void TLoadMeterPage::Button35Click() {
-    run_.Start(LoadMeterCommand(CheckBox16->isChecked(), ToBytes(SpinEditor7->Text()),
-                                ToBytes(ComboBox14->currentText())),
-               reply::LoadMeterStart, QString::fromLatin1(LoadMeterNoInterfaceText));
+    if (run_.Start(LoadMeterCommand(CheckBox16->isChecked(), ToBytes(SpinEditor7->Text()),
+                                    ToBytes(ComboBox14->currentText())),
+                   reply::LoadMeterStart, QString::fromLatin1(LoadMeterNoInterfaceText))) {
+        chart_->Start(LoadMeterChart(ToBytes(ComboBox14->currentText()), CheckBox16->isChecked()));
+    }
 }
 
 void TLoadMeterPage::Button2Click() {
@@ -83,6 +92,7 @@ void TLoadMeterPage::ClearLoadMeter() {
 void TLoadMeterPage::LoadMeterRow(const std::string& chunk) {
     if (const auto row = LoadMeterRowOf(chunk)) {
         StreamUtility::AppendReportRow(*GridView8, *row);
+        chart_->Add(chunk);
     }
 }
 

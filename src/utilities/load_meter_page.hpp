@@ -20,6 +20,7 @@ class QPushButton;
 namespace tessel {
 
 class PageHost;
+class ReportChartWindow;
 class Session;
 class TGridGroupBand;
 class TGridView;
@@ -50,6 +51,7 @@ class TLoadMeterPage : public QWidget, public Page {
     TSpinEditor* SpinEditor7;
     TGridGroupBand* GroupBand;
     TGridView* GridView8;
+    QPushButton* ChartButton = nullptr;  // "Chart", the run's live chart
 
   public slots:
     // The interface list: every interface the router reports, as the
@@ -60,6 +62,7 @@ class TLoadMeterPage : public QWidget, public Page {
 
   private:
     StreamUtility run_;
+    ReportChartWindow* chart_ = nullptr;
 };
 
 }  // namespace tessel

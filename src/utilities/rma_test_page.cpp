@@ -1,7 +1,9 @@
 #include "utilities/rma_test_page.hpp"
 
 #include "core/console/reply_dispatch.hpp"
+#include "core/router/report_series.hpp"
 #include "core/router/rma_test.hpp"
+#include "utilities/report_chart_window.hpp"
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
@@ -62,6 +64,10 @@ TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent
     SpinEditor8->setValue(256);
     CheckBox17->setGeometry(Side, 198, SideWidth, 20);
     CheckBox17->setChecked(false);
+    chart_ = Named(new ReportChartWindow(RmaTestChart(), QStringLiteral("RMA Test chart"), this),
+                   "RmaTestChart");
+    ChartButton = chart_->MakeOpener(this, "RmaTestChartButton");
+    ChartButton->setGeometry(Side, 230, 66, 25);
 
     connect(Button39, &QPushButton::clicked, this, &TRmaTestPage::Button39Click);
     connect(Button40, &QPushButton::clicked, this, &TRmaTestPage::Button40Click);
@@ -75,9 +81,11 @@ void TRmaTestPage::Button39Click() {
     if (RefuseUncarriable(host_, {Edit16->text()})) {
         return;
     }
-    run_.Start(RmaTestCommand(ToBytes(ComboBox15->currentText()), ToBytes(Edit16->text()),
-                              ToBytes(SpinEditor8->Text()), CheckBox17->isChecked()),
-               reply::RmaTestStart, QString::fromLatin1(RmaTestNoInterfaceText));
+    if (run_.Start(RmaTestCommand(ToBytes(ComboBox15->currentText()), ToBytes(Edit16->text()),
+                                  ToBytes(SpinEditor8->Text()), CheckBox17->isChecked()),
+                   reply::RmaTestStart, QString::fromLatin1(RmaTestNoInterfaceText))) {
+        chart_->Start(RmaTestChart());
+    }
 }
 
 void TRmaTestPage::Button40Click() {
@@ -91,6 +99,7 @@ void TRmaTestPage::ClearRmaTest() {
 void TRmaTestPage::RmaTestRow(const std::string& chunk) {
     if (const auto row = RmaTestRowOf(chunk)) {
         StreamUtility::AppendReportRow(*GridView9, *row);
+        chart_->Add(chunk);
     }
 }
 

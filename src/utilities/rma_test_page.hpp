@@ -21,6 +21,7 @@ class QPushButton;
 namespace tessel {
 
 class PageHost;
+class ReportChartWindow;
 class Session;
 class TGridView;
 class TSpinEditor;
@@ -51,6 +52,7 @@ class TRmaTestPage : public QWidget, public Page {
     TSpinEditor* SpinEditor8;
     QCheckBox* CheckBox17;
     TGridView* GridView9;
+    QPushButton* ChartButton = nullptr;  // "Chart", the run's live chart
 
   public slots:
     // The radio-interface list: the interfaces whose names contain "rf", as
@@ -62,6 +64,7 @@ class TRmaTestPage : public QWidget, public Page {
   private:
     PageHost& host_;
     StreamUtility run_;
+    ReportChartWindow* chart_ = nullptr;
 };
 
 }  // namespace tessel

@@ -1,7 +1,9 @@
 #include "widgets/grid_file_dialogs.hpp"
 
+#include <QByteArray>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSaveFile>
 
 namespace tessel {
 
@@ -28,6 +30,31 @@ GridFileDialogs& GridDialogs() {
 
 void SetGridDialogs(GridFileDialogs* dialogs) {
     installed = dialogs;
+}
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool SaveThroughDialog(QWidget* parent, const QString& caption, const QString& filter,
+                       const SaveToPath& save) {
+    const QString path = GridDialogs().AskSavePath(parent, caption, filter);
+    if (path.isEmpty()) {
+        return false;
+    }
+    QString error;
+    if (!save(path, error)) {
+        GridDialogs().ReportSaveFailure(parent,
+                                        QStringLiteral("Could not save %1: %2").arg(path, error),
+                                        QStringLiteral("Error"));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tessel

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QByteArray;
 class QWidget;
 
 namespace tessel {
@@ -24,5 +27,16 @@ GridFileDialogs& GridDialogs();
 
 // Installs a service (not owned); nullptr restores the real dialogs.
 void SetGridDialogs(GridFileDialogs* dialogs);
+
+// Writes bytes to path whole or not at all: a failed or interrupted save
+// leaves an earlier file as it was. error: why it failed.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error);
+
+// Asks for a file through the service in use and lets save write it; a
+// failure is reported as "Could not save PATH: WHY" under "Error". False
+// when the operator cancelled or the file could not be written.
+using SaveToPath = std::function<bool(const QString& path, QString& error)>;
+bool SaveThroughDialog(QWidget* parent, const QString& caption, const QString& filter,
+                       const SaveToPath& save);
 
 }  // namespace tessel

@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSaveFile>
 
 namespace tessel {
 
@@ -141,28 +140,13 @@ QByteArray TGridView::CsvBytes() const {
 }
 
 bool TGridView::SaveCsv(const QString& path, QString& error) const {
-    // A failed or interrupted save leaves an earlier file as it was.
-    QSaveFile file(path);
-    const QByteArray bytes = CsvBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, CsvBytes(), error);
 }
 
 void TGridView::SaveAsCsv() {
-    const QString path = GridDialogs().AskSavePath(
-        this, QStringLiteral("Save as CSV"), QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    QString error;
-    if (!SaveCsv(path, error)) {
-        GridDialogs().ReportSaveFailure(this,
-                                        QStringLiteral("Could not save %1: %2").arg(path, error),
-                                        QStringLiteral("Error"));
-    }
+    SaveThroughDialog(this, QStringLiteral("Save as CSV"),
+                      QStringLiteral("CSV files (*.csv);;All files (*)"),
+                      [this](const QString& path, QString& error) { return SaveCsv(path, error); });
 }
 
 QMenu* TGridView::CreateContextMenu() {

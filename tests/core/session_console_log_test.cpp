@@ -191,8 +191,12 @@ TEST(ConsoleLogStore, KeepsTheNewestLinesAndCountsUnreadMarks) {
     log.Event(milliseconds(3), ConsoleLogKind::Connection, "disconnected");
     EXPECT_EQ(log.Entries().back().text, "disconnected");
     EXPECT_EQ(log.Entries().front().text, "Error: b");
+    // Six lines came (the command, its echo, two errors, the prompt, the
+    // event); what a view follows counts the dropped and cleared ones too.
+    EXPECT_EQ(log.Appended(), 6u);
     log.Clear();
     EXPECT_TRUE(log.Entries().empty());
+    EXPECT_EQ(log.Appended(), 6u);
 }
 
 TEST(ConsoleLogStore, FilterIgnoresCaseAndSaveWritesUtf8Lines) {

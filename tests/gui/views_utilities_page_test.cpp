@@ -9,6 +9,7 @@
 #include "core/session/session.hpp"
 #include "fake_page_host.hpp"
 #include "utilities/load_meter_page.hpp"
+#include "utilities/report_chart_window.hpp"
 #include "utilities/rma_test_page.hpp"
 #include "viewkit/append_rows.hpp"
 #include "viewkit/column_mapper.hpp"
@@ -166,6 +167,52 @@ TEST_F(UtilityPages, RmaTestRefusedOrWithoutRadioLeavesEverythingAsItWas) {
     EXPECT_EQ(host.lines.back(), Escape);
     EXPECT_EQ(host.code, reply::RmaTestStartStopped);
     EXPECT_TRUE(Unlocked({page.Button39, page.Edit16, page.SpinEditor8}));
+}
+
+// The points of a page's chart, line by line.
+std::vector<std::size_t> ChartPoints(const QWidget& page, const char* window) {
+    std::vector<std::size_t> points;
+    for (const ReportSeries& series : page.findChild<ReportChartWindow*>(window)->Data().Series()) {
+        points.push_back(series.points.Points().size());
+    }
+    return points;
+}
+
+TEST_F(UtilityPages, ChartsFollowARunsRowsAndKeepThemUntilTheNextStart) {
+    TLoadMeterPage meter(session, host);
+    meter.SetInterfaceNames({"eth0"}, 0);
+    meter.CheckBox16->setChecked(true);
+    meter.Button35->click();
+    meter.ConsoleReply(ReplyAction::ClearLoadMeter, "loadm  -B  -w 1 eth0\r\n");
+    meter.ConsoleReply(ReplyAction::LoadMeterRow, "  eth0  12  10  30  5  1  1  2  3  13  8\r\n");
+    meter.ConsoleReply(ReplyAction::LoadMeterRow, "\x1b[K  eth0  1  1\r\n");
+    meter.ConsoleReply(ReplyAction::LoadMeterRow, "  eth0  14  11  30  6  2  1  2  4  16  10\r\n");
+    meter.ChartButton->click();
+    auto* chart = meter.findChild<ReportChartWindow*>("LoadMeterChart");
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_EQ(chart->Data().Series()[0].name, "eth0 input");
+    EXPECT_EQ(chart->Data().Series()[0].unit, "KBytes/s");
+    EXPECT_EQ(chart->Data().Series()[1].points.Points().back().value, 2);
+    EXPECT_EQ(ChartPoints(meter, "LoadMeterChart"), (std::vector<std::size_t>(4, 2)));
+
+    // "Stop" keeps the run; a start the window refuses is no new run; the
+    // next one is, in its own unit.
+    meter.Button2->click();
+    meter.CheckBox16->setChecked(false);
+    host.refuseLines = true;
+    meter.Button35->click();
+    EXPECT_EQ(ChartPoints(meter, "LoadMeterChart"), (std::vector<std::size_t>(4, 2)));
+    host.refuseLines = false;
+    meter.Button35->click();
+    EXPECT_EQ(ChartPoints(meter, "LoadMeterChart"), (std::vector<std::size_t>(4, 0)));
+    EXPECT_EQ(chart->Data().Series()[0].unit, "kbit/s");
+
+    TRmaTestPage rma(session, host);
+    rma.SetRadioNames({"rf5.0"}, 0);
+    rma.Button39->click();
+    rma.ConsoleReply(ReplyAction::RmaTestRow, "  9/10  12  11  10%  0%  (95%)  3ms  1\r\n");
+    EXPECT_EQ(ChartPoints(rma, "RmaTestChart"), (std::vector<std::size_t>(3, 1)));
+    EXPECT_EQ(rma.ChartButton->text(), "Chart");
 }
 
 TEST_F(UtilityPages, ArpGroupAsksOnTheConsoleAndItsReplyReplacesTheGrid) {

@@ -3,6 +3,7 @@
 // every row saved as CSV.
 
 #include "core/csv.hpp"
+#include "scripted_file_dialogs.hpp"
 #include "widgets/grid_file_dialogs.hpp"
 #include "widgets/grid_view.hpp"
 
@@ -91,23 +92,6 @@ TEST_F(GridCopy, ACopyFollowsTheRowsAsTheyAreNow) {
     EXPECT_EQ(Clipboard(), "\tMAC-address\tSignal\tRMA\n1\tx\t\tfalse\n");
 }
 
-// The file dialog answers from a script; failure boxes are recorded.
-class ScriptedGridDialogs : public GridFileDialogs {
-  public:
-    ScriptedGridDialogs() { SetGridDialogs(this); }
-    ~ScriptedGridDialogs() override { SetGridDialogs(nullptr); }
-    QString AskSavePath(QWidget*, const QString&, const QString&) override {
-        ++asked;
-        return path;
-    }
-    void ReportSaveFailure(QWidget*, const QString& text, const QString& caption) override {
-        failures.append(caption + "|" + text);
-    }
-    QString path;
-    int asked = 0;
-    QStringList failures;
-};
-
 class GridMenu : public GridCopy {
   protected:
     // The menu as the keyboard opens it, its two actions checked.
@@ -125,7 +109,7 @@ class GridMenu : public GridCopy {
         return menu;
     }
 
-    ScriptedGridDialogs dialogs;
+    test::ScriptedFileDialogs dialogs;
     QTemporaryDir folder;
 };
 

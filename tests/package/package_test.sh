@@ -57,7 +57,8 @@ echo "depends: $depends"
 # Computed by dpkg-shlibdeps from the binaries, with versions; the platform
 # plugin is named by hand.
 depends_names=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for dep in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6network6 qt6-qpa-plugins; do
+for dep in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6network6 libqt6charts6 \
+    qt6-qpa-plugins; do
     grep -qxF "$dep" <<<"$depends_names" || fail "Depends lacks $dep"
 done
 grep -Eq 'libqt6widgets6 \(>= [0-9]' <<<"$depends" || fail "Depends has no computed Qt version"

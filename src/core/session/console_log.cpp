@@ -107,6 +107,10 @@ std::string_view ConsoleLogKindText(ConsoleLogKind kind) {
     return "?";
 }
 
+bool ConsoleLogEntryMatches(const ConsoleLogEntry& entry, std::string_view needle) {
+    return ContainsIgnoringCase(entry.text, needle);
+}
+
 ConsoleLog::ConsoleLog(std::size_t capacity) : capacity_(std::max<std::size_t>(capacity, 1)) {}
 
 void ConsoleLog::Sent(Time time, std::string_view line, ReplyCode code, bool secret) {
@@ -154,7 +158,7 @@ void ConsoleLog::Event(Time time, ConsoleLogKind kind, std::string_view text) {
 std::vector<ConsoleLogEntry> ConsoleLog::Filter(std::string_view needle) const {
     std::vector<ConsoleLogEntry> found;
     for (const ConsoleLogEntry& entry : entries_) {
-        if (ContainsIgnoringCase(entry.text, needle)) {
+        if (ConsoleLogEntryMatches(entry, needle)) {
             found.push_back(entry);
         }
     }
@@ -208,6 +212,7 @@ void ConsoleLog::Append(Time time, ConsoleLogKind kind, std::string_view text, b
         entries_.pop_front();
     }
     entries_.push_back({time, kind, VisibleText(text), marked});
+    ++appended_;
     if (marked) {
         ++unread_;
     }

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -38,6 +39,10 @@ struct ConsoleLogEntry {
 
     bool operator==(const ConsoleLogEntry&) const = default;
 };
+
+// Whether the entry's text holds needle, case ignored (ASCII and Latin-1
+// letters); every entry matches an empty needle.
+bool ConsoleLogEntryMatches(const ConsoleLogEntry& entry, std::string_view needle);
 
 class ConsoleLog {
   public:
@@ -67,12 +72,15 @@ class ConsoleLog {
     void Event(Time time, ConsoleLogKind kind, std::string_view text);
 
     const std::deque<ConsoleLogEntry>& Entries() const { return entries_; }
+    // Every entry ever added, those dropped for room or cleared included: a
+    // view that follows the log tells by it how many of its rows went at the
+    // front and how many came at the back.
+    std::uint64_t Appended() const { return appended_; }
     // Marked entries added since the log was last seen.
     std::size_t Unread() const { return unread_; }
     void MarkSeen() { unread_ = 0; }
 
-    // The entries whose text holds needle, case ignored (ASCII and Latin-1
-    // letters); every entry for an empty needle.
+    // The entries that match needle (ConsoleLogEntryMatches).
     std::vector<ConsoleLogEntry> Filter(std::string_view needle) const;
     // The whole log as UTF-8, one "HH:MM:SS.mmm  KIND  text" line per entry.
     std::string SaveText() const;
@@ -86,6 +94,7 @@ class ConsoleLog {
 
     std::size_t capacity_;
     std::deque<ConsoleLogEntry> entries_;
+    std::uint64_t appended_ = 0;
     std::size_t unread_ = 0;
     std::string secret_;
     ReplyLines lines_;

@@ -1,0 +1,204 @@
+#include "utilities/report_chart_window.hpp"
+
+#include "viewkit/named.hpp"
+#include "viewkit/text_bridge.hpp"
+#include "widgets/grid_file_dialogs.hpp"
+
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <utility>
+
+namespace tessel {
+
+namespace {
+
+// The least a run's time axis spans, so that its first rows do not fill it.
+constexpr double ShortestTimeSpan = 10;
+
+struct Span {
+    double low = 0;
+    double high = 0;
+};
+
+// Values from zero (or below it) up to the highest, never an empty span.
+void SetValueRange(QValueAxis& axis, const Span& span) {
+    const double low = std::min(0.0, span.low);
+    const double high = span.high > low ? span.high : low + 1;
+    axis.setRange(low, high);
+    axis.applyNiceNumbers();
+}
+
+}  // namespace
+
+ReportChartWindow::Time ReportChartWindow::Now() {
+    return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+ReportChartWindow::ReportChartWindow(ReportChart chart, const QString& title, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      SaveButton(
+          Named(new QPushButton(QStringLiteral("Save as PNG\u2026"), this), "ChartSaveButton")),
+      chart_(std::move(chart)),
+      view_(Named(new QChartView(this), "ChartView")),
+      timeAxis_(new QValueAxis(this)),
+      redraw_(new QTimer(this)) {
+    setWindowTitle(title);
+    view_->setRenderHint(QPainter::Antialiasing);
+    timeAxis_->setTitleText(QStringLiteral("Time (s)"));
+    timeAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    Chart()->addAxis(timeAxis_, Qt::AlignBottom);
+    Chart()->legend()->setVisible(true);
+    Chart()->legend()->setAlignment(Qt::AlignBottom);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SaveButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_);
+    layout->addLayout(buttons);
+    resize(720, 460);
+
+    redraw_->setSingleShot(true);
+    redraw_->setInterval(RedrawIntervalMs);
+    connect(redraw_, &QTimer::timeout, this, &ReportChartWindow::Redraw);
+    connect(SaveButton, &QPushButton::clicked, this, &ReportChartWindow::SaveAsPng);
+    BuildLines();
+    Redraw();
+}
+
+QChart* ReportChartWindow::Chart() const {
+    return view_->chart();
+}
+
+void ReportChartWindow::Start(ReportChart chart, Time now) {
+    chart_ = std::move(chart);
+    chart_.Start(now);
+    RemoveLines();
+    BuildLines();
+    Redraw();
+}
+
+bool ReportChartWindow::Add(std::string_view chunk, Time now) {
+    if (!chart_.Add(now, chunk)) {
+        return false;
+    }
+    stale_ = true;
+    // Hidden, the lines are drawn when the window shows.
+    if (isVisible() && !redraw_->isActive()) {
+        redraw_->start();
+    }
+    return true;
+}
+
+void ReportChartWindow::Open() {
+    show();
+    raise();
+    activateWindow();
+}
+
+QPushButton* ReportChartWindow::MakeOpener(QWidget* page, const char* name) {
+    auto* button = Named(new QPushButton(QStringLiteral("Chart"), page), name);
+    connect(button, &QPushButton::clicked, this, &ReportChartWindow::Open);
+    return button;
+}
+
+bool ReportChartWindow::SavePng(const QString& path, QString& error) {
+    if (stale_) {
+        Redraw();
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !view_->grab().save(&buffer, "PNG")) {
+        error = QStringLiteral("the chart could not be drawn as PNG");
+        return false;
+    }
+    return WriteWholeFile(path, bytes, error);
+}
+
+void ReportChartWindow::SaveAsPng() {
+    SaveThroughDialog(this, QStringLiteral("Save as PNG"),
+                      QStringLiteral("PNG images (*.png);;All files (*)"),
+                      [this](const QString& path, QString& error) { return SavePng(path, error); });
+}
+
+void ReportChartWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) {
+        Redraw();
+    }
+}
+
+void ReportChartWindow::BuildLines() {
+    std::vector<std::string> units;
+    for (const ReportSeries& series : chart_.Series()) {
+        auto* line = new QLineSeries(this);
+        line->setName(ToQString(series.name + " (" + series.unit + ")"));
+        Chart()->addSeries(line);
+        line->attachAxis(timeAxis_);
+        axisOf_.push_back(AxisFor(series.unit, units));
+        line->attachAxis(valueAxes_[axisOf_.back()]);
+        lines_.push_back(line);
+    }
+}
+
+void ReportChartWindow::RemoveLines() {
+    Chart()->removeAllSeries();
+    lines_.clear();
+    axisOf_.clear();
+    for (QValueAxis* axis : valueAxes_) {
+        Chart()->removeAxis(axis);
+        axis->deleteLater();
+    }
+    valueAxes_.clear();
+}
+
+std::size_t ReportChartWindow::AxisFor(const std::string& unit, std::vector<std::string>& units) {
+    const auto known = std::find(units.begin(), units.end(), unit);
+    if (known != units.end()) {
+        return static_cast<std::size_t>(known - units.begin());
+    }
+    // The first unit on the left, the second on the right.
+    auto* axis = new QValueAxis(this);
+    axis->setTitleText(ToQString(unit));
+    axis->setLabelFormat(QStringLiteral("%g"));
+    Chart()->addAxis(axis, units.size() % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    units.push_back(unit);
+    valueAxes_.push_back(axis);
+    return valueAxes_.size() - 1;
+}
+
+void ReportChartWindow::Redraw() {
+    redraw_->stop();
+    stale_ = false;
+    double lastSecond = 0;
+    std::vector<Span> spans(valueAxes_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::vector<ChartPoint> points = chart_.Series()[i].points.Points();
+        QList<QPointF> drawn;
+        drawn.reserve(static_cast<qsizetype>(points.size()));
+        Span& span = spans[axisOf_[i]];
+        for (const ChartPoint& point : points) {
+            drawn.append(QPointF(point.seconds, point.value));
+            span.low = std::min(span.low, point.value);
+            span.high = std::max(span.high, point.value);
+            lastSecond = std::max(lastSecond, point.seconds);
+        }
+        // One replacement per line and redraw, never a point at a time.
+        lines_[i]->replace(drawn);
+    }
+    timeAxis_->setRange(0, std::max(lastSecond, ShortestTimeSpan));
+    for (std::size_t i = 0; i < valueAxes_.size(); ++i) {
+        SetValueRange(*valueAxes_[i], spans[i]);
+    }
+}
+
+}  // namespace tessel
