@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace tessel {
 
 ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window)
@@ -97,9 +99,12 @@ bool ConsoleChannel::IsConnected() const {
 
 bool ConsoleChannel::Send(const ConsoleCommand& command) {
     const ReplyCode previous = code_;
+    const std::span<const ReadStep> previousReads = rereads_;
     code_ = command.replyState;
+    rereads_ = command.rereads;
     if (!WriteLine(command.line, false)) {
         code_ = previous;
+        rereads_ = previousReads;
         return false;
     }
     return true;
@@ -120,11 +125,13 @@ void ConsoleChannel::StopReport() {
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {
     if (code_ == waitingCode) {
         code_ = reply::Idle;
+        rereads_ = {};
     }
 }
 
 void ConsoleChannel::Reset() {
     code_ = reply::Disconnected;
+    rereads_ = {};
     secret_.clear();
 }
 
@@ -211,7 +218,9 @@ void ConsoleChannel::Handle(const std::string& chunk) {
     // the post-login load, the add line after a delete) may set a code of
     // its own, which then stands.
     code_ = step.nextState;
-    if (step.action != ReplyAction::None) {
+    if (step.action == ReplyAction::CommandComplete) {
+        emit Completed(std::exchange(rereads_, {}));
+    } else if (step.action != ReplyAction::None) {
         emit Reply(step.action, chunk);
     }
 }

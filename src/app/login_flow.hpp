@@ -5,6 +5,7 @@
 // follow here, up to the router's verdict.
 
 #include "core/console/reply_dispatch.hpp"
+#include "core/session/login_check.hpp"
 
 #include <QObject>
 
@@ -25,8 +26,11 @@ class LoginFlow : public QObject {
     // window: the parent of the flow and of its boxes.
     LoginFlow(Session& session, ConsoleChannel& console, LoginBlock& block, QWidget* window);
 
-    // "Login": the fields checked, the router probed, the console opened.
+    // "Login": the fields taken and checked, the router probed, the console
+    // opened.
     void Button1Click();
+    // What "Login" took from the fields.
+    const LoginValues& Values() const { return values_; }
 
     // Probe attempts after the first success before giving up.
     static constexpr int ProbeRepeatLimit = 3;
@@ -51,6 +55,7 @@ class LoginFlow : public QObject {
     ConsoleChannel& console_;
     LoginBlock& block_;
     QWidget* window_;
+    LoginValues values_;
 };
 
 }  // namespace tessel

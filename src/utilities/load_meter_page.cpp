@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -92,6 +94,15 @@ void TLoadMeterPage::ConsoleReply(ReplyAction action, const std::string& chunk) 
     } else if (action == ReplyAction::LoadMeterRow) {
         LoadMeterRow(chunk);
     }
+}
+
+std::span<const ReadStep> TLoadMeterPage::Steps() const {
+    return {};  // the page reads nothing over SNMP
+}
+
+std::span<const ReplyAction> TLoadMeterPage::Replies() const {
+    static constexpr std::array Owned{ReplyAction::ClearLoadMeter, ReplyAction::LoadMeterRow};
+    return Owned;
 }
 
 }  // namespace tessel

@@ -364,8 +364,7 @@ TEST_F(ErrorLimit, NoRestartsOnlyTheTimersThatRan) {
 TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
     LogInAndFail(20);
     messages.answers = {true};
-    std::string value = "unchanged";
-    form->CurrentSession().GetCounted(SysNameOid, value);
+    ASSERT_TRUE(FireTimer(Timer(8)));  // the 21st failure
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 21));
     EXPECT_FALSE(form->IsManagedLayout());
@@ -373,7 +372,7 @@ TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
     EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 
     failSnmp = false;
-    value = "as it was";
+    std::string value = "as it was";
     form->CurrentSession().GetCounted(SysNameOid, value);
     EXPECT_EQ(value, "as it was");
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 21));

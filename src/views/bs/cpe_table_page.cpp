@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -45,7 +47,7 @@ TBsPage::TBsPage(Session& session, PageHost& host, QWidget* parent)
     BuildLegend();
     autoUpdate_ = new AutoUpdateController(this, host_, Button24, SpinEditor4, CpeTableRefresh);
 
-    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TBsPage::Timer2Timer);
+    host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer2Timer(); });
     // activated: the operator's choice only, not the radio page filling the list.
     connect(ComboBox8, &QComboBox::activated, this, &TBsPage::ComboBox8Change);
     connect(GridView2, &TGridView::CellClicked, this,
@@ -205,6 +207,11 @@ void TBsPage::Read(ReadStep step) {
     if (step == ReadStep::CpeTable) {
         ReadCpeTable();
     }
+}
+
+std::span<const ReadStep> TBsPage::Steps() const {
+    static constexpr std::array Owned{ReadStep::CpeTable};
+    return Owned;
 }
 
 }  // namespace tessel
