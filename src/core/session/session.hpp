@@ -28,7 +28,8 @@ struct SnmpTransport {
     // The real client sending to the agent's port (kept in its own file so
     // that code using only a test transport does not link the client). A
     // session traces whichever transport it is given when it has a trace.
-    static SnmpTransport Client(std::string port);
+    // timeoutMs: the wait for each reply (5000 ms unless a lab shortens it).
+    static SnmpTransport Client(std::string port, int timeoutMs = 5000);
     // The client at the port the environment names now (TESSEL_SNMP_PORT).
     static SnmpTransport Client();
 };
