@@ -132,7 +132,10 @@ class Controller : public ::testing::Test {
         }
         pageTimer_ = new QTimer(&area_);
         controller_->AddReadTimer(pageTimer_, [this] { pages_[5]->Read(ReadStep::QosTable); });
-        messages_.onBox = [this] { requestsAtQuestion_ = router_.requests; };
+        messages_.onBox = [this] {
+            requestsAtQuestion_ = router_.requests;
+            readsAtQuestion_ = reads_.size();
+        };
     }
     ~Controller() override { SetEndProcessFunction({}); }
 
@@ -235,8 +238,8 @@ class Controller : public ::testing::Test {
     }
     bool Pending() { return Code() != ReplyCode::Idle; }
 
-    // After "Yes": back at the login layout, nothing more was sent, and
-    // neither a timer nor "Refresh all" sends anything.
+    // After "Yes": back at the login layout, no page read again and nothing
+    // more was sent, and neither a timer nor "Refresh all" reads.
     void ExpectEndedAtTheLimit() {
         ASSERT_EQ(messages_.boxes.size(), 1u);
         EXPECT_EQ(messages_.boxes[0].text, "Too many errors in a row. Quit?");
@@ -250,6 +253,7 @@ class Controller : public ::testing::Test {
         controller_->RefreshAll();
         QTest::qWait(50);
         EXPECT_EQ(router_.requests, requestsAtQuestion_);
+        EXPECT_EQ(reads_.size(), readsAtQuestion_);
         EXPECT_EQ(messages_.boxes.size(), 1u);
     }
 
@@ -265,6 +269,7 @@ class Controller : public ::testing::Test {
     std::vector<PageRead> reads_;
     std::vector<PageReply> replied_;
     int requestsAtQuestion_ = -1;
+    std::size_t readsAtQuestion_ = 0;
     int exitStatus_ = -1;
 };
 
