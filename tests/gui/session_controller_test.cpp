@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -40,17 +42,9 @@ namespace {
 using PageRead = std::pair<std::string, ReadStep>;
 using PageReply = std::pair<std::string, ReplyAction>;
 
-// Every request numbered; gets from failFrom on fail (failCount of them, then
-// the router answers again). GetNext walks always answer.
+// Gets from failFrom on fail (failCount of them, then the router answers
+// again); GetNext walks always answer.
 struct FakeRouter {
-    bool Get(const std::string& host, std::string& value) {
-        hosts.push_back(host);
-        ++requests;
-        ++gets;
-        const bool fails = failFrom > 0 && gets >= failFrom && gets < failFrom + failCount;
-        value = fails ? "" : "lab";
-        return !fails;
-    }
     int requests = 0;
     int gets = 0;
     int failFrom = 0;
@@ -81,22 +75,26 @@ class FakeWindow : public SessionWindow {
     QString caption;
 };
 
+struct Records {
+    std::vector<PageRead> reads;
+    std::vector<PageReply> replies;
+};
+
 // Each read: four counted reads and one step of a walk.
 class FakePage : public Page {
   public:
     FakePage(std::string name, std::vector<ReadStep> steps, std::vector<ReplyAction> replies,
-             Session& session, std::vector<PageRead>& reads, std::vector<PageReply>& replied)
-        : name_(std::move(name)),
+             Session& session, Records& records)
+        : name(std::move(name)),
           steps_(std::move(steps)),
           replies_(std::move(replies)),
           session_(session),
-          reads_(reads),
-          replied_(replied) {}
+          records_(records) {}
 
     std::span<const ReadStep> Steps() const override { return steps_; }
     std::span<const ReplyAction> Replies() const override { return replies_; }
     void Read(ReadStep step) override {
-        reads_.emplace_back(name_, step);
+        records_.reads.emplace_back(name, step);
         std::string value;
         for (int i = 0; i < 4; ++i) {
             session_.GetCounted("1.3.6.1.2.1.1.5.0", value);
@@ -105,16 +103,16 @@ class FakePage : public Page {
         session_.GetNext(oid, value);
     }
     void ConsoleReply(ReplyAction action, const std::string&) override {
-        replied_.emplace_back(name_, action);
+        records_.replies.emplace_back(name, action);
     }
 
+    const std::string name;
+
   private:
-    std::string name_;
     std::vector<ReadStep> steps_;
     std::vector<ReplyAction> replies_;
     Session& session_;
-    std::vector<PageRead>& reads_;
-    std::vector<PageReply>& replied_;
+    Records& records_;
 };
 
 class Controller : public ::testing::Test {
@@ -141,7 +139,16 @@ class Controller : public ::testing::Test {
 
     SnmpTransport Transport() {
         return {[this](const std::string&, const std::string&, const std::string& host,
-                       std::string& value) { return router_.Get(host, value); },
+                       std::string& value) {
+                    FakeRouter& r = router_;
+                    r.hosts.push_back(host);
+                    ++r.requests;
+                    ++r.gets;
+                    const bool fails =
+                        r.failFrom > 0 && r.gets >= r.failFrom && r.gets < r.failFrom + r.failCount;
+                    value = fails ? "" : "lab";
+                    return !fails;
+                },
                 [this](std::string&, const std::string&, const std::string&, std::string& value) {
                     ++router_.requests;
                     value = "x";
@@ -155,7 +162,7 @@ class Controller : public ::testing::Test {
         const auto add = [&](const char* name, std::vector<ReadStep> steps,
                              std::vector<ReplyAction> replies = {}) {
             pages_.push_back(std::make_unique<FakePage>(name, std::move(steps), std::move(replies),
-                                                        s, reads_, replied_));
+                                                        s, records_));
             controller_->AddPage(*pages_.back());
         };
         add("system", {SystemSettings, RmaSettings});
@@ -167,30 +174,14 @@ class Controller : public ::testing::Test {
         add("meter", {}, {ReplyAction::ClearLoadMeter, ReplyAction::LoadMeterRow});
     }
 
-    static std::string OwnerOf(ReadStep step) {
-        switch (step) {
-            case ReadStep::SystemSettings:
-            case ReadStep::RmaSettings:
-                return "system";
-            case ReadStep::Interfaces:
-            case ReadStep::RadioInterfaceList:
-            case ReadStep::RadioParameters:
-                return "interfaces";
-            case ReadStep::CpeTable:
-                return "bs";
-            case ReadStep::BsList:
-                return "cpe";
-            case ReadStep::RoutingTable:
-                return "routing";
-            case ReadStep::QosTable:
-                return "qos";
-        }
-        return {};
-    }
-    static std::vector<PageRead> OnOwners(std::vector<ReadStep> steps) {
+    std::vector<PageRead> OnOwners(const std::vector<ReadStep>& steps) const {
         std::vector<PageRead> reads;
         for (const ReadStep step : steps) {
-            reads.emplace_back(OwnerOf(step), step);
+            for (const auto& page : pages_) {
+                if (std::ranges::count(page->Steps(), step) > 0) {
+                    reads.emplace_back(page->name, step);
+                }
+            }
         }
         return reads;
     }
@@ -221,8 +212,7 @@ class Controller : public ::testing::Test {
         LogIn();
         ASSERT_TRUE(window_.managed);
         ASSERT_TRUE(test::WaitFor([this] { return Code() == ReplyCode::Idle; }));
-        reads_.clear();
-        replied_.clear();
+        records_ = {};
     }
     ReplyCode Code() { return controller_->Console().Code(); }
     QTimer* LiveTimer(const char* name) { return area_.findChild<QTimer*>(QLatin1String(name)); }
@@ -231,12 +221,6 @@ class Controller : public ::testing::Test {
         router_.failFrom = router_.gets + 1;
         router_.failCount = failCount;
     }
-    void SendAndWaitForReads(const ConsoleCommand& command, std::size_t reads) {
-        ASSERT_TRUE(controller_->SendCommand(command));
-        ASSERT_TRUE(test::WaitFor([&] { return reads_.size() >= reads && !Pending(); }))
-            << command.line;
-    }
-    bool Pending() { return Code() != ReplyCode::Idle; }
 
     // After "Yes": back at the login layout, no page read again and nothing
     // more was sent, and neither a timer nor "Refresh all" reads.
@@ -266,8 +250,9 @@ class Controller : public ::testing::Test {
     SessionController* controller_;
     QTimer* pageTimer_;
     std::vector<std::unique_ptr<FakePage>> pages_;
-    std::vector<PageRead> reads_;
-    std::vector<PageReply> replied_;
+    Records records_;
+    std::vector<PageRead>& reads_ = records_.reads;
+    std::vector<PageReply>& replied_ = records_.replies;
     int requestsAtQuestion_ = -1;
     std::size_t readsAtQuestion_ = 0;
     int exitStatus_ = -1;
@@ -275,8 +260,6 @@ class Controller : public ::testing::Test {
 
 // The login's probes: the first and one repeat.
 constexpr int ProbeGets = 2;
-// Each page read makes four counted reads; the load ends with the caption's.
-constexpr int GetsPerStep = 4;
 
 TEST_F(Controller, LoadReadsEachStepOnItsOwnerInOrderThenAsksForTheArpTable) {
     LogIn();
@@ -306,7 +289,8 @@ TEST_F(Controller, EachCommandRereadsWhatItNamesOnTheOwningPages) {
     };
     for (const auto& [command, steps] : commands) {
         reads_.clear();
-        SendAndWaitForReads(command, steps.size());
+        ASSERT_TRUE(controller_->SendCommand(command));
+        ASSERT_TRUE(test::WaitFor([&] { return reads_.size() >= steps.size(); })) << command.line;
         EXPECT_EQ(reads_, OnOwners(steps)) << command.line;
     }
     EXPECT_TRUE(replied_.empty());
@@ -324,54 +308,46 @@ TEST_F(Controller, EachCommandRereadsWhatItNamesOnTheOwningPages) {
     EXPECT_TRUE(reads_.empty());
 }
 
-// "Yes" where the 21st failure in a row falls: in the middle of a step (its
-// other reads skipped), on the last read of the last step, on the caption's
-// read that ends the load.
-class YesDuringTheLoad : public Controller, public ::testing::WithParamInterface<int> {};
+// "Yes" where the 21st failure in a row falls: in the load, in the middle of
+// a step (its other reads skipped), on the last read of the last step, on the
+// caption's read that ends it; in "Refresh all" (in its last step), in the
+// reads after a command (the first of two steps), in a timer's tick.
+enum class Limit { LoadMidStep, LoadLastStep, LoadCaption, RefreshAll, AfterCommand, TimerTick };
+class YesAtTheLimit : public Controller, public ::testing::WithParamInterface<Limit> {};
 
-TEST_P(YesDuringTheLoad, EndsItWithNothingMoreSent) {
-    messages_.answers = {true};
-    router_.failFrom = ProbeGets + GetParam();
-    LogIn();
-    ExpectEndedAtTheLimit();
-    EXPECT_FALSE(controller_->SessionLoaded());
-}
-
-constexpr int LoadPageGets = 9 * GetsPerStep;
-INSTANTIATE_TEST_SUITE_P(Controller, YesDuringTheLoad,
-                         ::testing::Values(1, LoadPageGets - 20, LoadPageGets + 1 - 20));
-
-// "Yes" in "Refresh all" (the 21st failure in its last step), in the reads
-// after a command (in the first of its two steps) and in a timer's tick.
-enum class Pass { RefreshAll, AfterCommand, TimerTick };
-class YesDuringAPass : public Controller, public ::testing::WithParamInterface<Pass> {};
-
-TEST_P(YesDuringAPass, EndsItWithNothingMoreSent) {
-    LogInAnswered();
-    messages_.answers = {true};
-    FallSilent();
-    switch (GetParam()) {
-        case Pass::RefreshAll:
-            controller_->RefreshAll();
-            break;
-        case Pass::AfterCommand:
-            for (int i = 0; i < 17; ++i) {
-                test::FireTimer(LiveTimer("Timer8"));
-            }
-            controller_->SendCommand(CreateAliasCommand("eth0", "10.0.0.1", "").value());
-            ASSERT_TRUE(test::WaitFor([this] { return !messages_.boxes.empty(); }));
-            break;
-        case Pass::TimerTick:
-            for (int i = 0; i < 6; ++i) {
-                test::FireTimer(pageTimer_);
-            }
-            break;
+TEST_P(YesAtTheLimit, EndsThePassWithNothingMoreRead) {
+    const Limit limit = GetParam();
+    if (limit <= Limit::LoadCaption) {
+        // The 21st failure on the load's 21st, 36th (of 9 x 4) or 37th read.
+        router_.failFrom = ProbeGets + std::array{1, 16, 17}[static_cast<std::size_t>(limit)];
+        messages_.answers = {true};
+        LogIn();
+        EXPECT_FALSE(controller_->SessionLoaded());
+    } else {
+        LogInAnswered();
+        messages_.answers = {true};
+        FallSilent();
+    }
+    if (limit == Limit::RefreshAll) {
+        controller_->RefreshAll();
+    } else if (limit == Limit::AfterCommand) {
+        for (int i = 0; i < 17; ++i) {
+            test::FireTimer(LiveTimer("Timer8"));
+        }
+        controller_->SendCommand(CreateAliasCommand("eth0", "10.0.0.1", "").value());
+        ASSERT_TRUE(test::WaitFor([this] { return !messages_.boxes.empty(); }));
+    } else if (limit == Limit::TimerTick) {
+        for (int i = 0; i < 6; ++i) {
+            test::FireTimer(pageTimer_);
+        }
     }
     ExpectEndedAtTheLimit();
 }
 
-INSTANTIATE_TEST_SUITE_P(Controller, YesDuringAPass,
-                         ::testing::Values(Pass::RefreshAll, Pass::AfterCommand, Pass::TimerTick));
+INSTANTIATE_TEST_SUITE_P(Controller, YesAtTheLimit,
+                         ::testing::Values(Limit::LoadMidStep, Limit::LoadLastStep,
+                                           Limit::LoadCaption, Limit::RefreshAll,
+                                           Limit::AfterCommand, Limit::TimerTick));
 
 TEST_F(Controller, NoGoesOnAndReadsTheInterruptedStepAgain) {
     // Twenty-one failures from the load's first read: the 21st is the first
