@@ -6,7 +6,6 @@
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
 #include "app/local_addresses.hpp"
-#include "app/message_service.hpp"
 #include "app/status_panels.hpp"
 #include "app/status_popup.hpp"
 #include "core/session/command_line.hpp"
@@ -80,13 +79,6 @@ void TForm1::FillSourceAddresses() {
     ComboBox13->addItems(addresses);
     if (ComboBox13->count() > 0) {
         ComboBox13->setCurrentIndex(0);
-    }
-}
-
-void TForm1::Button29Click() {
-    if (Messages().AskYesNo(this, QStringLiteral("Are you sure you want to log out?"),
-                            QStringLiteral("Warning"))) {
-        ResetToLoginLayout();
     }
 }
 

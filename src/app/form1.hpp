@@ -48,7 +48,7 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     // The window's buttons and what tests and benchmarks drive by name; the
     // controller does the work.
     void Button1Click() { controller_->Login().Button1Click(); }
-    void Button29Click();
+    void Button29Click() { controller_->LogOut(); }
     void Button9Click() { controller_->Quit(); }
     void Button10Click() { controller_->RefreshAll(); }
     void Button11Click() { controller_->SaveAll(); }

@@ -141,6 +141,12 @@ void SessionController::Quit() {
     console_->Send({"quit", reply::Quit});
 }
 
+void SessionController::LogOut() {
+    if (Ask(QStringLiteral("Are you sure you want to log out?"), QStringLiteral("Warning"))) {
+        ResetToLoginLayout();
+    }
+}
+
 void SessionController::ResetToLoginLayout() {
     console_->Close();
     console_->Reset();

@@ -52,7 +52,9 @@ class SessionController : public QObject, public PageHost, private SessionListen
     void RefreshAll();
     void SaveAll();
     void Quit();
-    // Logout, and "Yes" at the error limit.
+    // "Log out", asked first; the return to the login layout it and "Yes" at
+    // the error limit end in.
+    void LogOut();
     void ResetToLoginLayout();
     // One step on its page (the radio after the registration changed): as a
     // pass of its own, or within the pass that is running.
