@@ -4,6 +4,7 @@
 #include "app/message_service.hpp"
 #include "core/console/console_line.hpp"
 #include "core/console/login_dialogue.hpp"
+#include "core/session/route_towards.hpp"
 #include "core/session/source_address.hpp"
 #include "core/session/trace.hpp"
 
@@ -18,15 +19,48 @@
 
 namespace tessel {
 
+namespace {
+
+// The router's IPv4 address as the connect will reach it: the text itself
+// when it is one, else the first its name resolves to; empty when none.
+std::string FirstIpv4(const QString& host) {
+    if (QHostAddress(host).protocol() == QAbstractSocket::IPv4Protocol) {
+        return host.toStdString();
+    }
+    for (const QHostAddress& address : QHostInfo::fromName(host).addresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+            return address.toString().toStdString();
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> HostAddresses() {
+    QStringList present;
+    ListLocalAddresses(present);
+    std::vector<std::string> addresses;
+    for (const QString& address : present) {
+        addresses.push_back(address.toStdString());
+    }
+    return addresses;
+}
+
+}  // namespace
+
 ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window)
     : QObject(window), window_(window), socket_(new QTcpSocket(this)), trace_(trace), port_(port) {
     socket_->setObjectName(QStringLiteral("ClientSocket1"));
     connect(socket_, &QTcpSocket::connected, this, [this] {
-        code_ = reply::Disconnected;
+        SetCode(reply::Disconnected);
         emit Connected();
     });
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
-        code_ = reply::Disconnected;
+        // What came before the close is judged under the code it came to
+        // (the "Bye." after "quit"), unless a box or a handler holds it.
+        if (!reading_ && !MessageBoxOpen()) {
+            Drain();
+        }
+        SetCode(reply::Disconnected);
         emit Disconnected();
     });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -51,29 +85,13 @@ void ConsoleChannel::Open(const QString& host, const QString& source, std::strin
 }
 
 void ConsoleChannel::Bind(const QString& host, const QString& source) {
-    // A source that cannot reach the router would make the connect fail
-    // with a socket error, which ends the program: such a source is not
-    // bound, and the routing table picks one.
-    QString destination;
-    if (QHostAddress(host).protocol() == QAbstractSocket::IPv4Protocol) {
-        destination = host;
-    } else {
-        for (const QHostAddress& address : QHostInfo::fromName(host).addresses()) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-                destination = address.toString();
-                break;
-            }
-        }
-    }
-    QStringList present;
-    ListLocalAddresses(present);
-    std::vector<std::string> hostAddresses;
-    for (const QString& address : present) {
-        hostAddresses.push_back(address.toStdString());
-    }
+    // A source the router cannot answer would leave the connect hanging and
+    // then failing with a socket error, which ends the program: such a source
+    // is not bound, and the routing table picks one.
+    const std::string destination = FirstIpv4(host);
     const std::string sourceText = source.toStdString();
-    SourceBinding decision =
-        DecideSourceBinding(sourceText, destination.toStdString(), hostAddresses);
+    const RouteTowards route = AskRouteTowards(destination, port_);
+    SourceBinding decision = DecideSourceBinding(sourceText, destination, HostAddresses(), route);
     if (decision == SourceBinding::Bind) {
         // A failed bind reports a socket error too; it only means unbound.
         const QSignalBlocker quiet(socket_);
@@ -83,11 +101,13 @@ void ConsoleChannel::Bind(const QString& host, const QString& source) {
         }
     }
     if (trace_ != nullptr) {
-        trace_->Write(SourceBindingTraceText(decision, sourceText, destination.toStdString()));
+        trace_->Write(SourceBindingTraceText(decision, sourceText, destination, route.source));
     }
 }
 
 void ConsoleChannel::Close() {
+    // Nothing of this connection is judged after it.
+    chunks_.clear();
     if (socket_->state() != QAbstractSocket::UnconnectedState) {
         socket_->abort();
     }
@@ -98,15 +118,14 @@ bool ConsoleChannel::IsConnected() const {
 }
 
 bool ConsoleChannel::Send(const ConsoleCommand& command) {
-    const ReplyCode previous = code_;
-    const std::span<const ReadStep> previousReads = rereads_;
-    code_ = command.replyState;
-    rereads_ = command.rereads;
+    const ReplyCode previous = std::exchange(code_, command.replyState);
+    const std::span<const ReadStep> previousReads = std::exchange(rereads_, command.rereads);
     if (!WriteLine(command.line, false)) {
         code_ = previous;
         rereads_ = previousReads;
         return false;
     }
+    AnnounceEnd(previous);
     return true;
 }
 
@@ -119,20 +138,30 @@ bool ConsoleChannel::SendSecret(const std::string& text) {
 }
 
 void ConsoleChannel::StopReport() {
-    code_ = ReplyCodeAfterStop(code_);
+    SetCode(ReplyCodeAfterStop(code_));
 }
 
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {
     if (code_ == waitingCode) {
-        code_ = reply::Idle;
+        SetCode(reply::Idle);
         rereads_ = {};
     }
 }
 
 void ConsoleChannel::Reset() {
-    code_ = reply::Disconnected;
+    SetCode(reply::Disconnected);
     rereads_ = {};
     secret_.clear();
+}
+
+void ConsoleChannel::SetCode(ReplyCode next) {
+    AnnounceEnd(std::exchange(code_, next));
+}
+
+void ConsoleChannel::AnnounceEnd(ReplyCode before) {
+    if (EndsRunningReport(before, code_)) {
+        emit ReportEnded(before);
+    }
 }
 
 bool ConsoleChannel::RefuseUnsafe(const std::string& text) {
@@ -173,18 +202,31 @@ std::string ConsoleChannel::DialogueMasked(const std::string& bytes) const {
 }
 
 void ConsoleChannel::Read() {
+    // Each chunk is taken as it comes, so that it keeps its boundaries
+    // however long it waits to be judged.
+    const QByteArray data = socket_->readAll();
+    if (!data.isEmpty()) {
+        chunks_.emplace_back(data.constData(), static_cast<std::size_t>(data.size()));
+    }
+    // Judged outside this signal: a box that a handler opens runs the event
+    // loop, and the socket raises no new data signal while this one is
+    // being handled, so what came meanwhile would run together.
+    DrainLater();
+}
+
+void ConsoleChannel::Drain() {
     // Neither inside another chunk's handling nor while a message box is up:
     // a box runs the event loop before its opener goes on, and a chunk judged
     // then meets the code the opener has just set for a line it has not sent
     // yet (a code-75 add line would go out ahead of its delete).
     if (reading_ || MessageBoxOpen()) {
-        ReadLater();
+        DrainLater();
         return;
     }
     reading_ = true;
-    const QByteArray data = socket_->readAll();
-    if (!data.isEmpty()) {
-        const std::string chunk(data.constData(), static_cast<std::size_t>(data.size()));
+    while (!chunks_.empty()) {
+        const std::string chunk = std::move(chunks_.front());
+        chunks_.pop_front();
         if (trace_ != nullptr) {
             trace_->Write(ConsoleReceivedText(DialogueMasked(chunk)));
         }
@@ -193,22 +235,18 @@ void ConsoleChannel::Read() {
         }
     }
     reading_ = false;
-    // Bytes that came while the handler held the thread raise no new signal.
-    if (socket_->bytesAvailable() > 0) {
-        ReadLater();
-    }
 }
 
-void ConsoleChannel::ReadLater() {
-    if (readQueued_) {
+void ConsoleChannel::DrainLater() {
+    if (drainQueued_ || chunks_.empty()) {
         return;
     }
-    readQueued_ = true;
+    drainQueued_ = true;
     // While a box is up, look again shortly rather than spin in its loop.
     const int delayMs = reading_ || MessageBoxOpen() ? 20 : 0;
     QTimer::singleShot(delayMs, this, [this] {
-        readQueued_ = false;
-        Read();
+        drainQueued_ = false;
+        Drain();
     });
 }
 
@@ -217,7 +255,7 @@ void ConsoleChannel::Handle(const std::string& chunk) {
     // The next code first: what the window does with the reply (a re-read,
     // the post-login load, the add line after a delete) may set a code of
     // its own, which then stands.
-    code_ = step.nextState;
+    SetCode(step.nextState);
     if (step.action == ReplyAction::CommandComplete) {
         emit Completed(std::exchange(rereads_, {}));
     } else if (step.action != ReplyAction::None) {

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 
@@ -32,7 +33,7 @@ class ConsoleChannel : public QObject {
     ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window);
     ~ConsoleChannel() override;
 
-    // Binds source when it can reach host, then connects. secret (the
+    // Binds source when host can answer it there, then connects. secret (the
     // password) is masked in the trace until the router accepts the login.
     void Open(const QString& host, const QString& source, std::string secret);
     // Drops the connection at once, whatever its state.
@@ -76,14 +77,20 @@ class ConsoleChannel : public QObject {
     void Disconnected();
     // A socket failure other than the router closing its end.
     void Failed();
+    // The report that ran under code has ended: another line took the
+    // console, or the connection went.
+    void ReportEnded(ReplyCode code);
 
   private:
     bool WriteLine(const std::string& text, bool secret);
     bool RefuseUnsafe(const std::string& text);
     void Bind(const QString& host, const QString& source);
     void Read();
-    void ReadLater();
+    void Drain();
+    void DrainLater();
     void Handle(const std::string& chunk);
+    void SetCode(ReplyCode next);
+    void AnnounceEnd(ReplyCode before);
     std::string DialogueMasked(const std::string& bytes) const;
 
     QWidget* window_;
@@ -94,10 +101,11 @@ class ConsoleChannel : public QObject {
     std::span<const ReadStep> rereads_;
     std::string secret_;
     ReplyCollector collector_;
-    // The handler runs once at a time; chunks it could not take then wait in
-    // the socket for a queued read.
+    // Every chunk as it came, waiting to be judged: the handler runs once
+    // at a time and never while a box is up.
+    std::deque<std::string> chunks_;
     bool reading_ = false;
-    bool readQueued_ = false;
+    bool drainQueued_ = false;
 };
 
 }  // namespace tessel

@@ -54,8 +54,9 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     void Button11Click() { controller_->SaveAll(); }
     void PostLoginLoad() { controller_->PostLoginLoad(); }
     void ResetToLoginLayout() { controller_->ResetToLoginLayout(); }
-    void DisableConsoleButtons() { controller_->SetConsoleButtonsEnabled(false); }
-    void EnableConsoleButtons() { controller_->SetConsoleButtonsEnabled(true); }
+    void SetConsoleButtonsEnabled(bool on) { controller_->SetConsoleButtonsEnabled(on); }
+    void DisableConsoleButtons() { SetConsoleButtonsEnabled(false); }
+    void EnableConsoleButtons() { SetConsoleButtonsEnabled(true); }
     void AddConsoleButton(QAbstractButton* button) { controller_->AddConsoleButton(button); }
     bool SendCommand(const ConsoleCommand& command) { return controller_->SendCommand(command); }
     bool RunCommand(const ConsoleCommand& command) { return controller_->RunCommand(command); }

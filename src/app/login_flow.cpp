@@ -53,6 +53,7 @@ void LoginFlow::Button1Click() {
     values_ = values;
     block_.Button1->setEnabled(false);
     block_.Label85->clear();
+    passwords_.Start();
     session_.SnmpCommunity = values_.community;
     Timer9->stop();
 
@@ -115,9 +116,12 @@ void LoginFlow::Replied(ReplyAction action) {
         case ReplyAction::SendLoginName:
             console_.SendLine(values_.login);
             break;
-        case ReplyAction::SendPassword:
-            console_.SendSecret(ToBytes(block_.Edit13->text()));
+        case ReplyAction::SendPassword: {
+            const std::string password = ToBytes(block_.Edit13->text());
+            passwords_.Sent(password);
+            console_.SendSecret(password);
             break;
+        }
         case ReplyAction::LoginAccepted:
             // The values that worked, as the dialogue used them; never the
             // password.
@@ -126,14 +130,23 @@ void LoginFlow::Replied(ReplyAction action) {
             emit Accepted();
             break;
         case ReplyAction::LoginRefused:
-            block_.Label85->setText(QStringLiteral("Invalid login or password. Try again"));
-            block_.Button1->setEnabled(true);
+            Refused();
             break;
         case ReplyAction::EnableLogin:
             block_.Button1->setEnabled(true);
             break;
         default:
             break;
+    }
+}
+
+void LoginFlow::Refused() {
+    block_.Label85->setText(QStringLiteral("Invalid login or password. Try again"));
+    block_.Button1->setEnabled(true);
+    // The dialogue starts over with the router's next words; the password
+    // box decides whether that is worth it.
+    if (!passwords_.MayRetry(ToBytes(block_.Edit13->text()))) {
+        console_.Close();
     }
 }
 

@@ -4,6 +4,7 @@
 // console; the console's connection events and the login dialogue's replies
 // follow here, up to the router's verdict.
 
+#include "core/console/login_dialogue.hpp"
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/login_check.hpp"
 
@@ -49,6 +50,7 @@ class LoginFlow : public QObject {
     void ClientSocket1Disconnect();
     void ClientSocket1Error();
     void Replied(ReplyAction action);
+    void Refused();
     void Timer9Timer();
 
     Session& session_;
@@ -56,6 +58,7 @@ class LoginFlow : public QObject {
     LoginBlock& block_;
     QWidget* window_;
     LoginValues values_;
+    RefusedPasswordLimit passwords_;
 };
 
 }  // namespace tessel

@@ -49,6 +49,10 @@ void TForm1::BuildPages() {
     connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, loadMeter,
             &TLoadMeterPage::SetInterfaceNames);
     connect(radio, &TRadioGroup::RadioNamesChanged, rmaTest, &TRmaTestPage::SetRadioNames);
+    // A run the router has ended is not shown running.
+    ConsoleChannel* console = &controller_->Console();
+    connect(console, &ConsoleChannel::ReportEnded, loadMeter, &TLoadMeterPage::ReportEnded);
+    connect(console, &ConsoleChannel::ReportEnded, rmaTest, &TRmaTestPage::ReportEnded);
     main->addTab(utilities, QStringLiteral("Utilities"));
     auto* qos = new TQosPage(session, host);
     main->addTab(qos, QStringLiteral("QoS"));

@@ -11,6 +11,7 @@
 #include "core/session/trace.hpp"
 #include "core/session/window_caption.hpp"
 #include "core/snmp/oids.hpp"
+#include "viewkit/console_buttons.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/application_title.hpp"
 
@@ -214,7 +215,7 @@ void SessionController::AddConsoleButton(QAbstractButton* button) {
 
 void SessionController::SetConsoleButtonsEnabled(bool enabled) {
     for (QAbstractButton* button : consoleButtons_) {
-        button->setEnabled(enabled);
+        SetConsoleButtonLocked(button, !enabled);
     }
 }
 

@@ -61,4 +61,19 @@ std::string RemoveOccurrences(std::string s, std::string_view sub) {
     return out;
 }
 
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out.push_back(c);
+        } else {
+            out.push_back(static_cast<char>(0xc0 | (byte >> 6)));
+            out.push_back(static_cast<char>(0x80 | (byte & 0x3f)));
+        }
+    }
+    return out;
+}
+
 }  // namespace tessel

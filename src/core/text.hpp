@@ -31,4 +31,8 @@ std::size_t CountOccurrences(std::string_view s, std::string_view sub);
 // on exactly this behaviour.
 std::string RemoveOccurrences(std::string s, std::string_view sub);
 
+// The router's 8-bit text as UTF-8, each byte taken as its Latin-1 character:
+// the same reading the window gives it, for text that leaves the program.
+std::string Latin1ToUtf8(std::string_view bytes);
+
 }  // namespace tessel

@@ -39,7 +39,7 @@ TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* pa
       SpinEditor7(Named(new TSpinEditor(this), "SpinEditor7")),
       GroupBand(nullptr),
       GridView8(Named(new TGridView(this), "GridView8")),
-      run_(host, {Button35, ComboBox14, SpinEditor7}) {
+      run_(host, {Button35, ComboBox14, SpinEditor7}, Button2) {
     setObjectName(QStringLiteral("LoadMeter"));
 
     ApplyReportColumns(*GridView8, LoadMeterGridColumns());
@@ -86,6 +86,10 @@ void TLoadMeterPage::LoadMeterRow(const std::string& chunk) {
     if (const auto row = LoadMeterRowOf(chunk)) {
         StreamUtility::AppendReportRow(*GridView8, *row);
     }
+}
+
+void TLoadMeterPage::ReportEnded(ReplyCode code) {
+    run_.Ended(code);
 }
 
 void TLoadMeterPage::ConsoleReply(ReplyAction action, const std::string& chunk) {

@@ -57,6 +57,8 @@ class TLoadMeterPage : public QWidget, public Page {
     // The interface list: every interface the router reports, as the
     // interfaces page reads them.
     void SetInterfaceNames(const QStringList& names, int selected);
+    // The console's report ended without "Stop" (ConsoleChannel::ReportEnded).
+    void ReportEnded(ReplyCode code);
 
   private:
     StreamUtility run_;

@@ -40,7 +40,7 @@ TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent
       SpinEditor8(Named(new TSpinEditor(this), "SpinEditor8")),
       CheckBox17(Named(new QCheckBox(QStringLiteral("Multicast"), this), "CheckBox17")),
       GridView9(Named(new TGridView(this), "GridView9")),
-      run_(host, {Button39, Edit16, SpinEditor8}) {
+      run_(host, {Button39, Edit16, SpinEditor8}, Button40) {
     setObjectName(QStringLiteral("RmaTest"));
 
     ApplyReportColumns(*GridView9, RmaTestGridColumns());
@@ -89,6 +89,10 @@ void TRmaTestPage::RmaTestRow(const std::string& chunk) {
     if (const auto row = RmaTestRowOf(chunk)) {
         StreamUtility::AppendReportRow(*GridView9, *row);
     }
+}
+
+void TRmaTestPage::ReportEnded(ReplyCode code) {
+    run_.Ended(code);
 }
 
 void TRmaTestPage::ConsoleReply(ReplyAction action, const std::string& chunk) {

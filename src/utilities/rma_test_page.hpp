@@ -58,6 +58,8 @@ class TRmaTestPage : public QWidget, public Page {
     // The radio-interface list: the interfaces whose names contain "rf", as
     // the radio group reads them.
     void SetRadioNames(const QStringList& radios, int selected);
+    // The console's report ended without "Stop" (ConsoleChannel::ReportEnded).
+    void ReportEnded(ReplyCode code);
 
   private:
     StreamUtility run_;

@@ -16,8 +16,10 @@ constexpr char Escape = 27;
 
 }  // namespace
 
-StreamUtility::StreamUtility(PageHost& host, std::vector<QWidget*> locked)
-    : host_(host), locked_(std::move(locked)) {}
+StreamUtility::StreamUtility(PageHost& host, std::vector<QWidget*> locked, QWidget* stop)
+    : host_(host), locked_(std::move(locked)), stop_(stop) {
+    stop_->setEnabled(false);
+}
 
 bool StreamUtility::Start(const std::optional<std::string>& command, ReplyCode startState,
                           const QString& noCommandText) {
@@ -28,12 +30,13 @@ bool StreamUtility::Start(const std::optional<std::string>& command, ReplyCode s
     if (!host_.SendCommand(ConsoleCommand{*command, startState})) {
         return false;
     }
-    SetLocked(true);
-    host_.SetConsoleButtonsEnabled(false);
+    running_ = startState;
+    ShowRunning(true);
     return true;
 }
 
 void StreamUtility::Stop() {
+    running_.reset();
     host_.SendLine(std::string(1, Escape));
     // The report's code would otherwise take the reply to whatever is sent
     // next as rows; it now lasts until the router's prompt is back.
@@ -41,14 +44,22 @@ void StreamUtility::Stop() {
     // The window stays blocked while the router winds the report down, so
     // nothing can be sent into its last output.
     QThread::msleep(StopPauseMs);
-    SetLocked(false);
-    host_.SetConsoleButtonsEnabled(true);
+    ShowRunning(false);
 }
 
-void StreamUtility::SetLocked(bool locked) {
-    for (QWidget* widget : locked_) {
-        widget->setEnabled(!locked);
+void StreamUtility::Ended(ReplyCode code) {
+    if (running_ && ReportRunningUnder(code) == ReportRunningUnder(*running_)) {
+        running_.reset();
+        ShowRunning(false);
     }
+}
+
+void StreamUtility::ShowRunning(bool running) {
+    for (QWidget* widget : locked_) {
+        widget->setEnabled(!running);
+    }
+    stop_->setEnabled(running);
+    host_.SetConsoleButtonsEnabled(!running);
 }
 
 void StreamUtility::AppendReportRow(TGridView& grid, std::span<const std::string> cells) {

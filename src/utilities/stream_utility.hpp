@@ -23,8 +23,9 @@ class TGridView;
 
 class StreamUtility {
   public:
-    // locked: the page's controls that may not change while a report runs.
-    StreamUtility(PageHost& host, std::vector<QWidget*> locked);
+    // locked: the page's controls that may not change while a report runs;
+    // stop: the page's "Stop", usable only then.
+    StreamUtility(PageHost& host, std::vector<QWidget*> locked, QWidget* stop);
 
     // Sends command under startState and locks; nothing is sent and nothing
     // changes without a command (the operator is told noCommandText), or
@@ -37,6 +38,11 @@ class StreamUtility {
     // still judged by it, up to the prompt.
     void Stop();
 
+    // The report that ran under code has ended without "Stop" (another line
+    // took the console, or the connection went): when it was this one, the
+    // page shows it stopped. Nothing is sent.
+    void Ended(ReplyCode code);
+
     // One report row (see AppendRow), then made visible and current.
     static void AppendReportRow(TGridView& grid, std::span<const std::string> cells);
 
@@ -44,10 +50,12 @@ class StreamUtility {
     static constexpr int StopPauseMs = 500;
 
   private:
-    void SetLocked(bool locked);
+    void ShowRunning(bool running);
 
     PageHost& host_;
     std::vector<QWidget*> locked_;
+    QWidget* stop_;
+    std::optional<ReplyCode> running_;
 };
 
 }  // namespace tessel

@@ -1,5 +1,7 @@
 #include "widgets/grid_model.hpp"
 
+#include "core/entry_key.hpp"
+
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 
@@ -14,7 +16,7 @@ void TGridModel::SetColumns(std::vector<GridColumn> columns) {
     beginResetModel();
     columns_ = std::move(columns);
     rows_.clear();
-    keptRow_ = -1;
+    keeping_ = false;
     endResetModel();
 }
 
@@ -76,32 +78,67 @@ void TGridModel::KeepCurrentRowIn(QItemSelectionModel* selection) {
     selection_ = selection;
 }
 
+void TGridModel::SetKeyColumns(std::vector<int> columns) {
+    keyColumns_ = std::move(columns);
+}
+
+std::vector<std::string> TGridModel::KeyOf(int row) const {
+    std::vector<std::string> key;
+    key.reserve(keyColumns_.size());
+    for (int column : keyColumns_) {
+        key.push_back(Cell(row, column).toStdString());
+    }
+    return key;
+}
+
 void TGridModel::Clear() {
     if (rows_.empty()) {
         return;
     }
-    if (selection_ != nullptr && keptRow_ < 0 && selection_->currentIndex().isValid()) {
-        keptRow_ = selection_->currentIndex().row();
-        keptColumn_ = selection_->currentIndex().column();
+    if (selection_ != nullptr && !keeping_) {
+        const QModelIndex current = selection_->currentIndex();
+        // Only a row the operator sees highlighted is a choice to keep.
+        if (current.isValid() && selection_->isSelected(current)) {
+            keeping_ = true;
+            keptRow_ = current.row();
+            keptColumn_ = current.column();
+            keptKey_ = KeyOf(keptRow_);
+        }
     }
     beginResetModel();
     rows_.clear();
     endResetModel();
 }
 
+std::optional<int> TGridModel::KeptRowNow() const {
+    if (keyColumns_.empty()) {
+        return keptRow_ < rowCount() ? std::optional<int>(keptRow_) : std::nullopt;
+    }
+    std::vector<EntryKey> keys;
+    keys.reserve(rows_.size());
+    for (int row = 0; row < rowCount(); ++row) {
+        keys.push_back(KeyOf(row));
+    }
+    const auto row = RowHoldingKey(keys, keptKey_);
+    return row ? std::optional<int>(static_cast<int>(*row)) : std::nullopt;
+}
+
 void TGridModel::RestoreKeptRow() {
-    const int row = std::exchange(keptRow_, -1);
-    if (row < 0 || row >= rowCount() || selection_ == nullptr ||
+    if (!std::exchange(keeping_, false) || selection_ == nullptr ||
         selection_->currentIndex().isValid()) {
+        return;
+    }
+    const std::optional<int> row = KeptRowNow();
+    if (!row) {
         return;
     }
     {
         const QSignalBlocker quiet(selection_);
-        selection_->setCurrentIndex(index(row, keptColumn_), QItemSelectionModel::ClearAndSelect |
-                                                                 QItemSelectionModel::Rows);
+        selection_->setCurrentIndex(index(*row, keptColumn_), QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
     }
     // The view learns of selections from the blocked signals: repaint the row.
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    emit dataChanged(index(*row, 0), index(*row, columnCount() - 1));
 }
 
 int TGridModel::rowCount(const QModelIndex& parent) const {

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 class QItemSelectionModel;
@@ -36,13 +38,17 @@ class TGridModel : public QAbstractTableModel {
     QString Cell(int row, int column) const;
     void Clear();
 
-    // The pages refill a grid by Clear() and then its rows; the operator's row
-    // number is to survive that, as a string grid keeps its row, although the
-    // reset drops the selection model's current index. Rows appended after a
-    // Clear() re-select the row that was current before it, if it exists and
-    // nothing else became current meanwhile, without announcing a new choice
-    // (the page's select-cell handlers do not run, as for a string grid).
+    // The pages refill a grid by Clear() and then its rows; the operator's
+    // choice is to survive that, although the reset drops the selection
+    // model's current index. The first rows appended after a Clear() re-select
+    // the row chosen before it, unless something else became current
+    // meanwhile, without announcing a new choice (the page's select-cell
+    // handlers do not run: the page still shows that row). Which row: by
+    // default the same row number, as a string grid keeps its row; with key
+    // columns the row that holds the same entry, and none when it is gone.
     void KeepCurrentRowIn(QItemSelectionModel* selection);
+    // The columns whose texts name a row's entry (a MAC address, an address).
+    void SetKeyColumns(std::vector<int> columns);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,13 +58,20 @@ class TGridModel : public QAbstractTableModel {
 
   private:
     QStringList Complete(const QStringList& cells) const;
+    // The texts of row in the key columns.
+    std::vector<std::string> KeyOf(int row) const;
+    // Where the row chosen before the last Clear() is now.
+    std::optional<int> KeptRowNow() const;
     void RestoreKeptRow();
 
     std::vector<GridColumn> columns_;
     std::vector<QStringList> rows_;
+    std::vector<int> keyColumns_;
     QPointer<QItemSelectionModel> selection_;
+    bool keeping_ = false;
     int keptRow_ = -1;
     int keptColumn_ = 0;
+    std::vector<std::string> keptKey_;
 };
 
 }  // namespace tessel

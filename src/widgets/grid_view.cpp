@@ -9,8 +9,10 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSaveFile>
 
 namespace tessel {
@@ -34,6 +36,12 @@ TGridView::TGridView(QWidget* parent)
     setContextMenuPolicy(Qt::DefaultContextMenu);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit CellClicked(index.row(), index.column()); });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    emit RowChosen(current.row());
+                }
+            });
 }
 
 void TGridView::SetColumns(std::vector<GridColumn> columns) {
@@ -55,8 +63,26 @@ void TGridView::ScrollToLastRow() {
 }
 
 int TGridView::SelectedRow() const {
+    // Ctrl+click takes the highlight off the current row, which stays current.
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() : -1;
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void TGridView::Unselect() {
+    setCurrentIndex({});
+    clearSelection();
+}
+
+void TGridView::mousePressEvent(QMouseEvent* event) {
+    const int before = SelectedRow();
+    QTableView::mousePressEvent(event);
+    // Pressing the selected row moves nothing, yet the operator chose it again
+    // (to get back what the page showed of it before an edit).
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid() && at.row() == before &&
+        SelectedRow() == before) {
+        emit RowChosen(before);
+    }
 }
 
 std::vector<std::vector<std::string>> TGridView::VisibleCells(const std::set<int>* rows) const {

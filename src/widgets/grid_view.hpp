@@ -9,6 +9,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QMenu;
@@ -32,8 +33,13 @@ class TGridView : public QTableView {
     void Clear() { model_->Clear(); }
     void ScrollToLastRow();
 
-    // The row the operator selected, -1 when none.
+    // The row the operator selected (the highlighted one), -1 when none.
     int SelectedRow() const;
+    // No row selected, as after the operator let go of the row's entry.
+    void Unselect();
+    // A refill keeps the selected entry, known by its texts in these columns,
+    // wherever it lands (see TGridModel::KeepCurrentRowIn).
+    void SetKeyColumns(std::vector<int> columns) { model_->SetKeyColumns(std::move(columns)); }
 
     // The selected rows as tab-separated text, header row first, visible
     // columns only; empty when no row is selected.
@@ -59,9 +65,14 @@ class TGridView : public QTableView {
   signals:
     // The operator clicked a cell (row and column of the model).
     void CellClicked(int row, int column);
+    // The operator chose row: moved to it (mouse or keyboard), or pressed it
+    // again while it was the selected one. Once per choice; a refill that
+    // keeps the selected entry chooses nothing.
+    void RowChosen(int row);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:

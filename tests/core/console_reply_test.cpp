@@ -103,6 +103,22 @@ TEST(ConsoleLoginDialogue, OwnsTheCodesBelowIdleAndNoOther) {
     }
 }
 
+TEST(ConsoleLoginDialogue, ARefusedPasswordGoesOutThreeTimesPerLoginPress) {
+    RefusedPasswordLimit limit;
+    limit.Start();
+    int sends = 0;
+    while (limit.MayRetry("wrong") && sends < 10) {
+        limit.Sent("wrong");
+        ++sends;
+    }
+    EXPECT_EQ(sends, 3);
+    // A password corrected while the dialogue runs is tried; the next press
+    // may send the refused one again.
+    EXPECT_TRUE(limit.MayRetry("better"));
+    limit.Start();
+    EXPECT_TRUE(limit.MayRetry("wrong"));
+}
+
 TEST(ConsoleReplyDispatch, PromptDrivenCodesWaitForTheFirstPrompt) {
     for (const ReplyCode code : {reply::Radio, reply::CpeTable, reply::Interfaces, reply::Rma,
                                  reply::System, reply::BsList}) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tessel {
 namespace {
 
@@ -25,37 +27,75 @@ TEST(SourceAddressOrder, NonLoopbackFirstLoopbackLastWithoutDuplicates) {
     EXPECT_TRUE(OrderSourceAddresses({}).empty());
 }
 
-TEST(SourceAddressDecision, BindsOnlyWhereTheSourceCanReachTheDestination) {
-    const std::vector<std::string> host = {"192.0.2.2", "10.99.7.1", "127.0.0.1", "127.0.1.1"};
-    // Loopback reaches loopback, a real interface reaches anything.
-    EXPECT_EQ(DecideSourceBinding("127.0.0.1", "127.0.0.1", host), SourceBinding::Bind);
-    EXPECT_EQ(DecideSourceBinding("127.0.1.1", "127.0.0.1", host), SourceBinding::Bind);
-    EXPECT_EQ(DecideSourceBinding("10.99.7.1", "10.99.7.2", host), SourceBinding::Bind);
-    EXPECT_EQ(DecideSourceBinding("192.0.2.2", "127.0.0.1", host), SourceBinding::Bind);
+TEST(SourceAddressDecision, BindsOnlyWhereTheRouterCanAnswerTheSource) {
+    const std::vector<std::string> host = {"192.0.2.2", "10.98.7.1", "10.99.7.1",
+                                           "10.99.7.5", "127.0.0.1", "127.0.1.1"};
+    // A router on a directly connected link: the way to it leaves from this
+    // end of the link, whose interface has a second address.
+    const RouteTowards link{"10.99.7.1", {"10.99.7.1", "10.99.7.5"}};
+    const auto decide = [&](const char* source, const char* destination,
+                            const RouteTowards& route) {
+        return DecideSourceBinding(source, destination, host, route);
+    };
+    EXPECT_EQ(decide("10.99.7.1", "10.99.7.2", link), SourceBinding::Bind);
+    EXPECT_EQ(decide("10.99.7.5", "10.99.7.2", link), SourceBinding::Bind);
+    // The office LAN listed first, and a decoy interface: the router has no
+    // way back to them.
+    EXPECT_EQ(decide("192.0.2.2", "10.99.7.2", link), SourceBinding::OffRoute);
+    EXPECT_EQ(decide("10.98.7.1", "10.99.7.2", link), SourceBinding::OffRoute);
+    // The default route leaves from the office LAN.
+    EXPECT_EQ(decide("192.0.2.2", "198.51.100.7", {"192.0.2.2", {"192.0.2.2"}}),
+              SourceBinding::Bind);
+    // No route at all: binding helps nothing.
+    EXPECT_EQ(decide("10.99.7.1", "198.51.100.7", {}), SourceBinding::NoRoute);
+    // Whatever goes to this host stays on it: any local source reaches it,
+    // whichever interface the route names.
+    for (const char* to : {"127.0.0.1", "0.0.0.0", "192.0.2.2"}) {
+        for (const char* from : {"127.0.0.1", "127.0.1.1", "10.98.7.1"}) {
+            EXPECT_EQ(decide(from, to, {"127.0.0.1", {"127.0.0.1"}}), SourceBinding::Bind)
+                << from << " to " << to;
+        }
+    }
     // The stock host-name address towards a router on a real link.
-    EXPECT_EQ(DecideSourceBinding("127.0.1.1", "10.99.7.2", host), SourceBinding::LoopbackToRemote);
-    EXPECT_EQ(DecideSourceBinding("127.0.0.1", "192.0.2.1", host), SourceBinding::LoopbackToRemote);
-    // 0.0.0.0 as a destination is this host.
-    EXPECT_EQ(DecideSourceBinding("127.0.0.1", "0.0.0.0", host), SourceBinding::Bind);
-    // Gone since start-up.
-    EXPECT_EQ(DecideSourceBinding("10.99.8.1", "10.99.8.2", host), SourceBinding::NotOnHost);
-    EXPECT_EQ(DecideSourceBinding("", "10.99.7.2", host), SourceBinding::NoSource);
-    EXPECT_EQ(DecideSourceBinding("0.0.0.0", "10.99.7.2", host), SourceBinding::NoSource);
-    EXPECT_EQ(DecideSourceBinding("10.99.7.1", "", host), SourceBinding::DestinationUnknown);
+    EXPECT_EQ(decide("127.0.1.1", "10.99.7.2", link), SourceBinding::LoopbackToRemote);
+    EXPECT_EQ(decide("127.0.0.1", "198.51.100.7", link), SourceBinding::LoopbackToRemote);
+    // Gone since start-up, nothing chosen, a destination that did not resolve.
+    EXPECT_EQ(decide("10.99.8.1", "10.99.8.2", link), SourceBinding::NotOnHost);
+    EXPECT_EQ(decide("", "10.99.7.2", link), SourceBinding::NoSource);
+    EXPECT_EQ(decide("0.0.0.0", "10.99.7.2", link), SourceBinding::NoSource);
+    EXPECT_EQ(decide("10.99.7.1", "", link), SourceBinding::DestinationUnknown);
 }
 
-TEST(SourceAddressDecision, TraceSaysWhetherTheConsoleIsBound) {
-    EXPECT_EQ(SourceBindingTraceText(SourceBinding::Bind, "10.99.7.1", "10.99.7.2"),
+TEST(SourceAddressDecision, TraceSaysWhetherTheConsoleIsBoundAndWhyNot) {
+    EXPECT_EQ(SourceBindingTraceText(SourceBinding::Bind, "10.99.7.1", "10.99.7.2", "10.99.7.1"),
               "console to 10.99.7.2: source 10.99.7.1");
     for (const SourceBinding unbound :
          {SourceBinding::NoSource, SourceBinding::NotOnHost, SourceBinding::DestinationUnknown,
-          SourceBinding::LoopbackToRemote}) {
-        const std::string text = SourceBindingTraceText(unbound, "127.0.1.1", "10.99.7.2");
+          SourceBinding::LoopbackToRemote, SourceBinding::NoRoute, SourceBinding::OffRoute}) {
+        const std::string text =
+            SourceBindingTraceText(unbound, "127.0.1.1", "10.99.7.2", "10.99.7.1");
         EXPECT_NE(text.find("connecting unbound"), std::string::npos) << text;
     }
-    EXPECT_EQ(SourceBindingTraceText(SourceBinding::LoopbackToRemote, "127.0.1.1", "10.99.7.2"),
+    EXPECT_EQ(SourceBindingTraceText(SourceBinding::LoopbackToRemote, "127.0.1.1", "10.99.7.2",
+                                     "10.99.7.1"),
               "console to 10.99.7.2: loopback source 127.0.1.1 cannot reach another host, "
               "connecting unbound");
+    EXPECT_EQ(
+        SourceBindingTraceText(SourceBinding::OffRoute, "10.98.7.1", "10.99.7.2", "10.99.7.1"),
+        "console to 10.99.7.2: source 10.98.7.1 is not on the interface the route leaves "
+        "from (10.99.7.1), connecting unbound");
+}
+
+TEST(SourceAddressRoute, TheKernelNamesTheAddressAndInterfaceTheWayLeavesFrom) {
+    const RouteTowards loopback = AskRouteTowards("127.0.0.1", 23);
+    EXPECT_EQ(loopback.source, "127.0.0.1");
+    EXPECT_NE(std::find(loopback.interfaceAddresses.begin(), loopback.interfaceAddresses.end(),
+                        "127.0.0.1"),
+              loopback.interfaceAddresses.end());
+    for (const char* notAnAddress : {"", "router", "10.99.7"}) {
+        const RouteTowards none = AskRouteTowards(notAnAddress, 23);
+        EXPECT_TRUE(none.source.empty() && none.interfaceAddresses.empty()) << notAnAddress;
+    }
 }
 
 }  // namespace

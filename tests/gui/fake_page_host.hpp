@@ -6,6 +6,7 @@
 
 #include "core/console/reply_dispatch.hpp"
 #include "core/session/router_model.hpp"
+#include "viewkit/console_buttons.hpp"
 #include "viewkit/page_host.hpp"
 
 #include <QAbstractButton>
@@ -58,7 +59,7 @@ class FakePageHost : public PageHost {
     void AddConsoleButton(QAbstractButton* button) override { consoleButtons.push_back(button); }
     void SetConsoleButtonsEnabled(bool enabled) override {
         for (QAbstractButton* button : consoleButtons) {
-            button->setEnabled(enabled);
+            SetConsoleButtonLocked(button, !enabled);
         }
     }
     void Inform(const QString& text, const QString& caption) override {

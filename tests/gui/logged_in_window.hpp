@@ -14,6 +14,7 @@
 #include "scripted_messages.hpp"
 #include "support/router_sim_process.hpp"
 #include "wait_for.hpp"
+#include "widgets/grid_view.hpp"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -187,6 +188,24 @@ class LoggedInWindow : public ::testing::Test {
         return LinesAfter(skip);
     }
 
+    // Every line after the first `skip`, once the router has all that the
+    // test sent: a marker line, "co save", goes last and ends the list.
+    std::vector<std::string> LinesThroughMarker(std::size_t skip) const {
+        const std::string marker = "co save";
+        form->SendLine(marker);
+        WaitFor([&] {
+            const std::vector<std::string> lines = LinesAfter(skip);
+            return !lines.empty() && lines.back() == marker;
+        });
+        return LinesAfter(skip);
+    }
+
+    // Sends command as another hand would, past the pages, and waits until
+    // the window has read the router's answer.
+    bool SendAndWaitIdle(const ConsoleCommand& command) {
+        return form->SendCommand(command) && WaitIdle();
+    }
+
     // Waits until the router has received line.
     bool Received(const std::string& line) const {
         return WaitFor([&] { return Log().ReceivedLine(line); }, Patience);
@@ -223,6 +242,25 @@ class LoggedInWindow : public ::testing::Test {
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
+    }
+
+    // Presses row of grid with the mouse, as the operator picks an entry;
+    // the grid's tab must be in front.
+    static void ClickRow(TGridView* grid, int row) {
+        ASSERT_GE(row, 0);
+        const QModelIndex cell = grid->model()->index(row, 1);
+        grid->scrollTo(cell);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    }
+
+    // A double click as the window system delivers it: a press and a
+    // release, then the double-click press and its release. (QTest's own
+    // sends the double-click event alone to a widget.)
+    static void DoubleClick(QWidget* widget) {
+        QTest::mousePress(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton);
+        QTest::mouseDClick(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton);
     }
 
     // Brings the tab to the front (which shows it).

@@ -215,6 +215,34 @@ TEST_F(BsPage, DeleteSendsTheSelectedRowWithoutAQuestion) {
     EXPECT_LT(RowOf(QStringLiteral("000B22057910")), 0);
 }
 
+// Operators double-click, and re-reads move rows under the highlight: Delete
+// removes the CPE the form shows, once, and nothing after it is gone.
+TEST_F(BsPage, DeleteActsOnceAndOnlyOnTheCpeTheFormShows) {
+    ShowPage(page);
+    ClickRow(grid, RowOf(QStringLiteral("000B22057910")));
+    ASSERT_EQ(page->Edit8->text(), QStringLiteral("000B22057910"));
+    // Another hand removes the CPE above it; the re-read moves its row up.
+    ASSERT_TRUE(SendAndWaitIdle(
+        {"rma ab rf5.0 000B220578FF ip=10.10.0.5 name=farm-east -del", reply::CpeTable}));
+    EXPECT_EQ(grid->Cell(grid->SelectedRow(), Mac), page->Edit8->text());
+
+    const std::size_t before = ConsoleLines().size();
+    DoubleClick(page->Button7);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->SelectedRow(), -1);
+    // The end of a report frees the console buttons, but not this Delete.
+    form->SetConsoleButtonsEnabled(false);
+    form->SetConsoleButtonsEnabled(true);
+    EXPECT_FALSE(page->Button7->isEnabled());
+    page->Button7->click();
+    page->Button6->click();
+    EXPECT_EQ(LinesThroughMarker(before),
+              (std::vector<std::string>{"rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del",
+                                        "co save"}));
+    EXPECT_TRUE(messages.boxes.empty());
+}
+
 TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
     QTimer* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
     const int school = RowOf(QStringLiteral("000B22057910"));

@@ -119,6 +119,9 @@ TEST_F(CpePage, ClickFillsTheFormAndFrequenciesMoveOnce) {
     page->ListBox2->setCurrentRow(0);
     page->Button13->click();
     EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
+    // Pressed again: nothing is highlighted any more, so nothing goes.
+    page->Button13->click();
+    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
 
     page->Button17->click();
     EXPECT_EQ(page->ListBox2->count(), 0);
@@ -227,6 +230,26 @@ TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
     for (int row = 0; row < grid->RowCount(); ++row) {
         EXPECT_EQ(grid->Cell(row, R), QStringLiteral("false"));
     }
+}
+
+// Operators double-click, and re-reads move rows under the highlight: Delete
+// removes the record the form shows, once, and nothing after it is gone.
+TEST_F(CpePage, DeleteActsOnceAndOnlyOnTheRecordTheFormShows) {
+    ShowPage(page);
+    ClickRow(grid, RowOf(QStringLiteral("14"), QStringLiteral("11000")));
+    ASSERT_EQ(page->Edit10->text(), QStringLiteral("14"));
+    // Another hand removes the record above it; the re-read moves its row up.
+    ASSERT_TRUE(SendAndWaitIdle({"rma bs rf4.0 1A2B/11000 2412,2437 -del", reply::BsList}));
+    EXPECT_EQ(grid->Cell(grid->SelectedRow(), Sid), page->Edit10->text());
+
+    const std::size_t before = ConsoleLines().size();
+    DoubleClick(page->Button16);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->SelectedRow(), -1);
+    page->Button16->click();
+    EXPECT_EQ(LinesThroughMarker(before),
+              (std::vector<std::string>{"rma bs rf4.0 14/11000 2462 -del", "co save"}));
 }
 
 // A router without radios leaves "Radio interface:" empty, and

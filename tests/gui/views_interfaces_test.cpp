@@ -143,6 +143,50 @@ TEST_F(InterfacesPage, AliasIsCreatedAndDeletedThroughTheRouter) {
     }));
 }
 
+// Operators double-click, and re-reads move rows under the highlight: Delete
+// removes the alias the form shows, once, and nothing after it is gone.
+TEST_F(InterfacesPage, AliasDeleteActsOnceAndOnlyOnTheAliasTheFormShows) {
+    TGridView* grid = page->GridView1;
+    ShowPage(page);
+    ClickRow(grid, FindRow(grid, IpAddress, QStringLiteral("192.168.1.2")));
+    ASSERT_EQ(page->Edit3->text(), "192.168.1.2");
+    // Another hand removes an address above it; the re-read moves its row up.
+    ASSERT_TRUE(SendAndWaitIdle({"ifc rf2.0 10.20.0.1/255.255.255.0 -alias", reply::Interfaces}));
+    EXPECT_EQ(grid->Cell(grid->SelectedRow(), IpAddress), page->Edit3->text());
+
+    const std::size_t before = ConsoleLines().size();
+    DoubleClick(page->Button21);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->SelectedRow(), -1);
+    page->Button21->click();
+    EXPECT_EQ(LinesThroughMarker(before),
+              (std::vector<std::string>{"ifc eth0 192.168.1.2/255.255.255.0 -alias", "co save"}));
+}
+
+// A press on the selected row brings back what the operator typed over.
+TEST_F(InterfacesPage, PressingTheSelectedRowRefillsTheFormAndUpdateSendsOnce) {
+    ShowPage(page);
+    const int address = FindRow(page->GridView1, IpAddress, QStringLiteral("198.51.100.2"));
+    ClickRow(page->GridView1, address);
+    page->Edit3->setText(QStringLiteral("198.51.100.7"));
+    ClickRow(page->GridView1, address);
+    EXPECT_EQ(page->Edit3->text(), "198.51.100.2");
+    const int eth1 = FindRow(page->GridView4, IfName, QStringLiteral("eth1"));
+    ClickRow(page->GridView4, eth1);
+    page->SpinEditor3->SetText(QStringLiteral("1400"));
+    ClickRow(page->GridView4, eth1);
+    EXPECT_EQ(page->SpinEditor3->Text(), "1500");
+
+    page->SpinEditor3->SetText(QStringLiteral("1400"));
+    const std::size_t before = ConsoleLines().size();
+    DoubleClick(page->Button20);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(page->GridView4->Cell(eth1, IfMtu), "1400");
+    EXPECT_EQ(LinesThroughMarker(before),
+              (std::vector<std::string>{"ifc eth1 mtu 1400 down", "co save"}));
+}
+
 TEST_F(InterfacesPage, BadAddressOrMaskIsRefusedAndNothingIsSent) {
     const std::size_t before = ConsoleLines().size();
     const ReplyCode state = form->Console().Code();

@@ -3,6 +3,7 @@
 
 #include "logged_in_window.hpp"
 #include "utilities/load_meter_page.hpp"
+#include "views/system/system_page.hpp"
 #include "widgets/grid_group_band.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -12,13 +13,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include <string>
+#include <vector>
 
 namespace tessel::test {
 namespace {
 
 class LoadMeterPage : public LoggedInWindow {
   protected:
-    LoadMeterPage() : LoggedInWindow({.tickMs = TickMs}) {}
+    explicit LoadMeterPage(int tickMs = TickMs) : LoggedInWindow({.tickMs = tickMs}) {}
     void SetUp() override {
         LoggedInWindow::SetUp();
         page = Find<TLoadMeterPage>("LoadMeter");
@@ -35,7 +41,25 @@ class LoadMeterPage : public LoggedInWindow {
     }
     // The buttons of the window's console group that exist in this build.
     std::vector<QAbstractButton*> ConsoleGroup() const {
-        return {form->Button11, Find<QPushButton>("Button38")};
+        return {form->Button11, Find<QPushButton>("Button38"), Find<QPushButton>("Button18"),
+                Find<QPushButton>("Button19"), Find<QPushButton>("Button3")};
+    }
+    // Started on eth0 and reporting.
+    void StartOnEth0() {
+        ChooseInterface("eth0");
+        page->Button35->click();
+        ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 1; }));
+    }
+    // As the page stands when no report runs.
+    void ExpectStopped() const {
+        for (QWidget* widget :
+             std::vector<QWidget*>{page->Button35, page->ComboBox14, page->SpinEditor7}) {
+            EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
+        }
+        EXPECT_FALSE(page->Button2->isEnabled());
+        for (QAbstractButton* button : ConsoleGroup()) {
+            EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+        }
     }
 
     TLoadMeterPage* page = nullptr;
@@ -111,6 +135,65 @@ TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
     ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
     EXPECT_FALSE(page->GridView8->Cell(1, 10).isEmpty());
     page->Button2->click();
+}
+
+TEST_F(LoadMeterPage, LoggingOutDuringARunGivesTheNextSessionEveryButtonBack) {
+    StartOnEth0();
+    messages.answers = {true};
+    form->Button29->click();
+    ASSERT_FALSE(form->IsManagedLayout());
+    LogIn();
+    ExpectStopped();
+}
+
+TEST_F(LoadMeterPage, AnotherPagesCommandEndsTheRunAndThePageShowsIt) {
+    StartOnEth0();
+    auto* system = Find<TSystemPage>("system");
+    TypeInto(system->Edit1, QStringLiteral("bs south"));
+    system->SystemChangeButtons[0]->click();
+    // The router stops a running report before it runs any other line.
+    ASSERT_TRUE(Received("sys name bs south"));
+    ExpectStopped();
+}
+
+// Reports a tenth of a second apart, so that each arrives on its own even on
+// a busy machine.
+constexpr int SlowTickMs = 100;
+
+class SlowLoadMeter : public LoadMeterPage {
+  protected:
+    SlowLoadMeter() : LoadMeterPage(SlowTickMs) {}
+};
+
+TEST_F(SlowLoadMeter, ReportsThatCameWhileABoxWasUpAddOneRowEachInOrder) {
+    // Nothing else holds the window meanwhile.
+    Find<QTimer>("Timer1")->stop();
+    Find<QTimer>("Timer8")->stop();
+    std::vector<std::string> reports;
+    QObject::connect(
+        &form->Console(), &ConsoleChannel::Reply, form.get(),
+        [&](ReplyAction action, const std::string& chunk) {
+            if (action == ReplyAction::LoadMeterRow && chunk.find("[K") == std::string::npos) {
+                reports.push_back(chunk);
+            }
+        });
+    StartOnEth0();
+    // "Log out", answered "No" after ten report periods.
+    messages.openMs = SlowTickMs * 10;
+    messages.answers = {false};
+    form->Button29->click();
+    messages.openMs = 0;
+    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 12; }));
+    page->Button2->click();
+    ASSERT_TRUE(WaitIdle());
+
+    // A row per chunk, a report line per chunk, the elapsed seconds (the
+    // line's first figure) counting up one at a time.
+    ASSERT_EQ(page->GridView8->RowCount(), static_cast<int>(reports.size()));
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        EXPECT_EQ(reports[i].find("\r\n"), reports[i].size() - 2) << reports[i];
+        EXPECT_EQ(std::stoul(reports[i]), i + 1) << reports[i];
+    }
 }
 
 TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {

@@ -165,5 +165,20 @@ TEST_F(Grid, ARefillKeepsTheRowNumberWhileThatRowExists) {
     EXPECT_EQ(view.SelectedRow(), -1);
 }
 
+TEST_F(Grid, WithKeyColumnsARefillKeepsTheEntryWhereverItLands) {
+    view.SetKeyColumns({1, 2});
+    view.AppendRows({{"", "a", "1"}, {"", "b", "1"}, {"", "b", "2"}});
+    view.selectRow(2);
+    QSignalSpy chosen(&view, &TGridView::RowChosen);
+    view.Clear();
+    view.AppendRows({{"", "b", "2"}, {"", "b", "1"}});
+    EXPECT_EQ(view.SelectedRow(), 0);
+    EXPECT_EQ(chosen.count(), 0);
+    // Gone: nothing is selected, although the old row number exists.
+    view.Clear();
+    view.AppendRows({{"", "a", "1"}, {"", "b", "1"}, {"", "c", "2"}});
+    EXPECT_EQ(view.SelectedRow(), -1);
+}
+
 }  // namespace
 }  // namespace tessel

@@ -28,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -227,6 +228,28 @@ TEST_F(SimSession, WrongPasswordIsReportedThenTheRightOneGetsIn) {
     ClickLogin("admin", "admin");
     ASSERT_TRUE(WaitManaged());
     EXPECT_TRUE(Received("arp view"));
+}
+
+TEST_F(SimSession, ARefusedPasswordGoesOutThreeTimesPerPressThenTheWindowStaysUsable) {
+    // A router that would bear five failures on one connection: the window
+    // gives up first, closes, and says why.
+    StartRouter({"--lockout-after", "5"});
+    OpenWindow();
+    for (std::size_t press = 1; press <= 2; ++press) {
+        ClickLogin("admin", "wrong");
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return Log().Count("console-disconnect") == press && form->Button1->isEnabled();
+            },
+            Patience));
+        const auto lines = ConsoleLines();
+        EXPECT_EQ(static_cast<std::size_t>(std::count(lines.begin(), lines.end(), "wrong")),
+                  3 * press);
+        EXPECT_EQ(form->Label85->text(), "Invalid login or password. Try again");
+    }
+    ClickLogin();
+    ASSERT_TRUE(WaitManaged());
+    EXPECT_TRUE(messages.boxes.empty());
 }
 
 TEST_F(SimSession, OnlyAnAcceptedLoginIsRememberedAndNeverItsPassword) {

@@ -84,6 +84,25 @@ TEST_F(ConsoleOverSocket, WrongPasswordSaysSorryInALaterChunkAndStartsOver) {
     EXPECT_NE(c.ReadChunk().find("www."), std::string::npos);
 }
 
+class LockingConsole : public ConsoleOverSocket {
+  protected:
+    LockingConsole() : ConsoleOverSocket({"--lockout-after", "2"}) {}
+};
+
+TEST_F(LockingConsole, TheNthFailedLoginClosesTheConnection) {
+    test::ConsoleClient c(sim_.ConsolePort());
+    EXPECT_FALSE(c.Login("admin", "wrong"));
+    // The first failure starts over (Login waits for the greeting)...
+    EXPECT_FALSE(c.Login("admin", "wrong"));
+    // ... the second says Sorry and hangs up, without a greeting.
+    const std::string rest = c.ReadUntil("Select: ");
+    EXPECT_TRUE(c.PeerClosed());
+    EXPECT_EQ(rest.find("Select: "), std::string::npos) << rest;
+    // The count is the connection's: a new one may log in.
+    test::ConsoleClient again(sim_.ConsolePort());
+    EXPECT_TRUE(again.Login());
+}
+
 TEST_F(ConsoleOverSocket, SystemCommandsShowInTheNextSnmpRead) {
     test::ConsoleClient c(sim_.ConsolePort());
     ASSERT_TRUE(c.Login());

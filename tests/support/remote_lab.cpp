@@ -18,8 +18,12 @@ std::string Script() {
 
 }  // namespace
 
-RemoteLab::RemoteLab() {
-    const ProgramResult up = RunProgram({"/bin/bash", Script(), "up"}, std::chrono::seconds(30));
+RemoteLab::RemoteLab(LabRoutes routes) {
+    std::vector<std::string> command = {"/bin/bash", Script(), "up"};
+    if (routes == LabRoutes::BackRoute) {
+        command.emplace_back("--back-route");
+    }
+    const ProgramResult up = RunProgram(command, std::chrono::seconds(30));
     std::istringstream lines(up.output);
     std::string id;
     for (std::string line; std::getline(lines, line);) {
@@ -34,6 +38,8 @@ RemoteLab::RemoteLab() {
             manager_ = value;
         } else if (key == "LAB_ROUTER") {
             router_ = value;
+        } else if (key == "LAB_DECOY") {
+            decoy_ = value;
         }
     }
     if (up.exitCode == 0 && !id.empty() && !namespace_.empty() && !router_.empty()) {

@@ -41,4 +41,22 @@ bool BeforeLogin(ReplyCode code) {
     return static_cast<std::int32_t>(code) < static_cast<std::int32_t>(reply::Idle);
 }
 
+void RefusedPasswordLimit::Start() {
+    password_.clear();
+    sends_ = 0;
+}
+
+void RefusedPasswordLimit::Sent(std::string_view password) {
+    if (sends_ > 0 && password == password_) {
+        ++sends_;
+        return;
+    }
+    password_ = password;
+    sends_ = 1;
+}
+
+bool RefusedPasswordLimit::MayRetry(std::string_view password) const {
+    return password != password_ || sends_ < MaxSends;
+}
+
 }  // namespace tessel

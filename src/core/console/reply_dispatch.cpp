@@ -95,6 +95,24 @@ ReplyCode ReplyCodeAfterStop(ReplyCode replyState) {
     }
 }
 
+RunningReport ReportRunningUnder(ReplyCode replyState) {
+    switch (replyState) {
+        case reply::LoadMeterStart:
+        case reply::LoadMeterRow:
+            return RunningReport::LoadMeter;
+        case reply::RmaTestStart:
+        case reply::RmaTestRow:
+            return RunningReport::RmaTest;
+        default:
+            return RunningReport::None;
+    }
+}
+
+bool EndsRunningReport(ReplyCode before, ReplyCode after) {
+    const RunningReport running = ReportRunningUnder(before);
+    return running != RunningReport::None && ReportRunningUnder(after) != running;
+}
+
 std::ostream& operator<<(std::ostream& out, ReplyCode code) {
     return out << static_cast<std::int32_t>(code);
 }

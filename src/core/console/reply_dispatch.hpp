@@ -113,6 +113,16 @@ ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk);
 // brings the prompt; any other code stays (the report was not running).
 ReplyCode ReplyCodeAfterStop(ReplyCode replyState);
 
+// The report that runs on the router while the code is its start or row
+// code. The stopped forms run nothing: ESC has gone out.
+enum class RunningReport { None, LoadMeter, RmaTest };
+RunningReport ReportRunningUnder(ReplyCode replyState);
+
+// True when the code moving from before to after ends a running report:
+// any other line the router gets stops it (ESC, another command), and a
+// closed connection takes it along.
+bool EndsRunningReport(ReplyCode before, ReplyCode after);
+
 // True when text ends in the router's prompt: its last line (what follows
 // the last CR LF, or all of it without one) holds ">". A ">" inside a
 // complete line (an echo, a report heading) does not count.

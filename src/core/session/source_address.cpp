@@ -55,29 +55,48 @@ std::vector<std::string> OrderSourceAddresses(const std::vector<std::string>& ad
     return remote;
 }
 
+namespace {
+
+bool Contains(const std::vector<std::string>& texts, std::string_view text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+}  // namespace
+
 SourceBinding DecideSourceBinding(std::string_view source, std::string_view destination,
-                                  const std::vector<std::string>& hostAddresses) {
+                                  const std::vector<std::string>& hostAddresses,
+                                  const RouteTowards& route) {
     const std::optional<std::uint32_t> from = ParseIpv4(source);
     // 0.0.0.0 binds nothing in particular: the same as not binding.
     if (!from || *from == 0) {
         return SourceBinding::NoSource;
     }
-    if (std::find(hostAddresses.begin(), hostAddresses.end(), source) == hostAddresses.end()) {
+    if (!Contains(hostAddresses, source)) {
         return SourceBinding::NotOnHost;
     }
     const std::optional<std::uint32_t> to = ParseIpv4(destination);
     if (!to) {
         return SourceBinding::DestinationUnknown;
     }
-    // 0.0.0.0 as a destination means this host, which loopback reaches.
-    if (IsLoopbackIpv4(*from) && !IsLoopbackIpv4(*to) && *to != 0) {
+    // 0.0.0.0 as a destination means this host; whatever goes to this host
+    // stays on it, loopback sources included.
+    if (IsLoopbackIpv4(*to) || *to == 0 || Contains(hostAddresses, destination)) {
+        return SourceBinding::Bind;
+    }
+    if (IsLoopbackIpv4(*from)) {
         return SourceBinding::LoopbackToRemote;
     }
-    return SourceBinding::Bind;
+    if (route.source.empty()) {
+        return SourceBinding::NoRoute;
+    }
+    if (source == route.source || Contains(route.interfaceAddresses, source)) {
+        return SourceBinding::Bind;
+    }
+    return SourceBinding::OffRoute;
 }
 
 std::string SourceBindingTraceText(SourceBinding decision, std::string_view source,
-                                   std::string_view destination) {
+                                   std::string_view destination, std::string_view routeSource) {
     const std::string to = destination.empty() ? std::string("?") : std::string(destination);
     const std::string prefix = "console to " + to + ": ";
     const std::string from(source);
@@ -94,6 +113,11 @@ std::string SourceBindingTraceText(SourceBinding decision, std::string_view sour
         case SourceBinding::LoopbackToRemote:
             return prefix + "loopback source " + from +
                    " cannot reach another host, connecting unbound";
+        case SourceBinding::NoRoute:
+            return prefix + "no route to it, source " + from + " not bound, connecting unbound";
+        case SourceBinding::OffRoute:
+            return prefix + "source " + from + " is not on the interface the route leaves from (" +
+                   std::string(routeSource) + "), connecting unbound";
     }
     return prefix;
 }

@@ -3,9 +3,14 @@
 // Which local address the console connection leaves from. The operator picks
 // a source address from the host's own IPv4 addresses, but a source that
 // cannot reach the router must never make a login impossible: the kernel
-// refuses to connect from a loopback address to any other host, and binding
-// an address the host no longer has fails outright. Both cases connect
-// unbound instead and leave the choice to the routing table.
+// refuses to connect from a loopback address to any other host, binding an
+// address the host no longer has fails outright, and a router on a directly
+// connected link cannot answer an address of the host's other interfaces
+// (the connect hangs, then fails). The source is bound only where the routing
+// table would leave from it anyway (or from its interface); everything else
+// connects unbound and leaves the choice to the routing table.
+
+#include "core/session/route_towards.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -33,16 +38,21 @@ enum class SourceBinding {
     NotOnHost,           // the host no longer has the address
     DestinationUnknown,  // the destination did not resolve to an IPv4 address
     LoopbackToRemote,    // a loopback source cannot reach another host
+    NoRoute,             // the host has no route to the destination
+    OffRoute,            // the way to the destination leaves from another interface
 };
 
 // May the console bind source to reach destination (the resolved address of
 // the router, empty when it did not resolve)? hostAddresses are the host's
-// current IPv4 addresses.
+// current IPv4 addresses; route is what the routing table says about the way
+// to destination. Any local source reaches a destination on this host.
 SourceBinding DecideSourceBinding(std::string_view source, std::string_view destination,
-                                  const std::vector<std::string>& hostAddresses);
+                                  const std::vector<std::string>& hostAddresses,
+                                  const RouteTowards& route);
 
-// The support-trace line for the decision.
+// The support-trace line for the decision; routeSource is the address the
+// way to destination leaves from.
 std::string SourceBindingTraceText(SourceBinding decision, std::string_view source,
-                                   std::string_view destination);
+                                   std::string_view destination, std::string_view routeSource);
 
 }  // namespace tessel

@@ -101,16 +101,17 @@ std::string ConsoleReceivedText(std::string_view chunk) {
     return "console received \"" + EscapeTraceText(chunk) + '"';
 }
 
-void TraceLog::Write(std::string_view text) const {
+std::chrono::milliseconds LocalTimeOfDay(std::chrono::system_clock::time_point when) {
     using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
+    const std::time_t seconds = system_clock::to_time_t(when);
     std::tm local{};
     localtime_r(&seconds, &local);
-    const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    const milliseconds sinceMidnight{
-        ((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 + ms};
-    std::string line = TimeOfDayText(sinceMidnight);
+    const auto ms = duration_cast<milliseconds>(when.time_since_epoch()).count() % 1000;
+    return milliseconds{((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 + ms};
+}
+
+void TraceLog::Write(std::string_view text) const {
+    std::string line = TimeOfDayText(LocalTimeOfDay(std::chrono::system_clock::now()));
     line += ' ';
     line += text;
     line += '\n';

@@ -31,6 +31,10 @@ std::string MaskSecret(std::string_view text, std::string_view secret);
 // of a day or more wrap round.
 std::string TimeOfDayText(std::chrono::milliseconds sinceMidnight);
 
+// The local time of day of a moment, as the time since local midnight: what
+// the trace stamps its lines with and the console log keeps for its entries.
+std::chrono::milliseconds LocalTimeOfDay(std::chrono::system_clock::time_point when);
+
 enum class SnmpExchangeKind { Get, GetNext };
 
 // One SNMP exchange. requested is the OID asked for; for GetNext, replied is

@@ -9,6 +9,7 @@
 #include "core/session/session.hpp"
 #include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/entry_buttons.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
@@ -46,12 +47,16 @@ TBsPage::TBsPage(Session& session, PageHost& host, QWidget* parent)
     BuildRefreshControls();
     BuildLegend();
     autoUpdate_ = new AutoUpdateController(this, host_, Button24, SpinEditor4, CpeTableRefresh);
+    // A CPE is known by its MAC address wherever a refresh puts its row.
+    GridView2->SetKeyColumns({cpe_column::Mac});
+    entryButtons_ = new EntryButtons(GridView2, {Button5}, {Button6, Button7}, this);
 
     host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer2Timer(); });
     // activated: the operator's choice only, not the radio page filling the list.
     connect(ComboBox8, &QComboBox::activated, this, &TBsPage::ComboBox8Change);
-    connect(GridView2, &TGridView::CellClicked, this,
-            [this](int row, int) { GridView2CellClick(row); });
+    // Any way the operator picks a row fills the form, so that the form and
+    // the highlighted row show the same CPE.
+    connect(GridView2, &TGridView::RowChosen, this, &TBsPage::GridView2CellClick);
     connect(Button4, &QPushButton::clicked, this, &TBsPage::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TBsPage::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TBsPage::Button6Click);
@@ -89,6 +94,7 @@ void TBsPage::ReadCpeTable() {
     }
     GridView2->AppendRows(rows);
     rowCount_ = table.rows.size();
+    entryButtons_->Follow();
 }
 
 void TBsPage::PrepareLoad() {
@@ -100,7 +106,10 @@ void TBsPage::ResetAfterLoad() {
 }
 
 void TBsPage::Button4Click() {
+    // The operator's own look at the router also ends a wait for an answer
+    // that never came.
     ReadCpeTable();
+    entryButtons_->Answered();
 }
 
 void TBsPage::ComboBox8Change() {
@@ -153,11 +162,19 @@ void TBsPage::CreateCpe() {
         return;
     }
     const ConsoleCommand command = CpeAddCommand(now);
+    ClearForm();
+    if (host_.SendCommand(command)) {
+        entryButtons_->Sent();
+    }
+}
+
+void TBsPage::ClearForm() {
     Edit8->clear();
     Edit7->clear();
     Edit9->clear();
     CheckBox9->setChecked(true);
-    host_.SendCommand(command);
+    // The form shows no CPE now, so no row may stay highlighted for Delete.
+    GridView2->Unselect();
 }
 
 void TBsPage::Button5Click() {
@@ -166,7 +183,10 @@ void TBsPage::Button5Click() {
 
 void TBsPage::Button6Click() {
     const int row = GridView2->SelectedRow();
-    const std::string rowMac = row >= 0 ? ToBytes(GridView2->Cell(row, cpe_column::Mac)) : "";
+    if (row < 0) {
+        return;
+    }
+    const std::string rowMac = ToBytes(GridView2->Cell(row, cpe_column::Mac));
     if (MacEdited(rowMac, ToBytes(Edit8->text())) &&
         !host_.Ask(ToQString(std::string(MacChangedQuestion)),
                    ToQString(std::string(MacChangedCaption)))) {
@@ -192,20 +212,21 @@ void TBsPage::Button7Click() {
                      ToQString(std::string(CpeInputErrorCaption)));
         return;
     }
-    GridView2->selectRow(0);
-    host_.SendCommand(*command);
+    // The selection stays on the CPE until the router's answer is read: a
+    // row moved under it would take the next press for another CPE.
+    if (host_.SendCommand(*command)) {
+        entryButtons_->Sent();
+    }
 }
 
 void TBsPage::Button36Click() {
-    Edit8->clear();
-    Edit7->clear();
-    Edit9->clear();
-    CheckBox9->setChecked(true);
+    ClearForm();
 }
 
 void TBsPage::Read(ReadStep step) {
     if (step == ReadStep::CpeTable) {
         ReadCpeTable();
+        entryButtons_->Answered();
     }
 }
 

@@ -20,6 +20,7 @@ class QPushButton;
 namespace tessel {
 
 class AutoUpdateController;
+class EntryButtons;
 class PageHost;
 class Session;
 class TGridView;
@@ -86,10 +87,12 @@ class TBsPage : public QWidget, public Page {
     CpeForm FormValues() const;
     // The New procedure, shared with Update: checks, question, command.
     void CreateCpe();
+    void ClearForm();
 
     Session& session_;
     PageHost& host_;
     AutoUpdateController* autoUpdate_ = nullptr;
+    EntryButtons* entryButtons_ = nullptr;
     std::size_t rowCount_ = 0;
 };
 

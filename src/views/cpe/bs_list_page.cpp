@@ -8,6 +8,7 @@
 #include "core/session/session.hpp"
 #include "viewkit/auto_update.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/entry_buttons.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
@@ -70,13 +71,17 @@ TCpePage::TCpePage(Session& session, PageHost& host, QWidget* parent)
     BuildRefreshControls();
     BuildConfiguration();
     autoUpdate_ = new AutoUpdateController(this, host_, Button25, SpinEditor5, RegistrationRefresh);
+    // A record is known by its SID and speed wherever a re-read puts its row.
+    GridView3->SetKeyColumns({bs_column::Sid, bs_column::Speed});
+    entryButtons_ = new EntryButtons(GridView3, {Button15}, {Button16}, this);
 
     host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer3Timer(); });
     // activated: the operator's choice only, not the radio page filling the lists.
     connect(ComboBox7, &QComboBox::activated, this, &TCpePage::ComboBox7Change);
     connect(ComboBox10, &QComboBox::activated, this, &TCpePage::ComboBox10Change);
-    connect(GridView3, &TGridView::CellClicked, this,
-            [this](int row, int) { GridView3CellClick(row); });
+    // Any way the operator picks a row fills the form, so that the form and
+    // the highlighted row show the same record.
+    connect(GridView3, &TGridView::RowChosen, this, &TCpePage::GridView3CellClick);
     connect(Button8, &QPushButton::clicked, this, &TCpePage::Button8Click);
     connect(Button12, &QPushButton::clicked, this, &TCpePage::Button12Click);
     connect(Button13, &QPushButton::clicked, this, &TCpePage::Button13Click);
@@ -112,6 +117,7 @@ void TCpePage::ReadBsList() {
     if (!list.hasRows) {
         // The record count stays for the timer; the grid has nothing to mark.
         gridRows_.clear();
+        entryButtons_->Follow();
         return;
     }
     records_ = list.records;
@@ -124,6 +130,7 @@ void TCpePage::ReadBsList() {
                         ToQString(row.position)});
     }
     GridView3->AppendRows(rows);
+    entryButtons_->Follow();
     if (!list.error.empty()) {
         host_.Error(ToQString(list.error));
         return;
@@ -165,6 +172,7 @@ void TCpePage::SendAddBsRecord() {
         // Called on the reply to a delete, the radio list may have been read
         // again meanwhile; the code that waited for the add must not stay.
         host_.ReplyAbandoned(reply::BsDeleteBeforeAdd);
+        entryButtons_->Answered();
         RefuseWithoutRadio();
         return;
     }
@@ -177,7 +185,9 @@ void TCpePage::RefuseWithoutRadio() {
 
 void TCpePage::ShowAndSend(const ConsoleCommand& command) {
     host_.Inform(ToQString(command.line), host_.Title());
-    host_.SendCommand(command);
+    if (host_.SendCommand(command)) {
+        entryButtons_->Sent();
+    }
 }
 
 std::vector<std::string> TCpePage::FormFrequencies() const {
@@ -199,7 +209,10 @@ void TCpePage::ResetAfterLoad() {
 }
 
 void TCpePage::Button8Click() {
+    // The operator's own look at the router also ends a wait for an answer
+    // that never came.
     ReadBsList();
+    entryButtons_->Answered();
 }
 
 void TCpePage::ComboBox7Change() {
@@ -242,10 +255,15 @@ void TCpePage::Button12Click() {
 }
 
 void TCpePage::Button13Click() {
-    const int row = ListBox2->currentRow();
-    if (row >= 0) {
-        delete ListBox2->takeItem(row);
+    // Only the highlighted frequency, and only once: the list would move its
+    // current row on to a neighbour, which a second press must not take too.
+    const QList<QListWidgetItem*> chosen = ListBox2->selectedItems();
+    if (chosen.isEmpty()) {
+        return;
     }
+    delete ListBox2->takeItem(ListBox2->row(chosen.front()));
+    ListBox2->setCurrentItem(nullptr);
+    ListBox2->clearSelection();
 }
 
 void TCpePage::ListBox1DblClick() {
@@ -293,18 +311,23 @@ void TCpePage::Button16Click() {
         RefuseWithoutRadio();
         return;
     }
-    host_.SendCommand(*command);
+    if (host_.SendCommand(*command)) {
+        entryButtons_->Sent();
+    }
 }
 
 void TCpePage::Button17Click() {
     ListBox2->clear();
     Edit10->clear();
     Edit11->clear();
+    // The form shows no record now, so no row may stay highlighted for Delete.
+    GridView3->Unselect();
 }
 
 void TCpePage::Read(ReadStep step) {
     if (step == ReadStep::BsList) {
         ReadBsList();
+        entryButtons_->Answered();
     }
 }
 

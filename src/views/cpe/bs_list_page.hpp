@@ -26,6 +26,7 @@ class QPushButton;
 namespace tessel {
 
 class AutoUpdateController;
+class EntryButtons;
 class PageHost;
 class Session;
 class TGridView;
@@ -122,6 +123,7 @@ class TCpePage : public QWidget, public Page {
     Session& session_;
     PageHost& host_;
     AutoUpdateController* autoUpdate_ = nullptr;
+    EntryButtons* entryButtons_ = nullptr;
     std::string radioPageRadio_;
     std::vector<BsRecord> records_;
     std::vector<BsGridRow> gridRows_;

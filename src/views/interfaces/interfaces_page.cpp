@@ -5,6 +5,7 @@
 #include "core/router/interface_rules.hpp"
 #include "core/session/router_model.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/entry_buttons.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "views/interfaces/radio_group.hpp"
@@ -14,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -50,17 +50,6 @@ TGridView* MakeGrid(QWidget* parent, const char* name, std::vector<GridColumn> c
     return grid;
 }
 
-// The row the operator moved to, for the select-cell handlers.
-template <typename Handler>
-void OnRowSelected(TGridView* grid, QWidget* context, Handler handler) {
-    QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, context,
-                     [handler](const QModelIndex& current) {
-                         if (current.isValid()) {
-                             handler(current.row());
-                         }
-                     });
-}
-
 }  // namespace
 
 TInterfacesPage::TInterfacesPage(Session& session, PageHost& host, QWidget* parent)
@@ -74,6 +63,12 @@ TInterfacesPage::TInterfacesPage(Session& session, PageHost& host, QWidget* pare
     for (QPushButton* button : {Button22, Button21, Button20, Button33}) {
         host_.AddConsoleButton(button);
     }
+    // An alias is known by its address, an interface by its name, wherever
+    // a re-read puts their rows.
+    GridView1->SetKeyColumns({IpAddress});
+    GridView4->SetKeyColumns({IfName});
+    aliasButtons_ = new EntryButtons(GridView1, {Button22}, {Button21}, this);
+    updateButtons_ = new EntryButtons(GridView4, {}, {Button20}, this);
 }
 
 QToolButton* TInterfacesPage::Help(QWidget* parent, const char* name, int x, int y) {
@@ -119,7 +114,9 @@ void TInterfacesPage::BuildIpTableGroup() {
     setTabOrder(Edit4, Button22);
     setTabOrder(Button22, Button21);
 
-    OnRowSelected(GridView1, this, [this](int row) { GridView1SelectCell(row); });
+    // Also a press on the row already selected: it brings back what the
+    // operator typed over.
+    connect(GridView1, &TGridView::RowChosen, this, &TInterfacesPage::GridView1SelectCell);
     connect(Button22, &QPushButton::clicked, this, &TInterfacesPage::Button22Click);
     connect(Button21, &QPushButton::clicked, this, &TInterfacesPage::Button21Click);
 }
@@ -155,7 +152,7 @@ void TInterfacesPage::BuildInterfacesGroup() {
     setTabOrder(CheckBox12, Button20);
     setTabOrder(Button20, Button33);
 
-    OnRowSelected(GridView4, this, [this](int row) { GridView4SelectCell(row); });
+    connect(GridView4, &TGridView::RowChosen, this, &TInterfacesPage::GridView4SelectCell);
     connect(Button20, &QPushButton::clicked, this, &TInterfacesPage::Button20Click);
     connect(Button33, &QPushButton::clicked, this, &TInterfacesPage::Button33Click);
 }
@@ -190,6 +187,8 @@ void TInterfacesPage::ReadInterfaces() {
             {QString(), ToQString(row.name), ToQString(row.mtu), ToQString(row.state)});
     }
     GridView4->AppendRows(interfaceRows);
+    aliasButtons_->Follow();
+    updateButtons_->Follow();
 }
 
 void TInterfacesPage::GridView1SelectCell(int row) {
@@ -218,7 +217,9 @@ void TInterfacesPage::Button22Click() {
         Refuse(AliasFormError(name, address, mask));
         return;
     }
-    host_.SendCommand(*command);
+    if (host_.SendCommand(*command)) {
+        aliasButtons_->Sent();
+    }
 }
 
 void TInterfacesPage::Button21Click() {
@@ -233,7 +234,9 @@ void TInterfacesPage::Button21Click() {
         Refuse(kNoInterfaceName);
         return;
     }
-    host_.SendCommand(*command);
+    if (host_.SendCommand(*command)) {
+        aliasButtons_->Sent();
+    }
 }
 
 void TInterfacesPage::GridView4SelectCell(int row) {
@@ -245,8 +248,8 @@ void TInterfacesPage::Button20Click() {
     const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
     const auto command = UpdateInterfaceCommand(ToBytes(name), ToBytes(SpinEditor3->Text()),
                                                 CheckBox12->isChecked());
-    if (command) {
-        host_.SendCommand(*command);
+    if (command && host_.SendCommand(*command)) {
+        updateButtons_->Sent();
     }
 }
 
@@ -259,6 +262,8 @@ void TInterfacesPage::Button33Click() {
 void TInterfacesPage::Read(ReadStep step) {
     if (step == ReadStep::Interfaces) {
         ReadInterfaces();
+        aliasButtons_->Answered();
+        updateButtons_->Answered();
     } else if (step == ReadStep::RadioInterfaceList) {
         radio_->ReadRadioInterfaceList();
     } else if (step == ReadStep::RadioParameters) {

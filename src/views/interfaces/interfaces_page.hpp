@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace tessel {
 
+class EntryButtons;
 class PageHost;
 class TGridView;
 class TRadioGroup;
@@ -79,6 +80,8 @@ class TInterfacesPage : public QWidget, public Page {
     Session& session_;
     PageHost& host_;
     TRadioGroup* radio_;
+    EntryButtons* aliasButtons_ = nullptr;
+    EntryButtons* updateButtons_ = nullptr;
 };
 
 }  // namespace tessel

@@ -72,6 +72,10 @@ Options ParseOptions(const QStringList& arguments) {
     value("community", "SNMP community (default public).", "TEXT");
     value("login", "Console login name (default admin).", "TEXT");
     value("password", "Console password (default admin).", "TEXT");
+    value("lockout-after",
+          "Close a console connection after N failed logins, as real routers do (default 0: "
+          "never).",
+          "N");
     value("log", "Append JSON lines of every request, line and connection.", "FILE");
     value("dialogue-gap-ms", "Pause between login dialogue chunks (default 30).", "N");
     value("reply-delay-ms",
@@ -132,6 +136,7 @@ Options ParseOptions(const QStringList& arguments) {
         p.isSet("login") ? p.value("login").toLatin1().toStdString() : o.console.login;
     o.console.password =
         p.isSet("password") ? p.value("password").toLatin1().toStdString() : o.console.password;
+    o.console.lockoutAfter = static_cast<std::size_t>(Whole(p, "lockout-after", 0, 1 << 20, 0));
     o.logFile = p.value("log").toStdString();
     o.console.dialogueGapMs = static_cast<int>(Whole(p, "dialogue-gap-ms", 0, 10000, 30));
     o.tickMs = static_cast<int>(Whole(p, "tick-ms", 1, 60000, 1000));

@@ -136,16 +136,28 @@ void ConsoleSession::HandleLine(std::string line, std::vector<ConsoleChunk>& out
                                    ")\r\nSupport: www.tessel-lab.test\r\n\r\n" + Prompt(),
                                gap});
             } else {
-                stage_ = Stage::Menu;
-                out.push_back({"Login incorrect.\r\n", gap});
-                out.push_back({"Sorry, access denied. Try again.\r\n", gap});
-                out.push_back({Greeting(), gap});
+                RefuseLogin(out);
             }
             return;
         case Stage::Command:
             HandleCommand(line, out);
             return;
     }
+}
+
+void ConsoleSession::RefuseLogin(std::vector<ConsoleChunk>& out) {
+    const int gap = settings_.dialogueGapMs;
+    stage_ = Stage::Menu;
+    out.push_back({"Login incorrect.\r\n", gap});
+    ++failedLogins_;
+    if (settings_.lockoutAfter != 0 && failedLogins_ >= settings_.lockoutAfter) {
+        // As real routers do: one failure too many and the connection goes.
+        out.push_back({"Sorry, too many failed logins.\r\n", gap});
+        close_ = true;
+        return;
+    }
+    out.push_back({"Sorry, access denied. Try again.\r\n", gap});
+    out.push_back({Greeting(), gap});
 }
 
 void ConsoleSession::StopStream(std::vector<ConsoleChunk>& out) {

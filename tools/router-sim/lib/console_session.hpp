@@ -32,6 +32,8 @@ struct ConsoleSettings {
     std::string password = "admin";
     int dialogueGapMs = 30;
     std::size_t maxLineLength = 4096;
+    // Failed logins after which the connection is closed; 0: never.
+    std::size_t lockoutAfter = 0;
 };
 
 class ConsoleSession {
@@ -61,6 +63,7 @@ class ConsoleSession {
     void HandleLine(std::string line, std::vector<ConsoleChunk>& out);
     void HandleCommand(const std::string& line, std::vector<ConsoleChunk>& out);
     void StopStream(std::vector<ConsoleChunk>& out);
+    void RefuseLogin(std::vector<ConsoleChunk>& out);
     std::string Greeting() const;
 
     RouterState& state_;
@@ -74,6 +77,7 @@ class ConsoleSession {
     bool close_ = false;
     bool changed_ = false;
     std::size_t commands_ = 0;
+    std::size_t failedLogins_ = 0;
     std::vector<std::string> lines_;
     StreamKind streaming_ = StreamKind::None;
     LoadMeterRun meter_;
