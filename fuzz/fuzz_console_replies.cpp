@@ -221,12 +221,7 @@ struct RecordingConsole {
                 linesSent.push_back(ConsoleLineBytes("rma bs add"));
                 state = reply::BsList;
                 return;
-            case ReplyAction::ReadRadio:
-            case ReplyAction::ReadCpeTable:
-            case ReplyAction::ReadInterfaces:
-            case ReplyAction::ReadRma:
-            case ReplyAction::ReadSystem:
-            case ReplyAction::ReadBsList:
+            case ReplyAction::CommandComplete:
                 ++reads;
                 break;
             case ReplyAction::ShowInterfaceInfo: {

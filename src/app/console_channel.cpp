@@ -119,8 +119,10 @@ bool ConsoleChannel::IsConnected() const {
 
 bool ConsoleChannel::Send(const ConsoleCommand& command) {
     const ReplyCode previous = std::exchange(code_, command.replyState);
+    const std::span<const ReadStep> previousReads = std::exchange(rereads_, command.rereads);
     if (!WriteLine(command.line, false)) {
         code_ = previous;
+        rereads_ = previousReads;
         return false;
     }
     AnnounceEnd(previous);
@@ -142,11 +144,13 @@ void ConsoleChannel::StopReport() {
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {
     if (code_ == waitingCode) {
         SetCode(reply::Idle);
+        rereads_ = {};
     }
 }
 
 void ConsoleChannel::Reset() {
     SetCode(reply::Disconnected);
+    rereads_ = {};
     secret_.clear();
 }
 
@@ -252,7 +256,9 @@ void ConsoleChannel::Handle(const std::string& chunk) {
     // the post-login load, the add line after a delete) may set a code of
     // its own, which then stands.
     SetCode(step.nextState);
-    if (step.action != ReplyAction::None) {
+    if (step.action == ReplyAction::CommandComplete) {
+        emit Completed(std::exchange(rereads_, {}));
+    } else if (step.action != ReplyAction::None) {
         emit Reply(step.action, chunk);
     }
 }

@@ -4,7 +4,8 @@
 // next answer means. The channel is the only owner of the socket and the only
 // writer of the code, so "set the code, send, restore the code when the line
 // is refused" exists once. Every reply it takes from the router comes out as
-// one Reply signal with the step's action; the window acts on it.
+// one Reply signal with the step's action, or, when the router's prompt
+// completes a change command, as Completed with the reads the command named.
 
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 
 class QTcpSocket;
@@ -43,8 +45,8 @@ class ConsoleChannel : public QObject {
     // second command; the operator has been told) and nothing went out. On a
     // closed connection a line is dropped silently and counts as sent.
     //
-    // The command's line under its reply code; a refused command leaves the
-    // code as it was.
+    // The command's line under its reply code, with the reads that follow
+    // its reply; a refused command leaves both as they were.
     bool Send(const ConsoleCommand& command);
     // A line that does not change the code.
     bool SendLine(const std::string& text);
@@ -72,6 +74,9 @@ class ConsoleChannel : public QObject {
     // One reply taken under the code before it; the code already holds the
     // step's next code when this comes.
     void Reply(ReplyAction action, const std::string& chunk);
+    // The router's prompt completed the command last sent: reads are what it
+    // named (static storage, as the command builders give it).
+    void Completed(std::span<const ReadStep> reads);
     void Connected();
     void Disconnected();
     // A socket failure other than the router closing its end.
@@ -97,6 +102,7 @@ class ConsoleChannel : public QObject {
     const TraceLog* trace_;
     std::uint16_t port_;
     ReplyCode code_ = reply::Disconnected;
+    std::span<const ReadStep> rereads_;
     std::string secret_;
     ReplyCollector collector_;
     // Every chunk as it came, waiting to be judged: the handler runs once

@@ -40,9 +40,13 @@ LoginFlow::LoginFlow(Session& session, ConsoleChannel& console, LoginBlock& bloc
 
 void LoginFlow::Button1Click() {
     console_.Close();
+    // Taken once: a box edited while the connection opens changes nothing of
+    // this login, so SNMP and the console reach the same router.
+    const LoginValues values{ToBytes(block_.Edit5->text()), ToBytes(block_.Edit12->text()),
+                             ToBytes(block_.Edit15->text()),
+                             ToBytes(block_.ComboBox13->currentText())};
     if (const auto refusal =
-            CheckLoginFields(ToBytes(block_.Edit5->text()), ToBytes(block_.Edit12->text()),
-                             ToBytes(block_.Edit13->text()))) {
+            CheckLoginFields(values.destination, values.login, ToBytes(block_.Edit13->text()))) {
         Messages().Inform(window_, QString::fromLatin1(refusal->text),
                           QString::fromLatin1(refusal->caption));
         return;
@@ -54,24 +58,24 @@ void LoginFlow::Button1Click() {
         Messages().Inform(window_, uncarriable, QStringLiteral("Input error"));
         return;
     }
+    values_ = values;
     block_.Button1->setEnabled(false);
     block_.Label85->clear();
     passwords_.Start();
-    session_.SnmpCommunity = ToBytes(block_.Edit15->text());
+    session_.SnmpCommunity = values_.community;
     Timer9->stop();
 
-    const std::string host = ToBytes(block_.Edit5->text());
     std::string value;
-    const bool answered = session_.Probe(oids::CpuLoad, host, value);
+    const bool answered = session_.Probe(oids::CpuLoad, values_.destination, value);
     session_.ConnectionState = ConnectionStates::Connecting;
-    if (!answered || !ProbeRouter(host)) {
+    if (!answered || !ProbeRouter(values_.destination)) {
         session_.ConnectionState = ConnectionStates::Disconnected;
         Messages().Inform(window_, QStringLiteral("Error while connecting to remote host"),
                           QStringLiteral("SNMP Test Failed"));
         block_.Button1->setEnabled(true);
         return;
     }
-    console_.Open(block_.Edit5->text(), block_.ComboBox13->currentText(),
+    console_.Open(ToQString(values_.destination), ToQString(values_.source),
                   ToBytes(block_.Edit13->text()));
     Timer9->start(5000);
 }
@@ -118,7 +122,7 @@ void LoginFlow::Replied(ReplyAction action) {
             console_.SendLine("1");
             break;
         case ReplyAction::SendLoginName:
-            console_.SendLine(ToBytes(block_.Edit12->text()));
+            console_.SendLine(values_.login);
             break;
         case ReplyAction::SendPassword: {
             const std::string password = ToBytes(block_.Edit13->text());
@@ -129,8 +133,7 @@ void LoginFlow::Replied(ReplyAction action) {
         case ReplyAction::LoginAccepted:
             // The values that worked, as the dialogue used them; never the
             // password.
-            block_.recentRouters_->Record({ToBytes(block_.Edit5->text()),
-                                           ToBytes(block_.Edit12->text()), session_.SnmpCommunity});
+            block_.recentRouters_->Record({values_.destination, values_.login, values_.community});
             block_.ProgressBar3->show();
             emit Accepted();
             break;

@@ -6,6 +6,7 @@
 
 #include "core/console/login_dialogue.hpp"
 #include "core/console/reply_dispatch.hpp"
+#include "core/session/login_check.hpp"
 
 #include <QObject>
 
@@ -26,8 +27,11 @@ class LoginFlow : public QObject {
     // window: the parent of the flow and of its boxes.
     LoginFlow(Session& session, ConsoleChannel& console, LoginBlock& block, QWidget* window);
 
-    // "Login": the fields checked, the router probed, the console opened.
+    // "Login": the fields taken and checked, the router probed, the console
+    // opened.
     void Button1Click();
+    // What "Login" took from the fields.
+    const LoginValues& Values() const { return values_; }
 
     // Probe attempts after the first success before giving up.
     static constexpr int ProbeRepeatLimit = 3;
@@ -53,6 +57,7 @@ class LoginFlow : public QObject {
     ConsoleChannel& console_;
     LoginBlock& block_;
     QWidget* window_;
+    LoginValues values_;
     RefusedPasswordLimit passwords_;
 };
 

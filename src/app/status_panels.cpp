@@ -1,8 +1,6 @@
 #include "app/status_panels.hpp"
 
 #include "core/session/status_texts.hpp"
-#include "core/snmp/oids.hpp"
-#include "core/snmp/snmp_reader.hpp"
 #include "viewkit/text_bridge.hpp"
 
 #include <QLabel>
@@ -11,23 +9,8 @@
 
 namespace tessel {
 
-namespace {
-
-QTimer* MakeTimer(QObject* parent, const char* name, int intervalMs) {
-    auto* timer = new QTimer(parent);
-    timer->setObjectName(QLatin1String(name));
-    timer->setInterval(intervalMs);
-    return timer;
-}
-
-}  // namespace
-
-StatusPanels::StatusPanels(QStatusBar* bar, SnmpReader& reader, QObject* parent)
-    : QObject(parent),
-      Timer1(MakeTimer(this, "Timer1", 6000)),
-      Timer8(MakeTimer(this, "Timer8", 3000)),
-      reader_(reader),
-      requestCountsTimer_(new QTimer(this)) {
+StatusPanels::StatusPanels(QStatusBar* bar, QObject* parent)
+    : QObject(parent), requestCountsTimer_(new QTimer(this)) {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
@@ -62,23 +45,15 @@ StatusPanels::StatusPanels(QStatusBar* bar, SnmpReader& reader, QObject* parent)
     bar->addWidget(panels_[2], needed[2]);
     bar->hide();
 
-    connect(Timer1, &QTimer::timeout, this, &StatusPanels::Timer1Timer);
-    connect(Timer8, &QTimer::timeout, this, &StatusPanels::Timer8Timer);
     requestCountsTimer_->setSingleShot(true);
     requestCountsTimer_->setInterval(0);
     connect(requestCountsTimer_, &QTimer::timeout, this, &StatusPanels::ShowRequestCounts);
 }
 
-void StatusPanels::Timer1Timer() {
-    std::string ticks;
-    reader_.GetCounted(oids::SysUpTime, ticks);
-    panels_[0]->setText(ToQString(UptimeText(ticks)));
-}
-
-void StatusPanels::Timer8Timer() {
-    std::string load;
-    reader_.GetCounted(oids::CpuLoad, load);
-    panels_[1]->setText(ToQString(CpuLoadText(load)));
+void StatusPanels::SetText(int panel, const QString& text) {
+    if (panel == 0 || panel == 1) {
+        panels_[static_cast<std::size_t>(panel)]->setText(text);
+    }
 }
 
 void StatusPanels::CountsChanged(long sent, long errors, long row) {

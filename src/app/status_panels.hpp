@@ -1,7 +1,7 @@
 #pragma once
 
-// The status bar of the managed layout: the router's uptime (Timer1), its CPU
-// load (Timer8) and the request counts of the session.
+// The status bar of the managed layout: the router's uptime, its CPU load and
+// the request counts of the session.
 
 #include <QObject>
 #include <QString>
@@ -14,14 +14,13 @@ class QTimer;
 
 namespace tessel {
 
-class SnmpReader;
-
 class StatusPanels : public QObject {
     Q_OBJECT
   public:
-    // reader: the session's counted reads, for the uptime and the CPU load.
-    StatusPanels(QStatusBar* bar, SnmpReader& reader, QObject* parent);
+    StatusPanels(QStatusBar* bar, QObject* parent);
 
+    // Panel 0 (uptime) or 1 (CPU load).
+    void SetText(int panel, const QString& text);
     // The counts of RequestCountsText; shown once the thread is back in the
     // event loop.
     void CountsChanged(long sent, long errors, long row);
@@ -29,16 +28,10 @@ class StatusPanels : public QObject {
     // the panel has taken them); empty for any other panel.
     QString Text(int panel) const;
 
-    QTimer* Timer1;  // uptime, every 6 s once loaded
-    QTimer* Timer8;  // CPU load, every 3 s from the start of the load
-
   private:
-    void Timer1Timer();
-    void Timer8Timer();
     void ShowRequestCounts();
     QString RequestCountsQText() const;
 
-    SnmpReader& reader_;
     std::array<QLabel*, 3> panels_{};
     // The counts change with every counted read, thousands of times in one
     // load that holds the thread; the panel takes the last of them once the

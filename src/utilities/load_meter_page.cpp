@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -106,6 +108,15 @@ void TLoadMeterPage::ConsoleReply(ReplyAction action, const std::string& chunk) 
     } else if (action == ReplyAction::LoadMeterRow) {
         LoadMeterRow(chunk);
     }
+}
+
+std::span<const ReadStep> TLoadMeterPage::Steps() const {
+    return {};  // the page reads nothing over SNMP
+}
+
+std::span<const ReplyAction> TLoadMeterPage::Replies() const {
+    static constexpr std::array Owned{ReplyAction::ClearLoadMeter, ReplyAction::LoadMeterRow};
+    return Owned;
 }
 
 }  // namespace tessel

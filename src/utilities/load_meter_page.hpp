@@ -30,6 +30,8 @@ class TLoadMeterPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
+    std::span<const ReadStep> Steps() const override;
+    std::span<const ReplyAction> Replies() const override;
     void Read(ReadStep) override {}
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     TLoadMeterPage(Session& session, PageHost& host, QWidget* parent = nullptr);

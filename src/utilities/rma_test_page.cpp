@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -113,6 +115,15 @@ void TRmaTestPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
     } else if (action == ReplyAction::RmaTestRow) {
         RmaTestRow(chunk);
     }
+}
+
+std::span<const ReadStep> TRmaTestPage::Steps() const {
+    return {};  // the page reads nothing over SNMP
+}
+
+std::span<const ReplyAction> TRmaTestPage::Replies() const {
+    static constexpr std::array Owned{ReplyAction::ClearRmaTest, ReplyAction::RmaTestRow};
+    return Owned;
 }
 
 }  // namespace tessel

@@ -1,13 +1,14 @@
 #pragma once
 
 // The one shape of a page: the window builds each page with (session, host,
-// parent), keeps them in a list and loops over it for the post-login load,
-// "Refresh all" and the console's replies. A page implements the steps it
-// owns and ignores the rest.
+// parent) and hands it to the session controller, which runs the post-login
+// load, "Refresh all" and the reads after a console command. Each read step
+// and each console reply that a page owns goes to that page alone.
 
 #include "core/console/reply_dispatch.hpp"
-#include "core/session/load_order.hpp"
+#include "core/pages/read_step.hpp"
 
+#include <span>
 #include <string>
 
 namespace tessel {
@@ -16,13 +17,15 @@ class Page {
   public:
     virtual ~Page() = default;
 
-    // One read of the load order; a page reads only the steps it owns.
+    // The read steps this page owns; Read is called with these only.
+    virtual std::span<const ReadStep> Steps() const = 0;
     virtual void Read(ReadStep step) = 0;
     // Before the reads of a post-login load, and after them.
     virtual void PrepareLoad() {}
     virtual void ResetAfterLoad() {}
-    // A console reply whose action this page may own (report rows, the ARP
-    // table, the add line after a delete). Reads go through Read.
+    // The console replies this page owns (report rows, the ARP table, the add
+    // line after a delete); ConsoleReply is called with these only.
+    virtual std::span<const ReplyAction> Replies() const { return {}; }
     virtual void ConsoleReply(ReplyAction action, const std::string& chunk) {
         static_cast<void>(action);
         static_cast<void>(chunk);

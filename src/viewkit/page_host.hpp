@@ -1,17 +1,19 @@
 #pragma once
 
-// What a page may ask of the window that holds it. The window implements it;
-// the pages see nothing else of the window: no socket, no timers of others,
-// no other page.
+// What a page may ask of the session that holds it. The session controller
+// implements it (what needs the window, it passes on); the pages see nothing
+// else: no socket, no timers of others, no other page.
 
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/console_text.hpp"
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QAbstractButton;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -41,6 +43,11 @@ class PageHost {
     // A command that was to follow a reply was not sent after all: a code
     // still waiting for it goes back to idle.
     virtual void ReplyAbandoned(ReplyCode waitingCode) = 0;
+
+    // A timer whose ticks read the router (an auto-update). The host runs
+    // tick on each timeout as a read pass of its own, and holds the timer
+    // while the operator is asked at the error limit.
+    virtual void AddReadTimer(QTimer* timer, std::function<void()> tick) = 0;
 
     // The buttons that send console lines; a running report locks them all.
     virtual void AddConsoleButton(QAbstractButton* button) = 0;

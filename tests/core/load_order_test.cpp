@@ -1,8 +1,16 @@
 #include "core/session/load_order.hpp"
 
+#include "core/router/bs_records.hpp"
+#include "core/router/cpe_commands.hpp"
+#include "core/router/interface_commands.hpp"
+#include "core/router/radio_commands.hpp"
+#include "core/router/system_commands.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tessel {
@@ -64,16 +72,42 @@ TEST(LoadOrder, RefreshAllFollowsTheLoadWithoutTheOncePerLoginAndLargeTables) {
 }
 
 TEST(LoadOrder, ARepliedChangeRereadsItsGroupAndWhatDependsOnIt) {
-    const auto interfaces = ReadsAfterReply(ReplyAction::ReadInterfaces);
-    ASSERT_EQ(interfaces.size(), 2U);
-    EXPECT_EQ(interfaces[0], ReadStep::Interfaces);
-    EXPECT_EQ(interfaces[1], ReadStep::RoutingTable);
-    const auto bsList = ReadsAfterReply(ReplyAction::ReadBsList);
-    ASSERT_EQ(bsList.size(), 2U);
-    EXPECT_EQ(bsList[1], ReadStep::RmaSettings);
-    EXPECT_EQ(ReadsAfterReply(ReplyAction::ReadRadio).front(), ReadStep::RadioParameters);
-    EXPECT_TRUE(ReadsAfterReply(ReplyAction::ArpTable).empty());
-    EXPECT_TRUE(ReadsAfterReply(ReplyAction::SendAddBsRecord).empty());
+    using Steps = std::vector<ReadStep>;
+    const auto reads = [](const ConsoleCommand& command) {
+        return Steps(command.rereads.begin(), command.rereads.end());
+    };
+    const CpeRowKey cpe{"00:1c:2e:aa:10:01", "10.0.0.9", "roof"};
+    const BsGridRow bs{"1A", "6000", "5180,5200", "false", "1"};
+    const std::vector<std::pair<ConsoleCommand, Steps>> commands = {
+        {SystemNameCommand("lab"), {ReadStep::SystemSettings}},
+        {SystemSwitchCommand(SystemSwitch::Fastroute, true), {ReadStep::SystemSettings}},
+        {RmaStartCommand(true), {ReadStep::RmaSettings}},
+        {RmaRadioSwitchCommand("rf5.0", RmaRadioSwitch::Polling, true).value(),
+         {ReadStep::RmaSettings}},
+        {RadioValueCommand("rf5.0", RadioValue::Frequency, "5180").value(),
+         {ReadStep::RadioParameters}},
+        {RadioSwitchCommand("rf5.0", RadioSwitch::Burst, false).value(),
+         {ReadStep::RadioParameters}},
+        // The routing table names interfaces by their descriptions.
+        {CreateAliasCommand("eth0", "10.0.0.1", "255.0.0.0").value(),
+         {ReadStep::Interfaces, ReadStep::RoutingTable}},
+        {UpdateInterfaceCommand("eth0", "1500", true).value(),
+         {ReadStep::Interfaces, ReadStep::RoutingTable}},
+        {CpeAddCommand({"rf5.0", "roof", "00:1c:2e:aa:10:01", "10.0.0.9", true}),
+         {ReadStep::CpeTable}},
+        {CpeDeleteCommand("rf5.0", cpe).value(), {ReadStep::CpeTable}},
+        // A base-station record changes the RMA switches the router reports.
+        {BsAddCommand("rf5.0", "1A", "6000", std::vector<std::string>{"5180"}).value(),
+         {ReadStep::BsList, ReadStep::RmaSettings}},
+        {BsDeleteCommand("rf5.0", bs).value(), {ReadStep::BsList, ReadStep::RmaSettings}},
+        // The delete before an add is followed by the add line, not by reads;
+        // the answers that are themselves the result read nothing.
+        {BsReplaceCommands(std::vector<BsGridRow>{bs}, "rf5.0", "1A", "6000").at(0), {}},
+        {InterfaceInfoCommand("eth0"), {}},
+    };
+    for (const auto& [command, expected] : commands) {
+        EXPECT_EQ(reads(command), expected) << command.line;
+    }
 }
 
 }  // namespace

@@ -11,8 +11,10 @@
 
 #include <QAbstractButton>
 #include <QStringList>
+#include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,10 @@ class FakePageHost : public PageHost {
         if (code == waitingCode) {
             code = reply::Idle;
         }
+    }
+    // A tick runs at once, as no error limit is asked here.
+    void AddReadTimer(QTimer* timer, std::function<void()> tick) override {
+        QObject::connect(timer, &QTimer::timeout, timer, std::move(tick));
     }
     void AddConsoleButton(QAbstractButton* button) override { consoleButtons.push_back(button); }
     void SetConsoleButtonsEnabled(bool enabled) override {

@@ -3,7 +3,8 @@
 // A message service for tests: records every box and answers Yes/No boxes
 // from a script (No when the script runs out). With openMs set, each box
 // stays up that long, marked open, while the event loop runs as a real
-// box's does.
+// box's does. onBox, when set, runs as each box comes up (to note what the
+// program had done by then).
 
 #include "app/message_service.hpp"
 
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace tessel::test {
@@ -44,9 +46,13 @@ class ScriptedMessages : public MessageService {
     std::vector<Box> boxes;
     std::deque<bool> answers;
     int openMs = 0;
+    std::function<void()> onBox;
 
   private:
     void StayOpen() const {
+        if (onBox) {
+            onBox();
+        }
         if (openMs > 0) {
             const OpenMessageBox open;
             QTest::qWait(openMs);

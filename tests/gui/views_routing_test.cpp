@@ -1,6 +1,7 @@
 // The routing table and the ARP group of the "Routing/ARP tables" tab,
 // against the lab router.
 
+#include "core/router/interface_commands.hpp"
 #include "logged_in_window.hpp"
 #include "views/routing/arp_table_group.hpp"
 #include "views/routing/routing_page.hpp"
@@ -81,7 +82,7 @@ TEST_F(RoutingPage, NewAliasShowsItsRouteOnceTheRouterAnswers) {
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(RowWith(*grid, 1, "172.16.5.0"), -1);
     // An interface command answered by the prompt re-reads the routes.
-    form->SendCommand({"ifc eth1 172.16.5.1/255.255.255.0 alias", reply::Interfaces});
+    form->SendCommand(CreateAliasCommand("eth1", "172.16.5.1", "255.255.255.0").value());
     ASSERT_TRUE(WaitFor([&] { return RowWith(*grid, 1, "172.16.5.0") >= 0; }));
     EXPECT_EQ(grid->RowCount(), 12);
     EXPECT_EQ(grid->Cell(RowWith(*grid, 1, "172.16.5.0"), 6), "255.255.255.0");

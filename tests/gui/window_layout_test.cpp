@@ -283,29 +283,39 @@ TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
     EXPECT_EQ(messages.boxes.size(), 2u);
 }
 
-TEST_F(Window, ErrorLimitHoldsEveryNumberedTimerBelowTheWindowPagesIncluded) {
-    // A timer a page owns, as the auto-update pages do, and one that is not
-    // a window timer at all.
+TEST_F(Window, ErrorLimitHoldsTheReadTimersThePagesRegister) {
+    // A timer a page registers, as the auto-update pages do, and one that
+    // reads nothing.
     QWidget* page = form.main->widget(2);
     ASSERT_NE(page, nullptr);
     auto* pageTimer = new QTimer(page);
-    pageTimer->setObjectName(QStringLiteral("Timer13"));
+    form.Controller().AddReadTimer(pageTimer, [] {});
     auto* other = new QTimer(page);
-    other->setObjectName(QStringLiteral("Ticker"));
     pageTimer->start(60000);
     other->start(60000);
-    auto* idle = form.findChild<QTimer*>(QStringLiteral("Timer4"));
-    ASSERT_NE(idle, nullptr);
+    QTimer* cpuLoad = form.findChild<QTimer*>(QStringLiteral("Timer8"));
+    QTimer* qos = form.findChild<QTimer*>(QStringLiteral("Timer12"));
+    ASSERT_NE(cpuLoad, nullptr);
+    ASSERT_NE(qos, nullptr);
+    // Every read fails: the CPU-load tick reaches the limit on its 21st.
+    const auto failTwentyOne = [&] {
+        for (int i = 0; i < 21; ++i) {
+            ASSERT_TRUE(test::FireTimer(cpuLoad));
+        }
+    };
+    form.CurrentSession().Accounting().Reset();
 
     // Carry on: what ran runs again, what was off stays off.
     messages.answers = {false};
-    EXPECT_FALSE(form.ErrorLimitReached());
+    failTwentyOne();
+    ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_TRUE(pageTimer->isActive());
-    EXPECT_FALSE(idle->isActive());
+    EXPECT_FALSE(qos->isActive());
 
-    // Quit: every numbered timer stops; the others are none of its business.
+    // Quit: every read timer stops; the others are none of its business.
     messages.answers = {true};
-    EXPECT_TRUE(form.ErrorLimitReached());
+    failTwentyOne();
+    ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_FALSE(pageTimer->isActive());
     EXPECT_TRUE(other->isActive());
     EXPECT_EQ(messages.boxes.back().text, QStringLiteral("Too many errors in a row. Quit?"));

@@ -11,6 +11,7 @@
 #include "logged_in_window.hpp"
 #include "widgets/application_title.hpp"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -387,8 +388,7 @@ TEST_F(ErrorLimit, NoRestartsOnlyTheTimersThatRan) {
 TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
     LogInAndFail(20);
     messages.answers = {true};
-    std::string value = "unchanged";
-    form->CurrentSession().GetCounted(SysNameOid, value);
+    ASSERT_TRUE(FireTimer(Timer(8)));  // the 21st failure
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 21));
     EXPECT_FALSE(form->IsManagedLayout());
@@ -396,7 +396,7 @@ TEST_F(ErrorLimit, YesEndsTheSessionAndSuspendsReads) {
     EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 
     failSnmp = false;
-    value = "as it was";
+    std::string value = "as it was";
     form->CurrentSession().GetCounted(SysNameOid, value);
     EXPECT_EQ(value, "as it was");
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 21));
@@ -425,6 +425,42 @@ TEST_F(ErrorLimit, YesDuringTheLoadStopsItInTheLoginLayout) {
     EXPECT_FALSE(form->CurrentSession().SessionLoaded);
     EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
+}
+
+// A router that falls silent after the login: each request waits out the
+// client's time-out (shortened here) and the 21st failure in a row asks.
+class SilentRouter : public LoggedInWindow {
+  protected:
+    void SetUp() override {}
+    SnmpTransport Transport() override { return SnmpTransport::Client(SnmpPort(), 200); }
+};
+
+TEST_F(SilentRouter, YesDuringRefreshAllSendsNothingMoreAndOpensNoBox) {
+    // The requests of a whole login, counted on a router that answers them.
+    StartWithoutLogin();
+    LogIn();
+    const std::string login = std::to_string(SnmpRequestsFor(""));
+    form.reset();
+    StartRouter({"--faults-after", login, "--silent"});
+    OpenWindow();
+    LogIn();
+
+    std::size_t atQuestion = 0;
+    messages.onBox = [&] { atQuestion = SnmpRequestsFor(""); };
+    messages.answers = {true};
+    form->Button10->click();
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(messages.boxes[0].text, "Too many errors in a row. Quit?");
+    EXPECT_FALSE(form->IsManagedLayout());
+    EXPECT_EQ(form->windowTitle(), "Tessel Manager - Login");
+    // Neither the timers nor anything left queued reads again.
+    for (const char* name : {"Timer1", "Timer2", "Timer3", "Timer8", "Timer12"}) {
+        FireTimer(form->findChild<QTimer*>(QLatin1String(name)));
+    }
+    QTest::qWait(500);
+    EXPECT_EQ(SnmpRequestsFor(""), atQuestion);
+    EXPECT_EQ(messages.boxes.size(), 1u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // The router closing the connection is a disconnect, never a socket error.

@@ -77,7 +77,7 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
         const std::string command = "sys location soak " + std::to_string(run.commands);
         const long sent = s.State().Accounting().Sent();
         ++run.commands;
-        s.Form().RunCommand({command, reply::System});
+        s.Form().RunCommand({command, reply::System, rereads::System});
         const bool idle = s.WaitReplyState(reply::Idle, Patience);
         const bool answered = idle && s.Form().Console().Code() == reply::Idle &&
                               s.State().Accounting().Sent() > sent && Received(s, command);

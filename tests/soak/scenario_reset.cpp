@@ -67,7 +67,8 @@ Findings ConsoleReset(const Options& options) {
                             label + "logged in and idle")) {
             break;
         }
-        s.Form().RunCommand({"sys location reset " + std::to_string(resets), reply::System});
+        s.Form().RunCommand(
+            {"sys location reset " + std::to_string(resets), reply::System, rereads::System});
         findings.Check(s.WaitReplyState(reply::Idle, Patience), label + "command answered");
         // The last command before the close: interface information or the
         // load meter, alternately; the close comes while its code is set.

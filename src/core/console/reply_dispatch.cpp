@@ -15,9 +15,9 @@ bool Contains(std::string_view chunk, std::string_view part) {
 
 // A configuration command is complete at the first chunk holding the prompt
 // character anywhere, echo included.
-ReplyStep OnPrompt(ReplyCode replyState, std::string_view chunk, ReplyAction action) {
+ReplyStep OnPrompt(ReplyCode replyState, std::string_view chunk) {
     if (Contains(chunk, ">")) {
-        return {action, reply::Idle};
+        return {ReplyAction::CommandComplete, reply::Idle};
     }
     return {ReplyAction::None, replyState};
 }
@@ -72,19 +72,14 @@ ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk) {
     }
     switch (replyState) {
         case reply::Radio:
-            return OnPrompt(replyState, chunk, ReplyAction::ReadRadio);
         case reply::CpeTable:
-            return OnPrompt(replyState, chunk, ReplyAction::ReadCpeTable);
         case reply::Interfaces:
-            return OnPrompt(replyState, chunk, ReplyAction::ReadInterfaces);
         case reply::Rma:
-            return OnPrompt(replyState, chunk, ReplyAction::ReadRma);
         case reply::System:
-            return OnPrompt(replyState, chunk, ReplyAction::ReadSystem);
+        case reply::BsList:
+            return OnPrompt(replyState, chunk);
         case reply::BsDeleteBeforeAdd:
             return {ReplyAction::SendAddBsRecord, replyState};
-        case reply::BsList:
-            return OnPrompt(replyState, chunk, ReplyAction::ReadBsList);
         case reply::InterfaceInfo:
             if (chunk.size() < InterfaceInfoMinimum) {
                 return {ReplyAction::None, replyState};

@@ -86,13 +86,10 @@ enum class ReplyAction {
     LoginAccepted,  // progress bar shown, post-login load
     LoginRefused,   // status line text, "Login" enabled
     EnableLogin,    // "Login" enabled, nothing else
-    ReadRadio,      // radio parameters re-read
-    ReadCpeTable,
-    ReadInterfaces,  // interfaces, then the routing table
-    ReadRma,
-    ReadSystem,
+    // The router's prompt completed a change command: what the command
+    // names is read again.
+    CommandComplete,
     SendAddBsRecord,  // sets its own code
-    ReadBsList,       // base-station list, then RMA settings
     ShowInterfaceInfo,
     ClearLoadMeter,
     LoadMeterRow,

@@ -35,7 +35,8 @@ std::string Joined(std::span<const std::string> items) {
 }
 
 ConsoleCommand BsLine(std::string_view radioName, std::string_view sid, std::string_view speed,
-                      std::string_view frequencies, bool remove, ReplyCode replyState) {
+                      std::string_view frequencies, bool remove, ReplyCode replyState,
+                      std::span<const ReadStep> reads) {
     std::string line = "rma bs ";
     line += radioName;
     line += ' ';
@@ -47,7 +48,7 @@ ConsoleCommand BsLine(std::string_view radioName, std::string_view sid, std::str
     if (remove) {
         line += " -del";
     }
-    return {std::move(line), replyState};
+    return {std::move(line), replyState, reads};
 }
 
 }  // namespace
@@ -164,7 +165,7 @@ std::vector<ConsoleCommand> BsReplaceCommands(std::span<const BsGridRow> rows,
     for (const auto& row : rows) {
         if (EqualIgnoringCase(row.sid, sid) && row.speed == speed) {
             commands.push_back(
-                BsLine(radioName, sid, speed, row.frequencies, true, reply::BsDeleteBeforeAdd));
+                BsLine(radioName, sid, speed, row.frequencies, true, reply::BsDeleteBeforeAdd, {}));
         }
     }
     return commands;
@@ -176,14 +177,16 @@ std::optional<ConsoleCommand> BsAddCommand(std::string_view radioName, std::stri
     if (radioName.empty()) {
         return std::nullopt;
     }
-    return BsLine(radioName, sid, speed, Joined(frequencies), false, reply::BsList);
+    return BsLine(radioName, sid, speed, Joined(frequencies), false, reply::BsList,
+                  rereads::BsList);
 }
 
 std::optional<ConsoleCommand> BsDeleteCommand(std::string_view radioName, const BsGridRow& row) {
     if (row.sid.empty() || radioName.empty()) {
         return std::nullopt;
     }
-    return BsLine(radioName, row.sid, row.speed, row.frequencies, true, reply::BsList);
+    return BsLine(radioName, row.sid, row.speed, row.frequencies, true, reply::BsList,
+                  rereads::BsList);
 }
 
 std::span<const ReportColumn> BsGridColumns() {

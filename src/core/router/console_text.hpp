@@ -1,19 +1,39 @@
 #pragma once
 
 // A console command as the pages build it: the line (sent with CR LF
-// appended) and the reply code that tells the console parser what the
-// router's answer means.
+// appended), the reply code that tells the console parser what the router's
+// answer means, and what is read again once the router has carried it out.
 
 #include "core/console/reply_dispatch.hpp"
+#include "core/pages/read_step.hpp"
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace tessel {
 
+// What a change command leaves to read again after the router's prompt: the
+// group that changed, and what depends on it.
+namespace rereads {
+inline constexpr std::array<ReadStep, 1> System{ReadStep::SystemSettings};
+inline constexpr std::array<ReadStep, 1> Rma{ReadStep::RmaSettings};
+inline constexpr std::array<ReadStep, 1> Radio{ReadStep::RadioParameters};
+// The routing table names interfaces by their descriptions.
+inline constexpr std::array<ReadStep, 2> Interfaces{ReadStep::Interfaces, ReadStep::RoutingTable};
+inline constexpr std::array<ReadStep, 1> CpeTable{ReadStep::CpeTable};
+// A base-station record changes the RMA switches the router reports.
+inline constexpr std::array<ReadStep, 2> BsList{ReadStep::BsList, ReadStep::RmaSettings};
+}  // namespace rereads
+
 struct ConsoleCommand {
     std::string line;
     ReplyCode replyState = reply::Idle;
+    // Read, each on the page that owns it, once the router's prompt has
+    // completed the reply. Empty for a command whose reply is itself the
+    // answer (a report, a table, a text) or is followed by another line.
+    std::span<const ReadStep> rereads{};
 };
 
 // True when text can go out as one console line: the router ends a command at

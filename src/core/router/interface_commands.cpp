@@ -27,7 +27,8 @@ std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
     if (!AliasFormError(interfaceName, address, mask).empty()) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces};
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces,
+                          rereads::Interfaces};
 }
 
 std::optional<ConsoleCommand> DeleteAliasCommand(std::string_view interfaceName,
@@ -35,7 +36,8 @@ std::optional<ConsoleCommand> DeleteAliasCommand(std::string_view interfaceName,
     if (interfaceName.empty()) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces};
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces,
+                          rereads::Interfaces};
 }
 
 std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceName,
@@ -45,7 +47,7 @@ std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceN
     }
     std::string line = "ifc ";
     line.append(interfaceName).append(" mtu ").append(mtuText).append(enabled ? " up" : " down");
-    return ConsoleCommand{std::move(line), reply::Interfaces};
+    return ConsoleCommand{std::move(line), reply::Interfaces, rereads::Interfaces};
 }
 
 ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName) {

@@ -23,15 +23,6 @@ constexpr std::array<ReadStep, 6> kRefreshAll{
     ReadStep::CpeTable,       ReadStep::BsList,     ReadStep::RmaSettings,
 };
 
-constexpr std::array<ReadStep, 1> kRadio{ReadStep::RadioParameters};
-constexpr std::array<ReadStep, 1> kCpeTable{ReadStep::CpeTable};
-// The routing table names interfaces by their descriptions.
-constexpr std::array<ReadStep, 2> kInterfaces{ReadStep::Interfaces, ReadStep::RoutingTable};
-constexpr std::array<ReadStep, 1> kRma{ReadStep::RmaSettings};
-constexpr std::array<ReadStep, 1> kSystem{ReadStep::SystemSettings};
-// A base-station record changes the RMA switches the router reports.
-constexpr std::array<ReadStep, 2> kBsList{ReadStep::BsList, ReadStep::RmaSettings};
-
 }  // namespace
 
 std::span<const LoadStep> PostLoginLoadOrder() {
@@ -40,25 +31,6 @@ std::span<const LoadStep> PostLoginLoadOrder() {
 
 std::span<const ReadStep> RefreshAllOrder() {
     return kRefreshAll;
-}
-
-std::span<const ReadStep> ReadsAfterReply(ReplyAction action) {
-    switch (action) {
-        case ReplyAction::ReadRadio:
-            return kRadio;
-        case ReplyAction::ReadCpeTable:
-            return kCpeTable;
-        case ReplyAction::ReadInterfaces:
-            return kInterfaces;
-        case ReplyAction::ReadRma:
-            return kRma;
-        case ReplyAction::ReadSystem:
-            return kSystem;
-        case ReplyAction::ReadBsList:
-            return kBsList;
-        default:
-            return {};
-    }
 }
 
 }  // namespace tessel

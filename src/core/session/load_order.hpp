@@ -1,27 +1,15 @@
 #pragma once
 
-// The order in which the pages read the router: once after login, again on
-// "Refresh all", and in part after a console command's reply. The order is
-// the router's, not the tabs': the radio needs the interface names, the
-// base-station tables need the radio bands.
+// The order in which the pages read the router: once after login and again
+// on "Refresh all" (what a console command reads again, the command says
+// itself). The order is the router's, not the tabs': the radio needs the
+// interface names, the base-station tables need the radio bands.
 
-#include "core/console/reply_dispatch.hpp"
+#include "core/pages/read_step.hpp"
 
 #include <span>
 
 namespace tessel {
-
-enum class ReadStep {
-    SystemSettings,
-    Interfaces,
-    RadioInterfaceList,
-    RadioParameters,
-    CpeTable,
-    BsList,
-    RmaSettings,
-    RoutingTable,
-    QosTable,
-};
 
 struct LoadStep {
     ReadStep step;
@@ -36,9 +24,5 @@ std::span<const LoadStep> PostLoginLoadOrder();
 // "Refresh all": the settings and the base-station tables, without the
 // once-per-login radio list and the large routing and QoS tables.
 std::span<const ReadStep> RefreshAllOrder();
-
-// The reads a console reply calls for (the router's prompt after a change
-// command): the group that changed, and what depends on it.
-std::span<const ReadStep> ReadsAfterReply(ReplyAction action);
 
 }  // namespace tessel

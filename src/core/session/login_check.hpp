@@ -3,9 +3,20 @@
 // What "Login" checks before anything is probed or connected.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessel {
+
+// The login as "Login" was pressed, used for the whole session whatever the
+// operator types into the boxes afterwards. The password is not kept: the
+// dialogue reads it from its box when it sends it.
+struct LoginValues {
+    std::string destination;
+    std::string login;
+    std::string community;
+    std::string source;
+};
 
 struct LoginRefusal {
     std::string_view text;

@@ -8,6 +8,7 @@ void RequestAccounting::Reset() {
     row_ = 0;
     lastFailed_ = false;
     suspended_ = false;
+    skipped_ = 0;
 }
 
 void RequestAccounting::RecordSuccess() {
@@ -36,6 +37,7 @@ void RequestAccounting::Resume() {
     row_ = 0;
     lastFailed_ = false;
     suspended_ = false;
+    skipped_ = 0;
 }
 
 }  // namespace tessel

@@ -1,7 +1,8 @@
 #pragma once
 
 // Per-session counts of the counted SNMP reads, shown in status panel 2, and
-// the rule that stops the session after too many failures in a row.
+// the rule that suspends every read after too many failures in a row. Whoever
+// runs the reads asks the operator between its steps; nothing here asks.
 
 namespace tessel {
 
@@ -15,6 +16,8 @@ class RequestAccounting {
     long Row() const { return row_; }
     bool LastFailed() const { return lastFailed_; }
     bool Suspended() const { return suspended_; }
+    // Requests refused since reads were suspended (none went out).
+    long Skipped() const { return skipped_; }
 
     // A new session: Sent starts at 1 (the probe of the login counts as the
     // first request), nothing failed, reads allowed.
@@ -25,6 +28,8 @@ class RequestAccounting {
     // suspended until Resume or the next Reset.
     void RecordSuccess();
     bool RecordFailure();
+    // A request that was not sent because reads are suspended.
+    void RecordSkipped() { ++skipped_; }
 
     // The operator chose to go on after the limit.
     void Resume();
@@ -35,6 +40,7 @@ class RequestAccounting {
     long row_ = 0;
     bool lastFailed_ = false;
     bool suspended_ = false;
+    long skipped_ = 0;
 };
 
 }  // namespace tessel

@@ -13,7 +13,7 @@ void Session::SetTransport(SnmpTransport transport) {
 
 void Session::SnmpGetCounted(const std::string& host, const std::string& community,
                              const std::string& oid, std::string& value) {
-    if (accounting_.Suspended()) {
+    if (Refused()) {
         return;
     }
     std::string read;
@@ -22,17 +22,10 @@ void Session::SnmpGetCounted(const std::string& host, const std::string& communi
         value = std::move(read);
     } else {
         value.clear();
-        if (accounting_.RecordFailure()) {
-            const bool endSession = listener_ != nullptr && listener_->ErrorLimitReached();
-            if (!endSession) {
-                accounting_.Resume();
-            }
-        }
+        // Past the limit the accounting suspends the reads that follow.
+        accounting_.RecordFailure();
     }
-    if (listener_ != nullptr) {
-        listener_->RequestCountsChanged(accounting_.Sent(), accounting_.Errors(),
-                                        accounting_.Row());
-    }
+    ShowCounts();
 }
 
 void Session::GetCounted(const std::string& oid, std::string& value) {
@@ -40,11 +33,31 @@ void Session::GetCounted(const std::string& oid, std::string& value) {
 }
 
 bool Session::Get(const std::string& oid, std::string& value) {
-    return transport_.get(oid, SnmpCommunity, RouterHost, value);
+    return !Refused() && transport_.get(oid, SnmpCommunity, RouterHost, value);
 }
 
 bool Session::GetNext(std::string& oid, std::string& value) {
-    return transport_.getNext(oid, SnmpCommunity, RouterHost, value);
+    return !Refused() && transport_.getNext(oid, SnmpCommunity, RouterHost, value);
+}
+
+void Session::ResumeReads() {
+    accounting_.Resume();
+    ShowCounts();
+}
+
+bool Session::Refused() {
+    if (!accounting_.Suspended()) {
+        return false;
+    }
+    accounting_.RecordSkipped();
+    return true;
+}
+
+void Session::ShowCounts() {
+    if (listener_ != nullptr) {
+        listener_->RequestCountsChanged(accounting_.Sent(), accounting_.Errors(),
+                                        accounting_.Row());
+    }
 }
 
 bool Session::Probe(const std::string& oid, const std::string& host, std::string& value) {

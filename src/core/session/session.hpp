@@ -1,10 +1,10 @@
 #pragma once
 
 // The SNMP side of one session with the router: host, community, connection
-// state and whether the post-login load has finished. Owned by the main
-// window and handed to the pages by reference; it is also their SNMP reader,
-// and every single read after login is counted here. The console and its
-// reply code belong to the window's console channel.
+// state and whether the post-login load has finished. Owned by the session
+// controller and handed to the pages by reference; it is also their SNMP
+// reader, and every single read after login is counted here. The console and
+// its reply code belong to the console channel.
 
 #include "core/session/request_accounting.hpp"
 #include "core/session/trace.hpp"
@@ -28,22 +28,22 @@ struct SnmpTransport {
     // The real client sending to the agent's port (kept in its own file so
     // that code using only a test transport does not link the client). A
     // session traces whichever transport it is given when it has a trace.
-    static SnmpTransport Client(std::string port);
+    // timeoutMs: the wait for each reply (5000 ms unless a lab shortens it).
+    static SnmpTransport Client(std::string port, int timeoutMs = 5000);
     // The client at the port the environment names now (TESSEL_SNMP_PORT).
     static SnmpTransport Client();
 };
 
-// What the window does when the counts change or the error limit is reached.
+// Who shows the counts. The error limit is not reported here: a read never
+// waits for the operator, it only suspends the reads that follow, and
+// whoever runs the reads asks between its steps.
 class SessionListener {
   public:
     virtual ~SessionListener() = default;
-    // The counts behind status panel 2 after every counted request (the
-    // panel's text is RequestCountsText of them). Thousands come in one load,
-    // so the text is left to be built when it is shown.
+    // The counts behind status panel 2 after every counted request and after
+    // reads resume (the panel's text is RequestCountsText of them). Thousands
+    // come in one load, so the text is left to be built when it is shown.
     virtual void RequestCountsChanged(long sent, long errors, long row) = 0;
-    // Reads are already suspended. Returns true when the operator chose to end
-    // the session; false to go on (the session then resumes reading).
-    virtual bool ErrorLimitReached() = 0;
 };
 
 enum class ConnectionStates { Disconnected = 0, Connecting = 1, Connected = 2 };
@@ -61,12 +61,19 @@ class Session : public SnmpReader {
     void SnmpGetCounted(const std::string& host, const std::string& community,
                         const std::string& oid, std::string& value);
 
-    // SnmpReader over RouterHost and SnmpCommunity.
+    // SnmpReader over RouterHost and SnmpCommunity. While reads are suspended
+    // nothing goes out: Get and GetNext fail at once and leave their
+    // arguments as they were, so a table walk ends where it stands.
     void GetCounted(const std::string& oid, std::string& value) override;
     bool Get(const std::string& oid, std::string& value) override;
     bool GetNext(std::string& oid, std::string& value) override;
 
-    // Uncounted exchanges with an explicit host (the login probe).
+    // The operator chose to go on at the error limit: a new run of failures
+    // starts and the counts are shown again.
+    void ResumeReads();
+
+    // Uncounted exchanges with an explicit host (the login probe, which
+    // comes before the load that starts the reads afresh).
     bool Probe(const std::string& oid, const std::string& host, std::string& value);
 
     RequestAccounting& Accounting() { return accounting_; }
@@ -78,6 +85,10 @@ class Session : public SnmpReader {
     bool SessionLoaded = false;
 
   private:
+    // True (and the request counted as skipped) while reads are suspended.
+    bool Refused();
+    void ShowCounts();
+
     const TraceLog* trace_;
     SnmpTransport transport_;
     SessionListener* listener_ = nullptr;

@@ -6,12 +6,14 @@
 
 namespace tessel {
 
-SnmpTransport SnmpTransport::Client(std::string port) {
-    return {[port](const std::string& oid, const std::string& community, const std::string& host,
-                   std::string& value) { return SnmpGetValue(oid, community, host, port, value); },
-            [port = std::move(port)](std::string& oid, const std::string& community,
-                                     const std::string& host, std::string& value) {
-                return SnmpGetNextValue(oid, community, host, port, value);
+SnmpTransport SnmpTransport::Client(std::string port, int timeoutMs) {
+    return {[port, timeoutMs](const std::string& oid, const std::string& community,
+                              const std::string& host, std::string& value) {
+                return SnmpGetValue(oid, community, host, port, value, timeoutMs);
+            },
+            [port = std::move(port), timeoutMs](std::string& oid, const std::string& community,
+                                                const std::string& host, std::string& value) {
+                return SnmpGetNextValue(oid, community, host, port, value, timeoutMs);
             }};
 }
 

@@ -35,12 +35,13 @@ class CloseAtEnd {
 // promised a flag, never a throw.
 template <typename OnReply>
 bool Exchange(const std::string& oid, const std::string& community, const std::string& host,
-              const std::string& port, std::uint8_t pduType, OnReply onReply) {
+              const std::string& port, int timeoutMs, std::uint8_t pduType, OnReply onReply) {
     try {
         TSNMPSend& snmp = ThreadExchange();
         const CloseAtEnd closer(snmp.Sock);
         snmp.TargetHost = host;
         snmp.TargetPort = port;
+        snmp.Timeout = timeoutMs;
         snmp.Query.Clear();
         // A fresh record starts at 1; a GetNext raises it to 2.
         snmp.Query.ID = pduType == ber::TagGetNextRequest ? 2 : 1;
@@ -60,9 +61,9 @@ bool Exchange(const std::string& oid, const std::string& community, const std::s
 }  // namespace
 
 bool SnmpGetValue(const std::string& oid, const std::string& community, const std::string& host,
-                  const std::string& port, std::string& value) {
+                  const std::string& port, std::string& value, int timeoutMs) {
     value.clear();
-    const bool ok = Exchange(oid, community, host, port, ber::TagGetRequest,
+    const bool ok = Exchange(oid, community, host, port, timeoutMs, ber::TagGetRequest,
                              [&](const TSNMPRec& reply) { value = reply.ValueOf(oid); });
     if (!ok) {
         value.clear();
@@ -71,20 +72,21 @@ bool SnmpGetValue(const std::string& oid, const std::string& community, const st
 }
 
 bool SnmpGetNextValue(std::string& oid, const std::string& community, const std::string& host,
-                      const std::string& port, std::string& value) {
+                      const std::string& port, std::string& value, int timeoutMs) {
     value.clear();
     std::string nextOid;
     std::string nextValue;
     bool found = false;
-    const bool ok =
-        Exchange(oid, community, host, port, ber::TagGetNextRequest, [&](TSNMPRec& reply) {
-            // The reply dies with the exchange: take its texts rather than copy them.
-            if (reply.BindingCount() > 0) {
-                nextOid = std::move(reply.Binding(0).OID);
-                nextValue = std::move(reply.Binding(0).Value);
-                found = true;
-            }
-        });
+    const bool ok = Exchange(oid, community, host, port, timeoutMs, ber::TagGetNextRequest,
+                             [&](TSNMPRec& reply) {
+                                 // The reply dies with the exchange: take its texts rather than
+                                 // copy them.
+                                 if (reply.BindingCount() > 0) {
+                                     nextOid = std::move(reply.Binding(0).OID);
+                                     nextValue = std::move(reply.Binding(0).Value);
+                                     found = true;
+                                 }
+                             });
     if (ok && found) {
         // Swapping cannot throw, so the caller's texts change together or not at all.
         oid.swap(nextOid);

@@ -17,11 +17,13 @@ class SnmpReader {
     // value exactly as the caller had it.
     virtual void GetCounted(const std::string& oid, std::string& value) = 0;
 
-    // One uncounted GetRequest. Returns the exchange's success.
+    // One uncounted GetRequest. Returns the exchange's success; false, with
+    // nothing sent and value untouched, while reads are suspended.
     virtual bool Get(const std::string& oid, std::string& value) = 0;
 
     // One uncounted GetNextRequest, as used by the table walks: on success oid
     // becomes the OID of the reply's first binding (unchanged when it has none).
+    // Like Get, it sends nothing while reads are suspended.
     virtual bool GetNext(std::string& oid, std::string& value) = 0;
 };
 

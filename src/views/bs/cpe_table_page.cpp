@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -50,7 +52,7 @@ TBsPage::TBsPage(Session& session, PageHost& host, QWidget* parent)
     GridView2->SetKeyColumns({cpe_column::Mac});
     entryButtons_ = new EntryButtons(GridView2, {Button5}, {Button6, Button7}, this);
 
-    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TBsPage::Timer2Timer);
+    host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer2Timer(); });
     // activated: the operator's choice only, not the radio page filling the list.
     connect(ComboBox8, &QComboBox::activated, this, &TBsPage::ComboBox8Change);
     // Any way the operator picks a row fills the form, so that the form and
@@ -237,6 +239,11 @@ void TBsPage::Read(ReadStep step) {
         ReadCpeTable();
         entryButtons_->Answered();
     }
+}
+
+std::span<const ReadStep> TBsPage::Steps() const {
+    static constexpr std::array Owned{ReadStep::CpeTable};
+    return Owned;
 }
 
 }  // namespace tessel

@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -74,7 +76,7 @@ TCpePage::TCpePage(Session& session, PageHost& host, QWidget* parent)
     GridView3->SetKeyColumns({bs_column::Sid, bs_column::Speed});
     entryButtons_ = new EntryButtons(GridView3, {Button15}, {Button16}, this);
 
-    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TCpePage::Timer3Timer);
+    host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer3Timer(); });
     // activated: the operator's choice only, not the radio page filling the lists.
     connect(ComboBox7, &QComboBox::activated, this, &TCpePage::ComboBox7Change);
     connect(ComboBox10, &QComboBox::activated, this, &TCpePage::ComboBox10Change);
@@ -337,6 +339,16 @@ void TCpePage::ConsoleReply(ReplyAction action, const std::string& /*chunk*/) {
     if (action == ReplyAction::SendAddBsRecord) {
         SendAddBsRecord();
     }
+}
+
+std::span<const ReadStep> TCpePage::Steps() const {
+    static constexpr std::array Owned{ReadStep::BsList};
+    return Owned;
+}
+
+std::span<const ReplyAction> TCpePage::Replies() const {
+    static constexpr std::array Owned{ReplyAction::SendAddBsRecord};
+    return Owned;
 }
 
 }  // namespace tessel

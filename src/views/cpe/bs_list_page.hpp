@@ -36,6 +36,8 @@ class TCpePage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
+    std::span<const ReadStep> Steps() const override;
+    std::span<const ReplyAction> Replies() const override;
     void Read(ReadStep step) override;
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     TCpePage(Session& session, PageHost& host, QWidget* parent = nullptr);

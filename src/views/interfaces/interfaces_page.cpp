@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -271,6 +273,12 @@ void TInterfacesPage::Read(ReadStep step) {
     } else if (step == ReadStep::RadioParameters) {
         radio_->ReadRadioParameters();
     }
+}
+
+std::span<const ReadStep> TInterfacesPage::Steps() const {
+    static constexpr std::array Owned{ReadStep::Interfaces, ReadStep::RadioInterfaceList,
+                                      ReadStep::RadioParameters};
+    return Owned;
 }
 
 }  // namespace tessel

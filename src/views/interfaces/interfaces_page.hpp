@@ -31,6 +31,7 @@ class TInterfacesPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
+    std::span<const ReadStep> Steps() const override;
     void Read(ReadStep step) override;
     TInterfacesPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 

@@ -6,6 +6,7 @@
 #include "viewkit/auto_update.hpp"
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/named.hpp"
+#include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <array>
 
 namespace tessel {
 
@@ -62,7 +65,7 @@ TQosPage::TQosPage(Session& session, PageHost& host, QWidget* parent)
     autoUpdate_ = new AutoUpdateController(this, host, Button42, SpinEditor18, QosTableRefresh);
 
     connect(Button41, &QPushButton::clicked, this, &TQosPage::Button41Click);
-    connect(autoUpdate_->Timer(), &QTimer::timeout, this, &TQosPage::Timer12Timer);
+    host.AddReadTimer(autoUpdate_->Timer(), [this] { Timer12Timer(); });
 }
 
 void TQosPage::ReadQosTable() {
@@ -101,6 +104,11 @@ void TQosPage::Read(ReadStep step) {
     if (step == ReadStep::QosTable) {
         ReadQosTable();
     }
+}
+
+std::span<const ReadStep> TQosPage::Steps() const {
+    static constexpr std::array Owned{ReadStep::QosTable};
+    return Owned;
 }
 
 }  // namespace tessel

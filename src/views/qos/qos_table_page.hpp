@@ -23,6 +23,7 @@ class TQosPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
+    std::span<const ReadStep> Steps() const override;
     void Read(ReadStep step) override;
     TQosPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
+
 namespace tessel {
 
 namespace {
@@ -82,6 +84,16 @@ void TRoutingPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
     if (action == ReplyAction::ArpTable) {
         arp_->ArpTableReply(chunk);
     }
+}
+
+std::span<const ReadStep> TRoutingPage::Steps() const {
+    static constexpr std::array Owned{ReadStep::RoutingTable};
+    return Owned;
+}
+
+std::span<const ReplyAction> TRoutingPage::Replies() const {
+    static constexpr std::array Owned{ReplyAction::ArpTable};
+    return Owned;
 }
 
 }  // namespace tessel

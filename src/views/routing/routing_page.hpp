@@ -22,6 +22,8 @@ class TRoutingPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
+    std::span<const ReadStep> Steps() const override;
+    std::span<const ReplyAction> Replies() const override;
     void Read(ReadStep step) override;
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     TRoutingPage(Session& session, PageHost& host, QWidget* parent = nullptr);

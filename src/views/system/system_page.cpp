@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
 #include <limits>
 
 namespace tessel {
@@ -274,6 +275,11 @@ void TSystemPage::Read(ReadStep step) {
     } else if (step == ReadStep::RmaSettings) {
         ReadRmaSettings();
     }
+}
+
+std::span<const ReadStep> TSystemPage::Steps() const {
+    static constexpr std::array Owned{ReadStep::SystemSettings, ReadStep::RmaSettings};
+    return Owned;
 }
 
 }  // namespace tessel
