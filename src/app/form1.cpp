@@ -23,7 +23,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <array>
 
@@ -49,7 +48,6 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
     BuildManagedLayout(area);
     ShowSessionControls(false);
     BuildPages();
-    BuildIdleTimers();
     controller_->AddConsoleButton(Button11);
     SetWindowSize(269, 340);
 }
@@ -108,16 +106,6 @@ void TForm1::BuildManagedLayout(QWidget* area) {
     connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
 
     statusPanels_ = new StatusPanels(statusBar(), this);
-}
-
-void TForm1::BuildIdleTimers() {
-    // Timers the window has always held whose ticks do nothing; the others
-    // belong to the login, the popup, the live counters and the pages.
-    for (const int number : {4, 5, 6, 7, 11}) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(QStringLiteral("Timer%1").arg(number));
-        timer->setInterval(1000);
-    }
 }
 
 void TForm1::SetWindowSize(int width, int height) {

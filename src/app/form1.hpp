@@ -55,8 +55,6 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     void PostLoginLoad() { controller_->PostLoginLoad(); }
     void ResetToLoginLayout() { controller_->ResetToLoginLayout(); }
     void SetConsoleButtonsEnabled(bool on) { controller_->SetConsoleButtonsEnabled(on); }
-    void DisableConsoleButtons() { SetConsoleButtonsEnabled(false); }
-    void EnableConsoleButtons() { SetConsoleButtonsEnabled(true); }
     void AddConsoleButton(QAbstractButton* button) { controller_->AddConsoleButton(button); }
     bool SendCommand(const ConsoleCommand& command) { return controller_->SendCommand(command); }
     bool RunCommand(const ConsoleCommand& command) { return controller_->RunCommand(command); }
@@ -95,8 +93,6 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     QPushButton* Button11;
     QPushButton* Button10;
     QPushButton* Button9;
-    QToolButton* SpeedButton1;
-    QToolButton* SpeedButton2;
 
   signals:
     // The window was closed (close box or "Quit" answered by the router).
@@ -108,7 +104,6 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
   private:
     void BuildManagedLayout(QWidget* area);
     void BuildPages();
-    void BuildIdleTimers();
     void SetWindowSize(int width, int height);
     void FillSourceAddresses();
     void ShowSessionControls(bool visible);

@@ -21,8 +21,7 @@ bool RefuseUncarriable(PageHost& host, std::initializer_list<QString> texts) {
     if (why.isEmpty()) {
         return false;
     }
-    host.Inform(why, QString::fromLatin1(kUnsafeConsoleTextCaption.data(),
-                                         static_cast<qsizetype>(kUnsafeConsoleTextCaption.size())));
+    host.Inform(why, ToQString(kUnsafeConsoleTextCaption));
     return true;
 }
 
