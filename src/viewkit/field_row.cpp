@@ -26,12 +26,11 @@ PlacedRow FieldRowBuilder::Place(const FieldRow& row, int y) {
     } else {
         row.field->setGeometry(c.labelX, y, c.fieldX + c.fieldWidth - c.labelX, RowHeight);
     }
-    const int changeX = c.fieldX + c.fieldWidth + 4;
     PlacedRow placed{nullptr, host_.MakeHelpButton(group_, QLatin1String(row.help))};
-    placed.help->move(changeX + 30, y + 2);
+    placed.help->move(c.HelpX(), y + 2);
     ChainTab(row.field);
     if (row.change != nullptr) {
-        placed.change = MakeChangeButton(group_, row.change, changeX, y);
+        placed.change = MakeChangeButton(group_, row.change, c.ChangeX(), y);
         ChainTab(placed.change);
     }
     return placed;

@@ -20,6 +20,9 @@ struct FieldColumns {
     int labelX;
     int fieldX;
     int fieldWidth;
+
+    constexpr int ChangeX() const { return fieldX + fieldWidth + 4; }
+    constexpr int HelpX() const { return ChangeX() + 30; }
 };
 
 struct FieldRow {

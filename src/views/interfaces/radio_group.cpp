@@ -25,8 +25,6 @@ namespace {
 constexpr FieldColumns Columns{10, 114, 150};
 constexpr int FirstRowY = 24;
 constexpr int RowStep = 27;
-// Where the help buttons stand, and so the group's width.
-constexpr int HelpX = Columns.fieldX + Columns.fieldWidth + 34;
 
 // Object names of the change buttons, in the order of ChangeButtons.
 constexpr int ChangeButtonNumbers[] = {45, 46, 47, 48, 49, 50, 52, 53, 54, 55};
@@ -97,7 +95,7 @@ void TRadioGroup::BuildRows() {
 
     Button3 = Named(new QPushButton(QStringLiteral("Refresh"), this), "Button3");
     Button3->setGeometry(Columns.fieldX, RowY(11) + 4, 75, 25);
-    setFixedSize(HelpX + 30, RowY(12) + 8);
+    setFixedSize(Columns.HelpX() + 30, RowY(12) + 8);
     builder.ChainTab(Button3);
 }
 
