@@ -50,6 +50,7 @@ TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* pa
                       "GroupBand8");
 
     InterfaceLabel->setGeometry(Side, 8, SideWidth, 18);
+    NameAfterCaption(InterfaceLabel, ComboBox14);
     ComboBox14->setEditable(false);
     ComboBox14->setGeometry(Side, 26, SideWidth, 22);
     Button35->setGeometry(Side, 60, 66, 25);
@@ -57,6 +58,7 @@ TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* pa
     CheckBox16->setGeometry(Side, 96, SideWidth, 20);
     CheckBox16->setChecked(false);
     IntervalLabel->setGeometry(Side, 128, 56, 22);
+    NameAfterCaption(IntervalLabel, SpinEditor7);
     SpinEditor7->setGeometry(Side + 60, 128, SideWidth - 60, 22);
     SpinEditor7->setRange(1, TSpinEditor::NoMaximum);
     SpinEditor7->setSingleStep(1);

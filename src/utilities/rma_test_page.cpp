@@ -53,13 +53,16 @@ TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent
     GridView9->setTextElideMode(Qt::ElideNone);
 
     InterfaceLabel->setGeometry(Side, 8, SideWidth, 18);
+    NameAfterCaption(InterfaceLabel, ComboBox15);
     ComboBox15->setEditable(false);
     ComboBox15->setGeometry(Side, 26, SideWidth, 22);
     Button39->setGeometry(Side, 60, 66, 25);
     Button40->setGeometry(Side + SideWidth - 66, 60, 66, 25);
     MacLabel->setGeometry(Side, 96, SideWidth, 18);
+    NameAfterCaption(MacLabel, Edit16);
     Edit16->setGeometry(Side, 114, SideWidth, 22);
     LengthLabel->setGeometry(Side, 146, SideWidth, 18);
+    NameAfterCaption(LengthLabel, SpinEditor8);
     SpinEditor8->setGeometry(Side, 164, SideWidth, 22);
     SpinEditor8->setRange(1, TSpinEditor::NoMaximum);
     SpinEditor8->setSingleStep(1);
