@@ -62,7 +62,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
     stopPause_->setInterval(ReportStopPauseMs);
     connect(stopPause_, &QTimer::timeout, this, [this] { ReleaseHeld(false); });
     connect(socket_, &QTcpSocket::connected, this, [this] {
-        SetCode(reply::Disconnected);
+        SetCode(ReplyCode::Disconnected);
         emit Connected();
     });
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
@@ -71,7 +71,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
         if (!reading_ && !MessageBoxOpen()) {
             Drain();
         }
-        SetCode(reply::Disconnected);
+        SetCode(ReplyCode::Disconnected);
         emit Disconnected();
     });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -202,13 +202,13 @@ void ConsoleChannel::ReleaseHeld(bool throughPauses) {
 
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {
     if (code_ == waitingCode) {
-        SetCode(reply::Idle);
+        SetCode(ReplyCode::Idle);
         rereads_ = {};
     }
 }
 
 void ConsoleChannel::Reset() {
-    SetCode(reply::Disconnected);
+    SetCode(ReplyCode::Disconnected);
     rereads_ = {};
     secret_.clear();
 }

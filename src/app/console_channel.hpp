@@ -109,7 +109,7 @@ class ConsoleChannel : public QObject {
     QTcpSocket* socket_;
     const TraceLog* trace_;
     std::uint16_t port_;
-    ReplyCode code_ = reply::Disconnected;
+    ReplyCode code_ = ReplyCode::Disconnected;
     std::span<const ReadStep> rereads_;
     std::string secret_;
     ReplyCollector collector_;

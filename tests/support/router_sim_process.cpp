@@ -56,9 +56,9 @@ RouterSim::RouterSim(std::vector<std::string> arguments, std::chrono::millisecon
     logPath_ = logTemplate;
 
     std::vector<std::string> args = std::move(launcher);
-    const std::vector<std::string> own = {binary,        "--bind", "127.0.0.1",
-                                          "--snmp-port", "0",      "--console-port",
-                                          "0",           "--log",  logPath_};
+    const std::vector<std::string> own = {
+        binary,           "--bind", "127.0.0.1", "--snmp-port", "0",
+        "--console-port", "0",      "--log",     logPath_,      "--exit-with-parent"};
     args.insert(args.end(), own.begin(), own.end());
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;

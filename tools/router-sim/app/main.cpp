@@ -2,8 +2,11 @@
 // benchmarks run against. One event loop serves the SNMP agent and any
 // number of console clients over one shared router state.
 
+#include <sys/prctl.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QHostAddress>
+#include <csignal>
 #include <cstdio>
 #include <stdexcept>
 
@@ -30,6 +33,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(
         QString::fromLatin1(tessel::ProgramVersion.data(), tessel::ProgramVersion.size()));
     const Options options = ParseOptions(QCoreApplication::arguments());
+    if (options.exitWithParent) {
+        // A test that crashes must not leave its router holding the test
+        // runner's output pipe open until the runner's time-out.
+        const pid_t parent = ::getppid();
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent) {
+            return 0;
+        }
+    }
 
     RouterState state;
     const std::string dataFile =

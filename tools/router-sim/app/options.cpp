@@ -95,6 +95,8 @@ Options ParseOptions(const QStringList& arguments) {
                                    "Fault: leave the login dialogue in whole chunks."));
     value("close-after", "Fault: close a console connection after N commands.", "N");
     p.addOption(QCommandLineOption("refuse-console", "Fault: refuse console connections."));
+    p.addOption(
+        QCommandLineOption("exit-with-parent", "End when the process that started this one ends."));
     if (!p.parse(arguments)) {
         Usage(p, p.errorText());
     }
@@ -138,6 +140,7 @@ Options ParseOptions(const QStringList& arguments) {
         p.isSet("password") ? p.value("password").toLatin1().toStdString() : o.console.password;
     o.console.lockoutAfter = static_cast<std::size_t>(Whole(p, "lockout-after", 0, 1 << 20, 0));
     o.logFile = p.value("log").toStdString();
+    o.exitWithParent = p.isSet("exit-with-parent");
     o.console.dialogueGapMs = static_cast<int>(Whole(p, "dialogue-gap-ms", 0, 10000, 30));
     o.tickMs = static_cast<int>(Whole(p, "tick-ms", 1, 60000, 1000));
     o.faults.replyDelayMs = static_cast<int>(Whole(p, "reply-delay-ms", 0, 60000, 0));

@@ -20,6 +20,8 @@ struct Options {
     ConsoleSettings console;
     int tickMs = 1000;  // length of a report "second" (tests shorten it)
     FaultSettings faults;
+    // Ends when the process that started it ends (a test that crashed).
+    bool exitWithParent = false;
 };
 
 // Parses the command line; on --help prints the usage and exits 0, on
