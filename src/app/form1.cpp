@@ -3,6 +3,9 @@
 
 #include "app/form1.hpp"
 
+#include "app/console_log_button.hpp"
+#include "app/console_log_feed.hpp"
+#include "app/console_log_window.hpp"
 #include "app/form2.hpp"
 #include "app/help_button.hpp"
 #include "app/local_addresses.hpp"
@@ -108,6 +111,17 @@ void TForm1::BuildManagedLayout(QWidget* area) {
     connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
 
     statusPanels_ = new StatusPanels(statusBar(), this);
+    BuildConsoleLog(area);
+}
+
+void TForm1::BuildConsoleLog(QWidget* area) {
+    consoleLog_ = std::make_unique<ConsoleLogWindow>(controller_->Log(), this);
+    connect(&controller_->LogFeed(), &ConsoleLogFeed::Added, consoleLog_.get(),
+            &ConsoleLogWindow::EntriesAdded);
+    // The status popup fills the row left of "Log out" whenever it shows, so
+    // the opener sits under "Log out", in the free strip above the status bar.
+    LogButton = new ConsoleLogButton(*consoleLog_, area);
+    LogButton->setGeometry(344, 493, 168, 25);
 }
 
 void TForm1::BuildIdleTimers() {
@@ -134,8 +148,11 @@ void TForm1::ShowSessionControls(bool visible) {
     }
     // "Log out" stays shown in both layouts but lies outside the small login
     // window, where Tab must not reach it: Space there would offer a logout
-    // that empties what the operator has typed.
+    // that empties what the operator has typed. So does the console log's
+    // opener, whose Ctrl+L then opens the log during a login too, when what
+    // the router said matters most.
     Button29->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
+    LogButton->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void TForm1::ShowLoadProgress(int percent) {

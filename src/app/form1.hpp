@@ -25,6 +25,8 @@ class QToolButton;
 
 namespace tessel {
 
+class ConsoleLogButton;
+class ConsoleLogWindow;
 class RecentRoutersBox;
 class StatusPanels;
 class StatusPopup;
@@ -69,6 +71,7 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     ConsoleChannel& Console() { return controller_->Console(); }
     RouterModel& Router() { return controller_->Router(); }
     TForm2* InformationWindow() const { return form2_.get(); }
+    ConsoleLogWindow* ConsoleLogView() const { return consoleLog_.get(); }
     RecentRoutersBox* RecentRouterList() const { return recentRouters_; }
     QString PanelText(int panel) const;
     bool IsManagedLayout() const { return managed_; }
@@ -97,6 +100,7 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     QPushButton* Button9;
     QToolButton* SpeedButton1;
     QToolButton* SpeedButton2;
+    ConsoleLogButton* LogButton;
 
   signals:
     // The window was closed (close box or "Quit" answered by the router).
@@ -107,6 +111,7 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
 
   private:
     void BuildManagedLayout(QWidget* area);
+    void BuildConsoleLog(QWidget* area);
     void BuildPages();
     void BuildIdleTimers();
     void SetWindowSize(int width, int height);
@@ -115,6 +120,9 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     void PageShown(int index);
 
     std::unique_ptr<TForm2> form2_;
+    // Destroyed before the window's children, the controller among them,
+    // whose log it shows.
+    std::unique_ptr<ConsoleLogWindow> consoleLog_;
     StatusPanels* statusPanels_ = nullptr;
     StatusPopup* statusPopup_ = nullptr;
     SessionController* controller_ = nullptr;
