@@ -26,7 +26,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <array>
 
@@ -52,7 +51,6 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
     BuildManagedLayout(area);
     ShowSessionControls(false);
     BuildPages();
-    BuildIdleTimers();
     controller_->AddConsoleButton(Button11);
     SetWindowSize(269, 340);
 }
@@ -122,16 +120,6 @@ void TForm1::BuildConsoleLog(QWidget* area) {
     // the opener sits under "Log out", in the free strip above the status bar.
     LogButton = new ConsoleLogButton(*consoleLog_, area);
     LogButton->setGeometry(344, 493, 168, 25);
-}
-
-void TForm1::BuildIdleTimers() {
-    // Timers the window has always held whose ticks do nothing; the others
-    // belong to the login, the popup, the live counters and the pages.
-    for (const int number : {4, 5, 6, 7, 11}) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(QStringLiteral("Timer%1").arg(number));
-        timer->setInterval(1000);
-    }
 }
 
 void TForm1::SetWindowSize(int width, int height) {

@@ -57,8 +57,6 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     void PostLoginLoad() { controller_->PostLoginLoad(); }
     void ResetToLoginLayout() { controller_->ResetToLoginLayout(); }
     void SetConsoleButtonsEnabled(bool on) { controller_->SetConsoleButtonsEnabled(on); }
-    void DisableConsoleButtons() { SetConsoleButtonsEnabled(false); }
-    void EnableConsoleButtons() { SetConsoleButtonsEnabled(true); }
     void AddConsoleButton(QAbstractButton* button) { controller_->AddConsoleButton(button); }
     bool SendCommand(const ConsoleCommand& command) { return controller_->SendCommand(command); }
     bool RunCommand(const ConsoleCommand& command) { return controller_->RunCommand(command); }
@@ -98,8 +96,6 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     QPushButton* Button11;
     QPushButton* Button10;
     QPushButton* Button9;
-    QToolButton* SpeedButton1;
-    QToolButton* SpeedButton2;
     ConsoleLogButton* LogButton;
 
   signals:
@@ -113,7 +109,6 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     void BuildManagedLayout(QWidget* area);
     void BuildConsoleLog(QWidget* area);
     void BuildPages();
-    void BuildIdleTimers();
     void SetWindowSize(int width, int height);
     void FillSourceAddresses();
     void ShowSessionControls(bool visible);

@@ -2,16 +2,9 @@
 
 #include "core/console/help_texts.hpp"
 #include "core/router/button_names.hpp"
+#include "viewkit/text_bridge.hpp"
 
 namespace tessel {
-
-namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QToolButton* MakeHelpButton(QWidget* parent, const QString& name,
                             const std::function<void(const QString&)>& show) {
@@ -21,8 +14,8 @@ QToolButton* MakeHelpButton(QWidget* parent, const QString& name,
     button->setText(QStringLiteral("?"));
     button->setAutoRaise(true);
     button->setFixedSize(18, 18);
-    button->setToolTip(FromView(HelpHintFor(key)));
-    const QString text = FromView(HelpTextFor(key));
+    button->setToolTip(ToQString(HelpHintFor(key)));
+    const QString text = ToQString(HelpTextFor(key));
     // The face is only "?": tools that read the screen need the field's name.
     button->setAccessibleName(QString::fromStdString(FieldButtonAccessibleName(key)));
     button->setAccessibleDescription(text);

@@ -47,8 +47,7 @@ void LoginFlow::Button1Click() {
                              ToBytes(block_.ComboBox13->currentText())};
     if (const auto refusal =
             CheckLoginFields(values.destination, values.login, ToBytes(block_.Edit13->text()))) {
-        Messages().Inform(window_, QString::fromLatin1(refusal->text),
-                          QString::fromLatin1(refusal->caption));
+        Messages().Inform(window_, ToQString(refusal->text), ToQString(refusal->caption));
         return;
     }
     // The login and password go out on the console, the community in SNMP.

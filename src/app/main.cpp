@@ -9,6 +9,7 @@
 #include "core/session/program_request.hpp"
 #include "core/session/runtime_config.hpp"
 #include "core/version.hpp"
+#include "viewkit/text_bridge.hpp"
 #include "widgets/application_title.hpp"
 
 #include <QApplication>
@@ -47,8 +48,7 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     tessel::SetApplicationTitle(QStringLiteral("Quellor Wireless Router Manager"));
-    QApplication::setApplicationVersion(
-        QString::fromLatin1(tessel::ProgramVersion.data(), tessel::ProgramVersion.size()));
+    QApplication::setApplicationVersion(tessel::ToQString(tessel::ProgramVersion));
     // Lets the desktop match the window to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("test.tessel_lab.TesselManager"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessel-manager.png")));

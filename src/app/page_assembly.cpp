@@ -27,8 +27,6 @@ void TForm1::BuildPages() {
     auto* interfaces = new TInterfacesPage(session, host);
     main->addTab(interfaces, QStringLiteral("Interfaces"));
     TRadioGroup* radio = interfaces->RadioGroup();
-    SpeedButton1 = radio->SpeedButton1;
-    SpeedButton2 = radio->SpeedButton2;
     connect(radio, &TRadioGroup::RadioNamesChanged, systemPage, &TSystemPage::SetRadioNames);
 
     auto* bsPage = new TBsPage(session, host);

@@ -78,7 +78,7 @@ void TLoadMeterPage::SetInterfaceNames(const QStringList& names, int selected) {
 void TLoadMeterPage::Button35Click() {
     if (run_.Start(LoadMeterCommand(CheckBox16->isChecked(), ToBytes(SpinEditor7->Text()),
                                     ToBytes(ComboBox14->currentText())),
-                   reply::LoadMeterStart, QString::fromLatin1(LoadMeterNoInterfaceText))) {
+                   reply::LoadMeterStart, ToQString(LoadMeterNoInterfaceText))) {
         chart_->Start(LoadMeterChart(ToBytes(ComboBox14->currentText()), CheckBox16->isChecked()));
     }
 }

@@ -85,7 +85,7 @@ void TRmaTestPage::Button39Click() {
     }
     if (run_.Start(RmaTestCommand(ToBytes(ComboBox15->currentText()), ToBytes(Edit16->text()),
                                   ToBytes(SpinEditor8->Text()), CheckBox17->isChecked()),
-                   reply::RmaTestStart, QString::fromLatin1(RmaTestNoInterfaceText))) {
+                   reply::RmaTestStart, ToQString(RmaTestNoInterfaceText))) {
         chart_->Start(RmaTestChart());
     }
 }

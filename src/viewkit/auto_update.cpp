@@ -12,14 +12,6 @@
 
 namespace tessel {
 
-namespace {
-
-QString CaptionText(std::string_view caption) {
-    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
-}
-
-}  // namespace
-
 AutoUpdateController::AutoUpdateController(QWidget* page, PageHost& host, QAbstractButton* button,
                                            TSpinEditor* period, const AutoUpdatePolicy& policy)
     : QObject(page),
@@ -31,7 +23,7 @@ AutoUpdateController::AutoUpdateController(QWidget* page, PageHost& host, QAbstr
       timer_(new QTimer(page)) {
     timer_->setObjectName(policy_.timerName);
     timer_->setInterval(policy_.startIntervalMs);
-    button_->setText(CaptionText(policy_.initialCaption));
+    button_->setText(ToQString(policy_.initialCaption));
     connect(button_, &QAbstractButton::clicked, this, &AutoUpdateController::Toggle);
     // Typing and stepping both change the editor; the action is the same.
     connect(period_, &TSpinEditor::Changed, this, &AutoUpdateController::PeriodChanged);
@@ -40,7 +32,7 @@ AutoUpdateController::AutoUpdateController(QWidget* page, PageHost& host, QAbstr
 
 void AutoUpdateController::Toggle() {
     const AutoUpdateState next = ToggleAutoUpdate(ToBytes(button_->text()));
-    button_->setText(CaptionText(next.caption));
+    button_->setText(ToQString(next.caption));
     if (next.timerEnabled) {
         timer_->start();
     } else {

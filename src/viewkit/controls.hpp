@@ -57,13 +57,6 @@ inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString&
     return button;
 }
 
-// A grid's columns from the page's column layout, with the page's pixel
-// widths (one per column).
-inline std::vector<GridColumn> GridColumnsOf(std::span<const ReportColumn> layout,
-                                             std::span<const int> widths) {
-    return ReportGridColumns(layout, widths);
-}
-
 // The radio number the router's tables use for a selector's position: the
 // position counted from 1 (0 when nothing is selected, which names no radio).
 inline int RadioNumberOf(const QComboBox* selector) {

@@ -37,8 +37,7 @@ bool RefuseUncarriable(PageHost& host, std::initializer_list<QString> texts) {
     }
     host.LineRefused(ToBytes(found->first), UncarriableCharacterReason(found->second));
     host.Inform(QString::fromStdString(UncarriableCharacterMessage(found->second)),
-                QString::fromLatin1(kUnsafeConsoleTextCaption.data(),
-                                    static_cast<qsizetype>(kUnsafeConsoleTextCaption.size())));
+                ToQString(kUnsafeConsoleTextCaption));
     return true;
 }
 

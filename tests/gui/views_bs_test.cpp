@@ -329,7 +329,7 @@ TEST(BsCpeGridColumns, CaptionsReadAsOnTheReportGrids) {
                                    {"Lev->", ReportColumnKind::LevelBar, 55, {}, "0"},
                                    {"Ä", ReportColumnKind::Text, 40, {}, {}, false, true}};
     const int widths[] = {30, 60};
-    const std::vector<GridColumn> columns = GridColumnsOf(layout, widths);
+    const std::vector<GridColumn> columns = ReportGridColumns(layout, widths);
     ASSERT_EQ(columns.size(), 3u);
     EXPECT_EQ(columns[0].caption, QString::fromUtf8("№"));
     EXPECT_EQ(columns[2].caption, QString::fromUtf8("Ä"));

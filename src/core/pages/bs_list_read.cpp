@@ -1,5 +1,6 @@
 #include "core/pages/bs_list_read.hpp"
 
+#include "core/pages/counted_read.hpp"
 #include "core/pages/table_walk.hpp"
 #include "core/router/number_text.hpp"
 #include "core/snmp/oids.hpp"
@@ -14,9 +15,7 @@ std::string Read(SnmpReader& reader, std::string_view table, std::string_view co
     oid += column;
     oid += '.';
     oid += index;
-    std::string value;
-    reader.GetCounted(oid, value);
-    return value;
+    return ReadCounted(reader, oid);
 }
 
 std::vector<std::string> ReadRfFrequencies(SnmpReader& reader, const std::string& interfaceNumber) {

@@ -1,5 +1,6 @@
 #include "core/pages/bs_registration_read.hpp"
 
+#include "core/pages/counted_read.hpp"
 #include "core/router/radio_rules.hpp"
 #include "core/router/rate_texts.hpp"
 #include "core/snmp/oids.hpp"
@@ -12,18 +13,14 @@ BsRegistration ReadBsRegistration(SnmpReader& reader, int radio, int band,
     // latter's insert at the front for an overlapping copy (-Wrestrict).
     std::string suffix(1, '.');
     suffix += std::to_string(radio);
-    const auto read = [&reader](const std::string& oid) {
-        std::string value;
-        reader.GetCounted(oid, value);
-        return value;
-    };
     const auto column = [&](std::string_view number) {
-        return read(std::string(oids::RegistrationEntry) + std::string(number) + suffix);
+        return ReadCounted(reader,
+                           std::string(oids::RegistrationEntry) + std::string(number) + suffix);
     };
 
     BsRegistration registration;
     registration.marks.assign(gridRows.size(), "false");
-    if (read(std::string(oids::RegistrationEntry) + "1.1").empty()) {
+    if (ReadCounted(reader, std::string(oids::RegistrationEntry) + "1.1").empty()) {
         const std::string na(NotAvailableText);
         for (auto* label :
              {&registration.frequency, &registration.bitrate, &registration.sid,

@@ -1,5 +1,6 @@
 #include "core/pages/cpe_table_read.hpp"
 
+#include "core/pages/counted_read.hpp"
 #include "core/pages/table_walk.hpp"
 #include "core/router/mac_text.hpp"
 #include "core/router/rate_texts.hpp"
@@ -27,9 +28,7 @@ CpeTable ReadCpeTable(SnmpReader& reader, int radio, int band) {
     for (const auto& entry : walked) {
         const std::string suffix = suffixHead + entry.index;
         const auto read = [&reader, &suffix](std::string_view column) {
-            std::string value;
-            reader.GetCounted(std::string(oids::CpeEntry) + std::string(column) + suffix, value);
-            return value;
+            return ReadCounted(reader, std::string(oids::CpeEntry) + std::string(column) + suffix);
         };
         CpeTableRow& row = table.rows.emplace_back();
         row.name = read("2");

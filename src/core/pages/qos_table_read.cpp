@@ -1,5 +1,6 @@
 #include "core/pages/qos_table_read.hpp"
 
+#include "core/pages/counted_read.hpp"
 #include "core/pages/table_walk.hpp"
 #include "core/snmp/oids.hpp"
 
@@ -13,9 +14,8 @@ std::vector<QosRow> ReadQosTable(SnmpReader& reader) {
         QosRow& row = rows.emplace_back();
         row[0] = entry.value;
         for (std::size_t cell = 1; cell < row.size(); ++cell) {
-            reader.GetCounted(
-                std::string(oids::QosEntry) + std::to_string(cell + 1) + "." + entry.value,
-                row[cell]);
+            row[cell] = ReadCounted(
+                reader, std::string(oids::QosEntry) + std::to_string(cell + 1) + "." + entry.value);
         }
     }
     return rows;

@@ -1,5 +1,7 @@
 #include "core/pages/routing_table_read.hpp"
 
+#include "core/pages/counted_read.hpp"
+
 #include <array>
 
 #include "core/pages/table_walk.hpp"
@@ -20,9 +22,7 @@ std::vector<RouteRow> ReadRoutingTable(SnmpReader& reader,
         oid += column;
         oid += '.';
         oid += destination;
-        std::string value;
-        reader.GetCounted(oid, value);
-        return value;
+        return ReadCounted(reader, oid);
     };
     for (const auto& entry : walked) {
         RouteRow& row = rows.emplace_back();

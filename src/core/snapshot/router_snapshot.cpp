@@ -30,6 +30,35 @@ bool EachRadio(SnapshotReader& reader, std::string_view name, RouterSnapshot& sn
     });
 }
 
+// The router's radios, numbered from 1 in list order, with their bands.
+RadioInterfaceList ReadRadios(SnapshotReader& reader, const std::vector<std::string>& names,
+                              std::vector<RadioSnapshot>& radios) {
+    RadioInterfaceList list = ReadRadioInterfaceList(reader, names);
+    for (std::size_t k = 0; k < list.radios.size(); ++k) {
+        RadioSnapshot& radio = radios.emplace_back();
+        radio.name = list.radios[k];
+        radio.number = static_cast<int>(k) + 1;
+        radio.band = BandAt(list.bands, static_cast<int>(k)).value_or(0);
+    }
+    return list;
+}
+
+// The "RMA start" switch is the router's, not a radio's: without radios it
+// is read with no radio chosen, as the page does.
+void ReadRma(SnapshotReader& reader, RouterSnapshot& snapshot) {
+    if (snapshot.radios.empty()) {
+        snapshot.rmaStarted = ReadRmaSettings(reader, -1).started;
+        return;
+    }
+    for (RadioSnapshot& radio : snapshot.radios) {
+        radio.rma = ReadRmaSettings(reader, radio.number - 1);
+        if (reader.Failed()) {
+            return;
+        }
+    }
+    snapshot.rmaStarted = snapshot.radios.front().rma.started;
+}
+
 }  // namespace
 
 SnapshotOutcome CollectRouterSnapshot(SnapshotReader& reader, std::string_view routerHost,
@@ -47,15 +76,7 @@ SnapshotOutcome CollectRouterSnapshot(SnapshotReader& reader, std::string_view r
                 [&] { snapshot.system = ReadSystemSettings(reader, routerHost); }) &&
         Section(reader, "interfaces", [&] { snapshot.interfaces = ReadInterfaces(reader); }) &&
         Section(reader, "radios",
-                [&] {
-                    radioList = ReadRadioInterfaceList(reader, names);
-                    for (std::size_t k = 0; k < radioList.radios.size(); ++k) {
-                        RadioSnapshot& radio = snapshot.radios.emplace_back();
-                        radio.name = radioList.radios[k];
-                        radio.number = static_cast<int>(k) + 1;
-                        radio.band = BandAt(radioList.bands, static_cast<int>(k)).value_or(0);
-                    }
-                }) &&
+                [&] { radioList = ReadRadios(reader, names, snapshot.radios); }) &&
         EachRadio(reader, "radios", snapshot,
                   [&](RadioSnapshot& radio) {
                       radio.parameters = ReadRadioParameters(reader, names, radio.name,
@@ -73,23 +94,7 @@ SnapshotOutcome CollectRouterSnapshot(SnapshotReader& reader, std::string_view r
                                                                   radio.baseStations.gridRows);
                       }
                   }) &&
-        Section(reader, "rma",
-                [&] {
-                    // The "RMA start" switch is the router's, not a radio's:
-                    // without radios it is read with no radio chosen, as the
-                    // page does.
-                    if (snapshot.radios.empty()) {
-                        snapshot.rmaStarted = ReadRmaSettings(reader, -1).started;
-                        return;
-                    }
-                    for (RadioSnapshot& radio : snapshot.radios) {
-                        radio.rma = ReadRmaSettings(reader, radio.number - 1);
-                        if (reader.Failed()) {
-                            return;
-                        }
-                    }
-                    snapshot.rmaStarted = snapshot.radios.front().rma.started;
-                }) &&
+        Section(reader, "rma", [&] { ReadRma(reader, snapshot); }) &&
         Section(reader, "routes", [&] { snapshot.routes = ReadRoutingTable(reader, names); }) &&
         Section(reader, "qos", [&] { snapshot.qos = ReadQosTable(reader); });
     return complete ? SnapshotOutcome::Complete : SnapshotOutcome::StoppedAnswering;

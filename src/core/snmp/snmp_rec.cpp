@@ -23,6 +23,93 @@ std::size_t ElementSize(std::size_t contentLength) {
     return 1 + LengthSize(contentLength) + contentLength;
 }
 
+std::size_t IntegerLength(std::int64_t value) {
+    return ElementSize(ber::IntegerSize(value));
+}
+
+// Sizes first, then one pass of writing into a result of exactly the right
+// length. Content octets that differ from their text (OIDs, numbers,
+// addresses) are built in a scratch string that keeps its capacity from
+// message to message; octet strings are copied straight from the record. So
+// a request is encoded with no allocation but the result's.
+struct Piece {
+    std::size_t at = 0;  // in the scratch bytes, unless text is set
+    std::size_t size = 0;
+    const std::string* text = nullptr;
+};
+
+struct EncodeScratch {
+    std::string bytes;
+    std::vector<Piece> pieces;
+
+    void Reset() {
+        bytes.clear();
+        pieces.clear();
+    }
+
+    Piece AddOid(std::string_view oid) {
+        Piece piece{bytes.size(), 0, nullptr};
+        bytes.resize(piece.at + ber::OidContentRoom(oid));
+        char* const begin = bytes.data() + piece.at;
+        piece.size = static_cast<std::size_t>(ber::WriteOidContent(begin, oid) - begin);
+        bytes.resize(piece.at + piece.size);
+        return piece;
+    }
+
+    Piece AddValue(std::uint8_t type, const std::string& text) {
+        if (ValueContentIsText(type)) {
+            return Piece{0, text.size(), &text};
+        }
+        Piece piece{bytes.size(), 0, nullptr};
+        if (type != ber::TagNull) {
+            bytes.append(ValueContent(type, text));
+        }
+        piece.size = bytes.size() - piece.at;
+        return piece;
+    }
+
+    std::string_view BytesOf(const Piece& piece) const {
+        return piece.text != nullptr ? std::string_view(*piece.text)
+                                     : std::string_view(bytes).substr(piece.at, piece.size);
+    }
+};
+
+EncodeScratch& TheScratch() {
+    thread_local EncodeScratch scratch;
+    return scratch;
+}
+
+struct ElementWriter {
+    char* at;
+
+    void Header(std::uint8_t tag, std::size_t length) { at = ber::WriteHeader(at, tag, length); }
+    void Integer(std::int64_t value) { at = ber::WriteIntegerElement(at, value); }
+    // TimeTicks has the INTEGER's content octets under its own tag.
+    void TimeTicks(std::int64_t value) {
+        char* const tag = at;
+        Integer(value);
+        *tag = static_cast<char>(ber::TagTimeTicks);
+    }
+    void Element(std::uint8_t tag, std::string_view content) {
+        Header(tag, content.size());
+        if (!content.empty()) {
+            std::memcpy(at, content.data(), content.size());
+            at += content.size();
+        }
+    }
+};
+
+void WriteBindings(ElementWriter& writer, const EncodeScratch& scratch, std::size_t next,
+                   const std::vector<TSNMPMib>& bindings) {
+    for (const TSNMPMib& mib : bindings) {
+        const Piece& oid = scratch.pieces[next++];
+        const Piece& value = scratch.pieces[next++];
+        writer.Header(ber::TagSequence, ElementSize(oid.size) + ElementSize(value.size));
+        writer.Element(ber::TagOid, scratch.BytesOf(oid));
+        writer.Element(static_cast<std::uint8_t>(mib.ValueType), scratch.BytesOf(value));
+    }
+}
+
 // One primitive item as the decoder sees it. A malformed header or content
 // running past the end leaves the cursor exhausted and the item empty, so
 // every later read finds nothing either.
@@ -75,111 +162,53 @@ void TSNMPRec::AddBinding(std::string oid, std::string value, int valueType) {
 }
 
 void TSNMPRec::Encode(std::string& out) const {
-    // Sizes first, then one pass of writing into a result of exactly the
-    // right length. Content octets that differ from their text (OIDs, numbers,
-    // addresses) are built in a scratch string that keeps its capacity from
-    // message to message; octet strings are copied straight from the record.
-    // So a request is encoded with no allocation but the result's.
-    thread_local std::string scratch;
-    scratch.clear();
-    struct Piece {
-        std::size_t at = 0;  // in scratch, unless text is set
-        std::size_t size = 0;
-        const std::string* text = nullptr;
-    };
-    const auto addOid = [](std::string_view oid) {
-        Piece piece{scratch.size(), 0, nullptr};
-        scratch.resize(piece.at + ber::OidContentRoom(oid));
-        char* const begin = scratch.data() + piece.at;
-        piece.size = static_cast<std::size_t>(ber::WriteOidContent(begin, oid) - begin);
-        scratch.resize(piece.at + piece.size);
-        return piece;
-    };
-    const auto addValue = [](std::uint8_t type, const std::string& text) {
-        if (ValueContentIsText(type)) {
-            return Piece{0, text.size(), &text};
-        }
-        Piece piece{scratch.size(), 0, nullptr};
-        if (type != ber::TagNull) {
-            scratch.append(ValueContent(type, text));
-        }
-        piece.size = scratch.size() - piece.at;
-        return piece;
-    };
-    const auto bytesOf = [](const Piece& piece) {
-        return piece.text != nullptr ? std::string_view(*piece.text)
-                                     : std::string_view(scratch).substr(piece.at, piece.size);
-    };
-
+    EncodeScratch& scratch = TheScratch();
+    scratch.Reset();
     // Two pieces per binding (OID, value); a Trap adds its enterprise and
     // agent address first.
-    thread_local std::vector<Piece> pieces;
-    pieces.clear();
     const bool trap = PDUType == ber::TagTrap;
     if (trap) {
-        pieces.push_back(addOid(Enterprise));
-        pieces.push_back(addValue(ber::TagIpAddress, AgentAddress));
+        scratch.pieces.push_back(scratch.AddOid(Enterprise));
+        scratch.pieces.push_back(scratch.AddValue(ber::TagIpAddress, AgentAddress));
     }
     std::size_t bindingsLength = 0;
     for (const TSNMPMib& mib : bindings_) {
-        const Piece oid = addOid(mib.OID);
-        const Piece value = addValue(static_cast<std::uint8_t>(mib.ValueType), mib.Value);
-        pieces.push_back(oid);
-        pieces.push_back(value);
+        const Piece oid = scratch.AddOid(mib.OID);
+        const Piece value = scratch.AddValue(static_cast<std::uint8_t>(mib.ValueType), mib.Value);
+        scratch.pieces.push_back(oid);
+        scratch.pieces.push_back(value);
         bindingsLength += ElementSize(ElementSize(oid.size) + ElementSize(value.size));
     }
 
-    const auto integerLength = [](std::int64_t value) {
-        return ElementSize(ber::IntegerSize(value));
-    };
     const std::int64_t timeStamp = TimeStamp;
     const std::size_t fieldsLength =
-        trap ? ElementSize(pieces[0].size) + ElementSize(pieces[1].size) +
-                   integerLength(GenericTrap) + integerLength(SpecificTrap) +
-                   integerLength(timeStamp)
-             : integerLength(ID) + integerLength(ErrorStatus) + integerLength(ErrorIndex);
+        trap ? ElementSize(scratch.pieces[0].size) + ElementSize(scratch.pieces[1].size) +
+                   IntegerLength(GenericTrap) + IntegerLength(SpecificTrap) +
+                   IntegerLength(timeStamp)
+             : IntegerLength(ID) + IntegerLength(ErrorStatus) + IntegerLength(ErrorIndex);
     const std::size_t pduLength = fieldsLength + ElementSize(bindingsLength);
     const std::size_t messageLength =
-        integerLength(Version) + ElementSize(Community.size()) + ElementSize(pduLength);
+        IntegerLength(Version) + ElementSize(Community.size()) + ElementSize(pduLength);
 
     out.resize(ElementSize(messageLength));
-    char* at = out.data();
-    const auto element = [&at](std::uint8_t tag, std::string_view content) {
-        at = ber::WriteHeader(at, tag, content.size());
-        if (!content.empty()) {
-            std::memcpy(at, content.data(), content.size());
-            at += content.size();
-        }
-    };
-    at = ber::WriteHeader(at, ber::TagSequence, messageLength);
-    at = ber::WriteIntegerElement(at, Version);
-    element(ber::TagOctetString, Community);
-    at = ber::WriteHeader(at, static_cast<std::uint8_t>(PDUType), pduLength);
-    std::size_t next = 0;
+    ElementWriter writer{out.data()};
+    writer.Header(ber::TagSequence, messageLength);
+    writer.Integer(Version);
+    writer.Element(ber::TagOctetString, Community);
+    writer.Header(static_cast<std::uint8_t>(PDUType), pduLength);
     if (trap) {
-        element(ber::TagOid, bytesOf(pieces[0]));
-        element(ber::TagIpAddress, bytesOf(pieces[1]));
-        at = ber::WriteIntegerElement(at, GenericTrap);
-        at = ber::WriteIntegerElement(at, SpecificTrap);
-        // TimeTicks has the INTEGER's content octets under its own tag.
-        char* const ticks = at;
-        at = ber::WriteIntegerElement(at, timeStamp);
-        *ticks = static_cast<char>(ber::TagTimeTicks);
-        next = 2;
+        writer.Element(ber::TagOid, scratch.BytesOf(scratch.pieces[0]));
+        writer.Element(ber::TagIpAddress, scratch.BytesOf(scratch.pieces[1]));
+        writer.Integer(GenericTrap);
+        writer.Integer(SpecificTrap);
+        writer.TimeTicks(timeStamp);
     } else {
-        at = ber::WriteIntegerElement(at, ID);
-        at = ber::WriteIntegerElement(at, ErrorStatus);
-        at = ber::WriteIntegerElement(at, ErrorIndex);
+        writer.Integer(ID);
+        writer.Integer(ErrorStatus);
+        writer.Integer(ErrorIndex);
     }
-    at = ber::WriteHeader(at, ber::TagSequence, bindingsLength);
-    for (const TSNMPMib& mib : bindings_) {
-        const Piece& oid = pieces[next++];
-        const Piece& value = pieces[next++];
-        at =
-            ber::WriteHeader(at, ber::TagSequence, ElementSize(oid.size) + ElementSize(value.size));
-        element(ber::TagOid, bytesOf(oid));
-        element(static_cast<std::uint8_t>(mib.ValueType), bytesOf(value));
-    }
+    writer.Header(ber::TagSequence, bindingsLength);
+    WriteBindings(writer, scratch, trap ? 2 : 0, bindings_);
 }
 
 std::string TSNMPRec::Encode() const {

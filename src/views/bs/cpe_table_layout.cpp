@@ -29,7 +29,7 @@ void TBsPage::BuildTable() {
     MakeCaption(this, QStringLiteral("CPE table:"), 8, 4);
     GridView2 = Named(new TGridView(this), "GridView2");
     GridView2->setGeometry(8, 22, 686, 186);
-    GridView2->SetColumns(GridColumnsOf(CpeGridColumns(), CpeColumnWidths));
+    GridView2->SetColumns(ReportGridColumns(CpeGridColumns(), CpeColumnWidths));
     GridView2->verticalHeader()->setDefaultSectionSize(16);
 }
 

@@ -41,7 +41,7 @@ void TCpePage::BuildList() {
     MakeCaption(this, QStringLiteral("Configured Base Stations"), 8, 4, 200);
     GridView3 = Named(new TGridView(this), "GridView3");
     GridView3->setGeometry(8, 22, 358, 150);
-    GridView3->SetColumns(GridColumnsOf(BsGridColumns(), BsColumnWidths));
+    GridView3->SetColumns(ReportGridColumns(BsGridColumns(), BsColumnWidths));
 }
 
 void TCpePage::BuildRegistration() {

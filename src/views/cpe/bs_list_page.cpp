@@ -47,10 +47,6 @@ QStringList ToQStrings(const std::vector<std::string>& texts) {
     return list;
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The button reads "Stop autoupdate" from the start and the post-login load
 // switches auto-update on, so the registration refreshes whenever the tab is
 // shown; hiding the tab always stops the timer.
@@ -181,7 +177,7 @@ void TCpePage::SendAddBsRecord() {
 }
 
 void TCpePage::RefuseWithoutRadio() {
-    host_.Inform(FromView(kNoRadioInterface), FromView(BsFormErrorCaption));
+    host_.Inform(ToQString(kNoRadioInterface), ToQString(BsFormErrorCaption));
 }
 
 void TCpePage::ShowAndSend(const ConsoleCommand& command) {
@@ -285,7 +281,7 @@ void TCpePage::Button15Click() {
     const std::string radio = ToBytes(ComboBox7->currentText());
     const std::string errors = BsFormErrorText(radio, FormFrequencies(), sid, speed, band);
     if (!errors.empty()) {
-        host_.Inform(ToQString(errors), FromView(BsFormErrorCaption));
+        host_.Inform(ToQString(errors), ToQString(BsFormErrorCaption));
         return;
     }
     const auto deletes = BsReplaceCommands(gridRows_, radio, sid, speed);
