@@ -50,8 +50,19 @@ std::vector<std::string> HostAddresses() {
 }  // namespace
 
 ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window)
-    : QObject(window), window_(window), socket_(new QTcpSocket(this)), trace_(trace), port_(port) {
+    : QObject(window),
+      window_(window),
+      socket_(new QTcpSocket(this)),
+      trace_(trace),
+      port_(port),
+      stopPause_(new QTimer(this)) {
     socket_->setObjectName(QStringLiteral("ClientSocket1"));
+    stopPause_->setObjectName(QStringLiteral("ConsoleStopPause"));
+    stopPause_->setSingleShot(true);
+    // A coarse timer may end the router's half second early.
+    stopPause_->setTimerType(Qt::PreciseTimer);
+    stopPause_->setInterval(ReportStopPauseMs);
+    connect(stopPause_, &QTimer::timeout, this, [this] { ReleaseHeld(false); });
     connect(socket_, &QTcpSocket::connected, this, [this] {
         ConnectionEvent("connected");
         SetCode(reply::Disconnected);
@@ -115,6 +126,9 @@ void ConsoleChannel::Bind(const QString& host, const QString& source) {
 }
 
 void ConsoleChannel::Close() {
+    // What the operator sent in the router's pause still goes, before the
+    // connection does.
+    ReleaseHeld(true);
     // Nothing of this connection is judged after it, but the log shows what
     // the router said.
     for (const std::string& chunk : chunks_) {
@@ -132,6 +146,9 @@ bool ConsoleChannel::IsConnected() const {
 }
 
 bool ConsoleChannel::Send(const ConsoleCommand& command) {
+    if (Holding()) {
+        return Hold(command.line, false, [this, command] { Send(command); });
+    }
     const ReplyCode previous = std::exchange(code_, command.replyState);
     const std::span<const ReadStep> previousReads = std::exchange(rereads_, command.rereads);
     if (!WriteLine(command.line, false)) {
@@ -144,15 +161,57 @@ bool ConsoleChannel::Send(const ConsoleCommand& command) {
 }
 
 bool ConsoleChannel::SendLine(const std::string& text) {
+    if (Holding()) {
+        return Hold(text, false, [this, text] { WriteLine(text, false); });
+    }
     return WriteLine(text, false);
 }
 
 bool ConsoleChannel::SendSecret(const std::string& text) {
+    if (Holding()) {
+        return Hold(text, true, [this, text] { WriteLine(text, true); });
+    }
     return WriteLine(text, true);
 }
 
 void ConsoleChannel::StopReport() {
+    if (Holding()) {
+        // A stop sent in another report's pause stops what is running then.
+        held_.emplace_back([this] { StopReport(); });
+        return;
+    }
     SetCode(ReplyCodeAfterStop(code_));
+    stopPause_->start();
+}
+
+bool ConsoleChannel::Holding() const {
+    return stopPause_->isActive() || (!held_.empty() && !releasing_);
+}
+
+bool ConsoleChannel::Hold(const std::string& text, bool secret, std::function<void()> send) {
+    // Refused now, as it would be when it went: the caller learns at once.
+    if (RefuseUnsafe(text, secret)) {
+        return false;
+    }
+    held_.push_back(std::move(send));
+    return true;
+}
+
+void ConsoleChannel::ReleaseHeld(bool throughPauses) {
+    releasing_ = true;
+    if (throughPauses) {
+        stopPause_->stop();
+    }
+    // A held stop starts a pause of its own, which the rest waits out.
+    while (!held_.empty() && !stopPause_->isActive()) {
+        const std::function<void()> send = std::move(held_.front());
+        held_.pop_front();
+        send();
+        if (throughPauses) {
+            stopPause_->stop();
+        }
+    }
+    releasing_ = false;
 }
 
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {

@@ -15,10 +15,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <span>
 #include <string>
 
 class QTcpSocket;
+class QTimer;
 class QWidget;
 
 namespace tessel {
@@ -48,7 +50,9 @@ class ConsoleChannel : public QObject {
 
     // Every send returns false when the line was refused (it would carry a
     // second command; the operator has been told) and nothing went out. On a
-    // closed connection a line is dropped silently and counts as sent.
+    // closed connection a line is dropped silently and counts as sent. In
+    // the router's pause after a stopped report a send is held, code and
+    // line, and goes out in its turn when the pause is over.
     //
     // The command's line under its reply code, with the reads that follow
     // its reply; a refused command leaves both as they were.
@@ -59,7 +63,8 @@ class ConsoleChannel : public QObject {
     bool SendSecret(const std::string& text);
 
     ReplyCode Code() const { return code_; }
-    // A running report was stopped: its code takes its stopped form.
+    // A running report was stopped: its code takes its stopped form, and
+    // ReportStopPauseMs pass before the next line goes out.
     void StopReport();
     // A code still waiting for a reply that will not come goes back to idle.
     void Abandon(ReplyCode waitingCode);
@@ -92,6 +97,9 @@ class ConsoleChannel : public QObject {
 
   private:
     bool WriteLine(const std::string& text, bool secret);
+    bool Holding() const;
+    bool Hold(const std::string& text, bool secret, std::function<void()> send);
+    void ReleaseHeld(bool throughPauses);
     bool RefuseUnsafe(const std::string& text, bool secret);
     // The line as the trace and the log may show it.
     std::string Shown(const std::string& text, bool secret) const;
@@ -120,6 +128,10 @@ class ConsoleChannel : public QObject {
     std::deque<std::string> chunks_;
     bool reading_ = false;
     bool drainQueued_ = false;
+    // The router's pause after ESC, and what was sent meanwhile, in order.
+    QTimer* stopPause_;
+    std::deque<std::function<void()>> held_;
+    bool releasing_ = false;
 };
 
 }  // namespace tessel

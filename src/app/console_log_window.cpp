@@ -2,6 +2,7 @@
 
 #include "app/console_log_model.hpp"
 #include "core/session/console_log.hpp"
+#include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/text_bridge.hpp"
 #include "widgets/grid_file_dialogs.hpp"
@@ -84,7 +85,9 @@ void ConsoleLogWindow::BuildLayout() {
     FilterBox->setPlaceholderText(QStringLiteral("Lines that contain\u2026"));
 
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(QStringLiteral("Filter:"), this));
+    auto* filterLabel = new QLabel(QStringLiteral("Filter:"), this);
+    NameAfterCaption(filterLabel, FilterBox);
+    filterRow->addWidget(filterLabel);
     filterRow->addWidget(FilterBox);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();

@@ -2,6 +2,7 @@
 
 #include "app/login_keys.hpp"
 #include "app/recent_routers_box.hpp"
+#include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
 
 #include <QComboBox>
@@ -33,17 +34,22 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int y) {
 void LoginBlock::BuildLoginBlock(QWidget* area) {
     Label86 = MakeLabel(area, "Label86", "Destination IP-address:", 24);
     Edit5 = MakeEdit(area, "Edit5", 24);
+    NameAfterCaption(Label86, Edit5);
     Label87 = MakeLabel(area, "Label87", "Login:", 56);
     Edit12 = MakeEdit(area, "Edit12", 56);
+    NameAfterCaption(Label87, Edit12);
     Label88 = MakeLabel(area, "Label88", "Password:", 88);
     Edit13 = MakeEdit(area, "Edit13", 88);
+    NameAfterCaption(Label88, Edit13);
     Edit13->setEchoMode(QLineEdit::Password);
     Label89 = MakeLabel(area, "Label89", "Source IP-address:", 120);
     ComboBox13 = Named(new QComboBox(area), "ComboBox13");
     ComboBox13->setEditable(false);
     ComboBox13->setGeometry(150, 120, 111, 21);
+    NameAfterCaption(Label89, ComboBox13);
     Label93 = MakeLabel(area, "Label93", "Community:", 152);
     Edit15 = MakeEdit(area, "Edit15", 152);
+    NameAfterCaption(Label93, Edit15);
     recentRouters_ = new RecentRoutersBox(Edit5, Edit12, Edit15);
     Label85 = Named(new QLabel(area), "Label85");
     Label85->setGeometry(16, 184, 237, 34);

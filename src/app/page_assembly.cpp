@@ -53,6 +53,10 @@ void TForm1::BuildPages() {
     ConsoleChannel* console = &controller_->Console();
     connect(console, &ConsoleChannel::ReportEnded, loadMeter, &TLoadMeterPage::ReportEnded);
     connect(console, &ConsoleChannel::ReportEnded, rmaTest, &TRmaTestPage::ReportEnded);
+    for (StreamReportPage* page :
+         {static_cast<StreamReportPage*>(loadMeter), static_cast<StreamReportPage*>(rmaTest)}) {
+        connect(console, &ConsoleChannel::Disconnected, page, &StreamReportPage::ConsoleClosed);
+    }
     main->addTab(utilities, QStringLiteral("Utilities"));
     auto* qos = new TQosPage(session, host);
     main->addTab(qos, QStringLiteral("QoS"));

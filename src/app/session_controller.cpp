@@ -229,9 +229,7 @@ void SessionController::AddConsoleButton(QAbstractButton* button) {
 }
 
 void SessionController::SetConsoleButtonsEnabled(bool enabled) {
-    for (QAbstractButton* button : consoleButtons_) {
-        SetConsoleButtonLocked(button, !enabled);
-    }
+    LockConsoleButtons(consoleButtons_, consoleLocks_, enabled);
 }
 
 void SessionController::Inform(const QString& text, const QString& caption) {

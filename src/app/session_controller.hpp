@@ -124,6 +124,7 @@ class SessionController : public QObject, public PageHost, private SessionListen
     std::map<ReadStep, Page*> stepOwners_;
     std::map<ReplyAction, Page*> replyOwners_;
     std::vector<QAbstractButton*> consoleButtons_;
+    int consoleLocks_ = 0;
     ReadAround readAround_;
 };
 

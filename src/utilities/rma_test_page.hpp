@@ -3,12 +3,9 @@
 // The "RMA Test" page of the "Utilities" tab: runs the router's RMA link
 // test towards one remote unit and shows each result line as a grid row.
 
-#include "utilities/stream_utility.hpp"
-
-#include "viewkit/page.hpp"
+#include "utilities/stream_report_page.hpp"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <string>
 
@@ -16,33 +13,24 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace tessel {
 
-class PageHost;
-class ReportChartWindow;
 class Session;
-class TGridView;
 class TSpinEditor;
 
-class TRmaTestPage : public QWidget, public Page {
+class TRmaTestPage : public StreamReportPage {
     Q_OBJECT
   public:
-    // Page
-    std::span<const ReadStep> Steps() const override;
-    std::span<const ReplyAction> Replies() const override;
-    void Read(ReadStep) override {}
-    void ConsoleReply(ReplyAction action, const std::string& chunk) override;
     TRmaTestPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
-    void Button39Click();  // "Start"
-    void Button40Click();  // "Stop"
+    void Button39Click() { StartClick(); }  // "Start"
+    void Button40Click() { StopClick(); }   // "Stop"
 
     // Console reports: the first chunk after "Start" clears the grid, every
     // later one may add a row.
-    void ClearRmaTest();
-    void RmaTestRow(const std::string& chunk);
+    void ClearRmaTest() { ClearReport(); }
+    void RmaTestRow(const std::string& chunk) { ReportRow(chunk); }
 
     QLabel* InterfaceLabel;  // "Choose interface:"
     QComboBox* ComboBox15;
@@ -54,19 +42,15 @@ class TRmaTestPage : public QWidget, public Page {
     TSpinEditor* SpinEditor8;
     QCheckBox* CheckBox17;
     TGridView* GridView9;
-    QPushButton* ChartButton = nullptr;  // "Chart", the run's live chart
+    QPushButton* ChartButton;  // "Chart", the run's live chart
 
   public slots:
     // The radio-interface list: the interfaces whose names contain "rf", as
     // the radio group reads them.
     void SetRadioNames(const QStringList& radios, int selected);
-    // The console's report ended without "Stop" (ConsoleChannel::ReportEnded).
-    void ReportEnded(ReplyCode code);
 
   private:
-    PageHost& host_;
-    StreamUtility run_;
-    ReportChartWindow* chart_ = nullptr;
+    RunInputs Inputs(PageHost& host);
 };
 
 }  // namespace tessel

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace tessel {
 
 namespace {
@@ -27,6 +29,14 @@ void SetConsoleButtonReady(QAbstractButton* button, bool ready) {
 void SetConsoleButtonLocked(QAbstractButton* button, bool locked) {
     button->setProperty(LockedProperty, locked);
     Apply(button);
+}
+
+void LockConsoleButtons(std::span<QAbstractButton* const> buttons, int& locks, bool enabled) {
+    // A lock given back twice must not take another report's.
+    locks = enabled ? std::max(locks - 1, 0) : locks + 1;
+    for (QAbstractButton* button : buttons) {
+        SetConsoleButtonLocked(button, locks > 0);
+    }
 }
 
 }  // namespace tessel

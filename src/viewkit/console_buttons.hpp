@@ -7,6 +7,8 @@
 // a page does not wake a button during a report. A button neither has
 // spoken about is enabled.
 
+#include <span>
+
 class QAbstractButton;
 
 namespace tessel {
@@ -15,5 +17,12 @@ namespace tessel {
 void SetConsoleButtonReady(QAbstractButton* button, bool ready);
 // The window's say.
 void SetConsoleButtonLocked(QAbstractButton* button, bool locked);
+
+// The window's say over all its console buttons, which the running reports
+// give: each report holds a lock of its own (enabled false takes one, true
+// gives one back), so that one report's end, or the end of its pause after
+// ESC, does not free the buttons while another report runs. locks: the
+// count the window keeps.
+void LockConsoleButtons(std::span<QAbstractButton* const> buttons, int& locks, bool enabled);
 
 }  // namespace tessel

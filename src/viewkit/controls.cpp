@@ -5,6 +5,7 @@
 #include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
 
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QSignalBlocker>
 
@@ -14,6 +15,13 @@ QLabel* MakeRowLabel(QWidget* parent, const char* caption, int x, int y, int wid
     auto* label = new QLabel(QLatin1String(caption), parent);
     label->setGeometry(x, y, width, 22);
     return label;
+}
+
+void NameAfterCaption(QLabel* caption, QWidget* field) {
+    caption->setBuddy(field);
+    if (qobject_cast<QAbstractItemView*>(field) != nullptr) {
+        field->setAccessibleName(caption->text());
+    }
 }
 
 QToolButton* MakeChangeButton(QWidget* parent, const char* name, int x, int y) {

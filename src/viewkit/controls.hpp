@@ -66,6 +66,11 @@ inline int RadioNumberOf(const QComboBox* selector) {
 // A caption label at x, y (one row high).
 QLabel* MakeRowLabel(QWidget* parent, const char* caption, int x, int y, int width);
 
+// Tools that read the screen name field by its caption, as shown, rather than
+// by the group around it: the caption becomes the field's buddy, and a table
+// or list (whose name Qt takes from nothing else) is given the text itself.
+void NameAfterCaption(QLabel* caption, QWidget* field);
+
 // The small flat button right of a field: hint "Click to change", disabled
 // until the operator edits the field.
 QToolButton* MakeChangeButton(QWidget* parent, const char* name, int x, int y);

@@ -53,6 +53,8 @@ class PageHost {
     virtual void AddReadTimer(QTimer* timer, std::function<void()> tick) = 0;
 
     // The buttons that send console lines; a running report locks them all.
+    // Locks are counted (LockConsoleButtons): a report gives back each lock
+    // it took, once.
     virtual void AddConsoleButton(QAbstractButton* button) = 0;
     virtual void SetConsoleButtonsEnabled(bool enabled) = 0;
 

@@ -61,9 +61,7 @@ class FakePageHost : public PageHost {
     }
     void AddConsoleButton(QAbstractButton* button) override { consoleButtons.push_back(button); }
     void SetConsoleButtonsEnabled(bool enabled) override {
-        for (QAbstractButton* button : consoleButtons) {
-            SetConsoleButtonLocked(button, !enabled);
-        }
+        LockConsoleButtons(consoleButtons, consoleLocks, enabled);
     }
     void Inform(const QString& text, const QString& caption) override {
         boxes.push_back({text, caption});
@@ -92,6 +90,7 @@ class FakePageHost : public PageHost {
     QString caption;
     std::vector<QAbstractButton*> consoleButtons;
     ReplyCode code = reply::Idle;
+    int consoleLocks = 0;
 
     // How the host answers.
     bool answerYes = true;

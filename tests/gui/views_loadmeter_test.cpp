@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -94,7 +95,8 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     EXPECT_EQ(page->GridView8->currentIndex().column(), 0);
 
     page->Button2->click();
-    EXPECT_TRUE(page->Button35->isEnabled());
+    // Unlocked once the router's pause after ESC is over.
+    ASSERT_TRUE(WaitFor([&] { return page->Button35->isEnabled(); }));
     EXPECT_TRUE(page->ComboBox14->isEnabled());
     EXPECT_TRUE(page->SpinEditor7->isEnabled());
     for (QAbstractButton* button : ConsoleGroup()) {
@@ -122,6 +124,7 @@ TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
     page->Button35->click();
     ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
     page->Button2->click();
+    ASSERT_TRUE(WaitFor([&] { return page->Button35->isEnabled(); }));
 
     ChooseInterface("rf5.0");
     page->CheckBox16->setChecked(true);
@@ -153,6 +156,38 @@ TEST_F(LoadMeterPage, AnotherPagesCommandEndsTheRunAndThePageShowsIt) {
     system->SystemChangeButtons[0]->click();
     // The router stops a running report before it runs any other line.
     ASSERT_TRUE(Received("sys name bs south"));
+    ExpectStopped();
+}
+
+TEST_F(LoadMeterPage, StopReturnsAtOnceAndTheNextCommandWaitsOutTheRoutersPause) {
+    StartOnEth0();
+    const std::size_t before = ConsoleLines().size();
+    QElapsedTimer clock;
+    clock.start();
+    page->Button2->click();
+    EXPECT_LT(clock.elapsed(), ReportStopPauseMs / 2) << "Stop held the window";
+    // A quick hand: another page's command, which no lock stops.
+    auto* system = Find<TSystemPage>("system");
+    TypeInto(system->Edit1, QStringLiteral("bs south"));
+    system->SystemChangeButtons[0]->click();
+    EXPECT_FALSE(page->Button35->isEnabled());
+    EXPECT_FALSE(form->Button11->isEnabled());
+
+    ASSERT_TRUE(Received("sys name bs south"));
+    EXPECT_GE(clock.elapsed(), ReportStopPauseMs);
+    // ESC is no line the router logs: the change is the next it got.
+    EXPECT_EQ(LinesAfter(before), std::vector<std::string>{"sys name bs south"});
+    ASSERT_TRUE(WaitFor([&] { return page->Button35->isEnabled(); }));
+    ExpectStopped();
+}
+
+TEST_F(LoadMeterPage, LoggingOutInTheRoutersPauseGivesTheNextSessionEveryButtonBack) {
+    StartOnEth0();
+    page->Button2->click();
+    messages.answers = {true};
+    form->Button29->click();
+    ASSERT_FALSE(form->IsManagedLayout());
+    LogIn();
     ExpectStopped();
 }
 

@@ -70,7 +70,7 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
     }
 
     page->Button40->click();
-    EXPECT_TRUE(page->Button39->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return page->Button39->isEnabled(); }));
     EXPECT_TRUE(page->Edit16->isEnabled());
     EXPECT_TRUE(page->SpinEditor8->isEnabled());
     EXPECT_TRUE(form->Button11->isEnabled());

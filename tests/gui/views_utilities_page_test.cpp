@@ -8,6 +8,7 @@
 #include "core/router/rma_test.hpp"
 #include "core/session/session.hpp"
 #include "fake_page_host.hpp"
+#include "fire_timer.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/report_chart_window.hpp"
 #include "utilities/rma_test_page.hpp"
@@ -15,14 +16,17 @@
 #include "viewkit/column_mapper.hpp"
 #include "views/routing/arp_table_group.hpp"
 #include "views/routing/routing_page.hpp"
+#include "wait_for.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -126,7 +130,46 @@ TEST_F(UtilityPages, LoadMeterRunsUnderItsStartCodeUntilStop) {
     page.Button2->click();
     EXPECT_EQ(host.lines, (Lines{"loadm  -w 2 rf5.0", Escape}));
     EXPECT_EQ(host.code, reply::LoadMeterRowStopped);
+    ASSERT_TRUE(test::FireTimer(page.StopPause()));
     EXPECT_TRUE(Unlocked({page.Button35, page.ComboBox14, page.SpinEditor7}));
+}
+
+TEST_F(UtilityPages, StopKeepsTheWindowRunningAndUnlocksAfterTheRoutersPause) {
+    TLoadMeterPage page(session, host);
+    page.SetInterfaceNames({"eth0"}, 0);
+    page.Button35->click();
+    // Queued before "Stop": it runs while the page is still locked.
+    bool ranWhileLocked = false;
+    QTimer::singleShot(0, &page, [&] { ranWhileLocked = Locked({page.Button35}); });
+    QElapsedTimer clock;
+    clock.start();
+    page.Button2->click();
+    EXPECT_LT(clock.elapsed(), ReportStopPauseMs / 2);
+    EXPECT_TRUE(Locked({page.Button35, page.ComboBox14, page.SpinEditor7}));
+    EXPECT_FALSE(page.Button2->isEnabled());
+    ASSERT_TRUE(test::WaitFor([&] { return Unlocked({page.Button35}); }));
+    EXPECT_GE(clock.elapsed(), ReportStopPauseMs);
+    EXPECT_TRUE(ranWhileLocked);
+    EXPECT_EQ(host.lines, (Lines{"loadm  -w 1 eth0", Escape}));
+}
+
+TEST_F(UtilityPages, AReportStartedInAnothersPauseKeepsTheConsoleButtonsLocked) {
+    TLoadMeterPage meter(session, host);
+    meter.SetInterfaceNames({"eth0"}, 0);
+    TRmaTestPage rma(session, host);
+    rma.SetRadioNames({"rf5.0"}, 0);
+    meter.Button35->click();
+    meter.Button2->click();
+    rma.Button39->click();
+    // The meter's pause ends (twice over: its tick, then a late one): its own
+    // controls come back, the window's buttons stay the link test's.
+    ASSERT_TRUE(test::FireTimer(meter.StopPause()));
+    ASSERT_TRUE(test::FireTimer(meter.StopPause()));
+    EXPECT_TRUE(meter.Button35->isEnabled());
+    EXPECT_FALSE(windowButton.isEnabled());
+    // The link test's end gives them back.
+    rma.ReportEnded(reply::RmaTestRow);
+    EXPECT_TRUE(Unlocked({rma.Button39, meter.Button35}));
 }
 
 TEST_F(UtilityPages, RmaTestRefusedOrWithoutRadioLeavesEverythingAsItWas) {
@@ -166,6 +209,7 @@ TEST_F(UtilityPages, RmaTestRefusedOrWithoutRadioLeavesEverythingAsItWas) {
     page.Button40->click();
     EXPECT_EQ(host.lines.back(), Escape);
     EXPECT_EQ(host.code, reply::RmaTestStartStopped);
+    ASSERT_TRUE(test::FireTimer(page.StopPause()));
     EXPECT_TRUE(Unlocked({page.Button39, page.Edit16, page.SpinEditor8}));
 }
 
@@ -198,6 +242,7 @@ TEST_F(UtilityPages, ChartsFollowARunsRowsAndKeepThemUntilTheNextStart) {
     // "Stop" keeps the run; a start the window refuses is no new run; the
     // next one is, in its own unit.
     meter.Button2->click();
+    ASSERT_TRUE(test::FireTimer(meter.StopPause()));
     meter.CheckBox16->setChecked(false);
     host.refuseLines = true;
     meter.Button35->click();

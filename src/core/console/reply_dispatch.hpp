@@ -114,6 +114,10 @@ ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk);
 // brings the prompt; any other code stays (the report was not running).
 ReplyCode ReplyCodeAfterStop(ReplyCode replyState);
 
+// The router takes half a second to wind a report down after ESC; a line
+// that reaches it sooner may be lost with the report's last output.
+inline constexpr int ReportStopPauseMs = 500;
+
 // The report that runs on the router while the code is its start or row
 // code. The stopped forms run nothing: ESC has gone out.
 enum class RunningReport { None, LoadMeter, RmaTest };

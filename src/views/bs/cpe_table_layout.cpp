@@ -26,8 +26,9 @@ constexpr std::array<int, 14> CpeColumnWidths = {24, 22, 104, 86, 22, 56, 22,
 }  // namespace
 
 void TBsPage::BuildTable() {
-    MakeCaption(this, QStringLiteral("CPE table:"), 8, 4);
+    QLabel* caption = MakeCaption(this, QStringLiteral("CPE table:"), 8, 4);
     GridView2 = Named(new TGridView(this), "GridView2");
+    NameAfterCaption(caption, GridView2);
     GridView2->setGeometry(8, 22, 686, 186);
     GridView2->SetColumns(ReportGridColumns(CpeGridColumns(), CpeColumnWidths));
     GridView2->verticalHeader()->setDefaultSectionSize(16);
@@ -41,14 +42,18 @@ void TBsPage::BuildConfiguration() {
     constexpr int fieldX = 124;
     constexpr int fieldWidth = 114;
     constexpr int helpX = 242;
-    MakeCaption(group, QStringLiteral("Radiointerface:"), captionX, 24, 116);
+    QLabel* radio = MakeCaption(group, QStringLiteral("Radiointerface:"), captionX, 24, 116);
     ComboBox5 = MakeSelector(group, "ComboBox5", fieldX, 22, fieldWidth);
-    MakeCaption(group, QStringLiteral("CPE name:"), captionX, 50, 116);
+    NameAfterCaption(radio, ComboBox5);
+    QLabel* name = MakeCaption(group, QStringLiteral("CPE name:"), captionX, 50, 116);
     Edit7 = MakeEdit(group, "Edit7", fieldX, 48, fieldWidth);
-    MakeCaption(group, QStringLiteral("CPE MAC-address:"), captionX, 76, 116);
+    NameAfterCaption(name, Edit7);
+    QLabel* mac = MakeCaption(group, QStringLiteral("CPE MAC-address:"), captionX, 76, 116);
     Edit8 = MakeEdit(group, "Edit8", fieldX, 74, fieldWidth);
-    MakeCaption(group, QStringLiteral("IP-address (BS):"), captionX, 102, 116);
+    NameAfterCaption(mac, Edit8);
+    QLabel* address = MakeCaption(group, QStringLiteral("IP-address (BS):"), captionX, 102, 116);
     Edit9 = MakeEdit(group, "Edit9", fieldX, 100, fieldWidth);
+    NameAfterCaption(address, Edit9);
     CheckBox9 = Named(new QCheckBox(QStringLiteral("Enabled"), group), "CheckBox9");
     CheckBox9->setGeometry(fieldX, 126, fieldWidth, 21);
     CheckBox9->setChecked(true);
@@ -77,11 +82,13 @@ void TBsPage::BuildConfiguration() {
 void TBsPage::BuildRefreshControls() {
     constexpr int x = 280;
     constexpr int width = 136;
-    MakeCaption(this, QStringLiteral("Show for this radio:"), x, 220, width + 4);
+    QLabel* radio = MakeCaption(this, QStringLiteral("Show for this radio:"), x, 220, width + 4);
     ComboBox8 = MakeSelector(this, "ComboBox8", x, 238, width);
+    NameAfterCaption(radio, ComboBox8);
     Button4 = MakeButton(this, "Button4", QStringLiteral("Update table"), x, 268, width);
-    MakeCaption(this, QStringLiteral("Table refresh period:"), x, 304, width + 4);
+    QLabel* period = MakeCaption(this, QStringLiteral("Table refresh period:"), x, 304, width + 4);
     SpinEditor4 = Named(new TSpinEditor(this), "SpinEditor4");
+    NameAfterCaption(period, SpinEditor4);
     SpinEditor4->AcceptDecimals();  // 3.6 s gives 4000 ms
     SpinEditor4->setGeometry(x, 322, 64, 21);
     SpinEditor4->setMinimum(3);

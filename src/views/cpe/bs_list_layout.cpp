@@ -38,15 +38,17 @@ QProgressBar* MakeLevelBar(QWidget* parent, const char* name, int x, int y) {
 }  // namespace
 
 void TCpePage::BuildList() {
-    MakeCaption(this, QStringLiteral("Configured Base Stations"), 8, 4, 200);
+    QLabel* caption = MakeCaption(this, QStringLiteral("Configured Base Stations"), 8, 4, 200);
     GridView3 = Named(new TGridView(this), "GridView3");
+    NameAfterCaption(caption, GridView3);
     GridView3->setGeometry(8, 22, 358, 150);
     GridView3->SetColumns(ReportGridColumns(BsGridColumns(), BsColumnWidths));
 }
 
 void TCpePage::BuildRegistration() {
-    MakeCaption(this, QStringLiteral("Select radio interface:"), 372, 4, 140);
+    QLabel* radio = MakeCaption(this, QStringLiteral("Select radio interface:"), 372, 4, 140);
     ComboBox10 = MakeSelector(this, "ComboBox10", 516, 2, 110);
+    NameAfterCaption(radio, ComboBox10);
 
     auto* group =
         Named(new QGroupBox(QStringLiteral("Base Station Registration"), this), "GroupBox3");
@@ -81,8 +83,9 @@ void TCpePage::BuildRefreshControls() {
     Button8 = MakeButton(this, "Button8", QStringLiteral("Update table"), 8, 178, 84);
     // The auto-update controller gives it its caption.
     Button25 = MakeButton(this, "Button25", QString(), 96, 178, 104);
-    MakeCaption(this, QStringLiteral("Table refresh time:"), 206, 182, 114);
+    QLabel* period = MakeCaption(this, QStringLiteral("Table refresh time:"), 206, 182, 114);
     SpinEditor5 = Named(new TSpinEditor(this), "SpinEditor5");
+    NameAfterCaption(period, SpinEditor5);
     SpinEditor5->AcceptDecimals();  // 3.6 s gives 4000 ms
     SpinEditor5->setGeometry(324, 178, 44, 21);
     SpinEditor5->setMinimum(3);
@@ -96,8 +99,9 @@ void TCpePage::BuildConfiguration() {
         Named(new QGroupBox(QStringLiteral("Base Station Configuration"), this), "GroupBox5");
     group->setGeometry(8, 206, 686, 196);
 
-    MakeCaption(group, QStringLiteral("RF frequencies:"), 10, 20, 100);
+    QLabel* rf = MakeCaption(group, QStringLiteral("RF frequencies:"), 10, 20, 100);
     ListBox1 = Named(new QListWidget(group), "ListBox1");
+    NameAfterCaption(rf, ListBox1);
     ListBox1->setGeometry(10, 38, 100, 148);
     host_.MakeHelpButton(group, QStringLiteral("SpeedButton35"))->move(114, 38);
 
@@ -107,8 +111,9 @@ void TCpePage::BuildConfiguration() {
     Button12->setAccessibleName(QStringLiteral("Add to BS frequencies"));
     Button13->setAccessibleName(QStringLiteral("Remove from BS frequencies"));
 
-    MakeCaption(group, QStringLiteral("BS frequencies:"), 182, 20, 100);
+    QLabel* bs = MakeCaption(group, QStringLiteral("BS frequencies:"), 182, 20, 100);
     ListBox2 = Named(new QListWidget(group), "ListBox2");
+    NameAfterCaption(bs, ListBox2);
     ListBox2->setGeometry(182, 38, 100, 148);
     host_.MakeHelpButton(group, QStringLiteral("SpeedButton36"))->move(286, 38);
 
@@ -116,14 +121,17 @@ void TCpePage::BuildConfiguration() {
     constexpr int fieldX = 450;
     constexpr int fieldWidth = 120;
     constexpr int helpX = 576;
-    MakeCaption(group, QStringLiteral("Radio interface:"), captionX, 40, 126);
+    QLabel* radio = MakeCaption(group, QStringLiteral("Radio interface:"), captionX, 40, 126);
     ComboBox7 = MakeSelector(group, "ComboBox7", fieldX, 38, fieldWidth);
+    NameAfterCaption(radio, ComboBox7);
     host_.MakeHelpButton(group, QStringLiteral("SpeedButton37"))->move(helpX, 40);
-    MakeCaption(group, QStringLiteral("BS SID:"), captionX, 68, 126);
+    QLabel* sid = MakeCaption(group, QStringLiteral("BS SID:"), captionX, 68, 126);
     Edit10 = MakeEdit(group, "Edit10", fieldX, 66, fieldWidth);
+    NameAfterCaption(sid, Edit10);
     host_.MakeHelpButton(group, QStringLiteral("SpeedButton38"))->move(helpX, 68);
-    MakeCaption(group, QStringLiteral("BS requested speed:"), captionX, 96, 126);
+    QLabel* speed = MakeCaption(group, QStringLiteral("BS requested speed:"), captionX, 96, 126);
     Edit11 = MakeEdit(group, "Edit11", fieldX, 94, fieldWidth);
+    NameAfterCaption(speed, Edit11);
     host_.MakeHelpButton(group, QStringLiteral("SpeedButton39"))->move(helpX, 96);
 
     Button15 = MakeButton(group, "Button15", QStringLiteral("Create/Update"), captionX, 150, 104);

@@ -90,16 +90,19 @@ void TInterfacesPage::BuildIpTableGroup() {
     constexpr int FieldX = 132;
     constexpr int FieldWidth = 100;
     const int y0 = 20 + GridHeight + 6;
-    MakeRowLabel(GroupBox1, "Interface:", 8, y0, FieldX - 12);
+    QLabel* interfaceLabel = MakeRowLabel(GroupBox1, "Interface:", 8, y0, FieldX - 12);
     ComboBox6 = Named(new QComboBox(GroupBox1), "ComboBox6");
+    NameAfterCaption(interfaceLabel, ComboBox6);
     ComboBox6->setGeometry(FieldX, y0, FieldWidth, 22);
     Help(GroupBox1, "SpeedButton25", FieldX + FieldWidth + 4, y0);
-    MakeRowLabel(GroupBox1, "IP-address:", 8, y0 + 26, FieldX - 12);
+    QLabel* addressLabel = MakeRowLabel(GroupBox1, "IP-address:", 8, y0 + 26, FieldX - 12);
     Edit3 = Named(new QLineEdit(GroupBox1), "Edit3");
+    NameAfterCaption(addressLabel, Edit3);
     Edit3->setGeometry(FieldX, y0 + 26, FieldWidth, 22);
     Help(GroupBox1, "SpeedButton26", FieldX + FieldWidth + 4, y0 + 26);
-    MakeRowLabel(GroupBox1, "Mask (auto if blank):", 8, y0 + 52, FieldX - 12);
+    QLabel* maskLabel = MakeRowLabel(GroupBox1, "Mask (auto if blank):", 8, y0 + 52, FieldX - 12);
     Edit4 = Named(new QLineEdit(GroupBox1), "Edit4");
+    NameAfterCaption(maskLabel, Edit4);
     Edit4->setGeometry(FieldX, y0 + 52, FieldWidth, 22);
     Help(GroupBox1, "SpeedButton27", FieldX + FieldWidth + 4, y0 + 52);
 
@@ -132,8 +135,9 @@ void TInterfacesPage::BuildInterfacesGroup() {
                           Column({}, GridColumnKind::Text, 40, true)});
 
     const int y0 = 20 + GridHeight + 6;
-    MakeRowLabel(GroupBox8, "MTU:", 8, y0, 40);
+    QLabel* mtuLabel = MakeRowLabel(GroupBox8, "MTU:", 8, y0, 40);
     SpinEditor3 = Named(new TSpinEditor(GroupBox8), "SpinEditor3");
+    NameAfterCaption(mtuLabel, SpinEditor3);
     SpinEditor3->setRange(0, 1580);
     SpinEditor3->setValue(0);
     SpinEditor3->setGeometry(48, y0, 72, 22);

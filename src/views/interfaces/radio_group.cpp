@@ -3,6 +3,7 @@
 #include "core/pages/radio_read.hpp"
 #include "core/session/router_model.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/field_row.hpp"
 #include "viewkit/guard_scope.hpp"
 #include "viewkit/operator_text.hpp"
 #include "viewkit/page_host.hpp"
@@ -15,16 +16,13 @@
 #include <QPushButton>
 
 #include <limits>
+#include <vector>
 
 namespace tessel {
 
 namespace {
 
-constexpr int LabelX = 10;
-constexpr int FieldX = 114;
-constexpr int FieldWidth = 150;
-constexpr int ChangeX = FieldX + FieldWidth + 4;
-constexpr int HelpX = ChangeX + 30;
+constexpr FieldColumns Columns{10, 114, 150};
 constexpr int FirstRowY = 24;
 constexpr int RowStep = 27;
 
@@ -49,6 +47,7 @@ TRadioGroup::TRadioGroup(Session& session, PageHost& host, QWidget* parent)
     : QGroupBox(QStringLiteral("Radio interface"), parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("radio"));
     BuildRows();
+    ConnectRows();
     host_.AddConsoleButton(Button3);
 }
 
@@ -69,64 +68,38 @@ void TRadioGroup::BuildRows() {
     CheckBox1 = Named(new QCheckBox(QStringLiteral("Burst mode"), this), "CheckBox1");
     CheckBox2 = Named(new QCheckBox(QStringLiteral("Wocd mode"), this), "CheckBox2");
 
-    struct Row {
-        const char* caption;  // nullptr: a check box, which carries its own
-        QWidget* field;
-        const char* help;
+    // Rows 1 .. 10 have a change button; the selector re-reads instead.
+    const FieldRow rows[] = {
+        {"Radio interface:", ComboBox4, nullptr, "SpeedButton1"},
+        {"Frequency:", ComboBox1, "SpeedButton45", "SpeedButton2"},
+        {"Bitrate:", ComboBox2, "SpeedButton46", "SpeedButton3"},
+        {"Power levels:", ComboBox3, "SpeedButton47", "SpeedButton4"},
+        {"SID:", Edit2, "SpeedButton48", "SpeedButton5"},
+        {"Distance:", SpinEditor2, "SpeedButton49", "SpeedButton20"},
+        {"Max retries:", SpinEditor1, "SpeedButton50", "SpeedButton21"},
+        {nullptr, CheckBox3, "SpeedButton52", "SpeedButton22"},
+        {nullptr, CheckBox15, "SpeedButton53", "SpeedButton23"},
+        {nullptr, CheckBox1, "SpeedButton54", "SpeedButton24"},
+        {nullptr, CheckBox2, "SpeedButton55", "SpeedButton51"},
     };
-    const Row rows[] = {
-        {"Radio interface:", ComboBox4, "SpeedButton1"},
-        {"Frequency:", ComboBox1, "SpeedButton2"},
-        {"Bitrate:", ComboBox2, "SpeedButton3"},
-        {"Power levels:", ComboBox3, "SpeedButton4"},
-        {"SID:", Edit2, "SpeedButton5"},
-        {"Distance:", SpinEditor2, "SpeedButton20"},
-        {"Max retries:", SpinEditor1, "SpeedButton21"},
-        {nullptr, CheckBox3, "SpeedButton22"},
-        {nullptr, CheckBox15, "SpeedButton23"},
-        {nullptr, CheckBox1, "SpeedButton24"},
-        {nullptr, CheckBox2, "SpeedButton51"},
-    };
-    std::vector<QToolButton*> helpButtons;
+    FieldRowBuilder builder(this, host_, Columns);
+    std::vector<PlacedRow> placed;
     for (int row = 0; row < static_cast<int>(std::size(rows)); ++row) {
-        const Row& r = rows[row];
-        if (r.caption != nullptr) {
-            MakeRowLabel(this, r.caption, LabelX, RowY(row), FieldX - LabelX - 4);
-            r.field->setGeometry(FieldX, RowY(row), FieldWidth, 22);
-        } else {
-            r.field->setGeometry(LabelX, RowY(row), FieldX + FieldWidth - LabelX, 22);
-        }
-        // Rows 1 .. 10 have a change button; the selector re-reads instead.
-        if (row > 0) {
-            const int number = ChangeButtonNumbers[row - 1];
-            const QByteArray name = "SpeedButton" + QByteArray::number(number);
-            ChangeButtons[static_cast<std::size_t>(row - 1)] =
-                MakeChangeButton(this, name.constData(), ChangeX, RowY(row));
-        }
-        QToolButton* help = host_.MakeHelpButton(this, QLatin1String(r.help));
-        help->move(HelpX, RowY(row) + 2);
-        helpButtons.push_back(help);
+        placed.push_back(builder.Place(rows[row], RowY(row)));
     }
-    SpeedButton1 = helpButtons[0];
-    SpeedButton2 = helpButtons[1];
+    SpeedButton1 = placed[0].help;
+    SpeedButton2 = placed[1].help;
+    for (std::size_t i = 0; i < ChangeButtons.size(); ++i) {
+        ChangeButtons[i] = placed[i + 1].change;
+    }
 
     Button3 = Named(new QPushButton(QStringLiteral("Refresh"), this), "Button3");
-    Button3->setGeometry(FieldX, RowY(11) + 4, 75, 25);
-    setFixedSize(HelpX + 30, RowY(12) + 8);
+    Button3->setGeometry(Columns.fieldX, RowY(11) + 4, 75, 25);
+    setFixedSize(Columns.HelpX() + 30, RowY(12) + 8);
+    builder.ChainTab(Button3);
+}
 
-    // Tab order follows the rows: field, then its change button.
-    std::vector<QWidget*> order;
-    for (int row = 0; row < static_cast<int>(std::size(rows)); ++row) {
-        order.push_back(rows[row].field);
-        if (row > 0) {
-            order.push_back(ChangeButtons[static_cast<std::size_t>(row - 1)]);
-        }
-    }
-    order.push_back(Button3);
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-
+void TRadioGroup::ConnectRows() {
     connect(Button3, &QPushButton::clicked, this, &TRadioGroup::Button3Click);
     // Only the operator's choice re-reads; a fill from code does not.
     connect(ComboBox4, &QComboBox::activated, this, &TRadioGroup::ComboBox4Change);

@@ -83,6 +83,7 @@ class TRadioGroup : public QGroupBox {
 
   private:
     void BuildRows();
+    void ConnectRows();
     QToolButton* ChangeButton(int number) const;
     // Sends from change button `button`, or tells why there is nothing to send.
     void Send(int button, const std::optional<ConsoleCommand>& command);

@@ -5,6 +5,7 @@
 #include "core/session/session.hpp"
 #include "viewkit/auto_update.hpp"
 #include "viewkit/column_mapper.hpp"
+#include "viewkit/controls.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
@@ -57,6 +58,7 @@ TQosPage::TQosPage(Session& session, PageHost& host, QWidget* parent)
     Button41->setGeometry(4, 364, 100, 25);
     Button42->setGeometry(112, 364, 120, 25);
     IntervalLabel->setGeometry(248, 366, 52, 22);
+    NameAfterCaption(IntervalLabel, SpinEditor18);
     SpinEditor18->setGeometry(304, 366, 64, 22);
     SpinEditor18->AcceptDecimals();  // 3.6 s gives 4000 ms
     SpinEditor18->setRange(3, 3600);

@@ -3,6 +3,7 @@
 #include "core/pages/system_read.hpp"
 #include "core/router/system_commands.hpp"
 #include "viewkit/controls.hpp"
+#include "viewkit/field_row.hpp"
 #include "viewkit/guard_scope.hpp"
 #include "viewkit/page_host.hpp"
 #include "viewkit/text_bridge.hpp"
@@ -23,28 +24,11 @@ namespace {
 
 constexpr int GroupWidth = 313;
 constexpr int GroupHeight = 353;
-constexpr int LabelX = 10;
-constexpr int FieldX = 122;
-constexpr int FieldWidth = 128;
-constexpr int ChangeX = FieldX + FieldWidth + 4;
-constexpr int HelpX = ChangeX + 30;
+constexpr FieldColumns Columns{10, 122, 128};
 constexpr int RowStep = 30;
 
 int RowY(int row) {
     return 24 + row * RowStep;
-}
-
-// A field with an optional caption, its change button and its help button.
-QToolButton* PlaceRow(QWidget* group, PageHost& host, const char* caption, QWidget* field,
-                      const char* change, const char* help, int y) {
-    if (caption != nullptr) {
-        MakeRowLabel(group, caption, LabelX, y, FieldX - LabelX - 4);
-        field->setGeometry(FieldX, y, FieldWidth, 22);
-    } else {
-        field->setGeometry(LabelX, y, FieldX + FieldWidth - LabelX, 22);
-    }
-    host.MakeHelpButton(group, QLatin1String(help))->move(HelpX, y + 2);
-    return change != nullptr ? MakeChangeButton(group, change, ChangeX, y) : nullptr;
 }
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption) {
@@ -77,13 +61,7 @@ void TSystemPage::BuildSystemGroup() {
     CheckBox6 = MakeCheckBox(GroupBox6, "CheckBox6", "Dropredirects option");
     CheckBox5 = MakeCheckBox(GroupBox6, "CheckBox5", "Sendredirects option");
 
-    struct Row {
-        const char* caption;
-        QWidget* field;
-        const char* change;
-        const char* help;
-    };
-    const Row rows[] = {
+    const FieldRow rows[] = {
         {"System name:", Edit1, "SpeedButton16", "SpeedButton6"},
         {"System location:", Edit6, "SpeedButton17", "SpeedButton7"},
         {"ICMP limit:", SpinEditor9, "SpeedButton18", "SpeedButton8"},
@@ -91,21 +69,13 @@ void TSystemPage::BuildSystemGroup() {
         {nullptr, CheckBox6, "SpeedButton40", "SpeedButton10"},
         {nullptr, CheckBox5, "SpeedButton41", "SpeedButton11"},
     };
-    QWidget* previous = nullptr;
+    FieldRowBuilder builder(GroupBox6, host_, Columns);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& r = rows[i];
-        SystemChangeButtons[i] = PlaceRow(GroupBox6, host_, r.caption, r.field, r.change, r.help,
-                                          RowY(static_cast<int>(i)));
-        for (QWidget* w : {r.field, static_cast<QWidget*>(SystemChangeButtons[i])}) {
-            if (previous != nullptr) {
-                setTabOrder(previous, w);
-            }
-            previous = w;
-        }
+        SystemChangeButtons[i] = builder.Place(rows[i], RowY(static_cast<int>(i))).change;
     }
     Button18 = Named(new QPushButton(QStringLiteral("Refresh"), GroupBox6), "Button18");
-    Button18->setGeometry(FieldX, RowY(6) + 10, 75, 25);
-    setTabOrder(previous, Button18);
+    Button18->setGeometry(Columns.fieldX, RowY(6) + 10, 75, 25);
+    builder.ChainTab(Button18);
     MakeLine(GroupBox6, RowY(6) + 46, GroupWidth);
 
     connect(Edit1, &QLineEdit::textChanged, this, [this] { SystemFieldEdited(0); });
@@ -132,26 +102,19 @@ void TSystemPage::BuildRmaGroup() {
     CheckBox10 = MakeCheckBox(GroupBox7, "CheckBox10", "Autobitrate on");
     CheckBox11 = MakeCheckBox(GroupBox7, "CheckBox11", "Polling on (BS only)");
 
+    FieldRowBuilder builder(GroupBox7, host_, Columns);
     RmaChangeButtons[0] =
-        PlaceRow(GroupBox7, host_, nullptr, CheckBox7, "SpeedButton42", "SpeedButton12", RowY(0));
+        builder.Place({nullptr, CheckBox7, "SpeedButton42", "SpeedButton12"}, RowY(0)).change;
     MakeLine(GroupBox7, RowY(1) - 2, GroupWidth);
-    PlaceRow(GroupBox7, host_, "Radio interface:", ComboBox9, nullptr, "SpeedButton13",
-             RowY(1) + 10);
-    RmaChangeButtons[1] = PlaceRow(GroupBox7, host_, nullptr, CheckBox10, "SpeedButton43",
-                                   "SpeedButton14", RowY(2) + 10);
-    RmaChangeButtons[2] = PlaceRow(GroupBox7, host_, nullptr, CheckBox11, "SpeedButton44",
-                                   "SpeedButton15", RowY(3) + 10);
+    builder.Place({"Radio interface:", ComboBox9, nullptr, "SpeedButton13"}, RowY(1) + 10);
+    RmaChangeButtons[1] =
+        builder.Place({nullptr, CheckBox10, "SpeedButton43", "SpeedButton14"}, RowY(2) + 10).change;
+    RmaChangeButtons[2] =
+        builder.Place({nullptr, CheckBox11, "SpeedButton44", "SpeedButton15"}, RowY(3) + 10).change;
     Button19 = Named(new QPushButton(QStringLiteral("Refresh"), GroupBox7), "Button19");
-    Button19->setGeometry(FieldX, RowY(4) + 20, 75, 25);
+    Button19->setGeometry(Columns.fieldX, RowY(4) + 20, 75, 25);
     MakeLine(GroupBox7, RowY(4) + 56, GroupWidth);
-
-    setTabOrder(CheckBox7, RmaChangeButtons[0]);
-    setTabOrder(RmaChangeButtons[0], ComboBox9);
-    setTabOrder(ComboBox9, CheckBox10);
-    setTabOrder(CheckBox10, RmaChangeButtons[1]);
-    setTabOrder(RmaChangeButtons[1], CheckBox11);
-    setTabOrder(CheckBox11, RmaChangeButtons[2]);
-    setTabOrder(RmaChangeButtons[2], Button19);
+    builder.ChainTab(Button19);
 
     connect(CheckBox7, &QCheckBox::toggled, this, [this] { RmaSwitchClicked(0); });
     connect(CheckBox10, &QCheckBox::toggled, this, [this] { RmaSwitchClicked(1); });
