@@ -10,8 +10,8 @@
 
 namespace {
 
-tessel::TSNMPRec GetNextRequest(const std::string& oid) {
-    tessel::TSNMPRec rec;
+tessel::SnmpRec GetNextRequest(const std::string& oid) {
+    tessel::SnmpRec rec;
     rec.ID = 2;
     rec.PDUType = 0xA1;
     rec.Community = "public";
@@ -20,7 +20,7 @@ tessel::TSNMPRec GetNextRequest(const std::string& oid) {
 }
 
 std::string Reply(const std::string& oid, int tag, const std::string& text) {
-    tessel::TSNMPRec rec;
+    tessel::SnmpRec rec;
     rec.ID = 2;
     rec.PDUType = 0xA2;
     rec.Community = "public";
@@ -29,7 +29,7 @@ std::string Reply(const std::string& oid, int tag, const std::string& text) {
 }
 
 void BM_EncodeGetNext(benchmark::State& state) {
-    const tessel::TSNMPRec rec = GetNextRequest("1.3.6.1.2.1.2.2.1.2.10");
+    const tessel::SnmpRec rec = GetNextRequest("1.3.6.1.2.1.2.2.1.2.10");
     std::string out;
     for (auto _ : state) {
         rec.Encode(out);
@@ -40,7 +40,7 @@ BENCHMARK(BM_EncodeGetNext);
 
 void BM_DecodeReply(benchmark::State& state, int tag, std::string text) {
     const std::string bytes = Reply("1.3.6.1.2.1.2.2.1.10.3", tag, text);
-    tessel::TSNMPRec rec;
+    tessel::SnmpRec rec;
     for (auto _ : state) {
         benchmark::DoNotOptimize(rec.Decode(bytes));
     }

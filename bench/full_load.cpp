@@ -28,7 +28,7 @@
 #include "core/router/radio_rules.hpp"
 #include "support/router_sim_process.hpp"
 #include "viewkit/controls.hpp"
-#include "views/bs/cpe_table_page.hpp"
+#include "views/bs/bs_page.hpp"
 #include "views/routing/routing_page.hpp"
 #include "widgets/grid_view.hpp"
 
@@ -211,7 +211,7 @@ class FullLoad {
         setenv("TESSEL_SNMP_PORT", std::to_string(snmpPort).c_str(), 1);
         setenv("TESSEL_CONSOLE_PORT", std::to_string(consolePort).c_str(), 1);
         tessel::SetMessageService(&messages_);
-        form_ = std::make_unique<tessel::TForm1>(
+        form_ = std::make_unique<tessel::MainWindow>(
             tessel::bench::CountingTransport(tessel::SnmpTransport::Client(), counts_));
         form_->FormCreate("tessel-manager");
         InstrumentSteps();
@@ -223,13 +223,13 @@ class FullLoad {
 
     // Logs in and waits for the load and the ARP reply; false on time-out.
     bool Load() {
-        form_->Edit5->setText(QStringLiteral("127.0.0.1"));
-        form_->Edit12->setText(QStringLiteral("admin"));
-        form_->Edit13->setText(QStringLiteral("admin"));
-        form_->Edit15->setText(QStringLiteral("public"));
+        form_->destinationAddressEdit_->setText(QStringLiteral("127.0.0.1"));
+        form_->loginNameEdit_->setText(QStringLiteral("admin"));
+        form_->passwordEdit_->setText(QStringLiteral("admin"));
+        form_->communityEdit_->setText(QStringLiteral("public"));
         form_->show();
         const Stopwatch login(*counts_);
-        form_->Button1Click();
+        form_->OnLogin();
         if (!WaitFor([this] { return loadDone_; }, 600000)) {
             std::fprintf(stderr, "the post-login load did not finish\n");
             return false;
@@ -269,15 +269,15 @@ class FullLoad {
     // Shows every tab once, as an operator looking around would.
     void VisitTabs() {
         const Stopwatch watch(*counts_);
-        for (int i = 0; i < form_->main->count(); ++i) {
-            form_->main->setCurrentIndex(i);
+        for (int i = 0; i < form_->pageTabs_->count(); ++i) {
+            form_->pageTabs_->setCurrentIndex(i);
             QCoreApplication::processEvents();
         }
-        form_->main->setCurrentIndex(0);
+        form_->pageTabs_->setCurrentIndex(0);
         QCoreApplication::processEvents();
         const Span s = watch.Elapsed();
         std::printf("tabs %s count=%d wall_ms=%.1f cpu_ms=%.1f exchanges=%llu\n",
-                    options_.label.c_str(), form_->main->count(), Ms(s.wallNs), Ms(s.cpuNs),
+                    options_.label.c_str(), form_->pageTabs_->count(), Ms(s.wallNs), Ms(s.cpuNs),
                     static_cast<unsigned long long>(s.exchanges));
     }
 
@@ -287,8 +287,8 @@ class FullLoad {
         for (QTimer* timer : form_->findChildren<QTimer*>()) {
             timer->stop();
         }
-        auto* routing = form_->findChild<tessel::TRoutingPage*>();
-        auto* bs = form_->findChild<tessel::TBsPage*>();
+        auto* routing = form_->findChild<tessel::RoutingPage*>();
+        auto* bs = form_->findChild<tessel::BsPage*>();
         if (routing == nullptr || bs == nullptr) {
             std::fprintf(stderr, "the routing or BS page is missing\n");
             ++problems_;
@@ -302,9 +302,10 @@ class FullLoad {
         bs->ReadCpeTable();
         session.SetTransport(tessel::bench::ReplayTransport(answers));
 
-        const int radio = tessel::RadioNumberOf(bs->ComboBox8);
+        const int radio = tessel::RadioNumberOf(bs->cpeTableRadioCombo_);
         const int band =
-            tessel::BandAt(form_->Router().RadioBand, bs->ComboBox8->currentIndex()).value_or(0);
+            tessel::BandAt(form_->Router().RadioBand, bs->cpeTableRadioCombo_->currentIndex())
+                .value_or(0);
         const int times = 9;
         const std::uint64_t routingPage = Fastest(times, [&] { routing->ReadRoutingTable(); });
         const std::uint64_t routingCore = Fastest(times, [&] {
@@ -372,7 +373,7 @@ class FullLoad {
 
   private:
     int Rows(const char* grid) const {
-        const auto* view = form_->findChild<tessel::TGridView*>(QLatin1String(grid));
+        const auto* view = form_->findChild<tessel::GridView*>(QLatin1String(grid));
         return view == nullptr ? -1 : view->RowCount();
     }
 
@@ -427,7 +428,7 @@ class FullLoad {
     std::uint64_t agentCpuNs_ = 0;
     std::shared_ptr<tessel::bench::ExchangeCounts> counts_;
     CountingMessages messages_;
-    std::unique_ptr<tessel::TForm1> form_;
+    std::unique_ptr<tessel::MainWindow> form_;
     std::vector<Span> steps_;
     std::optional<Stopwatch> loadWatch_;
     Span load_;

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> datagrams;
     for (const std::string& line : oids) {
         const bool get = line.rfind("get ", 0) == 0;
-        tessel::TSNMPRec request;
+        tessel::SnmpRec request;
         request.ID = get ? 1 : 2;
         request.PDUType = get ? 0xA0 : 0xA1;
         request.Community = argc > 4 ? argv[4] : "public";

@@ -44,31 +44,31 @@ void Require(bool condition) {
 }
 
 // Every code of the reply table, and two it does not list.
-constexpr std::array<ReplyCode, 27> Codes = {reply::Disconnected,
-                                             reply::SendLogin,
-                                             reply::SendPassword,
-                                             reply::SkipAfterPassword,
-                                             reply::AwaitAccept,
-                                             reply::AwaitSorry,
-                                             reply::Idle,
-                                             reply::Radio,
-                                             reply::CpeTable,
-                                             reply::Interfaces,
-                                             reply::Rma,
-                                             reply::System,
-                                             reply::BsDeleteBeforeAdd,
-                                             reply::BsList,
-                                             reply::InterfaceInfo,
-                                             reply::LoadMeterStart,
-                                             reply::LoadMeterRow,
-                                             reply::ArpTable,
-                                             reply::Quit,
-                                             reply::RmaTestStart,
-                                             reply::RmaTestRow,
-                                             reply::LoadMeterStartStopped,
-                                             reply::LoadMeterRowStopped,
-                                             reply::RmaTestStartStopped,
-                                             reply::RmaTestRowStopped,
+constexpr std::array<ReplyCode, 27> Codes = {ReplyCode::Disconnected,
+                                             ReplyCode::SendLogin,
+                                             ReplyCode::SendPassword,
+                                             ReplyCode::SkipAfterPassword,
+                                             ReplyCode::AwaitAccept,
+                                             ReplyCode::AwaitSorry,
+                                             ReplyCode::Idle,
+                                             ReplyCode::Radio,
+                                             ReplyCode::CpeTable,
+                                             ReplyCode::Interfaces,
+                                             ReplyCode::Rma,
+                                             ReplyCode::System,
+                                             ReplyCode::BsDeleteBeforeAdd,
+                                             ReplyCode::BsList,
+                                             ReplyCode::InterfaceInfo,
+                                             ReplyCode::LoadMeterStart,
+                                             ReplyCode::LoadMeterRow,
+                                             ReplyCode::ArpTable,
+                                             ReplyCode::Quit,
+                                             ReplyCode::RmaTestStart,
+                                             ReplyCode::RmaTestRow,
+                                             ReplyCode::LoadMeterStartStopped,
+                                             ReplyCode::LoadMeterRowStopped,
+                                             ReplyCode::RmaTestStartStopped,
+                                             ReplyCode::RmaTestRowStopped,
                                              ReplyCode{25},
                                              ReplyCode{-1}};
 
@@ -83,12 +83,12 @@ bool IsListedCode(ReplyCode code) {
 
 bool IsPromptCode(ReplyCode code) {
     switch (code) {
-        case reply::Radio:
-        case reply::CpeTable:
-        case reply::Interfaces:
-        case reply::Rma:
-        case reply::System:
-        case reply::BsList:
+        case ReplyCode::Radio:
+        case ReplyCode::CpeTable:
+        case ReplyCode::Interfaces:
+        case ReplyCode::Rma:
+        case ReplyCode::System:
+        case ReplyCode::BsList:
             return true;
         default:
             return false;
@@ -96,8 +96,8 @@ bool IsPromptCode(ReplyCode code) {
 }
 
 bool IsStoppedCode(ReplyCode code) {
-    return code == reply::LoadMeterStartStopped || code == reply::LoadMeterRowStopped ||
-           code == reply::RmaTestStartStopped || code == reply::RmaTestRowStopped;
+    return code == ReplyCode::LoadMeterStartStopped || code == ReplyCode::LoadMeterRowStopped ||
+           code == ReplyCode::RmaTestStartStopped || code == ReplyCode::RmaTestRowStopped;
 }
 
 // A token must be a non-empty piece of the chunk before its first NUL that
@@ -139,7 +139,7 @@ void CheckCells(std::string_view chunk, const std::array<std::string, 11>& cells
 
 // What the window does with the dispatcher's steps, recorded.
 struct RecordingConsole {
-    ReplyCode state = reply::Idle;
+    ReplyCode state = ReplyCode::Idle;
     bool closed = false;
     std::vector<ReplyAction> actions;
     std::vector<std::string> linesSent;
@@ -190,11 +190,11 @@ struct RecordingConsole {
         if (IsPromptCode(before)) {
             const bool prompt = chunk.find('>') != std::string_view::npos;
             Require((step.action != ReplyAction::None) == prompt);
-            Require(step.nextState == (prompt ? reply::Idle : before));
+            Require(step.nextState == (prompt ? ReplyCode::Idle : before));
         }
         if (IsStoppedCode(before)) {
             Require(step.action != ReplyAction::None);
-            Require((step.nextState == reply::Idle) == EndsAtPrompt(chunk));
+            Require((step.nextState == ReplyCode::Idle) == EndsAtPrompt(chunk));
         }
         CheckColumns(chunk);
         actions.push_back(step.action);
@@ -215,11 +215,11 @@ struct RecordingConsole {
             case ReplyAction::LoginAccepted:
                 // The post-login load ends by sending "arp view".
                 linesSent.push_back(ConsoleLineBytes("arp view"));
-                state = reply::ArpTable;
+                state = ReplyCode::ArpTable;
                 return;
             case ReplyAction::SendAddBsRecord:
                 linesSent.push_back(ConsoleLineBytes("rma bs add"));
-                state = reply::BsList;
+                state = ReplyCode::BsList;
                 return;
             case ReplyAction::CommandComplete:
                 ++reads;
@@ -322,7 +322,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(split.reads == whole.reads);
         Require(split.state == whole.state);
     }
-    if (code == reply::Disconnected) {
+    if (code == ReplyCode::Disconnected) {
         // The dialogue answers by chunk count: "1", login name, password.
         const std::vector<ReplyAction> start = {ReplyAction::SendOne, ReplyAction::SendLoginName,
                                                 ReplyAction::SendPassword, ReplyAction::None};
@@ -338,7 +338,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(split.actions.empty() && split.state == code);
         }
     }
-    if (code == reply::Quit) {
+    if (code == ReplyCode::Quit) {
         Require(split.closed && split.actions.size() == 1);
     }
     return 0;

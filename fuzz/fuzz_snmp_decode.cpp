@@ -20,7 +20,7 @@ void Require(bool condition) {
     }
 }
 
-bool SameRecord(const tessel::TSNMPRec& a, const tessel::TSNMPRec& b) {
+bool SameRecord(const tessel::SnmpRec& a, const tessel::SnmpRec& b) {
     if (a.Version != b.Version || a.Community != b.Community || a.PDUType != b.PDUType ||
         a.ID != b.ID || a.ErrorStatus != b.ErrorStatus || a.ErrorIndex != b.ErrorIndex ||
         a.Enterprise != b.Enterprise || a.AgentAddress != b.AgentAddress ||
@@ -29,8 +29,8 @@ bool SameRecord(const tessel::TSNMPRec& a, const tessel::TSNMPRec& b) {
         return false;
     }
     for (std::size_t i = 0; i < a.BindingCount(); ++i) {
-        const tessel::TSNMPMib& x = a.Binding(i);
-        const tessel::TSNMPMib& y = b.Binding(i);
+        const tessel::SnmpMib& x = a.Binding(i);
+        const tessel::SnmpMib& y = b.Binding(i);
         if (x.OID != y.OID || x.Value != y.Value || x.ValueType != y.ValueType) {
             return false;
         }
@@ -43,10 +43,10 @@ bool SameRecord(const tessel::TSNMPRec& a, const tessel::TSNMPRec& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    tessel::TSNMPRec reply;
+    tessel::SnmpRec reply;
     if (reply.Decode(bytes)) {
         Require(reply.Version != 3);
-        tessel::TSNMPRec again;
+        tessel::SnmpRec again;
         Require(again.Decode(reply.Encode()));
         Require(SameRecord(reply, again));
         if (reply.BindingCount() > 0) {

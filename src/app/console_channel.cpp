@@ -65,7 +65,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
     connect(stopPause_, &QTimer::timeout, this, [this] { ReleaseHeld(false); });
     connect(socket_, &QTcpSocket::connected, this, [this] {
         ConnectionEvent("connected");
-        SetCode(reply::Disconnected);
+        SetCode(ReplyCode::Disconnected);
         emit Connected();
     });
     connect(socket_, &QTcpSocket::disconnected, this, [this] {
@@ -75,7 +75,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
             Drain();
         }
         ConnectionEvent("disconnected");
-        SetCode(reply::Disconnected);
+        SetCode(ReplyCode::Disconnected);
         emit Disconnected();
     });
     connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
@@ -216,13 +216,13 @@ void ConsoleChannel::ReleaseHeld(bool throughPauses) {
 
 void ConsoleChannel::Abandon(ReplyCode waitingCode) {
     if (code_ == waitingCode) {
-        SetCode(reply::Idle);
+        SetCode(ReplyCode::Idle);
         rereads_ = {};
     }
 }
 
 void ConsoleChannel::Reset() {
-    SetCode(reply::Disconnected);
+    SetCode(ReplyCode::Disconnected);
     rereads_ = {};
     secret_.clear();
 }

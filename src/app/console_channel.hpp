@@ -119,7 +119,7 @@ class ConsoleChannel : public QObject {
     const TraceLog* trace_;
     ConsoleObserver* observer_ = nullptr;
     std::uint16_t port_;
-    ReplyCode code_ = reply::Disconnected;
+    ReplyCode code_ = ReplyCode::Disconnected;
     std::span<const ReadStep> rereads_;
     std::string secret_;
     ReplyCollector collector_;

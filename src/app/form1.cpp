@@ -6,8 +6,8 @@
 #include "app/console_log_button.hpp"
 #include "app/console_log_feed.hpp"
 #include "app/console_log_window.hpp"
-#include "app/form2.hpp"
 #include "app/help_button.hpp"
+#include "app/interface_info_window.hpp"
 #include "app/local_addresses.hpp"
 #include "app/status_panels.hpp"
 #include "app/status_popup.hpp"
@@ -31,14 +31,14 @@
 
 namespace tessel {
 
-TForm1::TForm1(SnmpTransport transport, QWidget* parent)
-    : TForm1(std::move(transport), ReadProcessRuntimeConfig(), parent) {}
+MainWindow::MainWindow(SnmpTransport transport, QWidget* parent)
+    : MainWindow(std::move(transport), ReadProcessRuntimeConfig(), parent) {}
 
-TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* parent)
+MainWindow::MainWindow(SnmpTransport transport, const RuntimeConfig& config, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      form2_(std::make_unique<TForm2>()) {
+      infoWindow_(std::make_unique<InterfaceInfoWindow>()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(LoginWindowCaption));
 
@@ -47,17 +47,17 @@ TForm1::TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* pa
     setCentralWidget(area);
     BuildLoginBlock(area);
     controller_ = new SessionController(std::move(transport), config, *this, *this, this);
-    connect(Button1, &QPushButton::clicked, &controller_->Login(), &LoginFlow::Button1Click);
+    connect(loginButton_, &QPushButton::clicked, &controller_->Login(), &LoginFlow::OnLogin);
     BuildManagedLayout(area);
     ShowSessionControls(false);
     BuildPages();
-    controller_->AddConsoleButton(Button11);
+    controller_->AddConsoleButton(saveAllButton_);
     SetWindowSize(269, 340);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::FormCreate(const std::string& commandLine) {
+void MainWindow::FormCreate(const std::string& commandLine) {
     SetWindowSize(269, 340);
     controller_->Console().Reset();
     FillSourceAddresses();
@@ -65,32 +65,32 @@ void TForm1::FormCreate(const std::string& commandLine) {
     statusBar()->hide();
     CommandLineValues values;
     if (ParseCommandLine(commandLine, values)) {
-        Edit5->setText(ToQString(values.host));
-        Edit12->setText(ToQString(values.login));
-        Edit13->setText(ToQString(values.password));
-        Edit15->setText(ToQString(values.community));
-        Button1Click();
+        destinationAddressEdit_->setText(ToQString(values.host));
+        loginNameEdit_->setText(ToQString(values.login));
+        passwordEdit_->setText(ToQString(values.password));
+        communityEdit_->setText(ToQString(values.community));
+        OnLogin();
     }
 }
 
-void TForm1::FillSourceAddresses() {
+void MainWindow::FillSourceAddresses() {
     QStringList addresses;
     ListLocalAddresses(addresses);
-    ComboBox13->clear();
-    ComboBox13->addItems(addresses);
-    if (ComboBox13->count() > 0) {
-        ComboBox13->setCurrentIndex(0);
+    sourceAddressCombo_->clear();
+    sourceAddressCombo_->addItems(addresses);
+    if (sourceAddressCombo_->count() > 0) {
+        sourceAddressCombo_->setCurrentIndex(0);
     }
 }
 
-void TForm1::BuildManagedLayout(QWidget* area) {
-    main = Named(new QTabWidget(area), "main");
-    main->setGeometry(0, 0, 707, 432);
-    main->hide();
+void MainWindow::BuildManagedLayout(QWidget* area) {
+    pageTabs_ = Named(new QTabWidget(area), "main");
+    pageTabs_->setGeometry(0, 0, 707, 432);
+    pageTabs_->hide();
 
     statusPopup_ = new StatusPopup(area);
-    Memo3 = statusPopup_->Memo3;
-    controller_->HoldAtErrorLimit(statusPopup_->Timer10);
+    statusPopupMemo_ = statusPopup_->statusPopupMemo_;
+    controller_->HoldAtErrorLimit(statusPopup_->statusPopupTimer_);
 
     const char* names[] = {"Button29", "Button11", "Button10", "Button9"};
     const char* captions[] = {"Log out", "Save all", "Refresh all", "Quit"};
@@ -99,20 +99,20 @@ void TForm1::BuildManagedLayout(QWidget* area) {
         buttons[i] = Named(new QPushButton(QLatin1String(captions[i]), area), names[i]);
         buttons[i]->setGeometry(344 + static_cast<int>(i) * 88, 460, 80, 25);
     }
-    Button29 = buttons[0];
-    Button11 = buttons[1];
-    Button10 = buttons[2];
-    Button9 = buttons[3];
-    connect(Button29, &QPushButton::clicked, this, &TForm1::Button29Click);
-    connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
-    connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
-    connect(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    logOutButton_ = buttons[0];
+    saveAllButton_ = buttons[1];
+    refreshAllButton_ = buttons[2];
+    quitButton_ = buttons[3];
+    connect(logOutButton_, &QPushButton::clicked, this, &MainWindow::OnLogOut);
+    connect(saveAllButton_, &QPushButton::clicked, this, &MainWindow::OnSaveAll);
+    connect(refreshAllButton_, &QPushButton::clicked, this, &MainWindow::OnRefreshAll);
+    connect(quitButton_, &QPushButton::clicked, this, &MainWindow::OnQuit);
 
     statusPanels_ = new StatusPanels(statusBar(), this);
     BuildConsoleLog(area);
 }
 
-void TForm1::BuildConsoleLog(QWidget* area) {
+void MainWindow::BuildConsoleLog(QWidget* area) {
     consoleLog_ = std::make_unique<ConsoleLogWindow>(controller_->Log(), this);
     connect(&controller_->LogFeed(), &ConsoleLogFeed::Added, consoleLog_.get(),
             &ConsoleLogWindow::EntriesAdded);
@@ -122,7 +122,7 @@ void TForm1::BuildConsoleLog(QWidget* area) {
     LogButton->setGeometry(344, 493, 168, 25);
 }
 
-void TForm1::SetWindowSize(int width, int height) {
+void MainWindow::SetWindowSize(int width, int height) {
     setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
@@ -130,8 +130,9 @@ void TForm1::SetWindowSize(int width, int height) {
     }
 }
 
-void TForm1::ShowSessionControls(bool visible) {
-    for (QWidget* widget : std::initializer_list<QWidget*>{main, Button9, Button10, Button11}) {
+void MainWindow::ShowSessionControls(bool visible) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{pageTabs_, quitButton_, refreshAllButton_, saveAllButton_}) {
         widget->setVisible(visible);
     }
     // "Log out" stays shown in both layouts but lies outside the small login
@@ -139,27 +140,27 @@ void TForm1::ShowSessionControls(bool visible) {
     // that empties what the operator has typed. So does the console log's
     // opener, whose Ctrl+L then opens the log during a login too, when what
     // the router said matters most.
-    Button29->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
+    logOutButton_->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
     LogButton->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TForm1::ShowLoadProgress(int percent) {
-    ProgressBar3->setRange(0, 100);
-    ProgressBar3->setValue(percent);
+void MainWindow::ShowLoadProgress(int percent) {
+    loginProgressBar_->setRange(0, 100);
+    loginProgressBar_->setValue(percent);
 }
 
-void TForm1::ShowStatusBar() {
+void MainWindow::ShowStatusBar() {
     statusBar()->show();
 }
 
-void TForm1::ShowManagedLayout() {
+void MainWindow::ShowManagedLayout() {
     SetLoginBlockVisible(false);
     SetWindowSize(707, 564);
     ShowSessionControls(true);
     managed_ = true;
 }
 
-void TForm1::ShowLoginLayout() {
+void MainWindow::ShowLoginLayout() {
     SetWindowSize(269, 340);
     FillSourceAddresses();
     ClearLoginFields();
@@ -169,48 +170,48 @@ void TForm1::ShowLoginLayout() {
     managed_ = false;
 }
 
-void TForm1::SetCaption(const QString& caption) {
+void MainWindow::SetCaption(const QString& caption) {
     setWindowTitle(caption);
     SetApplicationTitle(caption);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    form2_->hide();
+    infoWindow_->hide();
     emit Closed();
 }
 
-void TForm1::PageShown(int index) {
+void MainWindow::PageShown(int index) {
     // The interfaces and routing pages repaint at once when shown; so does
     // the system page, which costs nothing.
-    if (QWidget* page = main->widget(index)) {
+    if (QWidget* page = pageTabs_->widget(index)) {
         page->repaint();
     }
 }
 
-QToolButton* TForm1::MakeHelpButton(QWidget* parent, const QString& name) {
+QToolButton* MainWindow::MakeHelpButton(QWidget* parent, const QString& name) {
     return tessel::MakeHelpButton(parent, name,
                                   [this](const QString& text) { ShowStatusPopup(text); });
 }
 
-void TForm1::ShowStatusPopup(const QString& text) {
+void MainWindow::ShowStatusPopup(const QString& text) {
     statusPopup_->Show(text);
 }
 
-void TForm1::ShowPanelText(int panel, const QString& text) {
+void MainWindow::ShowPanelText(int panel, const QString& text) {
     statusPanels_->SetText(panel, text);
 }
 
-QString TForm1::PanelText(int panel) const {
+QString MainWindow::PanelText(int panel) const {
     return statusPanels_->Text(panel);
 }
 
-void TForm1::RequestCountsChanged(long sent, long errors, long row) {
+void MainWindow::RequestCountsChanged(long sent, long errors, long row) {
     statusPanels_->CountsChanged(sent, errors, row);
 }
 
-void TForm1::ShowInterfaceInfo(const QString& text) {
-    form2_->ShowInformation(text);
+void MainWindow::ShowInterfaceInfo(const QString& text) {
+    infoWindow_->ShowInformation(text);
 }
 
 }  // namespace tessel

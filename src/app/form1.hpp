@@ -30,18 +30,18 @@ class ConsoleLogWindow;
 class RecentRoutersBox;
 class StatusPanels;
 class StatusPopup;
-class TForm2;
+class InterfaceInfoWindow;
 
-class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
+class MainWindow : public QMainWindow, public SessionWindow, public LoginBlock {
     Q_OBJECT
   public:
     // transport: the SNMP exchanges of the session (the real client in the
     // program; tests may pass their own). config: the console port and the
     // trace, as read at start-up.
-    TForm1(SnmpTransport transport, const RuntimeConfig& config, QWidget* parent = nullptr);
+    MainWindow(SnmpTransport transport, const RuntimeConfig& config, QWidget* parent = nullptr);
     // With the configuration the environment gives now.
-    explicit TForm1(SnmpTransport transport, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(SnmpTransport transport, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Start-up: login layout, source addresses, and the login at once when
     // commandLine (the whole process command line) names all four values.
@@ -49,11 +49,11 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
 
     // The window's buttons and what tests and benchmarks drive by name; the
     // controller does the work.
-    void Button1Click() { controller_->Login().Button1Click(); }
-    void Button29Click() { controller_->LogOut(); }
-    void Button9Click() { controller_->Quit(); }
-    void Button10Click() { controller_->RefreshAll(); }
-    void Button11Click() { controller_->SaveAll(); }
+    void OnLogin() { controller_->Login().OnLogin(); }
+    void OnLogOut() { controller_->LogOut(); }
+    void OnQuit() { controller_->Quit(); }
+    void OnRefreshAll() { controller_->RefreshAll(); }
+    void OnSaveAll() { controller_->SaveAll(); }
     void PostLoginLoad() { controller_->PostLoginLoad(); }
     void ResetToLoginLayout() { controller_->ResetToLoginLayout(); }
     void SetConsoleButtonsEnabled(bool on) { controller_->SetConsoleButtonsEnabled(on); }
@@ -68,7 +68,7 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     Session& CurrentSession() { return controller_->CurrentSession(); }
     ConsoleChannel& Console() { return controller_->Console(); }
     RouterModel& Router() { return controller_->Router(); }
-    TForm2* InformationWindow() const { return form2_.get(); }
+    InterfaceInfoWindow* InformationWindow() const { return infoWindow_.get(); }
     ConsoleLogWindow* ConsoleLogView() const { return consoleLog_.get(); }
     RecentRoutersBox* RecentRouterList() const { return recentRouters_; }
     QString PanelText(int panel) const;
@@ -90,12 +90,12 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     static constexpr int ProbeRepeatLimit = LoginFlow::ProbeRepeatLimit;
 
     // Managed layout.
-    QTabWidget* main;
-    QPlainTextEdit* Memo3;
-    QPushButton* Button29;
-    QPushButton* Button11;
-    QPushButton* Button10;
-    QPushButton* Button9;
+    QTabWidget* pageTabs_;
+    QPlainTextEdit* statusPopupMemo_;
+    QPushButton* logOutButton_;
+    QPushButton* saveAllButton_;
+    QPushButton* refreshAllButton_;
+    QPushButton* quitButton_;
     ConsoleLogButton* LogButton;
 
   signals:
@@ -114,7 +114,7 @@ class TForm1 : public QMainWindow, public SessionWindow, public LoginBlock {
     void ShowSessionControls(bool visible);
     void PageShown(int index);
 
-    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<InterfaceInfoWindow> infoWindow_;
     // Destroyed before the window's children, the controller among them,
     // whose log it shows.
     std::unique_ptr<ConsoleLogWindow> consoleLog_;

@@ -23,26 +23,26 @@ QTimer* MakeTimer(QObject* parent, const char* name, int intervalMs) {
 
 LiveCounters::LiveCounters(SnmpReader& reader, SessionWindow& window, QObject* parent)
     : QObject(parent),
-      Timer1(MakeTimer(this, "Timer1", 6000)),
-      Timer8(MakeTimer(this, "Timer8", 3000)),
+      uptimeTimer_(MakeTimer(this, "Timer1", 6000)),
+      cpuLoadTimer_(MakeTimer(this, "Timer8", 3000)),
       reader_(reader),
       window_(window) {}
 
-void LiveCounters::Timer1Timer() {
+void LiveCounters::OnUptimeTick() {
     std::string ticks;
     reader_.GetCounted(oids::SysUpTime, ticks);
     window_.ShowPanelText(0, ToQString(UptimeText(ticks)));
 }
 
-void LiveCounters::Timer8Timer() {
+void LiveCounters::OnCpuLoadTick() {
     std::string load;
     reader_.GetCounted(oids::CpuLoad, load);
     window_.ShowPanelText(1, ToQString(CpuLoadText(load)));
 }
 
 void LiveCounters::Stop() {
-    Timer1->stop();
-    Timer8->stop();
+    uptimeTimer_->stop();
+    cpuLoadTimer_->stop();
 }
 
 }  // namespace tessel

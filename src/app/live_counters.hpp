@@ -1,6 +1,6 @@
 #pragma once
 
-// The router's uptime (Timer1, every 6 s) and CPU load (Timer8, every 3 s),
+// The router's uptime (uptimeTimer_, every 6 s) and CPU load (cpuLoadTimer_, every 3 s),
 // read while a session is open and shown in status panels 0 and 1.
 
 #include <QObject>
@@ -19,13 +19,13 @@ class LiveCounters : public QObject {
     // controller's to run (it registers the timers as read timers).
     LiveCounters(SnmpReader& reader, SessionWindow& window, QObject* parent);
 
-    void Timer1Timer();
-    void Timer8Timer();
+    void OnUptimeTick();
+    void OnCpuLoadTick();
     // Both timers, as the return to the login layout wants them.
     void Stop();
 
-    QTimer* Timer1;  // uptime, every 6 s once loaded
-    QTimer* Timer8;  // CPU load, every 3 s from the start of the load
+    QTimer* uptimeTimer_;   // uptime, every 6 s once loaded
+    QTimer* cpuLoadTimer_;  // CPU load, every 3 s from the start of the load
 
   private:
     SnmpReader& reader_;

@@ -32,68 +32,71 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int y) {
 }  // namespace
 
 void LoginBlock::BuildLoginBlock(QWidget* area) {
-    Label86 = MakeLabel(area, "Label86", "Destination IP-address:", 24);
-    Edit5 = MakeEdit(area, "Edit5", 24);
-    NameAfterCaption(Label86, Edit5);
-    Label87 = MakeLabel(area, "Label87", "Login:", 56);
-    Edit12 = MakeEdit(area, "Edit12", 56);
-    NameAfterCaption(Label87, Edit12);
-    Label88 = MakeLabel(area, "Label88", "Password:", 88);
-    Edit13 = MakeEdit(area, "Edit13", 88);
-    NameAfterCaption(Label88, Edit13);
-    Edit13->setEchoMode(QLineEdit::Password);
-    Label89 = MakeLabel(area, "Label89", "Source IP-address:", 120);
-    ComboBox13 = Named(new QComboBox(area), "ComboBox13");
-    ComboBox13->setEditable(false);
-    ComboBox13->setGeometry(150, 120, 111, 21);
-    NameAfterCaption(Label89, ComboBox13);
-    Label93 = MakeLabel(area, "Label93", "Community:", 152);
-    Edit15 = MakeEdit(area, "Edit15", 152);
-    NameAfterCaption(Label93, Edit15);
-    recentRouters_ = new RecentRoutersBox(Edit5, Edit12, Edit15);
-    Label85 = Named(new QLabel(area), "Label85");
-    Label85->setGeometry(16, 184, 237, 34);
-    Label85->setWordWrap(true);
-    Label85->setAlignment(Qt::AlignCenter);
-    Button1 = Named(new QPushButton(QStringLiteral("Login"), area), "Button1");
-    Button1->setGeometry(97, 228, 75, 25);
-    Button1->setDefault(true);
-    ProgressBar3 = Named(new QProgressBar(area), "ProgressBar3");
-    ProgressBar3->setGeometry(16, 268, 237, 17);
-    ProgressBar3->setRange(0, 100);
-    ProgressBar3->setTextVisible(false);
-    ProgressBar3->hide();
+    destinationAddressLabel_ = MakeLabel(area, "Label86", "Destination IP-address:", 24);
+    destinationAddressEdit_ = MakeEdit(area, "Edit5", 24);
+    NameAfterCaption(destinationAddressLabel_, destinationAddressEdit_);
+    loginNameLabel_ = MakeLabel(area, "Label87", "Login:", 56);
+    loginNameEdit_ = MakeEdit(area, "Edit12", 56);
+    NameAfterCaption(loginNameLabel_, loginNameEdit_);
+    passwordLabel_ = MakeLabel(area, "Label88", "Password:", 88);
+    passwordEdit_ = MakeEdit(area, "Edit13", 88);
+    NameAfterCaption(passwordLabel_, passwordEdit_);
+    passwordEdit_->setEchoMode(QLineEdit::Password);
+    sourceAddressLabel_ = MakeLabel(area, "Label89", "Source IP-address:", 120);
+    sourceAddressCombo_ = Named(new QComboBox(area), "ComboBox13");
+    sourceAddressCombo_->setEditable(false);
+    sourceAddressCombo_->setGeometry(150, 120, 111, 21);
+    NameAfterCaption(sourceAddressLabel_, sourceAddressCombo_);
+    communityLabel_ = MakeLabel(area, "Label93", "Community:", 152);
+    communityEdit_ = MakeEdit(area, "Edit15", 152);
+    NameAfterCaption(communityLabel_, communityEdit_);
+    recentRouters_ = new RecentRoutersBox(destinationAddressEdit_, loginNameEdit_, communityEdit_);
+    loginStatusLabel_ = Named(new QLabel(area), "Label85");
+    loginStatusLabel_->setGeometry(16, 184, 237, 34);
+    loginStatusLabel_->setWordWrap(true);
+    loginStatusLabel_->setAlignment(Qt::AlignCenter);
+    loginButton_ = Named(new QPushButton(QStringLiteral("Login"), area), "Button1");
+    loginButton_->setGeometry(97, 228, 75, 25);
+    loginButton_->setDefault(true);
+    loginProgressBar_ = Named(new QProgressBar(area), "ProgressBar3");
+    loginProgressBar_->setGeometry(16, 268, 237, 17);
+    loginProgressBar_->setRange(0, 100);
+    loginProgressBar_->setTextVisible(false);
+    loginProgressBar_->hide();
 
-    QWidget::setTabOrder(Edit5, Edit12);
-    QWidget::setTabOrder(Edit12, Edit13);
-    QWidget::setTabOrder(Edit13, ComboBox13);
-    QWidget::setTabOrder(ComboBox13, Edit15);
-    QWidget::setTabOrder(Edit15, Button1);
-    PressOnEnter(Button1, {Edit5, Edit12, Edit13, ComboBox13, Edit15});
+    QWidget::setTabOrder(destinationAddressEdit_, loginNameEdit_);
+    QWidget::setTabOrder(loginNameEdit_, passwordEdit_);
+    QWidget::setTabOrder(passwordEdit_, sourceAddressCombo_);
+    QWidget::setTabOrder(sourceAddressCombo_, communityEdit_);
+    QWidget::setTabOrder(communityEdit_, loginButton_);
+    PressOnEnter(loginButton_, {destinationAddressEdit_, loginNameEdit_, passwordEdit_,
+                                sourceAddressCombo_, communityEdit_});
 }
 
 void LoginBlock::SetLoginBlockVisible(bool visible) {
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{ProgressBar3, Edit5, Edit15, Edit12, Edit13, Label85,
-                                         ComboBox13, Button1, Label86, Label87, Label88, Label89}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             loginProgressBar_, destinationAddressEdit_, communityEdit_, loginNameEdit_,
+             passwordEdit_, loginStatusLabel_, sourceAddressCombo_, loginButton_,
+             destinationAddressLabel_, loginNameLabel_, passwordLabel_, sourceAddressLabel_}) {
         widget->setVisible(visible);
     }
 }
 
 void LoginBlock::ClearLoginFields() {
-    ProgressBar3->hide();
-    Edit5->show();
-    Edit5->clear();
-    Edit15->setText(QStringLiteral("tarnel"));
-    Edit15->show();
-    Edit12->show();
-    Edit12->clear();
-    Edit13->show();
-    Edit13->clear();
-    Label85->show();
-    Edit5->setFocus();
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{ComboBox13, Button1, Label86, Label87, Label88, Label89}) {
+    loginProgressBar_->hide();
+    destinationAddressEdit_->show();
+    destinationAddressEdit_->clear();
+    communityEdit_->setText(QStringLiteral("tarnel"));
+    communityEdit_->show();
+    loginNameEdit_->show();
+    loginNameEdit_->clear();
+    passwordEdit_->show();
+    passwordEdit_->clear();
+    loginStatusLabel_->show();
+    destinationAddressEdit_->setFocus();
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             sourceAddressCombo_, loginButton_, destinationAddressLabel_, loginNameLabel_,
+             passwordLabel_, sourceAddressLabel_}) {
         widget->show();
     }
 }

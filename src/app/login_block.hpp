@@ -24,19 +24,19 @@ struct LoginBlock {
     // The fields as a fresh login window shows them; the progress bar hidden.
     void ClearLoginFields();
 
-    QLabel* Label86 = nullptr;
-    QLabel* Label87 = nullptr;
-    QLabel* Label88 = nullptr;
-    QLabel* Label89 = nullptr;
-    QLabel* Label93 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    QLineEdit* Edit12 = nullptr;
-    QLineEdit* Edit13 = nullptr;
-    QComboBox* ComboBox13 = nullptr;
-    QLineEdit* Edit15 = nullptr;
-    QLabel* Label85 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QProgressBar* ProgressBar3 = nullptr;
+    QLabel* destinationAddressLabel_ = nullptr;
+    QLabel* loginNameLabel_ = nullptr;
+    QLabel* passwordLabel_ = nullptr;
+    QLabel* sourceAddressLabel_ = nullptr;
+    QLabel* communityLabel_ = nullptr;
+    QLineEdit* destinationAddressEdit_ = nullptr;
+    QLineEdit* loginNameEdit_ = nullptr;
+    QLineEdit* passwordEdit_ = nullptr;
+    QComboBox* sourceAddressCombo_ = nullptr;
+    QLineEdit* communityEdit_ = nullptr;
+    QLabel* loginStatusLabel_ = nullptr;
+    QPushButton* loginButton_ = nullptr;
+    QProgressBar* loginProgressBar_ = nullptr;
     // The routers that accepted a login, offered in the first fields.
     RecentRoutersBox* recentRouters_ = nullptr;
 };

@@ -22,47 +22,48 @@ namespace tessel {
 
 LoginFlow::LoginFlow(Session& session, ConsoleChannel& console, LoginBlock& block, QWidget* window)
     : QObject(window),
-      Timer9(new QTimer(this)),
+      connectTimeoutTimer_(new QTimer(this)),
       session_(session),
       console_(console),
       block_(block),
       window_(window) {
-    Timer9->setObjectName(QStringLiteral("Timer9"));
-    Timer9->setInterval(5000);
-    Timer9->setSingleShot(true);
-    connect(Timer9, &QTimer::timeout, this, &LoginFlow::Timer9Timer);
-    connect(&console_, &ConsoleChannel::Connected, this, &LoginFlow::ClientSocket1Connect);
-    connect(&console_, &ConsoleChannel::Disconnected, this, &LoginFlow::ClientSocket1Disconnect);
-    connect(&console_, &ConsoleChannel::Failed, this, &LoginFlow::ClientSocket1Error);
+    connectTimeoutTimer_->setObjectName(QStringLiteral("Timer9"));
+    connectTimeoutTimer_->setInterval(5000);
+    connectTimeoutTimer_->setSingleShot(true);
+    connect(connectTimeoutTimer_, &QTimer::timeout, this, &LoginFlow::OnConnectTimeout);
+    connect(&console_, &ConsoleChannel::Connected, this, &LoginFlow::OnConsoleConnected);
+    connect(&console_, &ConsoleChannel::Disconnected, this, &LoginFlow::OnConsoleDisconnected);
+    connect(&console_, &ConsoleChannel::Failed, this, &LoginFlow::OnConsoleError);
     connect(&console_, &ConsoleChannel::Reply, this,
             [this](ReplyAction action, const std::string&) { Replied(action); });
 }
 
-void LoginFlow::Button1Click() {
+void LoginFlow::OnLogin() {
     console_.Close();
     // Taken once: a box edited while the connection opens changes nothing of
     // this login, so SNMP and the console reach the same router.
-    const LoginValues values{ToBytes(block_.Edit5->text()), ToBytes(block_.Edit12->text()),
-                             ToBytes(block_.Edit15->text()),
-                             ToBytes(block_.ComboBox13->currentText())};
-    if (const auto refusal =
-            CheckLoginFields(values.destination, values.login, ToBytes(block_.Edit13->text()))) {
+    const LoginValues values{
+        ToBytes(block_.destinationAddressEdit_->text()), ToBytes(block_.loginNameEdit_->text()),
+        ToBytes(block_.communityEdit_->text()), ToBytes(block_.sourceAddressCombo_->currentText())};
+    if (const auto refusal = CheckLoginFields(values.destination, values.login,
+                                              ToBytes(block_.passwordEdit_->text()))) {
         Messages().Inform(window_, ToQString(refusal->text), ToQString(refusal->caption));
         return;
     }
     // The login and password go out on the console, the community in SNMP.
-    const QString uncarriable = UncarriableTextMessage(
-        {block_.Edit12->text(), block_.Edit13->text(), block_.Edit15->text()});
+    const QString uncarriable =
+        UncarriableTextMessage({block_.loginNameEdit_->text(), block_.passwordEdit_->text(),
+                                block_.communityEdit_->text()});
     if (!uncarriable.isEmpty()) {
         Messages().Inform(window_, uncarriable, QStringLiteral("Input error"));
         return;
     }
     values_ = values;
-    block_.Button1->setEnabled(false);
-    block_.Label85->clear();
+    block_.loginButton_->setEnabled(false);
+    block_.loginStatusLabel_->clear();
     passwords_.Start();
     session_.SnmpCommunity = values_.community;
-    Timer9->stop();
+    connectTimeoutTimer_->stop();
 
     std::string value;
     const bool answered = session_.Probe(oids::CpuLoad, values_.destination, value);
@@ -71,12 +72,12 @@ void LoginFlow::Button1Click() {
         session_.ConnectionState = ConnectionStates::Disconnected;
         Messages().Inform(window_, QStringLiteral("Error while connecting to remote host"),
                           QStringLiteral("SNMP Test Failed"));
-        block_.Button1->setEnabled(true);
+        block_.loginButton_->setEnabled(true);
         return;
     }
     console_.Open(ToQString(values_.destination), ToQString(values_.source),
-                  ToBytes(block_.Edit13->text()));
-    Timer9->start(5000);
+                  ToBytes(block_.passwordEdit_->text()));
+    connectTimeoutTimer_->start(5000);
 }
 
 bool LoginFlow::ProbeRouter(const std::string& host) {
@@ -91,27 +92,27 @@ bool LoginFlow::ProbeRouter(const std::string& host) {
     return false;
 }
 
-void LoginFlow::ClientSocket1Connect() {
+void LoginFlow::OnConsoleConnected() {
     session_.ConnectionState = ConnectionStates::Connected;
 }
 
-void LoginFlow::ClientSocket1Disconnect() {
+void LoginFlow::OnConsoleDisconnected() {
     session_.ConnectionState = ConnectionStates::Disconnected;
-    block_.Button1->setEnabled(true);
+    block_.loginButton_->setEnabled(true);
 }
 
-void LoginFlow::ClientSocket1Error() {
+void LoginFlow::OnConsoleError() {
     Messages().Inform(window_, QStringLiteral("Client Socket Error. Quiting"),
                       QStringLiteral("Error"));
     EndProcessNow(1);
 }
 
-void LoginFlow::Timer9Timer() {
-    Timer9->stop();
+void LoginFlow::OnConnectTimeout() {
+    connectTimeoutTimer_->stop();
     if (session_.ConnectionState == ConnectionStates::Connecting) {
         Messages().Inform(window_, QStringLiteral("Error while connecting to remote host"),
                           QStringLiteral("Error"));
-        block_.Button1->setEnabled(true);
+        block_.loginButton_->setEnabled(true);
     }
 }
 
@@ -124,7 +125,7 @@ void LoginFlow::Replied(ReplyAction action) {
             console_.SendLine(values_.login);
             break;
         case ReplyAction::SendPassword: {
-            const std::string password = ToBytes(block_.Edit13->text());
+            const std::string password = ToBytes(block_.passwordEdit_->text());
             passwords_.Sent(password);
             console_.SendSecret(password);
             break;
@@ -133,14 +134,14 @@ void LoginFlow::Replied(ReplyAction action) {
             // The values that worked, as the dialogue used them; never the
             // password.
             block_.recentRouters_->Record({values_.destination, values_.login, values_.community});
-            block_.ProgressBar3->show();
+            block_.loginProgressBar_->show();
             emit Accepted();
             break;
         case ReplyAction::LoginRefused:
             Refused();
             break;
         case ReplyAction::EnableLogin:
-            block_.Button1->setEnabled(true);
+            block_.loginButton_->setEnabled(true);
             break;
         default:
             break;
@@ -148,11 +149,11 @@ void LoginFlow::Replied(ReplyAction action) {
 }
 
 void LoginFlow::Refused() {
-    block_.Label85->setText(QStringLiteral("Invalid login or password. Try again"));
-    block_.Button1->setEnabled(true);
+    block_.loginStatusLabel_->setText(QStringLiteral("Invalid login or password. Try again"));
+    block_.loginButton_->setEnabled(true);
     // The dialogue starts over with the router's next words; the password
     // box decides whether that is worth it.
-    if (!passwords_.MayRetry(ToBytes(block_.Edit13->text()))) {
+    if (!passwords_.MayRetry(ToBytes(block_.passwordEdit_->text()))) {
         console_.Close();
     }
 }

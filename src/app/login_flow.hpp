@@ -29,7 +29,7 @@ class LoginFlow : public QObject {
 
     // "Login": the fields taken and checked, the router probed, the console
     // opened.
-    void Button1Click();
+    void OnLogin();
     // What "Login" took from the fields.
     const LoginValues& Values() const { return values_; }
 
@@ -37,7 +37,7 @@ class LoginFlow : public QObject {
     static constexpr int ProbeRepeatLimit = 3;
 
     // The connect time-out, 5 s from the console's open.
-    QTimer* Timer9;
+    QTimer* connectTimeoutTimer_;
 
   signals:
     // The router accepted the login: the progress bar is shown and the
@@ -46,12 +46,12 @@ class LoginFlow : public QObject {
 
   private:
     bool ProbeRouter(const std::string& host);
-    void ClientSocket1Connect();
-    void ClientSocket1Disconnect();
-    void ClientSocket1Error();
+    void OnConsoleConnected();
+    void OnConsoleDisconnected();
+    void OnConsoleError();
     void Replied(ReplyAction action);
     void Refused();
-    void Timer9Timer();
+    void OnConnectTimeout();
 
     Session& session_;
     ConsoleChannel& console_;

@@ -54,8 +54,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessel-manager.png")));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tessel::TForm1 form(tessel::SnmpTransport::Client(config.snmpPort), config);
-    QObject::connect(&form, &tessel::TForm1::Closed, &application, &QApplication::quit);
+    tessel::MainWindow form(tessel::SnmpTransport::Client(config.snmpPort), config);
+    QObject::connect(&form, &tessel::MainWindow::Closed, &application, &QApplication::quit);
     form.FormCreate(tessel::JoinCommandLine(argc, argv));
     tessel::WatchFirstPaint(form);
     form.show();

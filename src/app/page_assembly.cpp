@@ -5,11 +5,11 @@
 
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
-#include "views/bs/cpe_table_page.hpp"
-#include "views/cpe/bs_list_page.hpp"
+#include "views/bs/bs_page.hpp"
+#include "views/cpe/cpe_page.hpp"
 #include "views/interfaces/interfaces_page.hpp"
 #include "views/interfaces/radio_group.hpp"
-#include "views/qos/qos_table_page.hpp"
+#include "views/qos/qos_page.hpp"
 #include "views/routing/routing_page.hpp"
 #include "views/system/system_page.hpp"
 
@@ -17,57 +17,57 @@
 
 namespace tessel {
 
-void TForm1::BuildPages() {
+void MainWindow::BuildPages() {
     Session& session = controller_->CurrentSession();
     PageHost& host = *controller_;
-    auto* systemPage = new TSystemPage(session, host);
-    main->addTab(systemPage, QStringLiteral("System settings"));
-    connect(systemPage, &TSystemPage::RouterNameRead, &controller_->Console(),
+    auto* systemPage = new SystemPage(session, host);
+    pageTabs_->addTab(systemPage, QStringLiteral("System settings"));
+    connect(systemPage, &SystemPage::RouterNameRead, &controller_->Console(),
             &ConsoleChannel::SetRouterName);
-    auto* interfaces = new TInterfacesPage(session, host);
-    main->addTab(interfaces, QStringLiteral("Interfaces"));
-    TRadioGroup* radio = interfaces->RadioGroup();
-    connect(radio, &TRadioGroup::RadioNamesChanged, systemPage, &TSystemPage::SetRadioNames);
+    auto* interfaces = new InterfacesPage(session, host);
+    pageTabs_->addTab(interfaces, QStringLiteral("Interfaces"));
+    RadioGroup* radio = interfaces->RadioSettings();
+    connect(radio, &RadioGroup::RadioNamesChanged, systemPage, &SystemPage::SetRadioNames);
 
-    auto* bsPage = new TBsPage(session, host);
-    main->addTab(bsPage, QStringLiteral("BS"));
-    connect(radio, &TRadioGroup::RadioNamesChanged, bsPage, &TBsPage::SetRadioNames);
-    connect(bsPage, &TBsPage::PwrctlAllowedChanged, radio, &TRadioGroup::SetPwrctlEnabled);
-    auto* cpePage = new TCpePage(session, host);
-    main->addTab(cpePage, QStringLiteral("CPE"));
-    connect(radio, &TRadioGroup::RadioNamesChanged, cpePage, &TCpePage::SetRadioNames);
-    connect(radio, &TRadioGroup::SelectedRadioChanged, cpePage, &TCpePage::SetRadioPageSelection);
+    auto* bsPage = new BsPage(session, host);
+    pageTabs_->addTab(bsPage, QStringLiteral("BS"));
+    connect(radio, &RadioGroup::RadioNamesChanged, bsPage, &BsPage::SetRadioNames);
+    connect(bsPage, &BsPage::PwrctlAllowedChanged, radio, &RadioGroup::SetPwrctlEnabled);
+    auto* cpePage = new CpePage(session, host);
+    pageTabs_->addTab(cpePage, QStringLiteral("CPE"));
+    connect(radio, &RadioGroup::RadioNamesChanged, cpePage, &CpePage::SetRadioNames);
+    connect(radio, &RadioGroup::SelectedRadioChanged, cpePage, &CpePage::SetRadioPageSelection);
     // The router changes the radio's values with the registration.
-    connect(cpePage, &TCpePage::RegistrationChanged, controller_,
+    connect(cpePage, &CpePage::RegistrationChanged, controller_,
             [this] { controller_->ReadNow(ReadStep::RadioParameters); });
     auto* utilities = new QTabWidget();
     utilities->setObjectName(QStringLiteral("Utilities"));
-    auto* loadMeter = new TLoadMeterPage(session, host);
+    auto* loadMeter = new LoadMeterPage(session, host);
     utilities->addTab(loadMeter, QStringLiteral("Load Meter"));
-    auto* rmaTest = new TRmaTestPage(session, host);
+    auto* rmaTest = new RmaTestPage(session, host);
     utilities->addTab(rmaTest, QStringLiteral("RMA Test"));
-    connect(interfaces, &TInterfacesPage::InterfaceNamesChanged, loadMeter,
-            &TLoadMeterPage::SetInterfaceNames);
-    connect(radio, &TRadioGroup::RadioNamesChanged, rmaTest, &TRmaTestPage::SetRadioNames);
+    connect(interfaces, &InterfacesPage::InterfaceNamesChanged, loadMeter,
+            &LoadMeterPage::SetInterfaceNames);
+    connect(radio, &RadioGroup::RadioNamesChanged, rmaTest, &RmaTestPage::SetRadioNames);
     // A run the router has ended is not shown running.
     ConsoleChannel* console = &controller_->Console();
-    connect(console, &ConsoleChannel::ReportEnded, loadMeter, &TLoadMeterPage::ReportEnded);
-    connect(console, &ConsoleChannel::ReportEnded, rmaTest, &TRmaTestPage::ReportEnded);
+    connect(console, &ConsoleChannel::ReportEnded, loadMeter, &LoadMeterPage::ReportEnded);
+    connect(console, &ConsoleChannel::ReportEnded, rmaTest, &RmaTestPage::ReportEnded);
     for (StreamReportPage* page :
          {static_cast<StreamReportPage*>(loadMeter), static_cast<StreamReportPage*>(rmaTest)}) {
         connect(console, &ConsoleChannel::Disconnected, page, &StreamReportPage::ConsoleClosed);
     }
-    main->addTab(utilities, QStringLiteral("Utilities"));
-    auto* qos = new TQosPage(session, host);
-    main->addTab(qos, QStringLiteral("QoS"));
+    pageTabs_->addTab(utilities, QStringLiteral("Utilities"));
+    auto* qos = new QosPage(session, host);
+    pageTabs_->addTab(qos, QStringLiteral("QoS"));
     // The ARP group adds its "Refresh table" to the console buttons, last.
-    auto* routing = new TRoutingPage(session, host);
-    main->addTab(routing, QStringLiteral("Routing/ARP tables"));
+    auto* routing = new RoutingPage(session, host);
+    pageTabs_->addTab(routing, QStringLiteral("Routing/ARP tables"));
     for (Page* page : std::initializer_list<Page*>{systemPage, interfaces, bsPage, cpePage,
                                                    loadMeter, rmaTest, qos, routing}) {
         controller_->AddPage(*page);
     }
-    connect(main, &QTabWidget::currentChanged, this, &TForm1::PageShown);
+    connect(pageTabs_, &QTabWidget::currentChanged, this, &MainWindow::PageShown);
 }
 
 }  // namespace tessel

@@ -41,9 +41,9 @@ SessionController::SessionController(SnmpTransport transport, const RuntimeConfi
     connect(login_, &LoginFlow::Accepted, this, &SessionController::PostLoginLoad);
     connect(console_, &ConsoleChannel::Reply, this, &SessionController::Replied);
     connect(console_, &ConsoleChannel::Completed, this, &SessionController::ReadSteps);
-    AddReadTimer(counters_->Timer1, [this] { counters_->Timer1Timer(); });
-    AddReadTimer(counters_->Timer8, [this] { counters_->Timer8Timer(); });
-    HoldAtErrorLimit(login_->Timer9);
+    AddReadTimer(counters_->uptimeTimer_, [this] { counters_->OnUptimeTick(); });
+    AddReadTimer(counters_->cpuLoadTimer_, [this] { counters_->OnCpuLoadTick(); });
+    HoldAtErrorLimit(login_->connectTimeoutTimer_);
 }
 
 SessionController::~SessionController() {
@@ -67,7 +67,7 @@ void SessionController::AddPage(Page& page) {
 void SessionController::PostLoginLoad() {
     session_.SessionLoaded = false;
     session_.RouterHost = login_->Values().destination;
-    counters_->Timer8->start();
+    counters_->cpuLoadTimer_->start();
     session_.Accounting().Reset();
     gate_->Reset();
     for (Page* page : pages_) {
@@ -76,13 +76,13 @@ void SessionController::PostLoginLoad() {
     if (!LoadPages()) {
         return;  // "Yes" at the error limit: the login layout stays
     }
-    console_->Send({"arp view", reply::ArpTable});
+    console_->Send({"arp view", ReplyCode::ArpTable});
     view_.ShowLoadProgress(100);
     for (Page* page : pages_) {
         page->ResetAfterLoad();
     }
     view_.ShowManagedLayout();
-    counters_->Timer1->start();
+    counters_->uptimeTimer_->start();
     if (!gate_->Run([this] { ReadCaption(); })) {
         return;
     }
@@ -145,7 +145,7 @@ void SessionController::SaveAll() {
 }
 
 void SessionController::Quit() {
-    console_->Send({"quit", reply::Quit});
+    console_->Send({"quit", ReplyCode::Quit});
 }
 
 void SessionController::LogOut() {

@@ -74,7 +74,7 @@ QJsonObject Radio(const RadioSnapshot& radio) {
     return object;
 }
 
-QJsonArray Interfaces(const InterfacesPage& page) {
+QJsonArray Interfaces(const InterfacesReading& page) {
     QJsonArray list;
     for (const InterfaceRow& row : page.interfaces) {
         list.append(QJsonObject{
@@ -83,7 +83,7 @@ QJsonArray Interfaces(const InterfacesPage& page) {
     return list;
 }
 
-QJsonArray Addresses(const InterfacesPage& page) {
+QJsonArray Addresses(const InterfacesReading& page) {
     QJsonArray list;
     for (const IpTableRow& row : page.ipTable) {
         list.append(QJsonObject{{"interface", Text(row.interfaceName)},

@@ -8,50 +8,52 @@
 namespace tessel {
 
 StatusPopup::StatusPopup(QWidget* area)
-    : QObject(area), Memo3(new QPlainTextEdit(area)), Timer10(new QTimer(this)) {
-    Memo3->setObjectName(QStringLiteral("Memo3"));
-    Memo3->setGeometry(8, 440, 321, 67);
-    Memo3->setReadOnly(true);
-    Memo3->setFrameShape(QFrame::NoFrame);
-    Memo3->setBackgroundRole(QPalette::Window);
-    Memo3->viewport()->setBackgroundRole(QPalette::Window);
-    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    : QObject(area),
+      statusPopupMemo_(new QPlainTextEdit(area)),
+      statusPopupTimer_(new QTimer(this)) {
+    statusPopupMemo_->setObjectName(QStringLiteral("Memo3"));
+    statusPopupMemo_->setGeometry(8, 440, 321, 67);
+    statusPopupMemo_->setReadOnly(true);
+    statusPopupMemo_->setFrameShape(QFrame::NoFrame);
+    statusPopupMemo_->setBackgroundRole(QPalette::Window);
+    statusPopupMemo_->viewport()->setBackgroundRole(QPalette::Window);
+    statusPopupMemo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statusPopupMemo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont popupFont(QStringLiteral("Verdana"));
     popupFont.setPixelSize(10);
-    Memo3->setFont(popupFont);
-    Memo3->viewport()->installEventFilter(this);
-    Memo3->hide();
+    statusPopupMemo_->setFont(popupFont);
+    statusPopupMemo_->viewport()->installEventFilter(this);
+    statusPopupMemo_->hide();
 
-    Timer10->setObjectName(QStringLiteral("Timer10"));
-    Timer10->setInterval(1000);
-    Timer10->setSingleShot(true);
-    connect(Timer10, &QTimer::timeout, this, &StatusPopup::Timer10Timer);
+    statusPopupTimer_->setObjectName(QStringLiteral("Timer10"));
+    statusPopupTimer_->setInterval(1000);
+    statusPopupTimer_->setSingleShot(true);
+    connect(statusPopupTimer_, &QTimer::timeout, this, &StatusPopup::OnStatusPopupTimeout);
 }
 
 void StatusPopup::Show(const QString& text) {
-    Memo3->clear();
-    Memo3->setPlainText(text);
-    Memo3->show();
-    Timer10->stop();
-    Timer10->setInterval(static_cast<int>(text.size()) * 300);
-    Timer10->start();
+    statusPopupMemo_->clear();
+    statusPopupMemo_->setPlainText(text);
+    statusPopupMemo_->show();
+    statusPopupTimer_->stop();
+    statusPopupTimer_->setInterval(static_cast<int>(text.size()) * 300);
+    statusPopupTimer_->start();
 }
 
-void StatusPopup::Timer10Timer() {
-    Memo3->hide();
-    Timer10->stop();
+void StatusPopup::OnStatusPopupTimeout() {
+    statusPopupMemo_->hide();
+    statusPopupTimer_->stop();
 }
 
-void StatusPopup::Memo3MouseDown(Qt::MouseButton button) {
+void StatusPopup::OnStatusPopupPressed(Qt::MouseButton button) {
     if (button == Qt::LeftButton) {
-        Memo3->hide();
+        statusPopupMemo_->hide();
     }
 }
 
 bool StatusPopup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Memo3->viewport() && event->type() == QEvent::MouseButtonPress) {
-        Memo3MouseDown(static_cast<QMouseEvent*>(event)->button());
+    if (watched == statusPopupMemo_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        OnStatusPopupPressed(static_cast<QMouseEvent*>(event)->button());
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The status popup below the pages (Memo3): a command being sent or a field's
-// help, shown for 300 ms per character (Timer10) or until clicked away.
+// The status popup below the pages (statusPopupMemo_): a command being sent or a field's
+// help, shown for 300 ms per character (statusPopupTimer_) or until clicked away.
 
 #include <QObject>
 #include <QString>
@@ -19,15 +19,15 @@ class StatusPopup : public QObject {
 
     void Show(const QString& text);
 
-    QPlainTextEdit* Memo3;
-    QTimer* Timer10;
+    QPlainTextEdit* statusPopupMemo_;
+    QTimer* statusPopupTimer_;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Timer10Timer();
-    void Memo3MouseDown(Qt::MouseButton button);
+    void OnStatusPopupTimeout();
+    void OnStatusPopupPressed(Qt::MouseButton button);
 };
 
 }  // namespace tessel

@@ -24,7 +24,7 @@ StreamReportPage::Description LoadMeterReport() {
             .gridPlace = QRect(8, 30, 518, 330),
             .columns = LoadMeterGridColumns(),
             .rowOf = LoadMeterRowOf,
-            .startCode = reply::LoadMeterStart,
+            .startCode = ReplyCode::LoadMeterStart,
             .clearAction = ReplyAction::ClearLoadMeter,
             .rowAction = ReplyAction::LoadMeterRow,
             .startName = "Button35",
@@ -39,51 +39,53 @@ StreamReportPage::Description LoadMeterReport() {
 
 }  // namespace
 
-TLoadMeterPage::TLoadMeterPage(Session& /*session*/, PageHost& host, QWidget* parent)
+LoadMeterPage::LoadMeterPage(Session& /*session*/, PageHost& host, QWidget* parent)
     : StreamReportPage(LoadMeterReport(), host, parent),
       InterfaceLabel(
           Named(new QLabel(QStringLiteral("Choose interface:"), this), "LoadMeterInterfaceLabel")),
-      ComboBox14(Named(new QComboBox(this), "ComboBox14")),
-      Button35(StartButton()),
-      Button2(StopButton()),
-      CheckBox16(Named(new QCheckBox(QStringLiteral("KBytes"), this), "CheckBox16")),
+      loadMeterInterfaceCombo_(Named(new QComboBox(this), "ComboBox14")),
+      loadMeterStartButton_(StartButton()),
+      loadMeterStopButton_(StopButton()),
+      loadMeterKbytesCheck_(Named(new QCheckBox(QStringLiteral("KBytes"), this), "CheckBox16")),
       IntervalLabel(Named(new QLabel(QStringLiteral("Interval:"), this), "LoadMeterIntervalLabel")),
-      SpinEditor7(Named(new TSpinEditor(this), "SpinEditor7")),
-      GroupBand(Named(new TGridGroupBand(Grid(), ReportColumnGroups(LoadMeterGridColumns()), 22),
+      loadMeterIntervalSpin_(Named(new SpinEditor(this), "SpinEditor7")),
+      GroupBand(Named(new GridGroupBand(Grid(), ReportColumnGroups(LoadMeterGridColumns()), 22),
                       "GroupBand8")),
-      GridView8(Grid()),
+      loadMeterGrid_(Grid()),
       ChartButton(ChartOpener()) {
     InterfaceLabel->setGeometry(Side, 8, SideWidth, 18);
-    NameAfterCaption(InterfaceLabel, ComboBox14);
-    ComboBox14->setEditable(false);
-    ComboBox14->setGeometry(Side, 26, SideWidth, 22);
-    CheckBox16->setGeometry(Side, 96, SideWidth, 20);
-    CheckBox16->setChecked(false);
+    NameAfterCaption(InterfaceLabel, loadMeterInterfaceCombo_);
+    loadMeterInterfaceCombo_->setEditable(false);
+    loadMeterInterfaceCombo_->setGeometry(Side, 26, SideWidth, 22);
+    loadMeterKbytesCheck_->setGeometry(Side, 96, SideWidth, 20);
+    loadMeterKbytesCheck_->setChecked(false);
     IntervalLabel->setGeometry(Side, 128, 56, 22);
-    NameAfterCaption(IntervalLabel, SpinEditor7);
-    SpinEditor7->setGeometry(Side + 60, 128, SideWidth - 60, 22);
-    SpinEditor7->setRange(1, TSpinEditor::NoMaximum);
-    SpinEditor7->setSingleStep(1);
-    SpinEditor7->setValue(1);
-    SetInputs(Inputs(), {ComboBox14, SpinEditor7},
-              {ComboBox14, Button35, Button2, CheckBox16, SpinEditor7, GridView8, ChartButton});
+    NameAfterCaption(IntervalLabel, loadMeterIntervalSpin_);
+    loadMeterIntervalSpin_->setGeometry(Side + 60, 128, SideWidth - 60, 22);
+    loadMeterIntervalSpin_->setRange(1, SpinEditor::NoMaximum);
+    loadMeterIntervalSpin_->setSingleStep(1);
+    loadMeterIntervalSpin_->setValue(1);
+    SetInputs(Inputs(), {loadMeterInterfaceCombo_, loadMeterIntervalSpin_},
+              {loadMeterInterfaceCombo_, loadMeterStartButton_, loadMeterStopButton_,
+               loadMeterKbytesCheck_, loadMeterIntervalSpin_, loadMeterGrid_, ChartButton});
 }
 
-StreamReportPage::RunInputs TLoadMeterPage::Inputs() {
+StreamReportPage::RunInputs LoadMeterPage::Inputs() {
     return {.command =
                 [this] {
-                    return LoadMeterCommand(CheckBox16->isChecked(), ToBytes(SpinEditor7->Text()),
-                                            ToBytes(ComboBox14->currentText()));
+                    return LoadMeterCommand(loadMeterKbytesCheck_->isChecked(),
+                                            ToBytes(loadMeterIntervalSpin_->Text()),
+                                            ToBytes(loadMeterInterfaceCombo_->currentText()));
                 },
             .chart =
                 [this] {
-                    return LoadMeterChart(ToBytes(ComboBox14->currentText()),
-                                          CheckBox16->isChecked());
+                    return LoadMeterChart(ToBytes(loadMeterInterfaceCombo_->currentText()),
+                                          loadMeterKbytesCheck_->isChecked());
                 }};
 }
 
-void TLoadMeterPage::SetInterfaceNames(const QStringList& names, int selected) {
-    FillSelector(ComboBox14, names, selected);
+void LoadMeterPage::SetInterfaceNames(const QStringList& names, int selected) {
+    FillSelector(loadMeterInterfaceCombo_, names, selected);
 }
 
 }  // namespace tessel

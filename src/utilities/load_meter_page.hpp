@@ -16,16 +16,16 @@ class QLabel;
 namespace tessel {
 
 class Session;
-class TGridGroupBand;
-class TSpinEditor;
+class GridGroupBand;
+class SpinEditor;
 
-class TLoadMeterPage : public StreamReportPage {
+class LoadMeterPage : public StreamReportPage {
     Q_OBJECT
   public:
-    TLoadMeterPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    LoadMeterPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
-    void Button35Click() { StartClick(); }  // "Start"
-    void Button2Click() { StopClick(); }    // "Stop"
+    void OnStartLoadMeter() { StartClick(); }  // "Start"
+    void OnStopLoadMeter() { StopClick(); }    // "Stop"
 
     // Console reports: the first chunk after "Start" clears the grid, every
     // later one may add a row.
@@ -33,14 +33,14 @@ class TLoadMeterPage : public StreamReportPage {
     void LoadMeterRow(const std::string& chunk) { ReportRow(chunk); }
 
     QLabel* InterfaceLabel;  // "Choose interface:"
-    QComboBox* ComboBox14;
-    QPushButton* Button35;
-    QPushButton* Button2;
-    QCheckBox* CheckBox16;
+    QComboBox* loadMeterInterfaceCombo_;
+    QPushButton* loadMeterStartButton_;
+    QPushButton* loadMeterStopButton_;
+    QCheckBox* loadMeterKbytesCheck_;
     QLabel* IntervalLabel;  // "Interval:"
-    TSpinEditor* SpinEditor7;
-    TGridGroupBand* GroupBand;
-    TGridView* GridView8;
+    SpinEditor* loadMeterIntervalSpin_;
+    GridGroupBand* GroupBand;
+    GridView* loadMeterGrid_;
     QPushButton* ChartButton;  // "Chart", the run's live chart
 
   public slots:

@@ -24,7 +24,7 @@ StreamReportPage::Description RmaTestReport() {
             .gridPlace = QRect(8, 8, 541, 352),
             .columns = RmaTestGridColumns(),
             .rowOf = RmaTestRowOf,
-            .startCode = reply::RmaTestStart,
+            .startCode = ReplyCode::RmaTestStart,
             .clearAction = ReplyAction::ClearRmaTest,
             .rowAction = ReplyAction::RmaTestRow,
             .startName = "Button39",
@@ -46,51 +46,52 @@ QLabel* Caption(QWidget* page, const char* text, const char* name, int top) {
 
 }  // namespace
 
-TRmaTestPage::TRmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent)
+RmaTestPage::RmaTestPage(Session& /*session*/, PageHost& host, QWidget* parent)
     : StreamReportPage(RmaTestReport(), host, parent),
       InterfaceLabel(Caption(this, "Choose interface:", "RmaTestInterfaceLabel", 8)),
-      ComboBox15(Named(new QComboBox(this), "ComboBox15")),
-      Button39(StartButton()),
-      Button40(StopButton()),
+      rmaTestRadioCombo_(Named(new QComboBox(this), "ComboBox15")),
+      rmaTestStartButton_(StartButton()),
+      rmaTestStopButton_(StopButton()),
       MacLabel(Caption(this, "MAC-address:", "RmaTestMacLabel", 96)),
-      Edit16(Named(new QLineEdit(this), "Edit16")),
+      rmaTestMacEdit_(Named(new QLineEdit(this), "Edit16")),
       LengthLabel(Caption(this, "Packet length:", "RmaTestLengthLabel", 146)),
-      SpinEditor8(Named(new TSpinEditor(this), "SpinEditor8")),
-      CheckBox17(Named(new QCheckBox(QStringLiteral("Multicast"), this), "CheckBox17")),
-      GridView9(Grid()),
+      rmaTestPacketLengthSpin_(Named(new SpinEditor(this), "SpinEditor8")),
+      rmaTestMulticastCheck_(Named(new QCheckBox(QStringLiteral("Multicast"), this), "CheckBox17")),
+      rmaTestGrid_(Grid()),
       ChartButton(ChartOpener()) {
     // The level figures have 20 pixels: show the digits, not an ellipsis.
-    GridView9->setTextElideMode(Qt::ElideNone);
-    NameAfterCaption(InterfaceLabel, ComboBox15);
-    ComboBox15->setEditable(false);
-    ComboBox15->setGeometry(Side, 26, SideWidth, 22);
-    NameAfterCaption(MacLabel, Edit16);
-    Edit16->setGeometry(Side, 114, SideWidth, 22);
-    NameAfterCaption(LengthLabel, SpinEditor8);
-    SpinEditor8->setGeometry(Side, 164, SideWidth, 22);
-    SpinEditor8->setRange(1, TSpinEditor::NoMaximum);
-    SpinEditor8->setSingleStep(1);
-    SpinEditor8->setValue(256);
-    CheckBox17->setGeometry(Side, 198, SideWidth, 20);
-    CheckBox17->setChecked(false);
-    SetInputs(
-        Inputs(host), {Edit16, SpinEditor8},
-        {ComboBox15, Button39, Button40, Edit16, SpinEditor8, CheckBox17, GridView9, ChartButton});
+    rmaTestGrid_->setTextElideMode(Qt::ElideNone);
+    NameAfterCaption(InterfaceLabel, rmaTestRadioCombo_);
+    rmaTestRadioCombo_->setEditable(false);
+    rmaTestRadioCombo_->setGeometry(Side, 26, SideWidth, 22);
+    NameAfterCaption(MacLabel, rmaTestMacEdit_);
+    rmaTestMacEdit_->setGeometry(Side, 114, SideWidth, 22);
+    NameAfterCaption(LengthLabel, rmaTestPacketLengthSpin_);
+    rmaTestPacketLengthSpin_->setGeometry(Side, 164, SideWidth, 22);
+    rmaTestPacketLengthSpin_->setRange(1, SpinEditor::NoMaximum);
+    rmaTestPacketLengthSpin_->setSingleStep(1);
+    rmaTestPacketLengthSpin_->setValue(256);
+    rmaTestMulticastCheck_->setGeometry(Side, 198, SideWidth, 20);
+    rmaTestMulticastCheck_->setChecked(false);
+    SetInputs(Inputs(host), {rmaTestMacEdit_, rmaTestPacketLengthSpin_},
+              {rmaTestRadioCombo_, rmaTestStartButton_, rmaTestStopButton_, rmaTestMacEdit_,
+               rmaTestPacketLengthSpin_, rmaTestMulticastCheck_, rmaTestGrid_, ChartButton});
 }
 
-StreamReportPage::RunInputs TRmaTestPage::Inputs(PageHost& host) {
-    return {.command =
-                [this] {
-                    return RmaTestCommand(ToBytes(ComboBox15->currentText()),
-                                          ToBytes(Edit16->text()), ToBytes(SpinEditor8->Text()),
-                                          CheckBox17->isChecked());
-                },
-            .chart = [] { return RmaTestChart(); },
-            .refused = [this, &host] { return RefuseUncarriable(host, {Edit16->text()}); }};
+StreamReportPage::RunInputs RmaTestPage::Inputs(PageHost& host) {
+    return {
+        .command =
+            [this] {
+                return RmaTestCommand(
+                    ToBytes(rmaTestRadioCombo_->currentText()), ToBytes(rmaTestMacEdit_->text()),
+                    ToBytes(rmaTestPacketLengthSpin_->Text()), rmaTestMulticastCheck_->isChecked());
+            },
+        .chart = [] { return RmaTestChart(); },
+        .refused = [this, &host] { return RefuseUncarriable(host, {rmaTestMacEdit_->text()}); }};
 }
 
-void TRmaTestPage::SetRadioNames(const QStringList& radios, int selected) {
-    FillSelector(ComboBox15, radios, selected);
+void RmaTestPage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(rmaTestRadioCombo_, radios, selected);
 }
 
 }  // namespace tessel

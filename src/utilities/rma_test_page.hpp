@@ -17,15 +17,15 @@ class QLineEdit;
 namespace tessel {
 
 class Session;
-class TSpinEditor;
+class SpinEditor;
 
-class TRmaTestPage : public StreamReportPage {
+class RmaTestPage : public StreamReportPage {
     Q_OBJECT
   public:
-    TRmaTestPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    RmaTestPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
-    void Button39Click() { StartClick(); }  // "Start"
-    void Button40Click() { StopClick(); }   // "Stop"
+    void OnStartRmaTest() { StartClick(); }  // "Start"
+    void OnStopRmaTest() { StopClick(); }    // "Stop"
 
     // Console reports: the first chunk after "Start" clears the grid, every
     // later one may add a row.
@@ -33,15 +33,15 @@ class TRmaTestPage : public StreamReportPage {
     void RmaTestRow(const std::string& chunk) { ReportRow(chunk); }
 
     QLabel* InterfaceLabel;  // "Choose interface:"
-    QComboBox* ComboBox15;
-    QPushButton* Button39;
-    QPushButton* Button40;
+    QComboBox* rmaTestRadioCombo_;
+    QPushButton* rmaTestStartButton_;
+    QPushButton* rmaTestStopButton_;
     QLabel* MacLabel;  // "MAC-address:"
-    QLineEdit* Edit16;
+    QLineEdit* rmaTestMacEdit_;
     QLabel* LengthLabel;  // "Packet length:"
-    TSpinEditor* SpinEditor8;
-    QCheckBox* CheckBox17;
-    TGridView* GridView9;
+    SpinEditor* rmaTestPacketLengthSpin_;
+    QCheckBox* rmaTestMulticastCheck_;
+    GridView* rmaTestGrid_;
     QPushButton* ChartButton;  // "Chart", the run's live chart
 
   public slots:

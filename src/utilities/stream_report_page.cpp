@@ -26,7 +26,7 @@ StreamReportPage::StreamReportPage(const Description& description, PageHost& hos
       host_(host),
       description_(description),
       replies_{description.clearAction, description.rowAction},
-      grid_(Named(new TGridView(this), description.gridName)),
+      grid_(Named(new GridView(this), description.gridName)),
       start_(Named(new QPushButton(QStringLiteral("Start"), this), description.startName)),
       stop_(Named(new QPushButton(QStringLiteral("Stop"), this), description.stopName)),
       chart_(Named(new ReportChartWindow(description.idleChart,

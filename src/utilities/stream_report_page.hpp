@@ -29,7 +29,7 @@ namespace tessel {
 
 class PageHost;
 class ReportChartWindow;
-class TGridView;
+class GridView;
 struct ReportColumn;
 
 class StreamReportPage : public QWidget, public Page {
@@ -93,7 +93,7 @@ class StreamReportPage : public QWidget, public Page {
 
     QPushButton* StartButton() const { return start_; }
     QPushButton* StopButton() const { return stop_; }
-    TGridView* Grid() const { return grid_; }
+    GridView* Grid() const { return grid_; }
     QPushButton* ChartOpener() const { return chartButton_; }
     QTimer* StopPause() const { return stopPause_; }
 
@@ -121,7 +121,7 @@ class StreamReportPage : public QWidget, public Page {
     const std::array<ReplyAction, 2> replies_;
     RunInputs inputs_;
     std::vector<QWidget*> locked_;
-    TGridView* grid_;
+    GridView* grid_;
     QPushButton* start_;
     QPushButton* stop_;
     ReportChartWindow* chart_;
@@ -129,7 +129,7 @@ class StreamReportPage : public QWidget, public Page {
     QTimer* stopPause_;
     RunState state_ = RunState::Idle;
     // The code the running report was started under.
-    ReplyCode runningCode_ = reply::Idle;
+    ReplyCode runningCode_ = ReplyCode::Idle;
 };
 
 }  // namespace tessel

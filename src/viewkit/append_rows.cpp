@@ -2,7 +2,7 @@
 
 namespace tessel {
 
-void AppendRow(TGridView& grid, std::span<const std::string> cells) {
+void AppendRow(GridView& grid, std::span<const std::string> cells) {
     grid.AppendRow(CellTexts(cells));
 }
 

@@ -36,7 +36,7 @@ QStringList CellTexts(const CellRange& cells) {
 // Every row in one block: a table of ten thousand rows must not relayout the
 // grid ten thousand times. cellsOf(row) gives the row's cells by column.
 template <typename Rows, typename CellsOf>
-void AppendRows(TGridView& grid, const Rows& rows, CellsOf cellsOf) {
+void AppendRows(GridView& grid, const Rows& rows, CellsOf cellsOf) {
     std::vector<QStringList> block;
     block.reserve(std::size(rows));
     for (const auto& row : rows) {
@@ -47,12 +47,12 @@ void AppendRows(TGridView& grid, const Rows& rows, CellsOf cellsOf) {
 
 // Rows that are their cells already (an array of texts per row).
 template <typename Rows>
-void AppendRows(TGridView& grid, const Rows& rows) {
+void AppendRows(GridView& grid, const Rows& rows) {
     AppendRows(
         grid, rows, [](const auto& row) -> const auto& { return row; });
 }
 
 // One row, e.g. one report of a running utility.
-void AppendRow(TGridView& grid, std::span<const std::string> cells);
+void AppendRow(GridView& grid, std::span<const std::string> cells);
 
 }  // namespace tessel

@@ -13,7 +13,7 @@
 namespace tessel {
 
 AutoUpdateController::AutoUpdateController(QWidget* page, PageHost& host, QAbstractButton* button,
-                                           TSpinEditor* period, const AutoUpdatePolicy& policy)
+                                           SpinEditor* period, const AutoUpdatePolicy& policy)
     : QObject(page),
       page_(page),
       host_(host),
@@ -26,7 +26,7 @@ AutoUpdateController::AutoUpdateController(QWidget* page, PageHost& host, QAbstr
     button_->setText(ToQString(policy_.initialCaption));
     connect(button_, &QAbstractButton::clicked, this, &AutoUpdateController::Toggle);
     // Typing and stepping both change the editor; the action is the same.
-    connect(period_, &TSpinEditor::Changed, this, &AutoUpdateController::PeriodChanged);
+    connect(period_, &SpinEditor::Changed, this, &AutoUpdateController::PeriodChanged);
     page_->installEventFilter(this);
 }
 

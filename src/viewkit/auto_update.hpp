@@ -18,7 +18,7 @@ class QWidget;
 namespace tessel {
 
 class PageHost;
-class TSpinEditor;
+class SpinEditor;
 
 struct AutoUpdatePolicy {
     // The timer: a child of the page under this name, with this interval
@@ -45,8 +45,8 @@ class AutoUpdateController : public QObject {
   public:
     // Builds the timer as a child of page and follows page being shown and
     // hidden, button being pressed and period being changed.
-    AutoUpdateController(QWidget* page, PageHost& host, QAbstractButton* button,
-                         TSpinEditor* period, const AutoUpdatePolicy& policy);
+    AutoUpdateController(QWidget* page, PageHost& host, QAbstractButton* button, SpinEditor* period,
+                         const AutoUpdatePolicy& policy);
 
     QTimer* Timer() const { return timer_; }
     // The page's auto-update flag: 1 while wanted, else 0.
@@ -66,7 +66,7 @@ class AutoUpdateController : public QObject {
     QWidget* page_;
     PageHost& host_;
     QAbstractButton* button_;
-    TSpinEditor* period_;
+    SpinEditor* period_;
     AutoUpdatePolicy policy_;
     QTimer* timer_;
     int flag_ = 0;

@@ -51,7 +51,7 @@ std::vector<GridColumn> ReportGridColumns(std::span<const ReportColumn> layout,
     return columns;
 }
 
-void ApplyReportColumns(TGridView& grid, std::span<const ReportColumn> layout) {
+void ApplyReportColumns(GridView& grid, std::span<const ReportColumn> layout) {
     std::vector<GridColumn> columns = ReportGridColumns(layout);
     // Narrow columns (the link test's level figures are 20 pixels) must
     // not be widened by the header's own minimum.

@@ -15,7 +15,7 @@
 namespace tessel {
 
 struct ReportColumn;
-class TGridView;
+class GridView;
 
 // A caption of a layout (header, group label, default cell text). These are
 // the program's own texts, in UTF-8 ("№" has no 8-bit form), not router text,
@@ -28,7 +28,7 @@ std::vector<GridColumn> ReportGridColumns(std::span<const ReportColumn> layout,
                                           std::span<const int> widths = {});
 
 // Sets grid's columns from layout.
-void ApplyReportColumns(TGridView& grid, std::span<const ReportColumn> layout);
+void ApplyReportColumns(GridView& grid, std::span<const ReportColumn> layout);
 
 // The runs of layout whose columns carry a group label, in column order.
 std::vector<ColumnGroup> ReportColumnGroups(std::span<const ReportColumn> layout);

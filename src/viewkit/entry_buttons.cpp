@@ -9,7 +9,7 @@
 
 namespace tessel {
 
-EntryButtons::EntryButtons(TGridView* grid, std::vector<QAbstractButton*> anyTime,
+EntryButtons::EntryButtons(GridView* grid, std::vector<QAbstractButton*> anyTime,
                            std::vector<QAbstractButton*> onEntry, QObject* parent)
     : QObject(parent), grid_(grid), anyTime_(std::move(anyTime)), onEntry_(std::move(onEntry)) {
     // The operator's own moves, Ctrl+click off included; a refill is quiet

@@ -14,14 +14,14 @@ class QAbstractButton;
 
 namespace tessel {
 
-class TGridView;
+class GridView;
 
 class EntryButtons : public QObject {
     Q_OBJECT
   public:
     // anyTime: ready whenever no answer is awaited ("New", "Create").
     // onEntry: ready only with an entry of grid selected as well.
-    EntryButtons(TGridView* grid, std::vector<QAbstractButton*> anyTime,
+    EntryButtons(GridView* grid, std::vector<QAbstractButton*> anyTime,
                  std::vector<QAbstractButton*> onEntry, QObject* parent);
 
     // A command went out: the buttons rest until its answer is read.
@@ -34,7 +34,7 @@ class EntryButtons : public QObject {
     void Follow();
 
   private:
-    TGridView* grid_;
+    GridView* grid_;
     std::vector<QAbstractButton*> anyTime_;
     std::vector<QAbstractButton*> onEntry_;
     bool awaitingAnswer_ = false;

@@ -8,16 +8,16 @@
 
 namespace tessel {
 
-void TGridBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const {
+void GridBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
     QStyleOptionViewItem background = option;
     initStyleOption(&background, index);
     background.text.clear();
     QStyle* style = option.widget != nullptr ? option.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &background, painter, option.widget);
 
-    const int level = index.data(TGridModel::BarsRole).toInt();
-    if (!index.data(TGridModel::BarsRole).isValid() || level < 0) {
+    const int level = index.data(GridModel::BarsRole).toInt();
+    if (!index.data(GridModel::BarsRole).isValid() || level < 0) {
         return;
     }
     const QRect area = option.rect.adjusted(2, 3, -2, -3);

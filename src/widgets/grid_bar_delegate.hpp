@@ -7,7 +7,7 @@
 
 namespace tessel {
 
-class TGridBarDelegate : public QStyledItemDelegate {
+class GridBarDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
     using QStyledItemDelegate::QStyledItemDelegate;

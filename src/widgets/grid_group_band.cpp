@@ -9,7 +9,7 @@
 
 namespace tessel {
 
-TGridGroupBand::TGridGroupBand(TGridView* grid, std::vector<ColumnGroup> groups, int height)
+GridGroupBand::GridGroupBand(GridView* grid, std::vector<ColumnGroup> groups, int height)
     : QWidget(grid->parentWidget()), grid_(grid) {
     setGeometry(grid->x(), grid->y() - height, grid->width(), height);
     for (ColumnGroup& group : groups) {
@@ -22,14 +22,13 @@ TGridGroupBand::TGridGroupBand(TGridView* grid, std::vector<ColumnGroup> groups,
         pieces_.push_back({std::move(group), label, line});
     }
     QHeaderView* header = grid_->horizontalHeader();
-    connect(header, &QHeaderView::sectionResized, this, &TGridGroupBand::Arrange);
-    connect(header, &QHeaderView::geometriesChanged, this, &TGridGroupBand::Arrange);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &TGridGroupBand::Arrange);
+    connect(header, &QHeaderView::sectionResized, this, &GridGroupBand::Arrange);
+    connect(header, &QHeaderView::geometriesChanged, this, &GridGroupBand::Arrange);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridGroupBand::Arrange);
     Arrange();
 }
 
-std::vector<QLabel*> TGridGroupBand::Labels() const {
+std::vector<QLabel*> GridGroupBand::Labels() const {
     std::vector<QLabel*> labels;
     for (const Piece& piece : pieces_) {
         labels.push_back(piece.label);
@@ -37,7 +36,7 @@ std::vector<QLabel*> TGridGroupBand::Labels() const {
     return labels;
 }
 
-void TGridGroupBand::Arrange() {
+void GridGroupBand::Arrange() {
     const QHeaderView* header = grid_->horizontalHeader();
     // Header positions are relative to the grid's viewport, which sits
     // inside the grid's frame; the band starts where the grid does.

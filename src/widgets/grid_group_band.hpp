@@ -15,14 +15,14 @@ class QLabel;
 
 namespace tessel {
 
-class TGridView;
+class GridView;
 
-class TGridGroupBand : public QWidget {
+class GridGroupBand : public QWidget {
     Q_OBJECT
   public:
     // The band takes its place right above grid (already placed, in the same
     // parent), as wide as the grid and height pixels high.
-    TGridGroupBand(TGridView* grid, std::vector<ColumnGroup> groups, int height);
+    GridGroupBand(GridView* grid, std::vector<ColumnGroup> groups, int height);
 
     // The label of each group, in column order.
     std::vector<QLabel*> Labels() const;
@@ -35,7 +35,7 @@ class TGridGroupBand : public QWidget {
         QLabel* label;
         QFrame* line;
     };
-    TGridView* grid_;
+    GridView* grid_;
     std::vector<Piece> pieces_;
 };
 

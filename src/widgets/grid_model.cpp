@@ -10,9 +10,9 @@
 
 namespace tessel {
 
-TGridModel::TGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TGridModel::SetColumns(std::vector<GridColumn> columns) {
+void GridModel::SetColumns(std::vector<GridColumn> columns) {
     beginResetModel();
     columns_ = std::move(columns);
     rows_.clear();
@@ -20,7 +20,7 @@ void TGridModel::SetColumns(std::vector<GridColumn> columns) {
     endResetModel();
 }
 
-QStringList TGridModel::Complete(const QStringList& cells) const {
+QStringList GridModel::Complete(const QStringList& cells) const {
     QStringList row;
     row.reserve(static_cast<qsizetype>(columns_.size()));
     for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -36,11 +36,11 @@ QStringList TGridModel::Complete(const QStringList& cells) const {
     return row;
 }
 
-void TGridModel::AppendRow(const QStringList& cells) {
+void GridModel::AppendRow(const QStringList& cells) {
     AppendRows({cells});
 }
 
-void TGridModel::AppendRows(const std::vector<QStringList>& rows) {
+void GridModel::AppendRows(const std::vector<QStringList>& rows) {
     if (rows.empty()) {
         RestoreKeptRow();
         return;
@@ -55,7 +55,7 @@ void TGridModel::AppendRows(const std::vector<QStringList>& rows) {
     RestoreKeptRow();
 }
 
-void TGridModel::SetCell(int row, int column, const QString& text) {
+void GridModel::SetCell(int row, int column, const QString& text) {
     if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
         return;
     }
@@ -64,7 +64,7 @@ void TGridModel::SetCell(int row, int column, const QString& text) {
     emit dataChanged(at, at);
 }
 
-QString TGridModel::Cell(int row, int column) const {
+QString GridModel::Cell(int row, int column) const {
     if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) {
         return {};
     }
@@ -74,15 +74,15 @@ QString TGridModel::Cell(int row, int column) const {
     return rows_[static_cast<std::size_t>(row)][column];
 }
 
-void TGridModel::KeepCurrentRowIn(QItemSelectionModel* selection) {
+void GridModel::KeepCurrentRowIn(QItemSelectionModel* selection) {
     selection_ = selection;
 }
 
-void TGridModel::SetKeyColumns(std::vector<int> columns) {
+void GridModel::SetKeyColumns(std::vector<int> columns) {
     keyColumns_ = std::move(columns);
 }
 
-std::vector<std::string> TGridModel::KeyOf(int row) const {
+std::vector<std::string> GridModel::KeyOf(int row) const {
     std::vector<std::string> key;
     key.reserve(keyColumns_.size());
     for (int column : keyColumns_) {
@@ -91,7 +91,7 @@ std::vector<std::string> TGridModel::KeyOf(int row) const {
     return key;
 }
 
-void TGridModel::Clear() {
+void GridModel::Clear() {
     if (rows_.empty()) {
         return;
     }
@@ -110,7 +110,7 @@ void TGridModel::Clear() {
     endResetModel();
 }
 
-std::optional<int> TGridModel::KeptRowNow() const {
+std::optional<int> GridModel::KeptRowNow() const {
     if (keyColumns_.empty()) {
         return keptRow_ < rowCount() ? std::optional<int>(keptRow_) : std::nullopt;
     }
@@ -123,7 +123,7 @@ std::optional<int> TGridModel::KeptRowNow() const {
     return row ? std::optional<int>(static_cast<int>(*row)) : std::nullopt;
 }
 
-void TGridModel::RestoreKeptRow() {
+void GridModel::RestoreKeptRow() {
     if (!std::exchange(keeping_, false) || selection_ == nullptr ||
         selection_->currentIndex().isValid()) {
         return;
@@ -141,15 +141,15 @@ void TGridModel::RestoreKeptRow() {
     emit dataChanged(index(*row, 0), index(*row, columnCount() - 1));
 }
 
-int TGridModel::rowCount(const QModelIndex& parent) const {
+int GridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int TGridModel::columnCount(const QModelIndex& parent) const {
+int GridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QVariant TGridModel::data(const QModelIndex& index, int role) const {
+QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
         return {};
     }
@@ -183,7 +183,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columnCount()) {
         return columns_[static_cast<std::size_t>(section)].caption;
@@ -191,7 +191,7 @@ QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int ro
     return {};
 }
 
-Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }

@@ -18,13 +18,13 @@ class QItemSelectionModel;
 
 namespace tessel {
 
-class TGridModel : public QAbstractTableModel {
+class GridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     // The level of a Bars cell, -1 while the cell is empty (nothing drawn).
     static constexpr int BarsRole = Qt::UserRole + 1;
 
-    explicit TGridModel(QObject* parent = nullptr);
+    explicit GridModel(QObject* parent = nullptr);
 
     void SetColumns(std::vector<GridColumn> columns);
     const std::vector<GridColumn>& Columns() const { return columns_; }

@@ -16,8 +16,8 @@
 
 namespace tessel {
 
-TGridView::TGridView(QWidget* parent)
-    : QTableView(parent), model_(new TGridModel(this)), bars_(new TGridBarDelegate(this)) {
+GridView::GridView(QWidget* parent)
+    : QTableView(parent), model_(new GridModel(this)), bars_(new GridBarDelegate(this)) {
     setModel(model_);
     model_->KeepCurrentRowIn(selectionModel());
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -43,7 +43,7 @@ TGridView::TGridView(QWidget* parent)
             });
 }
 
-void TGridView::SetColumns(std::vector<GridColumn> columns) {
+void GridView::SetColumns(std::vector<GridColumn> columns) {
     model_->SetColumns(std::move(columns));
     const auto& set = model_->Columns();
     for (int c = 0; c < static_cast<int>(set.size()); ++c) {
@@ -55,24 +55,24 @@ void TGridView::SetColumns(std::vector<GridColumn> columns) {
     }
 }
 
-void TGridView::ScrollToLastRow() {
+void GridView::ScrollToLastRow() {
     if (RowCount() > 0) {
         scrollTo(model_->index(RowCount() - 1, 0));
     }
 }
 
-int TGridView::SelectedRow() const {
+int GridView::SelectedRow() const {
     // Ctrl+click takes the highlight off the current row, which stays current.
     const QModelIndex current = currentIndex();
     return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
-void TGridView::Unselect() {
+void GridView::Unselect() {
     setCurrentIndex({});
     clearSelection();
 }
 
-void TGridView::mousePressEvent(QMouseEvent* event) {
+void GridView::mousePressEvent(QMouseEvent* event) {
     const int before = SelectedRow();
     QTableView::mousePressEvent(event);
     // Pressing the selected row moves nothing, yet the operator chose it again
@@ -84,7 +84,7 @@ void TGridView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-std::vector<std::vector<std::string>> TGridView::VisibleCells(const std::set<int>* rows) const {
+std::vector<std::vector<std::string>> GridView::VisibleCells(const std::set<int>* rows) const {
     std::vector<int> columns;
     for (int c = 0; c < model_->columnCount(); ++c) {
         if (!isColumnHidden(c)) {
@@ -116,7 +116,7 @@ std::vector<std::vector<std::string>> TGridView::VisibleCells(const std::set<int
     return table;
 }
 
-QString TGridView::SelectedRowsText() const {
+QString GridView::SelectedRowsText() const {
     std::set<int> rows;
     for (const QModelIndex& index : selectionModel()->selection().indexes()) {
         rows.insert(index.row());
@@ -127,38 +127,38 @@ QString TGridView::SelectedRowsText() const {
     return QString::fromStdString(TabSeparatedText(VisibleCells(&rows)));
 }
 
-void TGridView::CopySelectedRows() const {
+void GridView::CopySelectedRows() const {
     const QString text = SelectedRowsText();
     if (!text.isEmpty()) {
         QGuiApplication::clipboard()->setText(text);
     }
 }
 
-QByteArray TGridView::CsvBytes() const {
+QByteArray GridView::CsvBytes() const {
     const std::string text = CsvText(VisibleCells(nullptr));
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool TGridView::SaveCsv(const QString& path, QString& error) const {
+bool GridView::SaveCsv(const QString& path, QString& error) const {
     return WriteWholeFile(path, CsvBytes(), error);
 }
 
-void TGridView::SaveAsCsv() {
+void GridView::SaveAsCsv() {
     SaveThroughDialog(this, QStringLiteral("Save as CSV"),
                       QStringLiteral("CSV files (*.csv);;All files (*)"),
                       [this](const QString& path, QString& error) { return SaveCsv(path, error); });
 }
 
-QMenu* TGridView::CreateContextMenu() {
+QMenu* GridView::CreateContextMenu() {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("GridMenu"));
-    QAction* copy = menu->addAction(QStringLiteral("Copy"), this, &TGridView::CopySelectedRows);
+    QAction* copy = menu->addAction(QStringLiteral("Copy"), this, &GridView::CopySelectedRows);
     copy->setEnabled(selectionModel()->hasSelection());
-    menu->addAction(QStringLiteral("Save as CSV\u2026"), this, &TGridView::SaveAsCsv);
+    menu->addAction(QStringLiteral("Save as CSV\u2026"), this, &GridView::SaveAsCsv);
     return menu;
 }
 
-void TGridView::contextMenuEvent(QContextMenuEvent* event) {
+void GridView::contextMenuEvent(QContextMenuEvent* event) {
     QPoint at = event->globalPos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
         // From the keyboard the menu belongs to the current cell, not to
@@ -172,7 +172,7 @@ void TGridView::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-void TGridView::keyPressEvent(QKeyEvent* event) {
+void GridView::keyPressEvent(QKeyEvent* event) {
     // The item view's own copy takes only the current cell.
     if (event->matches(QKeySequence::Copy)) {
         CopySelectedRows();

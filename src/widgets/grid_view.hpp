@@ -16,12 +16,12 @@ class QMenu;
 
 namespace tessel {
 
-class TGridBarDelegate;
+class GridBarDelegate;
 
-class TGridView : public QTableView {
+class GridView : public QTableView {
     Q_OBJECT
   public:
-    explicit TGridView(QWidget* parent = nullptr);
+    explicit GridView(QWidget* parent = nullptr);
 
     void SetColumns(std::vector<GridColumn> columns);
 
@@ -38,7 +38,7 @@ class TGridView : public QTableView {
     // No row selected, as after the operator let go of the row's entry.
     void Unselect();
     // A refill keeps the selected entry, known by its texts in these columns,
-    // wherever it lands (see TGridModel::KeepCurrentRowIn).
+    // wherever it lands (see GridModel::KeepCurrentRowIn).
     void SetKeyColumns(std::vector<int> columns) { model_->SetKeyColumns(std::move(columns)); }
 
     // The selected rows as tab-separated text, header row first, visible
@@ -60,7 +60,7 @@ class TGridView : public QTableView {
     // owns it.
     QMenu* CreateContextMenu();
 
-    TGridModel* Model() const { return model_; }
+    GridModel* Model() const { return model_; }
 
   signals:
     // The operator clicked a cell (row and column of the model).
@@ -79,8 +79,8 @@ class TGridView : public QTableView {
     // rows (all when null) of the visible columns as UTF-8 cells, header first.
     std::vector<std::vector<std::string>> VisibleCells(const std::set<int>* rows) const;
 
-    TGridModel* model_;
-    TGridBarDelegate* bars_;
+    GridModel* model_;
+    GridBarDelegate* bars_;
 };
 
 }  // namespace tessel

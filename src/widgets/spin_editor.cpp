@@ -8,7 +8,7 @@
 
 namespace tessel {
 
-TSpinEditor::TSpinEditor(QWidget* parent) : QDoubleSpinBox(parent) {
+SpinEditor::SpinEditor(QWidget* parent) : QDoubleSpinBox(parent) {
     setLocale(QLocale::c());
     setDecimals(0);
     setKeyboardTracking(true);
@@ -16,27 +16,27 @@ TSpinEditor::TSpinEditor(QWidget* parent) : QDoubleSpinBox(parent) {
     // The spin box reports a text only with a new value, and writes its own
     // texts into the line edit with the line edit's signals blocked: each
     // tells of changes the other misses.
-    connect(this, &QDoubleSpinBox::textChanged, this, &TSpinEditor::ReportText);
-    connect(lineEdit(), &QLineEdit::textChanged, this, &TSpinEditor::ReportText);
+    connect(this, &QDoubleSpinBox::textChanged, this, &SpinEditor::ReportText);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEditor::ReportText);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { shown_.reset(); });
 }
 
-void TSpinEditor::ReportText() {
+void SpinEditor::ReportText() {
     if (lineEdit()->text() != reported_) {
         reported_ = lineEdit()->text();
         emit Changed();
     }
 }
 
-void TSpinEditor::AcceptDecimals() {
+void SpinEditor::AcceptDecimals() {
     setDecimals(DecimalPlaces);
 }
 
-QString TSpinEditor::Text() const {
+QString SpinEditor::Text() const {
     return cleanText();
 }
 
-void TSpinEditor::SetText(const QString& text) {
+void SpinEditor::SetText(const QString& text) {
     shown_.reset();
     QString copy = text;
     int position = 0;
@@ -54,35 +54,35 @@ void TSpinEditor::SetText(const QString& text) {
     lineEdit()->setText(text);
 }
 
-void TSpinEditor::setValue(double value) {
+void SpinEditor::setValue(double value) {
     shown_.reset();
     QDoubleSpinBox::setValue(value);
 }
 
-int TSpinEditor::RoundedValue() const {
+int SpinEditor::RoundedValue() const {
     return static_cast<int>(std::lround(value()));
 }
 
-QValidator::State TSpinEditor::validate(QString& input, int& position) const {
+QValidator::State SpinEditor::validate(QString& input, int& position) const {
     if (shown_ && input == *shown_) {
         return QValidator::Acceptable;
     }
     return QDoubleSpinBox::validate(input, position);
 }
 
-void TSpinEditor::stepBy(int steps) {
+void SpinEditor::stepBy(int steps) {
     shown_.reset();
     QDoubleSpinBox::stepBy(steps);
 }
 
-double TSpinEditor::valueFromText(const QString& text) const {
+double SpinEditor::valueFromText(const QString& text) const {
     if (shown_ && text == *shown_) {
         return value();
     }
     return QDoubleSpinBox::valueFromText(text);
 }
 
-QString TSpinEditor::textFromValue(double value) const {
+QString SpinEditor::textFromValue(double value) const {
     if (shown_) {
         return *shown_;
     }

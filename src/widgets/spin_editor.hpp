@@ -12,7 +12,7 @@
 
 namespace tessel {
 
-class TSpinEditor : public QDoubleSpinBox {
+class SpinEditor : public QDoubleSpinBox {
     Q_OBJECT
   public:
     // The largest value of an editor whose field has no maximum of its own:
@@ -22,7 +22,7 @@ class TSpinEditor : public QDoubleSpinBox {
     static constexpr int DecimalPlaces = 6;
 
     // Whole numbers only, until AcceptDecimals.
-    explicit TSpinEditor(QWidget* parent = nullptr);
+    explicit SpinEditor(QWidget* parent = nullptr);
 
     // Takes decimals as typed (up to DecimalPlaces); a value from code or a
     // step still shows without trailing zeros ("5", "3.6").

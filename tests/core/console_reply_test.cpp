@@ -54,7 +54,7 @@ TEST(ConsoleReplyColumns, NeverReadsPastTheEndOfAnyPrefix) {
 }
 
 TEST(ConsoleReplyDispatch, LoginDialogueAnswersChunksByCountNotContent) {
-    ReplyCode state = reply::Disconnected;
+    ReplyCode state = ReplyCode::Disconnected;
     std::vector<ReplyAction> actions;
     for (const char* chunk : {"anything", "whatever", "x", "skipped www. too"}) {
         const ReplyStep step = DispatchReply(state, chunk);
@@ -63,42 +63,44 @@ TEST(ConsoleReplyDispatch, LoginDialogueAnswersChunksByCountNotContent) {
     }
     EXPECT_EQ(actions, (std::vector<ReplyAction>{ReplyAction::SendOne, ReplyAction::SendLoginName,
                                                  ReplyAction::SendPassword, ReplyAction::None}));
-    EXPECT_EQ(state, reply::AwaitAccept);
+    EXPECT_EQ(state, ReplyCode::AwaitAccept);
 
     const ReplyStep accepted = DispatchReply(state, "Welcome, see www.example");
     EXPECT_EQ(accepted.action, ReplyAction::LoginAccepted);
-    EXPECT_EQ(accepted.nextState, reply::Idle);
+    EXPECT_EQ(accepted.nextState, ReplyCode::Idle);
 
     // Part of a banner without the marker already counts as refusal.
     const ReplyStep partial = DispatchReply(state, "Welc");
     EXPECT_EQ(partial.action, ReplyAction::None);
-    EXPECT_EQ(partial.nextState, reply::AwaitSorry);
+    EXPECT_EQ(partial.nextState, ReplyCode::AwaitSorry);
 }
 
 TEST(ConsoleReplyDispatch, RefusedLoginWaitsForSorryEnablingLoginMeanwhile) {
-    ReplyStep step = DispatchReply(reply::AwaitSorry, "Login incorrect");
+    ReplyStep step = DispatchReply(ReplyCode::AwaitSorry, "Login incorrect");
     EXPECT_EQ(step.action, ReplyAction::EnableLogin);
-    EXPECT_EQ(step.nextState, reply::AwaitSorry);
-    step = DispatchReply(reply::AwaitSorry, "Sorry, try again\r\n");
+    EXPECT_EQ(step.nextState, ReplyCode::AwaitSorry);
+    step = DispatchReply(ReplyCode::AwaitSorry, "Sorry, try again\r\n");
     EXPECT_EQ(step.action, ReplyAction::LoginRefused);
-    EXPECT_EQ(step.nextState, reply::Disconnected);
+    EXPECT_EQ(step.nextState, ReplyCode::Disconnected);
 }
 
 TEST(ConsoleLoginDialogue, OwnsTheCodesBelowIdleAndNoOther) {
-    for (const ReplyCode code : {reply::Disconnected, reply::SendLogin, reply::SendPassword,
-                                 reply::SkipAfterPassword, reply::AwaitSorry, reply::AwaitAccept}) {
+    for (const ReplyCode code :
+         {ReplyCode::Disconnected, ReplyCode::SendLogin, ReplyCode::SendPassword,
+          ReplyCode::SkipAfterPassword, ReplyCode::AwaitSorry, ReplyCode::AwaitAccept}) {
         const auto step = LoginDialogueStep(code, "Sorry www.");
         ASSERT_TRUE(step.has_value()) << code;
         EXPECT_EQ(step->action, DispatchReply(code, "Sorry www.").action) << code;
         EXPECT_EQ(step->nextState, DispatchReply(code, "Sorry www.").nextState) << code;
         EXPECT_TRUE(BeforeLogin(code)) << code;
     }
-    for (const ReplyCode code :
-         {reply::Idle, reply::System, reply::ArpTable, reply::Quit, ReplyCode{1}, ReplyCode{-1}}) {
+    for (const ReplyCode code : {ReplyCode::Idle, ReplyCode::System, ReplyCode::ArpTable,
+                                 ReplyCode::Quit, ReplyCode{1}, ReplyCode{-1}}) {
         EXPECT_FALSE(LoginDialogueStep(code, "Sorry www.").has_value()) << code;
     }
     // Once accepted, the console text is shown in the trace as it came.
-    for (const ReplyCode code : {reply::Idle, reply::ArpTable, reply::Quit, reply::RmaTestRow}) {
+    for (const ReplyCode code :
+         {ReplyCode::Idle, ReplyCode::ArpTable, ReplyCode::Quit, ReplyCode::RmaTestRow}) {
         EXPECT_FALSE(BeforeLogin(code)) << code;
     }
 }
@@ -120,40 +122,42 @@ TEST(ConsoleLoginDialogue, ARefusedPasswordGoesOutThreeTimesPerLoginPress) {
 }
 
 TEST(ConsoleReplyDispatch, PromptDrivenCodesWaitForTheFirstPrompt) {
-    for (const ReplyCode code : {reply::Radio, reply::CpeTable, reply::Interfaces, reply::Rma,
-                                 reply::System, reply::BsList}) {
+    for (const ReplyCode code : {ReplyCode::Radio, ReplyCode::CpeTable, ReplyCode::Interfaces,
+                                 ReplyCode::Rma, ReplyCode::System, ReplyCode::BsList}) {
         ReplyStep step = DispatchReply(code, "sys name x\r\n");
         EXPECT_EQ(step.action, ReplyAction::None) << code;
         EXPECT_EQ(step.nextState, code);
         // The prompt character anywhere counts, also inside output text.
         step = DispatchReply(code, "value a>b\r\n");
         EXPECT_EQ(step.action, ReplyAction::CommandComplete) << code;
-        EXPECT_EQ(step.nextState, reply::Idle);
+        EXPECT_EQ(step.nextState, ReplyCode::Idle);
     }
     // The base-station replace step answers any chunk and sets its own code.
-    const ReplyStep bs = DispatchReply(reply::BsDeleteBeforeAdd, "");
+    const ReplyStep bs = DispatchReply(ReplyCode::BsDeleteBeforeAdd, "");
     EXPECT_EQ(bs.action, ReplyAction::SendAddBsRecord);
 }
 
 TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
-    EXPECT_EQ(DispatchReply(reply::InterfaceInfo, std::string(10, 'x')).action, ReplyAction::None);
-    EXPECT_EQ(DispatchReply(reply::InterfaceInfo, std::string(10, 'x')).nextState,
-              reply::InterfaceInfo);
-    EXPECT_EQ(DispatchReply(reply::InterfaceInfo, std::string(11, 'x')).action,
+    EXPECT_EQ(DispatchReply(ReplyCode::InterfaceInfo, std::string(10, 'x')).action,
+              ReplyAction::None);
+    EXPECT_EQ(DispatchReply(ReplyCode::InterfaceInfo, std::string(10, 'x')).nextState,
+              ReplyCode::InterfaceInfo);
+    EXPECT_EQ(DispatchReply(ReplyCode::InterfaceInfo, std::string(11, 'x')).action,
               ReplyAction::ShowInterfaceInfo);
-    EXPECT_EQ(DispatchReply(reply::ArpTable, std::string(15, 'x')).nextState, reply::ArpTable);
-    const ReplyStep arp = DispatchReply(reply::ArpTable, std::string(16, 'x'));
+    EXPECT_EQ(DispatchReply(ReplyCode::ArpTable, std::string(15, 'x')).nextState,
+              ReplyCode::ArpTable);
+    const ReplyStep arp = DispatchReply(ReplyCode::ArpTable, std::string(16, 'x'));
     EXPECT_EQ(arp.action, ReplyAction::ArpTable);
-    EXPECT_EQ(arp.nextState, reply::Idle);
+    EXPECT_EQ(arp.nextState, ReplyCode::Idle);
 
-    EXPECT_EQ(DispatchReply(reply::LoadMeterStart, "").nextState, reply::LoadMeterRow);
-    EXPECT_EQ(DispatchReply(reply::LoadMeterRow, ">").nextState, reply::LoadMeterRow);
-    EXPECT_EQ(DispatchReply(reply::RmaTestStart, "").action, ReplyAction::ClearRmaTest);
-    EXPECT_EQ(DispatchReply(reply::RmaTestRow, "").nextState, reply::RmaTestRow);
-    EXPECT_EQ(DispatchReply(reply::Quit, "").action, ReplyAction::CloseWindow);
+    EXPECT_EQ(DispatchReply(ReplyCode::LoadMeterStart, "").nextState, ReplyCode::LoadMeterRow);
+    EXPECT_EQ(DispatchReply(ReplyCode::LoadMeterRow, ">").nextState, ReplyCode::LoadMeterRow);
+    EXPECT_EQ(DispatchReply(ReplyCode::RmaTestStart, "").action, ReplyAction::ClearRmaTest);
+    EXPECT_EQ(DispatchReply(ReplyCode::RmaTestRow, "").nextState, ReplyCode::RmaTestRow);
+    EXPECT_EQ(DispatchReply(ReplyCode::Quit, "").action, ReplyAction::CloseWindow);
 
     for (const ReplyCode unknown :
-         {reply::Idle, ReplyCode{1}, ReplyCode{999}, ReplyCode{-1}, ReplyCode{1171}}) {
+         {ReplyCode::Idle, ReplyCode{1}, ReplyCode{999}, ReplyCode{-1}, ReplyCode{1171}}) {
         const ReplyStep step = DispatchReply(unknown, "www. Sorry >");
         EXPECT_EQ(step.action, ReplyAction::None) << unknown;
         EXPECT_EQ(step.nextState, unknown);
@@ -161,21 +165,22 @@ TEST(ConsoleReplyDispatch, LengthThresholdsAndStreamingCodes) {
 }
 
 TEST(ConsoleReplyDispatch, StoppedReportsTakeRowsUntilThePromptThenIdle) {
-    EXPECT_EQ(ReplyCodeAfterStop(reply::LoadMeterRow), reply::LoadMeterRowStopped);
-    EXPECT_EQ(ReplyCodeAfterStop(reply::LoadMeterStart), reply::LoadMeterStartStopped);
-    EXPECT_EQ(ReplyCodeAfterStop(reply::RmaTestRow), reply::RmaTestRowStopped);
-    EXPECT_EQ(ReplyCodeAfterStop(reply::RmaTestStart), reply::RmaTestStartStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(ReplyCode::LoadMeterRow), ReplyCode::LoadMeterRowStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(ReplyCode::LoadMeterStart), ReplyCode::LoadMeterStartStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(ReplyCode::RmaTestRow), ReplyCode::RmaTestRowStopped);
+    EXPECT_EQ(ReplyCodeAfterStop(ReplyCode::RmaTestStart), ReplyCode::RmaTestStartStopped);
     // Another sender's code already replaced the report's: nothing to stop.
-    for (const ReplyCode other :
-         {reply::Idle, reply::System, reply::ArpTable, reply::LoadMeterRowStopped}) {
+    for (const ReplyCode other : {ReplyCode::Idle, ReplyCode::System, ReplyCode::ArpTable,
+                                  ReplyCode::LoadMeterRowStopped}) {
         EXPECT_EQ(ReplyCodeAfterStop(other), other);
     }
 
     const std::tuple<ReplyCode, ReplyAction, ReplyCode> stopped[] = {
-        {reply::LoadMeterStartStopped, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped},
-        {reply::LoadMeterRowStopped, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped},
-        {reply::RmaTestStartStopped, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped},
-        {reply::RmaTestRowStopped, ReplyAction::RmaTestRow, reply::RmaTestRowStopped},
+        {ReplyCode::LoadMeterStartStopped, ReplyAction::ClearLoadMeter,
+         ReplyCode::LoadMeterRowStopped},
+        {ReplyCode::LoadMeterRowStopped, ReplyAction::LoadMeterRow, ReplyCode::LoadMeterRowStopped},
+        {ReplyCode::RmaTestStartStopped, ReplyAction::ClearRmaTest, ReplyCode::RmaTestRowStopped},
+        {ReplyCode::RmaTestRowStopped, ReplyAction::RmaTestRow, ReplyCode::RmaTestRowStopped},
     };
     for (const auto& [code, action, next] : stopped) {
         // A last report, and a heading whose complete line holds ">".
@@ -187,7 +192,7 @@ TEST(ConsoleReplyDispatch, StoppedReportsTakeRowsUntilThePromptThenIdle) {
         // The chunk that brings the prompt is still judged, then idle.
         const ReplyStep last = DispatchReply(code, "\x1b[K\r\nrouter> ");
         EXPECT_EQ(last.action, action) << code;
-        EXPECT_EQ(last.nextState, reply::Idle) << code;
+        EXPECT_EQ(last.nextState, ReplyCode::Idle) << code;
     }
 }
 
@@ -201,7 +206,7 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
     EXPECT_FALSE(EndsAtPrompt("x\r\nr1> ", "bs-north")) << "another router's prompt";
 
     ReplyCollector collector;
-    for (const ReplyCode code : {reply::ArpTable, reply::InterfaceInfo}) {
+    for (const ReplyCode code : {ReplyCode::ArpTable, ReplyCode::InterfaceInfo}) {
         EXPECT_FALSE(collector.Take(code, "arp view\r\n").has_value()) << code;
         EXPECT_FALSE(collector.Take(code, "ARP cache:\r\n10.0.0.1 at 00:0b").has_value());
         EXPECT_FALSE(collector.Take(code, ":22:05:78:ff via eth0\r\n1 entries\r\nr1").has_value());
@@ -213,14 +218,15 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
         EXPECT_EQ(collector.Gathered(), 0u);
     }
     // Every other code judges each chunk by itself, prompt or not.
-    for (const ReplyCode code : {reply::Idle, reply::System, reply::LoadMeterRow, reply::RmaTestRow,
-                                 reply::AwaitAccept, reply::BsDeleteBeforeAdd}) {
+    for (const ReplyCode code :
+         {ReplyCode::Idle, ReplyCode::System, ReplyCode::LoadMeterRow, ReplyCode::RmaTestRow,
+          ReplyCode::AwaitAccept, ReplyCode::BsDeleteBeforeAdd}) {
         EXPECT_EQ(collector.Take(code, "part"), "part") << code;
     }
     // A change of code drops what was gathered under the old one.
-    EXPECT_FALSE(collector.Take(reply::ArpTable, "stale\r\n").has_value());
-    EXPECT_EQ(collector.Take(reply::System, "sys name x\r\nr1> "), "sys name x\r\nr1> ");
-    EXPECT_EQ(collector.Take(reply::InterfaceInfo, "ifc eth0\r\nr1> "), "ifc eth0\r\nr1> ");
+    EXPECT_FALSE(collector.Take(ReplyCode::ArpTable, "stale\r\n").has_value());
+    EXPECT_EQ(collector.Take(ReplyCode::System, "sys name x\r\nr1> "), "sys name x\r\nr1> ");
+    EXPECT_EQ(collector.Take(ReplyCode::InterfaceInfo, "ifc eth0\r\nr1> "), "ifc eth0\r\nr1> ");
 }
 
 // The lab router's replies as recorded, with ">" and bytes above 127 in
@@ -228,14 +234,14 @@ TEST(ConsoleReplyCollector, GathersArpAndInterfaceInfoUpToThePromptOnly) {
 // at the prompt and not before, whether the router's name is known or not.
 TEST(ConsoleReplyCollector, RecordedRepliesSplitAtAnyByteAreTakenWholeAtThePrompt) {
     const std::pair<ReplyCode, std::string> recorded[] = {
-        {reply::InterfaceInfo,
+        {ReplyCode::InterfaceInfo,
          "ifc rf5.0\r\n\x1b[Krf5.0: index 1, UP, mtu 1500, speed 54000 kbit/s\r\n"
          "  flags <UP,RUNNING>\r\n  description Sektor Nord, 90\xb0 <S\xfc"
          "d> gesperrt\r\n  hardware address 00:0b:22:50:00:01\r\n"
          "  inet 10.10.0.1 netmask 255.255.255.0 broadcast 10.10.0.255\r\n"
          "  radio: frequency 5180 MHz, bitrate 54000 kbit/s, SID 1A2B, power 17 dBm\r\n"
          "  input 420000 bytes/s, output 1150000 bytes/s\r\nbs-north> "},
-        {reply::ArpTable,
+        {ReplyCode::ArpTable,
          "arp view\r\nARP cache:\r\n192.168.1.254 at 00:1c:2e:aa:10:01 via eth0\r\n"
          "10.10.0.5 at 00:0b:22:05:78:ff via rf5.0\r\n2 entries\r\nbs-north> "},
     };
@@ -258,7 +264,7 @@ TEST(ConsoleReplyCollector, AReplyWithoutPromptIsJudgedAtTheLimit) {
     std::size_t taken = 0;
     std::optional<std::string> reply;
     while (!reply) {
-        reply = collector.Take(reply::ArpTable, line);
+        reply = collector.Take(ReplyCode::ArpTable, line);
         taken += line.size();
         ASSERT_LE(taken, ReplyCollector::Limit + line.size());
     }

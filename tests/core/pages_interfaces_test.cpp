@@ -77,7 +77,7 @@ TEST(InterfacesRead, ReadOrderAndKinds) {
 
 TEST(InterfacesRead, PageTextsAsShown) {
     RecordingReader r = SmallRouter();
-    const InterfacesPage page = ReadInterfaces(r);
+    const InterfacesReading page = ReadInterfaces(r);
 
     EXPECT_THAT(page.addresses, ElementsAre("10.0.0.1", "10.8.0.1", "127.0.0.1", "192.168.9.1"));
     EXPECT_THAT(page.interfaceNames, ElementsAre("lo", "eth0", "rf5.0", "tun0", "vlan2"));

@@ -42,7 +42,7 @@ std::vector<ConsoleLogEntry> Replay(const Exchange& exchange, const Deliver& del
         }
     }
     // The next command flushes what the router left unfinished.
-    log.Sent(time, "co save", reply::Idle);
+    log.Sent(time, "co save", ReplyCode::Idle);
     return {log.Entries().begin(), log.Entries().end()};
 }
 
@@ -67,36 +67,37 @@ std::vector<std::string> MarkedTexts(const std::vector<ConsoleLogEntry>& entries
 
 const std::string LongName(70, 'n');
 const Exchange RefusedName = {
-    {Step::Send, reply::System, "sys name " + LongName},
-    {Step::Receive, reply::System,
+    {Step::Send, ReplyCode::System, "sys name " + LongName},
+    {Step::Receive, ReplyCode::System,
      "sys name " + LongName +
          "\r\n\x1b[KError: sys name: at most 64 printable characters\r\nlab-1> "}};
 // A redraw before the prompt and line ends of one byte.
-const Exchange AcceptedName = {{Step::Send, reply::System, "sys name core-2"},
-                               {Step::Receive, reply::System, "sys name core-2\n\x1b[Kcore-2> "},
-                               {Step::Send, reply::Radio, "rf rf5.0 distance 5"},
-                               {Step::Receive, reply::Radio, "rf rf5.0 distance 5\r\r\ncore-2> "}};
+const Exchange AcceptedName = {
+    {Step::Send, ReplyCode::System, "sys name core-2"},
+    {Step::Receive, ReplyCode::System, "sys name core-2\n\x1b[Kcore-2> "},
+    {Step::Send, ReplyCode::Radio, "rf rf5.0 distance 5"},
+    {Step::Receive, ReplyCode::Radio, "rf rf5.0 distance 5\r\r\ncore-2> "}};
 // A command sent before the prompt came: the echo follows the prompt on its
 // screen line. (Cut right after the prompt, the two are two entries, which
 // is why this one is not among the cut replies below.)
 const Exchange EchoBehindPrompt = {
-    {Step::Send, reply::Radio, "rf rf5.0 distance 5"},
-    {Step::Receive, reply::Radio, "core-2> rf rf5.0 distance 5\r\ncore-2> "}};
+    {Step::Send, ReplyCode::Radio, "rf rf5.0 distance 5"},
+    {Step::Receive, ReplyCode::Radio, "core-2> rf rf5.0 distance 5\r\ncore-2> "}};
 // A router that refuses in words of its own, and one that echoes the
 // password: neither may change what the log shows.
 const Exchange RefusedMtu = {
-    {Step::Send, reply::Interfaces, "ifc eth0 mtu 20 up"},
-    {Step::Receive, reply::Interfaces, "ifc eth0 mtu 20 up\r\nMTU out of range\r\nlab-1> "}};
-const Exchange Login = {
-    {Step::Receive, reply::Disconnected, "\r\nLab router 1.0\r\n\r\n 1. Command line\r\nSelect: "},
-    {Step::Send, reply::SendLogin, "1"},
-    {Step::Receive, reply::SendLogin, "1\r\nLogin: "},
-    {Step::Send, reply::SendPassword, "s3cret"},
-    {Step::Receive, reply::SendPassword, "s3cret\r\nPassword: "},
-    {Step::SendSecret, reply::SkipAfterPassword, "s3cret"},
-    {Step::Receive, reply::SkipAfterPassword, "s3cret\r\n"},
-    {Step::Receive, reply::AwaitAccept,
-     "\r\nWelcome to lab-1\r\nSupport: www.tessel-lab.test\r\n\r\nlab-1> "}};
+    {Step::Send, ReplyCode::Interfaces, "ifc eth0 mtu 20 up"},
+    {Step::Receive, ReplyCode::Interfaces, "ifc eth0 mtu 20 up\r\nMTU out of range\r\nlab-1> "}};
+const Exchange Login = {{Step::Receive, ReplyCode::Disconnected,
+                         "\r\nLab router 1.0\r\n\r\n 1. Command line\r\nSelect: "},
+                        {Step::Send, ReplyCode::SendLogin, "1"},
+                        {Step::Receive, ReplyCode::SendLogin, "1\r\nLogin: "},
+                        {Step::Send, ReplyCode::SendPassword, "s3cret"},
+                        {Step::Receive, ReplyCode::SendPassword, "s3cret\r\nPassword: "},
+                        {Step::SendSecret, ReplyCode::SkipAfterPassword, "s3cret"},
+                        {Step::Receive, ReplyCode::SkipAfterPassword, "s3cret\r\n"},
+                        {Step::Receive, ReplyCode::AwaitAccept,
+                         "\r\nWelcome to lab-1\r\nSupport: www.tessel-lab.test\r\n\r\nlab-1> "}};
 
 TEST(ConsoleLogJudgement, OnlyTextBesideTheEchoAndPromptMarksAReply) {
     const auto refused = Replay(RefusedName);
@@ -124,11 +125,11 @@ TEST(ConsoleLogJudgement, TheLoginDialogueMarksNothingAndHidesThePassword) {
 
 TEST(ConsoleLogJudgement, ReportsAndTablesAreNotJudged) {
     const auto entries = Replay({
-        {Step::Send, reply::LoadMeterStart, "loadm  -w 1 eth0"},
-        {Step::Receive, reply::LoadMeterStart, "loadm  -w 1 eth0\r\nLoad meter on eth0\r\n"},
-        {Step::Receive, reply::LoadMeterRow, "  1s  12  10  30  5  1  1  2  3  13  8\r\n"},
-        {Step::Send, reply::ArpTable, "arp view"},
-        {Step::Receive, reply::ArpTable, "arp view\r\nARP cache:\r\n1 entries\r\nlab-1> "},
+        {Step::Send, ReplyCode::LoadMeterStart, "loadm  -w 1 eth0"},
+        {Step::Receive, ReplyCode::LoadMeterStart, "loadm  -w 1 eth0\r\nLoad meter on eth0\r\n"},
+        {Step::Receive, ReplyCode::LoadMeterRow, "  1s  12  10  30  5  1  1  2  3  13  8\r\n"},
+        {Step::Send, ReplyCode::ArpTable, "arp view"},
+        {Step::Receive, ReplyCode::ArpTable, "arp view\r\nARP cache:\r\n1 entries\r\nlab-1> "},
     });
     EXPECT_EQ(entries.size(), 10u);
     EXPECT_EQ(MarkedTexts(entries), std::vector<std::string>{});
@@ -162,8 +163,8 @@ TEST(ConsoleLogSplitting, AnyChunkingGivesTheSameEntries) {
 TEST(ConsoleLogSplitting, APasswordLineFinishedAfterTheLoginStaysHidden) {
     ConsoleLog log;
     log.SetSecret("s3cret");
-    log.Received(milliseconds(1), "s3c", reply::AwaitAccept);
-    log.Received(milliseconds(2), "ret\r\nlab-1> ", reply::Idle);
+    log.Received(milliseconds(1), "s3c", ReplyCode::AwaitAccept);
+    log.Received(milliseconds(2), "ret\r\nlab-1> ", ReplyCode::Idle);
     ASSERT_EQ(log.Entries().size(), 2u);
     EXPECT_EQ(log.Entries()[0].text, MaskedSecret);
 }
@@ -172,7 +173,7 @@ TEST(ConsoleLogSplitting, ALineThatNeverEndsIsCutAtTheLimit) {
     ConsoleLog log;
     const std::string endless(ReplyLines::LineLimit * 2 + 5, 'x');
     for (std::size_t at = 0; at < endless.size(); at += 1000) {
-        log.Received(milliseconds(1), endless.substr(at, 1000), reply::Idle);
+        log.Received(milliseconds(1), endless.substr(at, 1000), ReplyCode::Idle);
     }
     ASSERT_EQ(log.Entries().size(), 2u);
     EXPECT_EQ(log.Entries()[1].text.size(), ReplyLines::LineLimit);
@@ -180,9 +181,9 @@ TEST(ConsoleLogSplitting, ALineThatNeverEndsIsCutAtTheLimit) {
 
 TEST(ConsoleLogStore, KeepsTheNewestLinesAndCountsUnreadMarks) {
     ConsoleLog log(3);
-    log.Sent(milliseconds(1), "sys icmplimit 70000", reply::System);
+    log.Sent(milliseconds(1), "sys icmplimit 70000", ReplyCode::System);
     log.Received(milliseconds(2), "sys icmplimit 70000\r\nError: a\r\nError: b\r\nlab-1> ",
-                 reply::System);
+                 ReplyCode::System);
     ASSERT_EQ(log.Entries().size(), 3u);
     EXPECT_EQ(log.Entries().front().text, "Error: a");
     EXPECT_EQ(log.Unread(), 2u);
@@ -201,7 +202,7 @@ TEST(ConsoleLogStore, KeepsTheNewestLinesAndCountsUnreadMarks) {
 
 TEST(ConsoleLogStore, FilterIgnoresCaseAndSaveWritesUtf8Lines) {
     ConsoleLog log;
-    log.Received(milliseconds(3723004), "Error: r\xe9seau \xc4ND\r\n", reply::Idle);
+    log.Received(milliseconds(3723004), "Error: r\xe9seau \xc4ND\r\n", ReplyCode::Idle);
     log.Refused(milliseconds(3723005), "sys name a\r\nb", "a line break");
     log.Event(milliseconds(3723006), ConsoleLogKind::SnmpFailure, "1.3.6.1.2.1.1.5.0 timed out");
     EXPECT_EQ(log.Filter("R\xc9SEAU \xe4nd").size(), 1u);

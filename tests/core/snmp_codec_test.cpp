@@ -16,8 +16,8 @@ using test::Message;
 using test::Response;
 using test::Tlv;
 
-TSNMPRec Request(int pduType, const std::string& community, const std::string& oid) {
-    TSNMPRec rec;
+SnmpRec Request(int pduType, const std::string& community, const std::string& oid) {
+    SnmpRec rec;
     rec.Clear();
     if (pduType == 0xA1) {
         ++rec.ID;
@@ -73,7 +73,7 @@ TEST(SnmpEncoding, GetNextCarriesRequestIdTwoAndClearKeepsTheId) {
         Request(0xA1, community, "1.3.6.1.2.1.1.5.0").Encode(),
         Bytes({0x30, 38, 0x02, 0x01, 0x00, 0x04, 6}) + community + SysNameRequestTail(0xA1, 2));
 
-    TSNMPRec rec;
+    SnmpRec rec;
     rec.ID = 7;
     rec.Version = 1;
     rec.PDUType = 0xA2;
@@ -88,11 +88,11 @@ TEST(SnmpEncoding, GetNextCarriesRequestIdTwoAndClearKeepsTheId) {
     EXPECT_EQ(rec.ErrorStatus, 0);
     EXPECT_EQ(rec.ErrorIndex, 0);
     EXPECT_EQ(rec.BindingCount(), 0u);
-    EXPECT_EQ(TSNMPRec().ID, 1);
+    EXPECT_EQ(SnmpRec().ID, 1);
 }
 
 TEST(SnmpEncoding, OidsAndIntegersTakeTheirShortestForms) {
-    TSNMPRec rec = Request(0xA0, "", "1.3.6.1.4.1.3942");
+    SnmpRec rec = Request(0xA0, "", "1.3.6.1.4.1.3942");
     rec.ID = 128;  // needs a leading 0x00
     rec.ErrorStatus = -200;
     const std::string pdu =
@@ -134,7 +134,7 @@ TEST(SnmpDecoding, EveryValueTypeRendersByItsTag) {
         {0xA2, Bytes({0x01}), Bytes({0x01})},
     };
     for (const Rendering& k : cases) {
-        TSNMPRec rec;
+        SnmpRec rec;
         ASSERT_TRUE(rec.Decode(Response(kSysNameOid, k.tag, k.content))) << k.tag;
         ASSERT_EQ(rec.BindingCount(), 1u);
         EXPECT_EQ(rec.Binding(0).OID, "1.3.6.1.2.1.1.5.0");
@@ -145,7 +145,7 @@ TEST(SnmpDecoding, EveryValueTypeRendersByItsTag) {
 }
 
 TEST(SnmpDecoding, HeaderFieldsComeFromTheReplyAsTheyAre) {
-    TSNMPRec rec;
+    SnmpRec rec;
     ASSERT_TRUE(rec.Decode(Message(0xA2, "other", 99, 2, kSysNameOid, 0x05, "", 1)));
     EXPECT_EQ(rec.Version, 1);
     EXPECT_EQ(rec.Community, "other");
@@ -166,7 +166,7 @@ TEST(SnmpDecoding, ValueOfWantsTheExactOidAndTakesTheFirstMatch) {
         Tlv(0x30, Bytes({0x02, 0x01, 0x00}) + Tlv(0x04, "c") +
                       Tlv(0xA2, Bytes({0x02, 0x01, 0x01, 0x02, 0x01, 0x00, 0x02, 0x01, 0x00}) +
                                     Tlv(0x30, bindings)));
-    TSNMPRec rec;
+    SnmpRec rec;
     ASSERT_TRUE(rec.Decode(reply));
     EXPECT_EQ(rec.BindingCount(), 3u);
     EXPECT_EQ(rec.ValueOf("1.3.6.1.2.1.1.5.0"), "first");
@@ -177,7 +177,7 @@ TEST(SnmpDecoding, ValueOfWantsTheExactOidAndTakesTheFirstMatch) {
 
 TEST(SnmpAcceptance, OnlySizeConstructedBitAndDeclaredLengthAreChecked) {
     const std::string good = Response(kSysNameOid, 0x04, "x");
-    TSNMPRec rec;
+    SnmpRec rec;
     EXPECT_TRUE(rec.Decode(good));
     EXPECT_FALSE(rec.Decode(""));
     EXPECT_FALSE(rec.Decode(good.substr(0, 1)));
@@ -202,7 +202,7 @@ TEST(SnmpAcceptance, OnlySizeConstructedBitAndDeclaredLengthAreChecked) {
 }
 
 TEST(SnmpAcceptance, VersionCommunityIdAndPduTagAreNotExamined) {
-    TSNMPRec rec;
+    SnmpRec rec;
     EXPECT_TRUE(rec.Decode(Message(0xA0, "", 42, 5, kSysNameOid, 0x02, Bytes({0x07}), 1)));
     EXPECT_EQ(rec.PDUType, 0xA0);
     EXPECT_EQ(rec.ValueOf("1.3.6.1.2.1.1.5.0"), "7");
@@ -220,7 +220,7 @@ TEST(SnmpDecoding, TrapUsesItsOwnLayoutBeforeTheBindings) {
                              Tlv(0x30, Tlv(0x30, Tlv(0x06, kSysNameOid) + Tlv(0x04, "bs1")));
     const std::string datagram =
         Tlv(0x30, Bytes({0x02, 0x01, 0x00}) + Tlv(0x04, "t") + Tlv(0xA4, trap));
-    TSNMPRec rec;
+    SnmpRec rec;
     ASSERT_TRUE(rec.Decode(datagram));
     EXPECT_EQ(rec.PDUType, 0xA4);
     EXPECT_EQ(rec.Enterprise, "1.3.6.1.4.1.3942");
@@ -233,7 +233,7 @@ TEST(SnmpDecoding, TrapUsesItsOwnLayoutBeforeTheBindings) {
     EXPECT_EQ(rec.ValueOf("1.3.6.1.2.1.1.5.0"), "bs1");
     // Its own encoding is byte for byte the datagram it came from.
     EXPECT_EQ(rec.Encode(), datagram);
-    TSNMPRec again;
+    SnmpRec again;
     ASSERT_TRUE(again.Decode(rec.Encode()));
     EXPECT_EQ(again.Enterprise, rec.Enterprise);
     EXPECT_EQ(again.AgentAddress, rec.AgentAddress);
@@ -250,7 +250,7 @@ TEST(SnmpDecoding, TruncatedPrefixesNeverReadPastTheirBuffer) {
     for (const std::string* reply : {&full, &longForm}) {
         for (std::size_t cut = 0; cut < reply->size(); ++cut) {
             const std::string prefix = reply->substr(0, cut);
-            TSNMPRec rec;
+            SnmpRec rec;
             const bool accepted = rec.Decode(prefix);
             const bool wanted = cut + 1 == longForm.size() && reply == &longForm;
             EXPECT_EQ(accepted, wanted) << cut;
@@ -271,7 +271,7 @@ TEST(SnmpDecoding, ItemsRunningPastTheEndReadAsEmpty) {
                             Bytes({0x04, 0x20, 'a', 'b', 'c'});
     const std::string reply =
         Tlv(0x30, Bytes({0x02, 0x01, 0x00, 0x04, 0x01, 'p'}) + Tlv(0xA2, pdu));
-    TSNMPRec rec;
+    SnmpRec rec;
     ASSERT_TRUE(rec.Decode(reply));
     ASSERT_EQ(rec.BindingCount(), 1u);
     EXPECT_EQ(rec.Binding(0).Value, "");
@@ -289,7 +289,7 @@ TEST(SnmpDecoding, ItemsRunningPastTheEndReadAsEmpty) {
 
 TEST(SnmpDecoding, LongLengthFormsInsideTheReply) {
     const std::string big(300, 'z');
-    TSNMPRec rec;
+    SnmpRec rec;
     ASSERT_TRUE(rec.Decode(Response(kSysNameOid, 0x04, big)));
     EXPECT_EQ(rec.ValueOf("1.3.6.1.2.1.1.5.0"), big);
     // A needlessly long length form is still a definite length.
@@ -300,7 +300,7 @@ TEST(SnmpDecoding, LongLengthFormsInsideTheReply) {
 }
 
 TEST(SnmpCodec, EncodeThenDecodeKeepsEveryValueText) {
-    TSNMPRec rec;
+    SnmpRec rec;
     rec.Community = std::string("c\0mm", 4);
     rec.PDUType = 0xA2;
     rec.ID = 70000;
@@ -322,7 +322,7 @@ TEST(SnmpCodec, EncodeThenDecodeKeepsEveryValueText) {
     for (const auto& [tag, text] : values) {
         rec.AddBinding("1.3.6.1.2.1.2.2.1.2." + std::to_string(arc++), text, tag);
     }
-    TSNMPRec back;
+    SnmpRec back;
     ASSERT_TRUE(back.Decode(rec.Encode()));
     EXPECT_EQ(back.Community, rec.Community);
     EXPECT_EQ(back.ID, 70000);

@@ -147,7 +147,7 @@ TEST(SnmpExchange, MismatchedIdCommunityAndSourceAreStillAccepted) {
 TEST(SnmpExchange, ReplySourceIsRecordedAsHostIp) {
     Responder agent(Answer(Response(kSysNameOid, 0x02, Bytes({0x05}))), "127.0.0.3");
     ASSERT_TRUE(agent.Ready());
-    TSNMPSend snmp;
+    SnmpSend snmp;
     EXPECT_EQ(snmp.HostIP, "0.0.0.0");
     snmp.TargetHost = "localhost";
     snmp.TargetPort = SnmpDestinationPort();
@@ -294,7 +294,7 @@ TEST(SnmpExchange, SilentAgentFailsAfterTheFiveSecondTimeout) {
 TEST(SnmpExchange, NegativeTimeoutDoesNotWaitForEver) {
     LoopbackSocket silent("127.0.0.1");
     ASSERT_TRUE(silent.Bound());
-    TSNMPSend snmp;
+    SnmpSend snmp;
     snmp.TargetHost = "127.0.0.1";
     snmp.TargetPort = std::to_string(silent.Port());
     snmp.Timeout = -1;
@@ -328,7 +328,7 @@ TEST(SnmpExchange, SignalsDuringTheWaitNeitherEndNorStretchIt) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     });
-    TSNMPSend snmp;
+    SnmpSend snmp;
     snmp.TargetHost = "127.0.0.1";
     snmp.TargetPort = std::to_string(silent.Port());
     snmp.Timeout = 700;
@@ -361,7 +361,7 @@ TEST(SnmpExchange, ClosedPortFailsAtOnce) {
     ::unsetenv("TESSEL_SNMP_PORT");
 
     // It is the port-unreachable report that ends the wait.
-    TSNMPSend snmp;
+    SnmpSend snmp;
     snmp.TargetHost = "127.0.0.1";
     snmp.TargetPort = std::to_string(port);
     snmp.Query.AddBinding(kSysName, "", 0x05);
@@ -378,7 +378,7 @@ TEST(SnmpExchange, UnresolvableHostFailsWithoutSending) {
     EXPECT_EQ(value, "");
 
     for (const char* host : {"no-such-host.invalid", "x.INVALID.", "", "invalid"}) {
-        TSNMPSend snmp;
+        SnmpSend snmp;
         snmp.TargetHost = host;
         snmp.Query.AddBinding(kSysName, "", 0x05);
         EXPECT_FALSE(snmp.SendRequest()) << host;
@@ -398,8 +398,8 @@ TEST(SnmpExchange, DestinationPortComesFromTheEnvironmentOnlyWhenValid) {
     }
     ::unsetenv("TESSEL_SNMP_PORT");
     EXPECT_EQ(SnmpDestinationPort(), "161");
-    EXPECT_EQ(TSNMPSend().TargetPort, "161");
-    EXPECT_EQ(TSNMPSend().Timeout, 5000);
+    EXPECT_EQ(SnmpSend().TargetPort, "161");
+    EXPECT_EQ(SnmpSend().Timeout, 5000);
 }
 
 }  // namespace

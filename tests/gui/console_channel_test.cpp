@@ -90,15 +90,15 @@ class Channel : public ::testing::Test {
 TEST_F(Channel, DialogueRepliesComeWithTheirNextCodeAndThePasswordStaysOutOfTheTrace) {
     bool connected = false;
     QObject::connect(&channel_, &ConsoleChannel::Connected, &window_,
-                     [&] { connected = channel_.Code() == reply::Disconnected; });
+                     [&] { connected = channel_.Code() == ReplyCode::Disconnected; });
     Open();
-    ASSERT_TRUE(WaitFor([&] { return channel_.Code() == reply::Idle; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return channel_.Code() == ReplyCode::Idle; }, 10000));
     EXPECT_TRUE(connected);
     const std::vector<std::pair<ReplyAction, ReplyCode>> expected = {
-        {ReplyAction::SendOne, reply::SendLogin},
-        {ReplyAction::SendLoginName, reply::SendPassword},
-        {ReplyAction::SendPassword, reply::SkipAfterPassword},
-        {ReplyAction::LoginAccepted, reply::Idle},
+        {ReplyAction::SendOne, ReplyCode::SendLogin},
+        {ReplyAction::SendLoginName, ReplyCode::SendPassword},
+        {ReplyAction::SendPassword, ReplyCode::SkipAfterPassword},
+        {ReplyAction::LoginAccepted, ReplyCode::Idle},
     };
     EXPECT_EQ(replies_, expected);
     EXPECT_EQ(console_.Lines(), (std::vector<std::string>{"1", "admin", Password}));
@@ -110,21 +110,21 @@ TEST_F(Channel, DialogueRepliesComeWithTheirNextCodeAndThePasswordStaysOutOfTheT
 
     // "quit": the router closes without a word; the code is back before the
     // window hears of it.
-    ReplyCode atDisconnect = reply::Quit;
+    ReplyCode atDisconnect = ReplyCode::Quit;
     QObject::connect(&channel_, &ConsoleChannel::Disconnected, &window_,
                      [&] { atDisconnect = channel_.Code(); });
-    ASSERT_TRUE(channel_.Send({"quit", reply::Quit}));
-    EXPECT_EQ(channel_.Code(), reply::Quit);
+    ASSERT_TRUE(channel_.Send({"quit", ReplyCode::Quit}));
+    EXPECT_EQ(channel_.Code(), ReplyCode::Quit);
     ASSERT_TRUE(WaitFor([&] { return !channel_.IsConnected(); }, 10000));
-    EXPECT_EQ(atDisconnect, reply::Disconnected);
-    EXPECT_EQ(channel_.Code(), reply::Disconnected);
+    EXPECT_EQ(atDisconnect, ReplyCode::Disconnected);
+    EXPECT_EQ(channel_.Code(), ReplyCode::Disconnected);
 }
 
 TEST_F(Channel, ARefusedLineLeavesTheCodeAndTellsTheOperator) {
-    ASSERT_TRUE(channel_.Send({"loadm  -w 1 eth0", reply::LoadMeterStart}));
-    EXPECT_FALSE(channel_.Send({"sys name a\r\nco save", reply::System}));
+    ASSERT_TRUE(channel_.Send({"loadm  -w 1 eth0", ReplyCode::LoadMeterStart}));
+    EXPECT_FALSE(channel_.Send({"sys name a\r\nco save", ReplyCode::System}));
     EXPECT_FALSE(channel_.SendLine(std::string("x\0y", 3)));
-    EXPECT_EQ(channel_.Code(), reply::LoadMeterStart);
+    EXPECT_EQ(channel_.Code(), ReplyCode::LoadMeterStart);
     ASSERT_EQ(messages_.boxes.size(), 2u);
     EXPECT_EQ(messages_.boxes[0].caption, QStringLiteral("Input error"));
     // On a closed connection a safe line counts as sent and goes nowhere;
@@ -142,20 +142,20 @@ TEST_F(Channel, ARefusedLineLeavesTheCodeAndTellsTheOperator) {
 }
 
 TEST_F(Channel, StopAbandonAndResetChangeOnlyTheCodesTheyConcern) {
-    channel_.SetCodeForTest(reply::LoadMeterRow);
+    channel_.SetCodeForTest(ReplyCode::LoadMeterRow);
     channel_.StopReport();
-    EXPECT_EQ(channel_.Code(), reply::LoadMeterRowStopped);
+    EXPECT_EQ(channel_.Code(), ReplyCode::LoadMeterRowStopped);
     channel_.StopReport();  // already stopped
-    EXPECT_EQ(channel_.Code(), reply::LoadMeterRowStopped);
+    EXPECT_EQ(channel_.Code(), ReplyCode::LoadMeterRowStopped);
 
-    channel_.Abandon(reply::BsDeleteBeforeAdd);  // another code waits
-    EXPECT_EQ(channel_.Code(), reply::LoadMeterRowStopped);
-    channel_.SetCodeForTest(reply::BsDeleteBeforeAdd);
-    channel_.Abandon(reply::BsDeleteBeforeAdd);
-    EXPECT_EQ(channel_.Code(), reply::Idle);
+    channel_.Abandon(ReplyCode::BsDeleteBeforeAdd);  // another code waits
+    EXPECT_EQ(channel_.Code(), ReplyCode::LoadMeterRowStopped);
+    channel_.SetCodeForTest(ReplyCode::BsDeleteBeforeAdd);
+    channel_.Abandon(ReplyCode::BsDeleteBeforeAdd);
+    EXPECT_EQ(channel_.Code(), ReplyCode::Idle);
 
     channel_.Reset();
-    EXPECT_EQ(channel_.Code(), reply::Disconnected);
+    EXPECT_EQ(channel_.Code(), ReplyCode::Disconnected);
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ class ConsoleLogWindowTest : public ::testing::Test {
     // A refused change: the command, its echo, the router's word on it
     // (marked) and the prompt.
     void RefusedChange(milliseconds time) {
-        log.Sent(time, "sys name x", reply::System);
-        log.Received(time, "sys name x\r\nError: name too short\r\nlab-1> ", reply::System);
+        log.Sent(time, "sys name x", ReplyCode::System);
+        log.Received(time, "sys name x\r\nError: name too short\r\nlab-1> ", ReplyCode::System);
         window.EntriesAdded();
     }
     void Lines(int count, const std::string& text) {
@@ -132,10 +132,10 @@ TEST_F(ConsoleLogWindowTest, TheOpenerCountsUnseenMarksUntilTheLogIsOpened) {
 
 TEST_F(ConsoleLogWindowTest, SaveWritesTheWholeLogAsUtf8WithoutThePassword) {
     log.SetSecret("s3cret");
-    log.Received(milliseconds(1), "Password: ", reply::SendPassword);
-    log.Sent(milliseconds(2), "s3cret", reply::SkipAfterPassword, true);
-    log.Received(milliseconds(3), "s3cret\r\n", reply::SkipAfterPassword);
-    log.Received(milliseconds(4), "Bienvenue \xe0 lab-1\r\n", reply::AwaitAccept);
+    log.Received(milliseconds(1), "Password: ", ReplyCode::SendPassword);
+    log.Sent(milliseconds(2), "s3cret", ReplyCode::SkipAfterPassword, true);
+    log.Received(milliseconds(3), "s3cret\r\n", ReplyCode::SkipAfterPassword);
+    log.Received(milliseconds(4), "Bienvenue \xe0 lab-1\r\n", ReplyCode::AwaitAccept);
     window.EntriesAdded();
     window.FilterBox->setText("bienvenue");  // the file holds every line
 

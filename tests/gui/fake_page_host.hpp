@@ -52,7 +52,7 @@ class FakePageHost : public PageHost {
     void ReportStopped() override { code = ReplyCodeAfterStop(code); }
     void ReplyAbandoned(ReplyCode waitingCode) override {
         if (code == waitingCode) {
-            code = reply::Idle;
+            code = ReplyCode::Idle;
         }
     }
     // A tick runs at once, as no error limit is asked here.
@@ -89,7 +89,7 @@ class FakePageHost : public PageHost {
     QStringList popups;
     QString caption;
     std::vector<QAbstractButton*> consoleButtons;
-    ReplyCode code = reply::Idle;
+    ReplyCode code = ReplyCode::Idle;
     int consoleLocks = 0;
 
     // How the host answers.

@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     PrintedMessages messages;
     tessel::SetMessageService(&messages);
-    tessel::TForm1 form(tessel::SnmpTransport::Client());
-    QObject::connect(&form, &tessel::TForm1::Closed, &application, &QApplication::quit);
+    tessel::MainWindow form(tessel::SnmpTransport::Client());
+    QObject::connect(&form, &tessel::MainWindow::Closed, &application, &QApplication::quit);
     form.FormCreate(tessel::JoinCommandLine(argc, argv));
     form.show();
     return QApplication::exec();

@@ -55,7 +55,7 @@ struct LabRouter {
     // window made, as the operator gets it.
     QString source = QStringLiteral("127.0.0.1");
     // Runs around each step of the load, e.g. to leave one out.
-    TForm1::ReadAround readAround{};
+    MainWindow::ReadAround readAround{};
     // How long the login and the load may take (sanitizer builds on a busy
     // machine).
     int loginMs = 60000;
@@ -123,15 +123,15 @@ class LoggedInWindow : public ::testing::Test {
         RuntimeConfig config;
         config.snmpPort = SnmpPort();
         config.consolePort = static_cast<std::uint16_t>(consolePort_);
-        form = std::make_unique<TForm1>(Transport(), config);
+        form = std::make_unique<MainWindow>(Transport(), config);
         if (router_.readAround) {
             form->SetReadAround(router_.readAround);
         }
         form->FormCreate(commandLine);
         if (!router_.source.isEmpty()) {
             // The console leaves from this address, whatever addresses the host has.
-            form->ComboBox13->clear();
-            form->ComboBox13->addItem(router_.source);
+            form->sourceAddressCombo_->clear();
+            form->sourceAddressCombo_->addItem(router_.source);
         }
         form->show();
     }
@@ -142,11 +142,11 @@ class LoggedInWindow : public ::testing::Test {
 
     // Fills the login block and clicks "Login".
     void ClickLogin(const QString& login = "admin", const QString& password = "admin") {
-        form->Edit5->setText(QString::fromStdString(router_.host));
-        form->Edit12->setText(login);
-        form->Edit13->setText(password);
-        form->Edit15->setText(QStringLiteral("public"));
-        form->Button1->click();
+        form->destinationAddressEdit_->setText(QString::fromStdString(router_.host));
+        form->loginNameEdit_->setText(login);
+        form->passwordEdit_->setText(password);
+        form->communityEdit_->setText(QStringLiteral("public"));
+        form->loginButton_->click();
     }
 
     // Waits for the managed layout, which the post-login load ends with.
@@ -246,7 +246,7 @@ class LoggedInWindow : public ::testing::Test {
 
     // Presses row of grid with the mouse, as the operator picks an entry;
     // the grid's tab must be in front.
-    static void ClickRow(TGridView* grid, int row) {
+    static void ClickRow(GridView* grid, int row) {
         ASSERT_GE(row, 0);
         const QModelIndex cell = grid->model()->index(row, 1);
         grid->scrollTo(cell);
@@ -264,7 +264,7 @@ class LoggedInWindow : public ::testing::Test {
     }
 
     // Brings the tab to the front (which shows it).
-    void ShowPage(QWidget* tab) { form->main->setCurrentWidget(tab); }
+    void ShowPage(QWidget* tab) { form->pageTabs_->setCurrentWidget(tab); }
 
     // With TESSEL_SCREENSHOT_DIR set, brings the tab to the front and saves
     // the window as file; otherwise does nothing, so the tests run unchanged.
@@ -281,7 +281,7 @@ class LoggedInWindow : public ::testing::Test {
     LabRouter router_;
     std::unique_ptr<RouterSim> sim_;
     ScriptedMessages messages;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     int exitStatus = -1;
 
   private:

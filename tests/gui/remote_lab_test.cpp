@@ -77,8 +77,8 @@ class RemoteRouter : protected LabHolder,
 
     QStringList SourceEntries() const {
         QStringList entries;
-        for (int i = 0; i < form->ComboBox13->count(); ++i) {
-            entries.append(form->ComboBox13->itemText(i));
+        for (int i = 0; i < form->sourceAddressCombo_->count(); ++i) {
+            entries.append(form->sourceAddressCombo_->itemText(i));
         }
         return entries;
     }
@@ -89,7 +89,7 @@ class RemoteRouter : protected LabHolder,
     void LogOut() {
         const std::size_t before = Log().Field("console-disconnect", "connection").size();
         messages.answers = {true};
-        form->Button29->click();
+        form->logOutButton_->click();
         EXPECT_FALSE(form->IsManagedLayout());
         EXPECT_TRUE(WaitFor(
             [&] { return Log().Field("console-disconnect", "connection").size() > before; }));
@@ -97,9 +97,9 @@ class RemoteRouter : protected LabHolder,
 
     // One console command, and the page read again over SNMP after it.
     void ChangeSystemName() {
-        auto* page = Find<TSystemPage>("system");
+        auto* page = Find<SystemPage>("system");
         ASSERT_NE(page, nullptr);
-        TypeInto(page->Edit1, QStringLiteral("far north"));
+        TypeInto(page->systemNameEdit_, QStringLiteral("far north"));
         const std::size_t before = ConsoleLines().size();
         page->SystemChangeButtons[0]->click();
         EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"sys name far north"});
@@ -154,7 +154,7 @@ TEST_P(RemoteRouter, WholeSessionFromTheFirstEntryThenLoginFromEveryEntry) {
     // Whichever entry the operator picks, the login and its load complete.
     for (const QString& entry : SourceEntries()) {
         SCOPED_TRACE("source " + entry.toStdString());
-        Choose(form->ComboBox13, entry);
+        Choose(form->sourceAddressCombo_, entry);
         LogIn();
         if (HasFatalFailure()) {
             return;

@@ -196,14 +196,14 @@ class Controller : public ::testing::Test {
     // Logs in to the fake console; returns once the load has run (or ended
     // at the error limit).
     void LogIn() {
-        block_.Edit5->setText(QStringLiteral("127.0.0.1"));
-        block_.Edit12->setText(QStringLiteral("admin"));
-        block_.Edit13->setText(QStringLiteral("admin"));
-        block_.Edit15->setText(QStringLiteral("public"));
-        block_.ComboBox13->addItem(QStringLiteral("127.0.0.1"));
-        controller_->Login().Button1Click();
+        block_.destinationAddressEdit_->setText(QStringLiteral("127.0.0.1"));
+        block_.loginNameEdit_->setText(QStringLiteral("admin"));
+        block_.passwordEdit_->setText(QStringLiteral("admin"));
+        block_.communityEdit_->setText(QStringLiteral("public"));
+        block_.sourceAddressCombo_->addItem(QStringLiteral("127.0.0.1"));
+        controller_->Login().OnLogin();
         // An edit while the console opens: the session keeps what "Login" took.
-        block_.Edit5->setText(QStringLiteral("192.0.2.7"));
+        block_.destinationAddressEdit_->setText(QStringLiteral("192.0.2.7"));
         ASSERT_TRUE(test::WaitFor(
             [this] { return window_.managed || !messages_.boxes.empty() || exitStatus_ != -1; }));
         ASSERT_EQ(exitStatus_, -1);
@@ -301,7 +301,7 @@ TEST_F(Controller, EachCommandRereadsWhatItNamesOnTheOwningPages) {
     const BsGridRow row{"1A", "6000", "5180", "false", "1"};
     ASSERT_TRUE(controller_->SendCommand(BsReplaceCommands({&row, 1}, "rf5.0", "1A", "6000")[0]));
     ASSERT_TRUE(test::WaitFor([this] { return !replied_.empty(); }));
-    ASSERT_TRUE(controller_->SendCommand({"loadm  -w 1 eth0", reply::LoadMeterStart}));
+    ASSERT_TRUE(controller_->SendCommand({"loadm  -w 1 eth0", ReplyCode::LoadMeterStart}));
     ASSERT_TRUE(test::WaitFor([this] { return replied_.size() >= 2; }));
     EXPECT_EQ(replied_, (std::vector<PageReply>{{"cpe", ReplyAction::SendAddBsRecord},
                                                 {"meter", ReplyAction::ClearLoadMeter}}));

@@ -59,7 +59,7 @@ class AutoUpdate : public ::testing::Test {
     void Build(const AutoUpdatePolicy& policy) {
         page = new PaintedPage(&window);
         button = new QPushButton(page);
-        period = new TSpinEditor(page);
+        period = new SpinEditor(page);
         period->setRange(3, 3600);
         controller = new AutoUpdateController(page, host, button, period, policy);
         timer = controller->Timer();
@@ -74,7 +74,7 @@ class AutoUpdate : public ::testing::Test {
     QWidget window;
     PaintedPage* page = nullptr;
     QPushButton* button = nullptr;
-    TSpinEditor* period = nullptr;
+    SpinEditor* period = nullptr;
     AutoUpdateController* controller = nullptr;
     QTimer* timer = nullptr;
 };
@@ -91,7 +91,7 @@ TEST_F(AutoUpdate, TimerIsThePagesOwnUnderItsNameAndInterval) {
     startsAsStop.initialCaption = StopAutoUpdateCaption;
     QWidget other;
     QPushButton otherButton(&other);
-    TSpinEditor otherPeriod(&other);
+    SpinEditor otherPeriod(&other);
     const AutoUpdateController second(&other, host, &otherButton, &otherPeriod, startsAsStop);
     EXPECT_EQ(otherButton.text(), QStringLiteral("Stop autoupdate"));
     EXPECT_EQ(second.Flag(), 0);

@@ -8,8 +8,8 @@
 #include "core/session/session.hpp"
 #include "core/snmp/oids.hpp"
 #include "fake_page_host.hpp"
-#include "views/bs/cpe_table_page.hpp"
-#include "views/cpe/bs_list_page.hpp"
+#include "views/bs/bs_page.hpp"
+#include "views/cpe/cpe_page.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QCheckBox>
@@ -57,18 +57,18 @@ class BsPageOnHost : public OnHost {
         page.SetRadioNames({QStringLiteral("rf5.0"), QStringLiteral("rf2.0")}, 0);
     }
 
-    TBsPage page{session, host};
+    BsPage page{session, host};
 };
 
 TEST_F(BsPageOnHost, ReadTellsWhetherPwrctlMayBeUsed) {
-    QSignalSpy allowed(&page, &TBsPage::PwrctlAllowedChanged);
+    QSignalSpy allowed(&page, &BsPage::PwrctlAllowedChanged);
     page.ReadCpeTable();
-    ASSERT_EQ(page.GridView2->RowCount(), 1);
-    EXPECT_EQ(page.GridView2->Cell(0, cpe_column::Mac), QStringLiteral("000B220578FF"));
+    ASSERT_EQ(page.cpeTableGrid_->RowCount(), 1);
+    EXPECT_EQ(page.cpeTableGrid_->Cell(0, cpe_column::Mac), QStringLiteral("000B220578FF"));
     page.SetRadioNames({QStringLiteral("rf5.0"), QStringLiteral("rf2.0")}, 1);
-    EXPECT_EQ(page.ComboBox5->currentIndex(), 1);
+    EXPECT_EQ(page.cpeRadioCombo_->currentIndex(), 1);
     page.ReadCpeTable();
-    EXPECT_EQ(page.GridView2->RowCount(), 0);
+    EXPECT_EQ(page.cpeTableGrid_->RowCount(), 0);
     ASSERT_EQ(allowed.size(), 2);
     EXPECT_FALSE(allowed[0][0].toBool());
     EXPECT_TRUE(allowed[1][0].toBool());
@@ -76,17 +76,17 @@ TEST_F(BsPageOnHost, ReadTellsWhetherPwrctlMayBeUsed) {
 
 TEST_F(BsPageOnHost, DeleteSendsTheRowsLineUnderItsCode) {
     page.ReadCpeTable();
-    page.GridView2->selectRow(0);
+    page.cpeTableGrid_->selectRow(0);
     host.refuseLines = true;
-    page.Button7->click();
-    EXPECT_EQ(host.code, reply::Idle);
+    page.deleteCpeButton_->click();
+    EXPECT_EQ(host.code, ReplyCode::Idle);
     EXPECT_TRUE(host.lines.empty());
 
     host.refuseLines = false;
-    page.Button7->click();
+    page.deleteCpeButton_->click();
     ASSERT_EQ(host.lines.size(), 1u);
     EXPECT_EQ(host.lines[0], "rma ab rf5.0 000B220578FF ip=10.10.0.5 name=farm-east -del");
-    EXPECT_EQ(host.code, reply::CpeTable);
+    EXPECT_EQ(host.code, ReplyCode::CpeTable);
     EXPECT_TRUE(host.boxes.empty());
     // New, Update and Delete are locked with the other console buttons.
     EXPECT_EQ(host.consoleButtons.size(), 3u);
@@ -96,8 +96,8 @@ TEST_F(BsPageOnHost, DeleteWithoutARadioRefusesInABox) {
     page.ReadCpeTable();
     // The radio list read again, now empty.
     page.SetRadioNames({}, -1);
-    page.GridView2->selectRow(0);
-    page.Button7->click();
+    page.cpeTableGrid_->selectRow(0);
+    page.deleteCpeButton_->click();
     EXPECT_TRUE(host.lines.empty());
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, NoRadio);
@@ -108,28 +108,28 @@ class CpePageOnHost : public OnHost {
   protected:
     void SetUp() override {
         page.SetRadioNames({QStringLiteral("rf4.0"), QStringLiteral("rf2.0")}, 0);
-        page.ListBox2->addItem(QStringLiteral("2462"));
-        page.Edit10->setText(QStringLiteral("2C"));
-        page.Edit11->setText(QStringLiteral("5500"));
+        page.bsFrequenciesList_->addItem(QStringLiteral("2462"));
+        page.bsSidEdit_->setText(QStringLiteral("2C"));
+        page.bsRequestedSpeedEdit_->setText(QStringLiteral("5500"));
     }
 
-    TCpePage page{session, host};
+    CpePage page{session, host};
 };
 
 TEST_F(CpePageOnHost, AddLineIsShownUnderTheHostsTitleThenSent) {
     host.router.RadioBand = {2, 1};
-    page.Button15->click();
+    page.createOrUpdateBsRecordButton_->click();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("rma bs rf4.0 2C/5500 2462"));
     EXPECT_EQ(host.boxes[0].caption, host.Title());
     ASSERT_EQ(host.lines.size(), 1u);
     EXPECT_EQ(host.lines[0], "rma bs rf4.0 2C/5500 2462");
-    EXPECT_EQ(host.code, reply::BsList);
+    EXPECT_EQ(host.code, ReplyCode::BsList);
 }
 
 TEST_F(CpePageOnHost, SpeedIsCheckedAgainstTheHostsRadioBand) {
     host.router.RadioBand = {1, 2};  // 5500 is no band 1 speed
-    page.Button15->click();
+    page.createOrUpdateBsRecordButton_->click();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("Speed value is not correct"));
@@ -138,9 +138,9 @@ TEST_F(CpePageOnHost, SpeedIsCheckedAgainstTheHostsRadioBand) {
 
 TEST_F(CpePageOnHost, AddDueOnAReplyWithoutARadioAbandonsTheWaitingCode) {
     page.SetRadioNames({}, -1);
-    host.code = reply::BsDeleteBeforeAdd;
+    host.code = ReplyCode::BsDeleteBeforeAdd;
     page.ConsoleReply(ReplyAction::SendAddBsRecord, "rma bs ... -del\r\n>");
-    EXPECT_EQ(host.code, reply::Idle);
+    EXPECT_EQ(host.code, ReplyCode::Idle);
     EXPECT_TRUE(host.lines.empty());
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, NoRadio);
@@ -159,13 +159,13 @@ TEST_F(CpePageOnHost, RfFrequenciesFollowTheRadioPagesSelection) {
 
     page.SetRadioPageSelection(QStringLiteral("rf5.0"));
     page.ReadBsList();
-    ASSERT_EQ(page.ListBox1->count(), 1);
-    EXPECT_EQ(page.ListBox1->item(0)->text(), QStringLiteral("5180"));
+    ASSERT_EQ(page.rfFrequenciesList_->count(), 1);
+    EXPECT_EQ(page.rfFrequenciesList_->item(0)->text(), QStringLiteral("5180"));
 
     page.SetRadioPageSelection(QStringLiteral("rf4.0"));
     page.ReadBsList();
-    ASSERT_EQ(page.ListBox1->count(), 1);
-    EXPECT_EQ(page.ListBox1->item(0)->text(), QStringLiteral("2412"));
+    ASSERT_EQ(page.rfFrequenciesList_->count(), 1);
+    EXPECT_EQ(page.rfFrequenciesList_->item(0)->text(), QStringLiteral("2412"));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "fire_timer.hpp"
 #include "logged_in_window.hpp"
 #include "viewkit/controls.hpp"
-#include "views/bs/cpe_table_page.hpp"
+#include "views/bs/bs_page.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -39,14 +39,14 @@ enum Column {
     E = 13
 };
 
-class BsPage : public LoggedInWindow {
+class BsPageTest : public LoggedInWindow {
   protected:
-    BsPage() : LoggedInWindow({.data = "base-station.json"}) {}
+    BsPageTest() : LoggedInWindow({.data = "base-station.json"}) {}
     void SetUp() override {
         LoggedInWindow::SetUp();
-        page = Find<TBsPage>("TabSheet3");
+        page = Find<BsPage>("TabSheet3");
         ASSERT_NE(page, nullptr);
-        grid = page->GridView2;
+        grid = page->cpeTableGrid_;
     }
 
     int RowOf(const QString& mac) const {
@@ -59,9 +59,9 @@ class BsPage : public LoggedInWindow {
     }
 
     void FillForm(const QString& name, const QString& mac, const QString& ip) {
-        page->Edit7->setText(name);
-        page->Edit8->setText(mac);
-        page->Edit9->setText(ip);
+        page->cpeNameEdit_->setText(name);
+        page->cpeMacEdit_->setText(mac);
+        page->cpeIpAddressEdit_->setText(ip);
     }
 
     bool SentAny(const std::string& prefix) const {
@@ -73,13 +73,13 @@ class BsPage : public LoggedInWindow {
         return false;
     }
 
-    TBsPage* page = nullptr;
-    TGridView* grid = nullptr;
+    BsPage* page = nullptr;
+    GridView* grid = nullptr;
 };
 
-TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
+TEST_F(BsPageTest, ShowsTheRoutersCpeTableOfTheChosenRadio) {
     // rf5.0 is the first radio: a band 1 radio (5180) with three CPE.
-    ASSERT_EQ(page->ComboBox8->currentText(), QStringLiteral("rf5.0"));
+    ASSERT_EQ(page->cpeTableRadioCombo_->currentText(), QStringLiteral("rf5.0"));
     ASSERT_EQ(grid->RowCount(), 3);
     const int east = RowOf(QStringLiteral("000B220578FF"));
     ASSERT_GE(east, 0);
@@ -109,8 +109,8 @@ TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
 
     // The second radio (2437, the other band) has its own two CPE, whose rate
     // codes 3 and 4 read in that band's table.
-    page->ComboBox8->setCurrentIndex(1);
-    emit page->ComboBox8->activated(1);
+    page->cpeTableRadioCombo_->setCurrentIndex(1);
+    emit page->cpeTableRadioCombo_->activated(1);
     ASSERT_EQ(grid->RowCount(), 2);
     const int kiosk = RowOf(QStringLiteral("000B2202000A"));
     ASSERT_GE(kiosk, 0);
@@ -124,25 +124,25 @@ TEST_F(BsPage, ShowsTheRoutersCpeTableOfTheChosenRadio) {
     EXPECT_FALSE(pwrctl->isEnabled());
 }
 
-TEST_F(BsPage, NewChecksMacAndAddressInOneBoxAndSendsNothing) {
+TEST_F(BsPageTest, NewChecksMacAndAddressInOneBoxAndSendsNothing) {
     FillForm(QStringLiteral("barn"), QStringLiteral("00-0B-22-05-78-FF"), QStringLiteral("10.0.0"));
-    page->Button5->click();
+    page->newCpeButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Input error"));
     EXPECT_EQ(messages.boxes[0].text,
               QStringLiteral("MAC-address is incorrect\r\nIP-address is incorrect"));
     EXPECT_FALSE(messages.boxes[0].question);
     // The form keeps what the operator typed.
-    EXPECT_EQ(page->Edit8->text(), QStringLiteral("00-0B-22-05-78-FF"));
+    EXPECT_EQ(page->cpeMacEdit_->text(), QStringLiteral("00-0B-22-05-78-FF"));
     QTest::qWait(200);
     EXPECT_FALSE(SentAny("rma ab"));
 }
 
-TEST_F(BsPage, NewAsksThenSendsTheLineAndShowsTheRoutersTable) {
+TEST_F(BsPageTest, NewAsksThenSendsTheLineAndShowsTheRoutersTable) {
     FillForm(QStringLiteral("barn"), QStringLiteral("00:0b:22:05:7b:02"),
              QStringLiteral("10.10.0.17"));
     messages.answers = {false};
-    page->Button5->click();
+    page->newCpeButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
     EXPECT_EQ(messages.boxes[0].text,
@@ -150,36 +150,36 @@ TEST_F(BsPage, NewAsksThenSendsTheLineAndShowsTheRoutersTable) {
                              "MAC-address: 00:0b:22:05:7b:02\r\nIP-address: 10.10.0.17\r\n"
                              "Name: barn"));
     // No: nothing is sent and the form stays.
-    EXPECT_EQ(page->Edit7->text(), QStringLiteral("barn"));
+    EXPECT_EQ(page->cpeNameEdit_->text(), QStringLiteral("barn"));
 
     messages.answers = {true};
-    page->Button5->click();
+    page->newCpeButton_->click();
     ASSERT_TRUE(Received("rma ab rf5.0 000b22057b02 ip=10.10.0.17 name=barn -ena"));
-    EXPECT_TRUE(page->Edit7->text().isEmpty());
-    EXPECT_TRUE(page->Edit8->text().isEmpty());
-    EXPECT_TRUE(page->Edit9->text().isEmpty());
-    EXPECT_TRUE(page->CheckBox9->isChecked());
+    EXPECT_TRUE(page->cpeNameEdit_->text().isEmpty());
+    EXPECT_TRUE(page->cpeMacEdit_->text().isEmpty());
+    EXPECT_TRUE(page->cpeIpAddressEdit_->text().isEmpty());
+    EXPECT_TRUE(page->cpeEnabledCheckBox_->isChecked());
     // The prompt after the command has the table read again.
     ASSERT_TRUE(QTest::qWaitFor([&] { return RowOf(QStringLiteral("000B22057B02")) >= 0; }, 10000));
     EXPECT_EQ(grid->Cell(RowOf(QStringLiteral("000B22057B02")), Name), QStringLiteral("barn"));
     EXPECT_EQ(grid->RowCount(), 4);
 }
 
-TEST_F(BsPage, UpdateAsksAboutAnEditedMacFirst) {
+TEST_F(BsPageTest, UpdateAsksAboutAnEditedMacFirst) {
     const int school = RowOf(QStringLiteral("000B22057910"));
     ASSERT_GE(school, 0);
     grid->selectRow(school);
-    page->GridView2CellClick(school);
-    EXPECT_EQ(page->Edit7->text(), QStringLiteral("school"));
-    EXPECT_EQ(page->Edit8->text(), QStringLiteral("000B22057910"));
-    EXPECT_EQ(page->Edit9->text(), QStringLiteral("10.10.0.9"));
-    EXPECT_TRUE(page->CheckBox9->isChecked());
+    page->OnCpeRowChosen(school);
+    EXPECT_EQ(page->cpeNameEdit_->text(), QStringLiteral("school"));
+    EXPECT_EQ(page->cpeMacEdit_->text(), QStringLiteral("000B22057910"));
+    EXPECT_EQ(page->cpeIpAddressEdit_->text(), QStringLiteral("10.10.0.9"));
+    EXPECT_TRUE(page->cpeEnabledCheckBox_->isChecked());
 
     // An edited MAC (case does not count as an edit) asks "Warning" first;
     // No there stops everything.
-    page->Edit8->setText(QStringLiteral("000b22057911"));
+    page->cpeMacEdit_->setText(QStringLiteral("000b22057911"));
     messages.answers = {false};
-    page->Button6->click();
+    page->updateCpeButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Warning"));
     EXPECT_EQ(messages.boxes[0].text,
@@ -188,10 +188,10 @@ TEST_F(BsPage, UpdateAsksAboutAnEditedMacFirst) {
     // The same MAC in lower case: straight to the New question; the entry is
     // disabled and the table shows it so after the router's prompt.
     messages.boxes.clear();
-    page->Edit8->setText(QStringLiteral("000b22057910"));
-    page->CheckBox9->setChecked(false);
+    page->cpeMacEdit_->setText(QStringLiteral("000b22057910"));
+    page->cpeEnabledCheckBox_->setChecked(false);
     messages.answers = {true};
-    page->Button6->click();
+    page->updateCpeButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
     ASSERT_TRUE(Received("rma ab rf5.0 000b22057910 ip=10.10.0.9 name=school -dis"));
@@ -204,11 +204,11 @@ TEST_F(BsPage, UpdateAsksAboutAnEditedMacFirst) {
     EXPECT_EQ(grid->RowCount(), 3);
 }
 
-TEST_F(BsPage, DeleteSendsTheSelectedRowWithoutAQuestion) {
+TEST_F(BsPageTest, DeleteSendsTheSelectedRowWithoutAQuestion) {
     const int school = RowOf(QStringLiteral("000B22057910"));
     ASSERT_GE(school, 0);
     grid->selectRow(school);
-    page->Button7->click();
+    page->deleteCpeButton_->click();
     EXPECT_TRUE(messages.boxes.empty());
     ASSERT_TRUE(Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return grid->RowCount() == 2; }, 10000));
@@ -217,74 +217,74 @@ TEST_F(BsPage, DeleteSendsTheSelectedRowWithoutAQuestion) {
 
 // Operators double-click, and re-reads move rows under the highlight: Delete
 // removes the CPE the form shows, once, and nothing after it is gone.
-TEST_F(BsPage, DeleteActsOnceAndOnlyOnTheCpeTheFormShows) {
+TEST_F(BsPageTest, DeleteActsOnceAndOnlyOnTheCpeTheFormShows) {
     ShowPage(page);
     ClickRow(grid, RowOf(QStringLiteral("000B22057910")));
-    ASSERT_EQ(page->Edit8->text(), QStringLiteral("000B22057910"));
+    ASSERT_EQ(page->cpeMacEdit_->text(), QStringLiteral("000B22057910"));
     // Another hand removes the CPE above it; the re-read moves its row up.
     ASSERT_TRUE(SendAndWaitIdle(
-        {"rma ab rf5.0 000B220578FF ip=10.10.0.5 name=farm-east -del", reply::CpeTable}));
-    EXPECT_EQ(grid->Cell(grid->SelectedRow(), Mac), page->Edit8->text());
+        {"rma ab rf5.0 000B220578FF ip=10.10.0.5 name=farm-east -del", ReplyCode::CpeTable}));
+    EXPECT_EQ(grid->Cell(grid->SelectedRow(), Mac), page->cpeMacEdit_->text());
 
     const std::size_t before = ConsoleLines().size();
-    DoubleClick(page->Button7);
+    DoubleClick(page->deleteCpeButton_);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->SelectedRow(), -1);
     // The end of a report frees the console buttons, but not this Delete.
     form->SetConsoleButtonsEnabled(false);
     form->SetConsoleButtonsEnabled(true);
-    EXPECT_FALSE(page->Button7->isEnabled());
-    page->Button7->click();
-    page->Button6->click();
+    EXPECT_FALSE(page->deleteCpeButton_->isEnabled());
+    page->deleteCpeButton_->click();
+    page->updateCpeButton_->click();
     EXPECT_EQ(LinesThroughMarker(before),
               (std::vector<std::string>{"rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del",
                                         "co save"}));
     EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST_F(BsPage, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
+TEST_F(BsPageTest, AutoUpdateKeepsTheChosenRowForUpdateAndDelete) {
     QTimer* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
     const int school = RowOf(QStringLiteral("000B22057910"));
     ASSERT_GE(school, 0);
     grid->selectRow(school);
-    page->GridView2CellClick(school);
+    page->OnCpeRowChosen(school);
 
     // An auto-update tick reads the table again behind the operator's back.
     ASSERT_TRUE(test::FireTimer(timer2));
     EXPECT_EQ(grid->SelectedRow(), school);
     // The MAC was not edited: no "Warning", straight to the New question.
     messages.answers = {false};
-    page->Button6->click();
+    page->updateCpeButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Create new CPE?"));
 
     ASSERT_TRUE(test::FireTimer(timer2));
-    page->Button7->click();
+    page->deleteCpeButton_->click();
     ASSERT_TRUE(Received("rma ab rf5.0 000B22057910 ip=10.10.0.9 name=school -del"));
 }
 
-TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
+TEST_F(BsPageTest, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     QTimer* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
     ASSERT_NE(timer2, nullptr);
     // The post-login load wrote the timer's period into the editor without
     // it counting as the operator's change.
-    EXPECT_EQ(page->SpinEditor4->value(), 5);
+    EXPECT_EQ(page->cpeTablePeriodSpin_->value(), 5);
     EXPECT_EQ(page->CpeTableAutoUpdate(), 0);
 
     ShowPage(page);
     EXPECT_FALSE(timer2->isActive());
-    page->Button24->click();
-    EXPECT_EQ(page->Button24->text(), QStringLiteral("Stop autoupdate"));
+    page->cpeTableAutoUpdateButton_->click();
+    EXPECT_EQ(page->cpeTableAutoUpdateButton_->text(), QStringLiteral("Stop autoupdate"));
     EXPECT_EQ(page->CpeTableAutoUpdate(), 1);
     EXPECT_TRUE(timer2->isActive());
 
-    page->SpinEditor4->setValue(7);
+    page->cpeTablePeriodSpin_->setValue(7);
     EXPECT_EQ(timer2->interval(), 7000);
-    page->SpinEditor4->setValue(1);  // below the editor's minimum of 3
+    page->cpeTablePeriodSpin_->setValue(1);  // below the editor's minimum of 3
     EXPECT_EQ(timer2->interval(), 3000);
 
-    ShowPage(form->main->widget(0));
+    ShowPage(form->pageTabs_->widget(0));
     EXPECT_FALSE(timer2->isActive());
     EXPECT_EQ(page->CpeTableAutoUpdate(), 1);
     ShowPage(page);
@@ -295,28 +295,29 @@ TEST_F(BsPage, AutoUpdateRunsOnlyWhileTheTabIsShownAndNotBeforeLogin) {
     ASSERT_TRUE(test::FireTimer(timer2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return Log().Count("snmp") > before; }, 5000));
 
-    page->Button24->click();
-    EXPECT_EQ(page->Button24->text(), QStringLiteral("Start autoupdate"));
+    page->cpeTableAutoUpdateButton_->click();
+    EXPECT_EQ(page->cpeTableAutoUpdateButton_->text(), QStringLiteral("Start autoupdate"));
     EXPECT_FALSE(timer2->isActive());
     EXPECT_EQ(page->CpeTableAutoUpdate(), 0);
-    ShowPage(form->main->widget(0));
+    ShowPage(form->pageTabs_->widget(0));
     ShowPage(page);
     EXPECT_FALSE(timer2->isActive());
 }
 
-TEST_F(BsPage, ClearFormAndHelpButtons) {
+TEST_F(BsPageTest, ClearFormAndHelpButtons) {
     FillForm(QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"));
-    page->CheckBox9->setChecked(false);
-    page->Button36->click();
-    EXPECT_TRUE(page->Edit7->text().isEmpty());
-    EXPECT_TRUE(page->Edit8->text().isEmpty());
-    EXPECT_TRUE(page->Edit9->text().isEmpty());
-    EXPECT_TRUE(page->CheckBox9->isChecked());
+    page->cpeEnabledCheckBox_->setChecked(false);
+    page->clearCpeFormButton_->click();
+    EXPECT_TRUE(page->cpeNameEdit_->text().isEmpty());
+    EXPECT_TRUE(page->cpeMacEdit_->text().isEmpty());
+    EXPECT_TRUE(page->cpeIpAddressEdit_->text().isEmpty());
+    EXPECT_TRUE(page->cpeEnabledCheckBox_->isChecked());
 
     auto* help = page->findChild<QToolButton*>(QStringLiteral("SpeedButton32"));
     ASSERT_NE(help, nullptr);
     help->click();
-    EXPECT_EQ(form->Memo3->toPlainText(), QStringLiteral("MAC-address of a client unit"));
+    EXPECT_EQ(form->statusPopupMemo_->toPlainText(),
+              QStringLiteral("MAC-address of a client unit"));
     for (const char* name : {"SpeedButton30", "SpeedButton31", "SpeedButton33", "SpeedButton34"}) {
         EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
     }
@@ -348,9 +349,9 @@ class BsPageOnClientUnit : public LoggedInWindow {
 };
 
 TEST_F(BsPageOnClientUnit, EmptyTableLeavesTheTimerIdle) {
-    auto* page = Find<TBsPage>("TabSheet3");
+    auto* page = Find<BsPage>("TabSheet3");
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->GridView2->RowCount(), 0);
+    EXPECT_EQ(page->cpeTableGrid_->RowCount(), 0);
     EXPECT_EQ(page->CpeRowCount(), 0u);
     // Without CPE the radio page's "Pwrctl mode" may be used.
     auto* pwrctl = form->findChild<QCheckBox*>(QStringLiteral("CheckBox3"));
@@ -360,7 +361,7 @@ TEST_F(BsPageOnClientUnit, EmptyTableLeavesTheTimerIdle) {
     const std::size_t walked = SnmpRequestsFor(cpeTable);
     EXPECT_GT(walked, 0u);  // the login's read did walk it
     ASSERT_TRUE(test::FireTimer(form->findChild<QTimer*>(QStringLiteral("Timer2"))));
-    page->Button4->click();  // a manual read walks again, so the log is current
+    page->updateCpeTableButton_->click();  // a manual read walks again, so the log is current
     ASSERT_TRUE(QTest::qWaitFor([&] { return SnmpRequestsFor(cpeTable) > walked; }, 5000));
     EXPECT_EQ(SnmpRequestsFor(cpeTable), walked + 1) << "the tick must not walk the table";
 }

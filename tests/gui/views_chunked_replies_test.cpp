@@ -1,10 +1,10 @@
 // Replies that the router sends in many small pieces: the ARP table and the
 // interface information are gathered up to the prompt and shown whole.
 
-#include "app/form2.hpp"
+#include "app/interface_info_window.hpp"
 #include "logged_in_window.hpp"
 #include "views/interfaces/interfaces_page.hpp"
-#include "views/routing/arp_table_group.hpp"
+#include "views/routing/arp_group.hpp"
 #include "widgets/grid_view.hpp"
 
 namespace tessel {
@@ -22,31 +22,31 @@ class ChunkedReplies : public LoggedInWindow {
 };
 
 TEST_F(ChunkedReplies, ArpTableAndInterfaceInformationShowWhole) {
-    auto* arp = Find<TArpGroup>("ArpGroup");
+    auto* arp = Find<ArpGroup>("ArpGroup");
     ASSERT_NE(arp, nullptr);
     // The reply to the load's "arp view" is in (the fixture waited for idle).
-    ASSERT_EQ(arp->GridView7->RowCount(), 6);
-    EXPECT_EQ(arp->GridView7->Cell(0, 2), "192.168.1.254");
-    EXPECT_EQ(arp->GridView7->Cell(0, 3), "00:1c:2e:aa:10:01");
-    EXPECT_EQ(arp->GridView7->Cell(5, 1), "vlan10");
-    EXPECT_EQ(arp->GridView7->Cell(5, 2), "192.168.10.33");
+    ASSERT_EQ(arp->arpTableGrid_->RowCount(), 6);
+    EXPECT_EQ(arp->arpTableGrid_->Cell(0, 2), "192.168.1.254");
+    EXPECT_EQ(arp->arpTableGrid_->Cell(0, 3), "00:1c:2e:aa:10:01");
+    EXPECT_EQ(arp->arpTableGrid_->Cell(5, 1), "vlan10");
+    EXPECT_EQ(arp->arpTableGrid_->Cell(5, 2), "192.168.10.33");
 
-    arp->GridView7->Clear();
-    arp->Button38->click();
+    arp->arpTableGrid_->Clear();
+    arp->refreshArpTableButton_->click();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(arp->GridView7->RowCount(), 6);
+    EXPECT_EQ(arp->arpTableGrid_->RowCount(), 6);
 
-    auto* page = Find<TInterfacesPage>("TabSheet2");
+    auto* page = Find<InterfacesPage>("TabSheet2");
     ASSERT_NE(page, nullptr);
-    TGridView* interfaces = page->GridView4;
+    GridView* interfaces = page->interfacesGrid_;
     int rf = -1;
     for (int r = 0; r < interfaces->RowCount(); ++r) {
         rf = interfaces->Cell(r, 1) == QStringLiteral("rf5.0") ? r : rf;
     }
     ASSERT_GE(rf, 0);
     interfaces->setCurrentIndex(interfaces->model()->index(rf, 1));
-    page->Button33->click();
-    TForm2* info = form->InformationWindow();
+    page->infoShowButton_->click();
+    InterfaceInfoWindow* info = form->InformationWindow();
     ASSERT_TRUE(WaitFor([&] { return info->isVisible(); }));
     const QStringList lines = info->Information().split(QLatin1Char('\n'));
     ASSERT_GE(lines.size(), 4) << info->Information().toStdString();
@@ -64,11 +64,11 @@ class OneByteReplies : public LoggedInWindow {
 
 // A read may end right after the ">" of the interface's flags or description.
 TEST_F(OneByteReplies, InterfaceInformationHoldingAngleBracketsShowsWhole) {
-    auto* page = Find<TInterfacesPage>("TabSheet2");
-    ASSERT_EQ(page->GridView4->Cell(0, 1), "rf5.0");
-    page->GridView4->setCurrentIndex(page->GridView4->model()->index(0, 1));
-    page->Button33->click();
-    TForm2* info = form->InformationWindow();
+    auto* page = Find<InterfacesPage>("TabSheet2");
+    ASSERT_EQ(page->interfacesGrid_->Cell(0, 1), "rf5.0");
+    page->interfacesGrid_->setCurrentIndex(page->interfacesGrid_->model()->index(0, 1));
+    page->infoShowButton_->click();
+    InterfaceInfoWindow* info = form->InformationWindow();
     ASSERT_TRUE(WaitFor([&] { return info->isVisible(); }));
     EXPECT_TRUE(info->Information().endsWith(
         QStringLiteral("  flags <UP,RUNNING>\n  description Sektor Nord, 90\u00b0 <S\u00fcd> "

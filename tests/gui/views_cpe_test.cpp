@@ -5,7 +5,7 @@
 
 #include "fire_timer.hpp"
 #include "logged_in_window.hpp"
-#include "views/cpe/bs_list_page.hpp"
+#include "views/cpe/cpe_page.hpp"
 #include "widgets/application_title.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
@@ -27,14 +27,14 @@ using test::LoggedInWindow;
 
 enum Column { Sid = 1, Speed = 2, Frequencies = 3, R = 4, Position = 5 };
 
-class CpePage : public LoggedInWindow {
+class CpePageTest : public LoggedInWindow {
   protected:
-    CpePage() : LoggedInWindow({.data = "client-unit.json"}) {}
+    CpePageTest() : LoggedInWindow({.data = "client-unit.json"}) {}
     void SetUp() override {
         LoggedInWindow::SetUp();
-        page = Find<TCpePage>("TabSheet4");
+        page = Find<CpePage>("TabSheet4");
         ASSERT_NE(page, nullptr);
-        grid = page->GridView3;
+        grid = page->configuredBsGrid_;
     }
 
     int RowOf(const QString& sid, const QString& speed) const {
@@ -55,16 +55,16 @@ class CpePage : public LoggedInWindow {
     }
 
     void SelectRfFrequency(const QString& frequency) {
-        const auto found = page->ListBox1->findItems(frequency, Qt::MatchExactly);
+        const auto found = page->rfFrequenciesList_->findItems(frequency, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        page->ListBox1->setCurrentItem(found.front());
+        page->rfFrequenciesList_->setCurrentItem(found.front());
     }
 
-    TCpePage* page = nullptr;
-    TGridView* grid = nullptr;
+    CpePage* page = nullptr;
+    GridView* grid = nullptr;
 };
 
-TEST_F(CpePage, GroupsTheConfiguredBaseStationsAndMarksTheRegistration) {
+TEST_F(CpePageTest, GroupsTheConfiguredBaseStationsAndMarksTheRegistration) {
     // Rows (6699, 11000, 2412), (6699, 11000, 2437), (20, 11000, 2462) and
     // (6699, 5500, 2412) make three records; SID 6699 shows as 1A2B.
     ASSERT_EQ(grid->RowCount(), 3);
@@ -84,54 +84,60 @@ TEST_F(CpePage, GroupsTheConfiguredBaseStationsAndMarksTheRegistration) {
     EXPECT_EQ(grid->Cell(single, R), QStringLiteral("false"));
     EXPECT_EQ(grid->Cell(slow, R), QStringLiteral("false"));
 
-    EXPECT_EQ(page->Label33->text(), QStringLiteral("2437"));
-    EXPECT_EQ(page->Label34->text(), QStringLiteral("11000"));
-    EXPECT_EQ(page->Label35->text(), QStringLiteral("1A2B"));
-    EXPECT_EQ(page->Label41->text(), QStringLiteral("10.20.0.5"));
-    EXPECT_EQ(page->Label37->text(), QStringLiteral("11"));
-    EXPECT_EQ(page->ProgressBar1->value(), 11);
-    EXPECT_EQ(page->Label27->text(), QStringLiteral("12"));
-    EXPECT_EQ(page->ProgressBar2->value(), 12);
+    EXPECT_EQ(page->registrationFrequencyLabel_->text(), QStringLiteral("2437"));
+    EXPECT_EQ(page->registrationBitrateLabel_->text(), QStringLiteral("11000"));
+    EXPECT_EQ(page->registrationSidLabel_->text(), QStringLiteral("1A2B"));
+    EXPECT_EQ(page->registrationIpAddressLabel_->text(), QStringLiteral("10.20.0.5"));
+    EXPECT_EQ(page->registrationAmplitudeFromLabel_->text(), QStringLiteral("11"));
+    EXPECT_EQ(page->registrationAmplitudeFromBar_->value(), 11);
+    EXPECT_EQ(page->registrationAmplitudeToLabel_->text(), QStringLiteral("12"));
+    EXPECT_EQ(page->registrationAmplitudeToBar_->value(), 12);
     // Rate codes 4 and 3 on a radio of the 2.4 GHz band.
-    EXPECT_EQ(page->Label39->text(), QStringLiteral("11 Mbps"));
-    EXPECT_EQ(page->Label40->text(), QStringLiteral("5.5 Mbps"));
+    EXPECT_EQ(page->registrationTransmitSpeedLabel_->text(), QStringLiteral("11 Mbps"));
+    EXPECT_EQ(page->registrationReceiveSpeedLabel_->text(), QStringLiteral("5.5 Mbps"));
 
     // The radio's usable frequencies fill "RF frequencies:".
-    EXPECT_EQ(Items(page->ListBox1), QStringList({QStringLiteral("2412"), QStringLiteral("2437"),
-                                                  QStringLiteral("2462")}));
+    EXPECT_EQ(
+        Items(page->rfFrequenciesList_),
+        QStringList({QStringLiteral("2412"), QStringLiteral("2437"), QStringLiteral("2462")}));
     SaveScreenshot(page, "tab-cpe.png");
 }
 
-TEST_F(CpePage, ClickFillsTheFormAndFrequenciesMoveOnce) {
+TEST_F(CpePageTest, ClickFillsTheFormAndFrequenciesMoveOnce) {
     const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
     ASSERT_GE(both, 0);
-    page->GridView3CellClick(both);
-    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2412"), QStringLiteral("2437")}));
-    EXPECT_EQ(page->Edit10->text(), QStringLiteral("1A2B"));
-    EXPECT_EQ(page->Edit11->text(), QStringLiteral("11000"));
+    page->OnBsRowChosen(both);
+    EXPECT_EQ(Items(page->bsFrequenciesList_),
+              QStringList({QStringLiteral("2412"), QStringLiteral("2437")}));
+    EXPECT_EQ(page->bsSidEdit_->text(), QStringLiteral("1A2B"));
+    EXPECT_EQ(page->bsRequestedSpeedEdit_->text(), QStringLiteral("11000"));
 
     // ">" twice on the same frequency adds it once; "<" removes the selected one.
     SelectRfFrequency(QStringLiteral("2462"));
-    page->Button12->click();
-    page->Button12->click();
-    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2412"), QStringLiteral("2437"),
-                                                  QStringLiteral("2462")}));
-    page->ListBox2->setCurrentRow(0);
-    page->Button13->click();
-    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
+    page->addBsFrequencyButton_->click();
+    page->addBsFrequencyButton_->click();
+    EXPECT_EQ(
+        Items(page->bsFrequenciesList_),
+        QStringList({QStringLiteral("2412"), QStringLiteral("2437"), QStringLiteral("2462")}));
+    page->bsFrequenciesList_->setCurrentRow(0);
+    page->removeBsFrequencyButton_->click();
+    EXPECT_EQ(Items(page->bsFrequenciesList_),
+              QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
     // Pressed again: nothing is highlighted any more, so nothing goes.
-    page->Button13->click();
-    EXPECT_EQ(Items(page->ListBox2), QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
+    page->removeBsFrequencyButton_->click();
+    EXPECT_EQ(Items(page->bsFrequenciesList_),
+              QStringList({QStringLiteral("2437"), QStringLiteral("2462")}));
 
-    page->Button17->click();
-    EXPECT_EQ(page->ListBox2->count(), 0);
-    EXPECT_TRUE(page->Edit10->text().isEmpty());
-    EXPECT_TRUE(page->Edit11->text().isEmpty());
+    page->clearBsFormButton_->click();
+    EXPECT_EQ(page->bsFrequenciesList_->count(), 0);
+    EXPECT_TRUE(page->bsSidEdit_->text().isEmpty());
+    EXPECT_TRUE(page->bsRequestedSpeedEdit_->text().isEmpty());
 }
 
-TEST_F(CpePage, CreateUpdateCollectsItsErrorsInOneBox) {
-    page->Edit11->setText(QStringLiteral("6000"));  // a band 1 speed on a 2.4 GHz radio
-    page->Button15->click();
+TEST_F(CpePageTest, CreateUpdateCollectsItsErrorsInOneBox) {
+    page->bsRequestedSpeedEdit_->setText(
+        QStringLiteral("6000"));  // a band 1 speed on a 2.4 GHz radio
+    page->createOrUpdateBsRecordButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(messages.boxes[0].text,
@@ -143,12 +149,12 @@ TEST_F(CpePage, CreateUpdateCollectsItsErrorsInOneBox) {
     }
 }
 
-TEST_F(CpePage, CreateForANewRecordSendsTheAddLine) {
+TEST_F(CpePageTest, CreateForANewRecordSendsTheAddLine) {
     SelectRfFrequency(QStringLiteral("2462"));
-    page->ListBox1DblClick();
-    page->Edit10->setText(QStringLiteral("2C"));
-    page->Edit11->setText(QStringLiteral("5500"));
-    page->Button15->click();
+    page->OnRfFrequencyDoubleClicked();
+    page->bsSidEdit_->setText(QStringLiteral("2C"));
+    page->bsRequestedSpeedEdit_->setText(QStringLiteral("5500"));
+    page->createOrUpdateBsRecordButton_->click();
     // The line is shown in a plain box before it goes out.
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, QStringLiteral("rma bs rf4.0 2C/5500 2462"));
@@ -161,14 +167,14 @@ TEST_F(CpePage, CreateForANewRecordSendsTheAddLine) {
     EXPECT_EQ(grid->RowCount(), 4);
 }
 
-TEST_F(CpePage, UpdateOfAnExistingRecordDeletesFirstAndAddsAfterTheReply) {
+TEST_F(CpePageTest, UpdateOfAnExistingRecordDeletesFirstAndAddsAfterTheReply) {
     const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
     ASSERT_GE(both, 0);
-    page->GridView3CellClick(both);
+    page->OnBsRowChosen(both);
     SelectRfFrequency(QStringLiteral("2462"));
-    page->Button12->click();
-    page->Edit10->setText(QStringLiteral("1a2b"));  // the SID matches ignoring case
-    page->Button15->click();
+    page->addBsFrequencyButton_->click();
+    page->bsSidEdit_->setText(QStringLiteral("1a2b"));  // the SID matches ignoring case
+    page->createOrUpdateBsRecordButton_->click();
 
     ASSERT_TRUE(Received("rma bs rf4.0 1a2b/11000 2412,2437 -del"));
     ASSERT_TRUE(Received("rma bs rf4.0 1a2b/11000 2412,2437,2462"));
@@ -189,18 +195,18 @@ TEST_F(CpePage, UpdateOfAnExistingRecordDeletesFirstAndAddsAfterTheReply) {
         10000));
 }
 
-TEST_F(CpePage, AChunkArrivingWhileTheDeleteIsShownWaitsForItsLine) {
+TEST_F(CpePageTest, AChunkArrivingWhileTheDeleteIsShownWaitsForItsLine) {
     const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
     ASSERT_GE(both, 0);
-    page->GridView3CellClick(both);
+    page->OnBsRowChosen(both);
     SelectRfFrequency(QStringLiteral("2462"));
-    page->Button12->click();
+    page->addBsFrequencyButton_->click();
     // Boxes stay up a while as real ones do, and the router's answer to a
     // line sent just before arrives while the delete's box is up, under the
     // code that adds on any reply.
     messages.openMs = 300;
     form->SendLine("co save");
-    page->Button15->click();
+    page->createOrUpdateBsRecordButton_->click();
 
     ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
     ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437,2462"));
@@ -218,11 +224,11 @@ TEST_F(CpePage, AChunkArrivingWhileTheDeleteIsShownWaitsForItsLine) {
         10000));
 }
 
-TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
+TEST_F(CpePageTest, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
     const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
     ASSERT_GE(both, 0);
     grid->selectRow(both);
-    page->Button16->click();
+    page->deleteBsRecordButton_->click();
     EXPECT_TRUE(messages.boxes.empty());
     ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return grid->RowCount() == 2; }, 10000));
@@ -234,20 +240,20 @@ TEST_F(CpePage, DeleteNamesTheChosenRadioAndLosesTheRegistration) {
 
 // Operators double-click, and re-reads move rows under the highlight: Delete
 // removes the record the form shows, once, and nothing after it is gone.
-TEST_F(CpePage, DeleteActsOnceAndOnlyOnTheRecordTheFormShows) {
+TEST_F(CpePageTest, DeleteActsOnceAndOnlyOnTheRecordTheFormShows) {
     ShowPage(page);
     ClickRow(grid, RowOf(QStringLiteral("14"), QStringLiteral("11000")));
-    ASSERT_EQ(page->Edit10->text(), QStringLiteral("14"));
+    ASSERT_EQ(page->bsSidEdit_->text(), QStringLiteral("14"));
     // Another hand removes the record above it; the re-read moves its row up.
-    ASSERT_TRUE(SendAndWaitIdle({"rma bs rf4.0 1A2B/11000 2412,2437 -del", reply::BsList}));
-    EXPECT_EQ(grid->Cell(grid->SelectedRow(), Sid), page->Edit10->text());
+    ASSERT_TRUE(SendAndWaitIdle({"rma bs rf4.0 1A2B/11000 2412,2437 -del", ReplyCode::BsList}));
+    EXPECT_EQ(grid->Cell(grid->SelectedRow(), Sid), page->bsSidEdit_->text());
 
     const std::size_t before = ConsoleLines().size();
-    DoubleClick(page->Button16);
+    DoubleClick(page->deleteBsRecordButton_);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->SelectedRow(), -1);
-    page->Button16->click();
+    page->deleteBsRecordButton_->click();
     EXPECT_EQ(LinesThroughMarker(before),
               (std::vector<std::string>{"rma bs rf4.0 14/11000 2462 -del", "co save"}));
 }
@@ -255,17 +261,17 @@ TEST_F(CpePage, DeleteActsOnceAndOnlyOnTheRecordTheFormShows) {
 // A router without radios leaves "Radio interface:" empty, and
 // "rma bs  1A2B/11000 ..." would name none: Create/Update, Delete and the add
 // that waits for a delete's reply all refuse with a box and send nothing.
-TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
+TEST_F(CpePageTest, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
     const QString why =
         QStringLiteral("The router has no radio interface to apply this setting to.");
     const int both = RowOf(QStringLiteral("1A2B"), QStringLiteral("11000"));
     ASSERT_GE(both, 0);
-    page->GridView3CellClick(both);
+    page->OnBsRowChosen(both);
     // The radio list goes while the delete's box is up: the add due on its
     // reply has no radio left to name.
     messages.openMs = 300;
-    QTimer::singleShot(100, page, [this] { page->ComboBox7->clear(); });
-    page->Button15->click();
+    QTimer::singleShot(100, page, [this] { page->bsRadioCombo_->clear(); });
+    page->createOrUpdateBsRecordButton_->click();
     ASSERT_TRUE(Received("rma bs rf4.0 1A2B/11000 2412,2437 -del"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages.boxes.size() == 2u; }, 10000));
     EXPECT_EQ(messages.boxes[1].text, why);
@@ -273,9 +279,9 @@ TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
     EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 
     messages.openMs = 0;
-    page->Button15->click();
+    page->createOrUpdateBsRecordButton_->click();
     grid->selectRow(both);
-    page->Button16->click();
+    page->deleteBsRecordButton_->click();
     ASSERT_EQ(messages.boxes.size(), 4u);
     EXPECT_EQ(messages.boxes[2].text, why);
     EXPECT_EQ(messages.boxes[3].text, why);
@@ -292,17 +298,17 @@ TEST_F(CpePage, RecordCommandsWithoutARadioSendNothingAndSayWhy) {
     EXPECT_EQ(recordLines, std::vector<std::string>{"rma bs rf4.0 1A2B/11000 2412,2437 -del"});
 }
 
-TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
+TEST_F(CpePageTest, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
     QTimer* timer3 = form->findChild<QTimer*>(QStringLiteral("Timer3"));
     ASSERT_NE(timer3, nullptr);
-    EXPECT_EQ(page->Button25->text(), QStringLiteral("Stop autoupdate"));
+    EXPECT_EQ(page->bsRegistrationAutoUpdateButton_->text(), QStringLiteral("Stop autoupdate"));
     EXPECT_EQ(page->BsListAutoUpdate(), 1);
-    EXPECT_EQ(page->SpinEditor5->value(), 5);
+    EXPECT_EQ(page->bsRegistrationPeriodSpin_->value(), 5);
     EXPECT_FALSE(timer3->isActive());
 
     ShowPage(page);
     EXPECT_TRUE(timer3->isActive());
-    ShowPage(form->main->widget(0));
+    ShowPage(form->pageTabs_->widget(0));
     EXPECT_FALSE(timer3->isActive());
     ShowPage(page);
 
@@ -316,19 +322,19 @@ TEST_F(CpePage, AutoUpdateStartsOnAndRunsOnlyWhileTheTabIsShown) {
         QTest::qWaitFor([&] { return SnmpRequestsFor(registration) > registrationBefore; }, 5000));
     EXPECT_EQ(SnmpRequestsFor(list), listBefore);
 
-    page->Button25->click();
-    EXPECT_EQ(page->Button25->text(), QStringLiteral("Start autoupdate"));
+    page->bsRegistrationAutoUpdateButton_->click();
+    EXPECT_EQ(page->bsRegistrationAutoUpdateButton_->text(), QStringLiteral("Start autoupdate"));
     EXPECT_FALSE(timer3->isActive());
     EXPECT_EQ(page->BsListAutoUpdate(), 0);
-    page->SpinEditor5->setValue(9);
+    page->bsRegistrationPeriodSpin_->setValue(9);
     EXPECT_EQ(timer3->interval(), 9000);
 }
 
-TEST_F(CpePage, HelpButtonsShowTheirTexts) {
+TEST_F(CpePageTest, HelpButtonsShowTheirTexts) {
     auto* help = page->findChild<QToolButton*>(QStringLiteral("SpeedButton38"));
     ASSERT_NE(help, nullptr);
     help->click();
-    EXPECT_EQ(form->Memo3->toPlainText(), QStringLiteral("The SID of the Base Station"));
+    EXPECT_EQ(form->statusPopupMemo_->toPlainText(), QStringLiteral("The SID of the Base Station"));
     for (const char* name : {"SpeedButton35", "SpeedButton36", "SpeedButton37", "SpeedButton39"}) {
         EXPECT_NE(page->findChild<QToolButton*>(QLatin1String(name)), nullptr) << name;
     }
@@ -341,15 +347,18 @@ class CpePageOnBaseStation : public LoggedInWindow {
 };
 
 TEST_F(CpePageOnBaseStation, RegistrationIsNotAvailable) {
-    auto* page = Find<TCpePage>("TabSheet4");
+    auto* page = Find<CpePage>("TabSheet4");
     ASSERT_NE(page, nullptr);
     page->ReadBsRegistration();
-    for (QLabel* label : {page->Label33, page->Label34, page->Label35, page->Label27, page->Label37,
-                          page->Label39, page->Label40, page->Label41}) {
+    for (QLabel* label :
+         {page->registrationFrequencyLabel_, page->registrationBitrateLabel_,
+          page->registrationSidLabel_, page->registrationAmplitudeToLabel_,
+          page->registrationAmplitudeFromLabel_, page->registrationTransmitSpeedLabel_,
+          page->registrationReceiveSpeedLabel_, page->registrationIpAddressLabel_}) {
         EXPECT_EQ(label->text(), QStringLiteral("N/A")) << label->objectName().toStdString();
     }
-    EXPECT_EQ(page->ProgressBar1->value(), 0);
-    EXPECT_EQ(page->ProgressBar2->value(), 0);
+    EXPECT_EQ(page->registrationAmplitudeFromBar_->value(), 0);
+    EXPECT_EQ(page->registrationAmplitudeToBar_->value(), 0);
 }
 
 }  // namespace

@@ -92,17 +92,17 @@ class FieldNames : public test::LoggedInWindow {
 
 TEST_F(FieldNames, EveryFieldIsAnnouncedByTheCaptionBesideIt) {
     ExpectNamedByCaptions();
-    EXPECT_EQ(SpokenName(form->ComboBox13), "Source IP-address:");
+    EXPECT_EQ(SpokenName(form->sourceAddressCombo_), "Source IP-address:");
 
     LogIn();
     ASSERT_FALSE(HasFatalFailure());
     ExpectNamedByCaptions();
     // All three were called "System settings", the title of their group.
-    const auto* system = Find<TSystemPage>("system");
+    const auto* system = Find<SystemPage>("system");
     ASSERT_NE(system, nullptr);
-    EXPECT_EQ(SpokenName(system->Edit1), "System name:");
-    EXPECT_EQ(SpokenName(system->Edit6), "System location:");
-    EXPECT_EQ(SpokenName(system->SpinEditor9), "ICMP limit:");
+    EXPECT_EQ(SpokenName(system->systemNameEdit_), "System name:");
+    EXPECT_EQ(SpokenName(system->systemLocationEdit_), "System location:");
+    EXPECT_EQ(SpokenName(system->icmpLimitSpin_), "ICMP limit:");
 }
 
 }  // namespace

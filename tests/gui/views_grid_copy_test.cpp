@@ -15,7 +15,7 @@ class GridCopyInWindow : public LoggedInWindow {};
 
 TEST_F(GridCopyInWindow, EveryFilledGridCopiesItsSelectedRow) {
     int copied = 0;
-    for (TGridView* grid : form->findChildren<TGridView*>()) {
+    for (GridView* grid : form->findChildren<GridView*>()) {
         if (grid->RowCount() == 0) {
             continue;
         }

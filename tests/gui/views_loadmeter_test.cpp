@@ -23,18 +23,18 @@
 namespace tessel::test {
 namespace {
 
-class LoadMeterPage : public LoggedInWindow {
+class LoadMeterPageTest : public LoggedInWindow {
   protected:
-    explicit LoadMeterPage(int tickMs = TickMs) : LoggedInWindow({.tickMs = tickMs}) {}
+    explicit LoadMeterPageTest(int tickMs = TickMs) : LoggedInWindow({.tickMs = tickMs}) {}
     void SetUp() override {
         LoggedInWindow::SetUp();
-        page = Find<TLoadMeterPage>("LoadMeter");
+        page = Find<LoadMeterPage>("LoadMeter");
         ASSERT_NE(page, nullptr);
     }
     // The interfaces page fills the list; the test names the interface it
     // measures.
     void ChooseInterface(const QString& name) {
-        QComboBox* list = page->ComboBox14;
+        QComboBox* list = page->loadMeterInterfaceCombo_;
         if (list->findText(name) < 0) {
             list->addItem(name);
         }
@@ -42,63 +42,64 @@ class LoadMeterPage : public LoggedInWindow {
     }
     // The buttons of the window's console group that exist in this build.
     std::vector<QAbstractButton*> ConsoleGroup() const {
-        return {form->Button11, Find<QPushButton>("Button38"), Find<QPushButton>("Button18"),
+        return {form->saveAllButton_, Find<QPushButton>("Button38"), Find<QPushButton>("Button18"),
                 Find<QPushButton>("Button19"), Find<QPushButton>("Button3")};
     }
     // Started on eth0 and reporting.
     void StartOnEth0() {
         ChooseInterface("eth0");
-        page->Button35->click();
-        ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 1; }));
+        page->loadMeterStartButton_->click();
+        ASSERT_TRUE(WaitFor([&] { return page->loadMeterGrid_->RowCount() >= 1; }));
     }
     // As the page stands when no report runs.
     void ExpectStopped() const {
         for (QWidget* widget :
-             std::vector<QWidget*>{page->Button35, page->ComboBox14, page->SpinEditor7}) {
+             std::vector<QWidget*>{page->loadMeterStartButton_, page->loadMeterInterfaceCombo_,
+                                   page->loadMeterIntervalSpin_}) {
             EXPECT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
         }
-        EXPECT_FALSE(page->Button2->isEnabled());
+        EXPECT_FALSE(page->loadMeterStopButton_->isEnabled());
         for (QAbstractButton* button : ConsoleGroup()) {
             EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
         }
     }
 
-    TLoadMeterPage* page = nullptr;
+    LoadMeterPage* page = nullptr;
 };
 
-TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
+TEST_F(LoadMeterPageTest, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     ChooseInterface("eth0");
-    page->Button35->click();
+    page->loadMeterStartButton_->click();
     ASSERT_TRUE(Received("loadm  -w 1 eth0"));
     // Locked: its own start, list and interval, and the console group.
-    EXPECT_FALSE(page->Button35->isEnabled());
-    EXPECT_FALSE(page->ComboBox14->isEnabled());
-    EXPECT_FALSE(page->SpinEditor7->isEnabled());
+    EXPECT_FALSE(page->loadMeterStartButton_->isEnabled());
+    EXPECT_FALSE(page->loadMeterInterfaceCombo_->isEnabled());
+    EXPECT_FALSE(page->loadMeterIntervalSpin_->isEnabled());
     for (QAbstractButton* button : ConsoleGroup()) {
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     }
     // Still usable: "KBytes", "Stop", the link test's "Start", "Refresh all".
-    EXPECT_TRUE(page->CheckBox16->isEnabled());
-    EXPECT_TRUE(page->Button2->isEnabled());
+    EXPECT_TRUE(page->loadMeterKbytesCheck_->isEnabled());
+    EXPECT_TRUE(page->loadMeterStopButton_->isEnabled());
     EXPECT_TRUE(Find<QPushButton>("Button39")->isEnabled());
-    EXPECT_TRUE(form->Button10->isEnabled());
+    EXPECT_TRUE(form->refreshAllButton_->isEnabled());
 
-    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 3; }));
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterGrid_->RowCount() >= 3; }));
     // The heading carries "[K" and adds no row; each report fills all ten
     // figures, the elapsed time (token 1) left out.
     for (int column = 1; column <= 10; ++column) {
         bool number = false;
-        page->GridView8->Cell(0, column).toULongLong(&number);
-        EXPECT_TRUE(number) << column << " " << page->GridView8->Cell(0, column).toStdString();
+        page->loadMeterGrid_->Cell(0, column).toULongLong(&number);
+        EXPECT_TRUE(number) << column << " " << page->loadMeterGrid_->Cell(0, column).toStdString();
     }
-    EXPECT_EQ(page->GridView8->Cell(2, 0), "3");
-    EXPECT_EQ(page->GridView8->currentIndex().column(), 0);
+    EXPECT_EQ(page->loadMeterGrid_->Cell(2, 0), "3");
+    EXPECT_EQ(page->loadMeterGrid_->currentIndex().column(), 0);
 
-    page->Button2->click();
+    page->loadMeterStopButton_->click();
     // Unlocked once the router's pause after ESC is over.
-    ASSERT_TRUE(WaitFor([&] { return page->Button35->isEnabled(); }));
-    EXPECT_TRUE(page->ComboBox14->isEnabled());
-    EXPECT_TRUE(page->SpinEditor7->isEnabled());
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterStartButton_->isEnabled(); }));
+    EXPECT_TRUE(page->loadMeterInterfaceCombo_->isEnabled());
+    EXPECT_TRUE(page->loadMeterIntervalSpin_->isEnabled());
     for (QAbstractButton* button : ConsoleGroup()) {
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     }
@@ -106,86 +107,86 @@ TEST_F(LoadMeterPage, RunAddsRowsUntilStopAndLocksOnlyItsGroup) {
     ASSERT_TRUE(WaitIdle());
     // The rows stay, and no more come once the router has stopped: many
     // report periods pass without a new row.
-    const int rows = page->GridView8->RowCount();
+    const int rows = page->loadMeterGrid_->RowCount();
     QTest::qWait(TickMs * 10);
-    EXPECT_EQ(page->GridView8->RowCount(), rows);
+    EXPECT_EQ(page->loadMeterGrid_->RowCount(), rows);
     EXPECT_GE(rows, 3);
     // The reply to a later command is no report: "Save all", then the ARP
     // table, whose reply comes after the save's.
-    form->Button11->click();
+    form->saveAllButton_->click();
     Find<QPushButton>("Button38")->click();
     ASSERT_TRUE(WaitIdle());
     EXPECT_TRUE(Received("co save"));
-    EXPECT_EQ(page->GridView8->RowCount(), rows);
+    EXPECT_EQ(page->loadMeterGrid_->RowCount(), rows);
 }
 
-TEST_F(LoadMeterPage, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
+TEST_F(LoadMeterPageTest, KBytesAndIntervalGoIntoTheLineAndStartClearsOldRows) {
     ChooseInterface("eth0");
-    page->Button35->click();
-    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
-    page->Button2->click();
-    ASSERT_TRUE(WaitFor([&] { return page->Button35->isEnabled(); }));
+    page->loadMeterStartButton_->click();
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterGrid_->RowCount() >= 2; }));
+    page->loadMeterStopButton_->click();
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterStartButton_->isEnabled(); }));
 
     ChooseInterface("rf5.0");
-    page->CheckBox16->setChecked(true);
-    page->SpinEditor7->setValue(2);
-    page->Button35->click();
+    page->loadMeterKbytesCheck_->setChecked(true);
+    page->loadMeterIntervalSpin_->setValue(2);
+    page->loadMeterStartButton_->click();
     ASSERT_TRUE(Received("loadm  -B  -w 2 rf5.0"));
     // The first text of the new run clears the old rows; reports then add
     // rows from 1 again.
     ASSERT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::LoadMeterRow; }));
-    EXPECT_LE(page->GridView8->RowCount(), 1);
-    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 2; }));
-    EXPECT_FALSE(page->GridView8->Cell(1, 10).isEmpty());
-    page->Button2->click();
+    EXPECT_LE(page->loadMeterGrid_->RowCount(), 1);
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterGrid_->RowCount() >= 2; }));
+    EXPECT_FALSE(page->loadMeterGrid_->Cell(1, 10).isEmpty());
+    page->loadMeterStopButton_->click();
 }
 
-TEST_F(LoadMeterPage, LoggingOutDuringARunGivesTheNextSessionEveryButtonBack) {
+TEST_F(LoadMeterPageTest, LoggingOutDuringARunGivesTheNextSessionEveryButtonBack) {
     StartOnEth0();
     messages.answers = {true};
-    form->Button29->click();
+    form->logOutButton_->click();
     ASSERT_FALSE(form->IsManagedLayout());
     LogIn();
     ExpectStopped();
 }
 
-TEST_F(LoadMeterPage, AnotherPagesCommandEndsTheRunAndThePageShowsIt) {
+TEST_F(LoadMeterPageTest, AnotherPagesCommandEndsTheRunAndThePageShowsIt) {
     StartOnEth0();
-    auto* system = Find<TSystemPage>("system");
-    TypeInto(system->Edit1, QStringLiteral("bs south"));
+    auto* system = Find<SystemPage>("system");
+    TypeInto(system->systemNameEdit_, QStringLiteral("bs south"));
     system->SystemChangeButtons[0]->click();
     // The router stops a running report before it runs any other line.
     ASSERT_TRUE(Received("sys name bs south"));
     ExpectStopped();
 }
 
-TEST_F(LoadMeterPage, StopReturnsAtOnceAndTheNextCommandWaitsOutTheRoutersPause) {
+TEST_F(LoadMeterPageTest, StopReturnsAtOnceAndTheNextCommandWaitsOutTheRoutersPause) {
     StartOnEth0();
     const std::size_t before = ConsoleLines().size();
     QElapsedTimer clock;
     clock.start();
-    page->Button2->click();
+    page->loadMeterStopButton_->click();
     EXPECT_LT(clock.elapsed(), ReportStopPauseMs / 2) << "Stop held the window";
     // A quick hand: another page's command, which no lock stops.
-    auto* system = Find<TSystemPage>("system");
-    TypeInto(system->Edit1, QStringLiteral("bs south"));
+    auto* system = Find<SystemPage>("system");
+    TypeInto(system->systemNameEdit_, QStringLiteral("bs south"));
     system->SystemChangeButtons[0]->click();
-    EXPECT_FALSE(page->Button35->isEnabled());
-    EXPECT_FALSE(form->Button11->isEnabled());
+    EXPECT_FALSE(page->loadMeterStartButton_->isEnabled());
+    EXPECT_FALSE(form->saveAllButton_->isEnabled());
 
     ASSERT_TRUE(Received("sys name bs south"));
     EXPECT_GE(clock.elapsed(), ReportStopPauseMs);
     // ESC is no line the router logs: the change is the next it got.
     EXPECT_EQ(LinesAfter(before), std::vector<std::string>{"sys name bs south"});
-    ASSERT_TRUE(WaitFor([&] { return page->Button35->isEnabled(); }));
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterStartButton_->isEnabled(); }));
     ExpectStopped();
 }
 
-TEST_F(LoadMeterPage, LoggingOutInTheRoutersPauseGivesTheNextSessionEveryButtonBack) {
+TEST_F(LoadMeterPageTest, LoggingOutInTheRoutersPauseGivesTheNextSessionEveryButtonBack) {
     StartOnEth0();
-    page->Button2->click();
+    page->loadMeterStopButton_->click();
     messages.answers = {true};
-    form->Button29->click();
+    form->logOutButton_->click();
     ASSERT_FALSE(form->IsManagedLayout());
     LogIn();
     ExpectStopped();
@@ -195,9 +196,9 @@ TEST_F(LoadMeterPage, LoggingOutInTheRoutersPauseGivesTheNextSessionEveryButtonB
 // a busy machine.
 constexpr int SlowTickMs = 100;
 
-class SlowLoadMeter : public LoadMeterPage {
+class SlowLoadMeter : public LoadMeterPageTest {
   protected:
-    SlowLoadMeter() : LoadMeterPage(SlowTickMs) {}
+    SlowLoadMeter() : LoadMeterPageTest(SlowTickMs) {}
 };
 
 TEST_F(SlowLoadMeter, ReportsThatCameWhileABoxWasUpAddOneRowEachInOrder) {
@@ -216,30 +217,30 @@ TEST_F(SlowLoadMeter, ReportsThatCameWhileABoxWasUpAddOneRowEachInOrder) {
     // "Log out", answered "No" after ten report periods.
     messages.openMs = SlowTickMs * 10;
     messages.answers = {false};
-    form->Button29->click();
+    form->logOutButton_->click();
     messages.openMs = 0;
-    ASSERT_TRUE(WaitFor([&] { return page->GridView8->RowCount() >= 12; }));
-    page->Button2->click();
+    ASSERT_TRUE(WaitFor([&] { return page->loadMeterGrid_->RowCount() >= 12; }));
+    page->loadMeterStopButton_->click();
     ASSERT_TRUE(WaitIdle());
 
     // A row per chunk, a report line per chunk, the elapsed seconds (the
     // line's first figure) counting up one at a time.
-    ASSERT_EQ(page->GridView8->RowCount(), static_cast<int>(reports.size()));
+    ASSERT_EQ(page->loadMeterGrid_->RowCount(), static_cast<int>(reports.size()));
     for (std::size_t i = 0; i < reports.size(); ++i) {
         EXPECT_EQ(reports[i].find("\r\n"), reports[i].size() - 2) << reports[i];
         EXPECT_EQ(std::stoul(reports[i]), i + 1) << reports[i];
     }
 }
 
-TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {
-    page->ComboBox14->clear();
+TEST_F(LoadMeterPageTest, NoInterfaceSendsNothingAndSaysWhy) {
+    page->loadMeterInterfaceCombo_->clear();
     const auto before = ConsoleLines().size();
-    page->Button35->click();
+    page->loadMeterStartButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, "Error");
     EXPECT_FALSE(messages.boxes[0].text.isEmpty());
-    EXPECT_TRUE(page->Button35->isEnabled());
-    EXPECT_TRUE(form->Button11->isEnabled());
+    EXPECT_TRUE(page->loadMeterStartButton_->isEnabled());
+    EXPECT_TRUE(form->saveAllButton_->isEnabled());
     EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
     // Nothing went out: the next line the router sees is the one we send.
     form->SendLine("co save");
@@ -247,8 +248,8 @@ TEST_F(LoadMeterPage, NoInterfaceSendsNothingAndSaysWhy) {
     EXPECT_EQ(ConsoleLines().back(), "co save");
 }
 
-TEST_F(LoadMeterPage, GridColumnsAndGroupLabelsStandOverTheirColumns) {
-    TGridView* grid = page->GridView8;
+TEST_F(LoadMeterPageTest, GridColumnsAndGroupLabelsStandOverTheirColumns) {
+    GridView* grid = page->loadMeterGrid_;
     const QStringList headers = {"№",   "cur", "avg",   "max", "pckts", "cur",
                                  "avg", "max", "pckts", "sum", "pckts"};
     ASSERT_EQ(grid->Model()->columnCount(), headers.size());

@@ -48,36 +48,37 @@ TEST_P(NumbersUnderAnotherLocale, EditorNumbersGoOutAsAsciiDigits) {
     const QLocale desktop;
     ASSERT_TRUE(desktop.toString(-1250) != QStringLiteral("-1250")) << GetParam();
 
-    auto* system = Find<TSystemPage>("system");
-    system->SpinEditor9->setValue(-1250);
+    auto* system = Find<SystemPage>("system");
+    system->icmpLimitSpin_->setValue(-1250);
     EXPECT_EQ(Sent(system->SystemChangeButtons[2]), "sys icmplimit -1250");
     ASSERT_TRUE(WaitIdle());
 
-    auto* radio = Find<TRadioGroup>("radio");
-    radio->SpinEditor2->setValue(1234);
+    auto* radio = Find<RadioGroup>("radio");
+    radio->distanceSpin_->setValue(1234);
     EXPECT_EQ(Sent(radio->ChangeButtons[4]), "rf rf5.0 distance 1234");
     ASSERT_TRUE(WaitIdle());
 
-    auto* interfaces = Find<TInterfacesPage>("TabSheet2");
-    interfaces->GridView4->selectRow(0);
-    const std::string name = interfaces->GridView4->Cell(0, 1).toStdString();
-    interfaces->SpinEditor3->setValue(1400);
-    interfaces->CheckBox12->setChecked(true);
-    EXPECT_EQ(Sent(interfaces->Button20), "ifc " + name + " mtu 1400 up");
+    auto* interfaces = Find<InterfacesPage>("TabSheet2");
+    interfaces->interfacesGrid_->selectRow(0);
+    const std::string name = interfaces->interfacesGrid_->Cell(0, 1).toStdString();
+    interfaces->mtuSpin_->setValue(1400);
+    interfaces->enableInterfaceCheck_->setChecked(true);
+    EXPECT_EQ(Sent(interfaces->updateInterfaceButton_), "ifc " + name + " mtu 1400 up");
     ASSERT_TRUE(WaitIdle());
 
-    auto* meter = Find<TLoadMeterPage>("LoadMeter");
-    meter->SpinEditor7->setValue(1200);
-    EXPECT_EQ(Sent(meter->Button35),
-              "loadm  -w 1200 " + meter->ComboBox14->currentText().toStdString());
-    meter->Button2->click();
+    auto* meter = Find<LoadMeterPage>("LoadMeter");
+    meter->loadMeterIntervalSpin_->setValue(1200);
+    EXPECT_EQ(Sent(meter->loadMeterStartButton_),
+              "loadm  -w 1200 " + meter->loadMeterInterfaceCombo_->currentText().toStdString());
+    meter->loadMeterStopButton_->click();
 
-    auto* test = Find<TRmaTestPage>("RmaTest");
-    test->Edit16->setText(QStringLiteral("000B22057910"));
-    test->SpinEditor8->setValue(1500);
-    EXPECT_EQ(Sent(test->Button39),
-              "rma " + test->ComboBox15->currentText().toStdString() + " test 000B22057910 1500");
-    test->Button40->click();
+    auto* test = Find<RmaTestPage>("RmaTest");
+    test->rmaTestMacEdit_->setText(QStringLiteral("000B22057910"));
+    test->rmaTestPacketLengthSpin_->setValue(1500);
+    EXPECT_EQ(
+        Sent(test->rmaTestStartButton_),
+        "rma " + test->rmaTestRadioCombo_->currentText().toStdString() + " test 000B22057910 1500");
+    test->rmaTestStopButton_->click();
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, NumbersUnderAnotherLocale,

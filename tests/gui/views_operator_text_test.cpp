@@ -8,11 +8,11 @@
 #include "fake_page_host.hpp"
 #include "utilities/load_meter_page.hpp"
 #include "utilities/rma_test_page.hpp"
-#include "views/bs/cpe_table_page.hpp"
-#include "views/cpe/bs_list_page.hpp"
+#include "views/bs/bs_page.hpp"
+#include "views/cpe/cpe_page.hpp"
 #include "views/interfaces/interfaces_page.hpp"
 #include "views/interfaces/radio_group.hpp"
-#include "views/qos/qos_table_page.hpp"
+#include "views/qos/qos_page.hpp"
 #include "views/system/system_page.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -37,7 +37,7 @@ using Lines = std::vector<std::string>;
 class OperatorText : public ::testing::Test {
   protected:
     // Types text into an editor as the operator does, then presses send.
-    static void TypeAndPress(TSpinEditor* editor, const QString& text,
+    static void TypeAndPress(SpinEditor* editor, const QString& text,
                              QAbstractButton* send = nullptr) {
         QLineEdit* edit = editor->findChild<QLineEdit*>();
         edit->selectAll();
@@ -53,27 +53,27 @@ class OperatorText : public ::testing::Test {
 };
 
 TEST_F(OperatorText, EveryTypedFieldRefusesACharacterAboveLatin1ByName) {
-    TSystemPage system(session, host);
-    TInterfacesPage interfaces(session, host);
-    TRadioGroup* radio = interfaces.RadioGroup();
-    radio->ComboBox4->addItems(radios);
-    interfaces.ComboBox6->addItems(radios);
-    TBsPage bs(session, host);
+    SystemPage system(session, host);
+    InterfacesPage interfaces(session, host);
+    RadioGroup* radio = interfaces.RadioSettings();
+    radio->radioInterfaceCombo_->addItems(radios);
+    interfaces.aliasInterfaceCombo_->addItems(radios);
+    BsPage bs(session, host);
     bs.SetRadioNames(radios, 0);
-    bs.Edit8->setText(QStringLiteral("000B220578FF"));
-    bs.Edit9->setText(QStringLiteral("10.0.0.5"));
-    TCpePage cpe(session, host);
+    bs.cpeMacEdit_->setText(QStringLiteral("000B220578FF"));
+    bs.cpeIpAddressEdit_->setText(QStringLiteral("10.0.0.5"));
+    CpePage cpe(session, host);
     cpe.SetRadioNames(radios, 0);
-    TRmaTestPage rma(session, host);
+    RmaTestPage rma(session, host);
     rma.SetRadioNames(radios, 0);
     const std::pair<QLineEdit*, QAbstractButton*> fields[] = {
-        {system.Edit1, system.SystemChangeButtons[0]},
-        {system.Edit6, system.SystemChangeButtons[1]},
-        {radio->Edit2, radio->ChangeButtons[3]},
-        {interfaces.Edit3, interfaces.Button22},
-        {bs.Edit7, bs.Button5},
-        {cpe.Edit10, cpe.Button15},
-        {rma.Edit16, rma.Button39}};
+        {system.systemNameEdit_, system.SystemChangeButtons[0]},
+        {system.systemLocationEdit_, system.SystemChangeButtons[1]},
+        {radio->sidEdit_, radio->ChangeButtons[3]},
+        {interfaces.aliasAddressEdit_, interfaces.createAliasButton_},
+        {bs.cpeNameEdit_, bs.newCpeButton_},
+        {cpe.bsSidEdit_, cpe.createOrUpdateBsRecordButton_},
+        {rma.rmaTestMacEdit_, rma.rmaTestStartButton_}};
     // Named whole, not by the halves it takes in UTF-16.
     const QString typed = QStringLiteral("M\u00fchle \U0001F600 \u20ac");
     for (const auto& [field, send] : fields) {
@@ -94,32 +94,34 @@ TEST_F(OperatorText, EveryTypedFieldRefusesACharacterAboveLatin1ByName) {
         host.boxes.clear();
     }
     EXPECT_TRUE(system.SystemChangeButtons[0]->isEnabled()) << "the edit is still to be sent";
-    EXPECT_TRUE(rma.Button39->isEnabled()) << "no run started";
+    EXPECT_TRUE(rma.rmaTestStartButton_->isEnabled()) << "no run started";
     // Latin-1 is the router's own text and goes byte for byte.
-    system.Edit1->setText(QStringLiteral("M\u00fchle"));
+    system.systemNameEdit_->setText(QStringLiteral("M\u00fchle"));
     system.SystemChangeButtons[0]->click();
     EXPECT_EQ(host.lines, Lines{"sys name M\xfchle"});
 }
 
 TEST_F(OperatorText, NumericFieldsTakeDecimalsAndNoInventedMaximum) {
-    TSystemPage system(session, host);
-    TypeAndPress(system.SpinEditor9, QStringLiteral("2.5"), system.SystemChangeButtons[2]);
-    TLoadMeterPage meter(session, host);
+    SystemPage system(session, host);
+    TypeAndPress(system.icmpLimitSpin_, QStringLiteral("2.5"), system.SystemChangeButtons[2]);
+    LoadMeterPage meter(session, host);
     meter.SetInterfaceNames({QStringLiteral("eth0")}, 0);
-    TypeAndPress(meter.SpinEditor7, QStringLiteral("5000"), meter.Button35);
-    TRmaTestPage rma(session, host);
+    TypeAndPress(meter.loadMeterIntervalSpin_, QStringLiteral("5000"), meter.loadMeterStartButton_);
+    RmaTestPage rma(session, host);
     rma.SetRadioNames(radios, 0);
-    rma.Edit16->setText(QStringLiteral("000B220578FF"));
-    TypeAndPress(rma.SpinEditor8, QStringLiteral("70000"), rma.Button39);
+    rma.rmaTestMacEdit_->setText(QStringLiteral("000B220578FF"));
+    TypeAndPress(rma.rmaTestPacketLengthSpin_, QStringLiteral("70000"), rma.rmaTestStartButton_);
     EXPECT_EQ(host.lines, (Lines{"sys icmplimit 2.5", "loadm  -w 5000 eth0",
                                  "rma rf5.0 test 000B220578FF 70000"}));
 
     // The refresh periods: 3.6 s is a tick every 4000 ms.
-    TBsPage bs(session, host);
-    TCpePage cpe(session, host);
-    TQosPage qos(session, host);
-    const std::pair<TSpinEditor*, const char*> periods[] = {
-        {bs.SpinEditor4, "Timer2"}, {cpe.SpinEditor5, "Timer3"}, {qos.SpinEditor18, "Timer12"}};
+    BsPage bs(session, host);
+    CpePage cpe(session, host);
+    QosPage qos(session, host);
+    const std::pair<SpinEditor*, const char*> periods[] = {
+        {bs.cpeTablePeriodSpin_, "Timer2"},
+        {cpe.bsRegistrationPeriodSpin_, "Timer3"},
+        {qos.qosIntervalSpin_, "Timer12"}};
     for (const auto& [editor, timerName] : periods) {
         TypeAndPress(editor, QStringLiteral("3.6"));
         EXPECT_EQ(editor->Text(), "3.6") << timerName;
@@ -131,13 +133,13 @@ TEST_F(OperatorText, NumericFieldsTakeDecimalsAndNoInventedMaximum) {
 
 // An edit that leaves no value (or the same one) is still an edit.
 TEST_F(OperatorText, EveryEditOfANumericFieldEnablesItsChangeButton) {
-    TSystemPage system(session, host);
-    TInterfacesPage interfaces(session, host);
-    TRadioGroup* radio = interfaces.RadioGroup();
-    const std::pair<TSpinEditor*, QToolButton*> fields[] = {
-        {system.SpinEditor9, system.SystemChangeButtons[2]},
-        {radio->SpinEditor2, radio->ChangeButtons[4]},
-        {radio->SpinEditor1, radio->ChangeButtons[5]}};
+    SystemPage system(session, host);
+    InterfacesPage interfaces(session, host);
+    RadioGroup* radio = interfaces.RadioSettings();
+    const std::pair<SpinEditor*, QToolButton*> fields[] = {
+        {system.icmpLimitSpin_, system.SystemChangeButtons[2]},
+        {radio->distanceSpin_, radio->ChangeButtons[4]},
+        {radio->maxRetriesSpin_, radio->ChangeButtons[5]}};
     for (const auto& [editor, button] : fields) {
         editor->SetText(QStringLiteral("5"));
         button->setEnabled(false);

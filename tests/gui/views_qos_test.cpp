@@ -3,7 +3,7 @@
 
 #include "fire_timer.hpp"
 #include "logged_in_window.hpp"
-#include "views/qos/qos_table_page.hpp"
+#include "views/qos/qos_page.hpp"
 #include "widgets/grid_view.hpp"
 #include "widgets/spin_editor.hpp"
 
@@ -16,23 +16,23 @@ namespace {
 
 constexpr const char* QosPriorityColumn = "1.3.6.1.4.1.3942.1.1.4.1.1.2.";
 
-class QosPage : public LoggedInWindow {
+class QosPageTest : public LoggedInWindow {
   protected:
-    QosPage() : LoggedInWindow({.tickMs = TickMs}) {}
+    QosPageTest() : LoggedInWindow({.tickMs = TickMs}) {}
     void SetUp() override {
         LoggedInWindow::SetUp();
-        page = Find<TQosPage>("TabSheet15");
+        page = Find<QosPage>("TabSheet15");
         timer = Find<QTimer>("Timer12");
         ASSERT_NE(page, nullptr);
         ASSERT_NE(timer, nullptr);
     }
 
-    TQosPage* page = nullptr;
+    QosPage* page = nullptr;
     QTimer* timer = nullptr;
 };
 
-TEST_F(QosPage, RowsAfterLoginAreIndexedByTheTablesFirstColumn) {
-    TGridView* grid = page->GridView10;
+TEST_F(QosPageTest, RowsAfterLoginAreIndexedByTheTablesFirstColumn) {
+    GridView* grid = page->qosTableGrid_;
     const QStringList headers = {"№",       "Pri",    "Class", "Address",   "Max",   "MaxPPS",
                                  "CurFlow", "CurPPS", "Pckts", "PcktsDrop", "Bytes", "BytesDrop"};
     ASSERT_EQ(grid->Model()->columnCount(), headers.size());
@@ -48,25 +48,25 @@ TEST_F(QosPage, RowsAfterLoginAreIndexedByTheTablesFirstColumn) {
         EXPECT_EQ(grid->Cell(3, c), last[c]) << c;
     }
     EXPECT_EQ(grid->Cell(1, 2), "interactive");
-    EXPECT_EQ(page->Button41->text(), "Update table");
-    EXPECT_EQ(page->Button42->text(), "Start autoupdate");
-    EXPECT_EQ(page->SpinEditor18->value(), 3);
+    EXPECT_EQ(page->updateQosTableButton_->text(), "Update table");
+    EXPECT_EQ(page->qosAutoUpdateButton_->text(), "Start autoupdate");
+    EXPECT_EQ(page->qosIntervalSpin_->value(), 3);
     EXPECT_EQ(timer->interval(), 3000);
     EXPECT_FALSE(timer->isActive());
 }
 
-TEST_F(QosPage, UpdateTableReadsElevenCellsPerRowAgain) {
+TEST_F(QosPageTest, UpdateTableReadsElevenCellsPerRowAgain) {
     const std::size_t before = SnmpRequestsFor(QosPriorityColumn);
-    page->Button41->click();
+    page->updateQosTableButton_->click();
     EXPECT_TRUE(RequestsReach(QosPriorityColumn, before + 4));
-    EXPECT_EQ(page->GridView10->RowCount(), 4);
+    EXPECT_EQ(page->qosTableGrid_->RowCount(), 4);
 }
 
-TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
-    QWidget* other = form->main->widget(0);
+TEST_F(QosPageTest, AutoUpdateRunsOnlyWhileTheTabIsShown) {
+    QWidget* other = form->pageTabs_->widget(0);
     ShowPage(page);
-    page->Button42->click();
-    EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
+    page->qosAutoUpdateButton_->click();
+    EXPECT_EQ(page->qosAutoUpdateButton_->text(), "Stop autoupdate");
     EXPECT_EQ(page->QosAutoUpdate(), 1);
     EXPECT_TRUE(timer->isActive());
 
@@ -81,8 +81,8 @@ TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
 
     // Off again: back to the initial state, and showing the tab starts
     // nothing.
-    page->Button42->click();
-    EXPECT_EQ(page->Button42->text(), "Start autoupdate");
+    page->qosAutoUpdateButton_->click();
+    EXPECT_EQ(page->qosAutoUpdateButton_->text(), "Start autoupdate");
     EXPECT_EQ(page->QosAutoUpdate(), 0);
     EXPECT_FALSE(timer->isActive());
     ShowPage(other);
@@ -90,29 +90,29 @@ TEST_F(QosPage, AutoUpdateRunsOnlyWhileTheTabIsShown) {
     EXPECT_FALSE(timer->isActive());
 }
 
-TEST_F(QosPage, IntervalFollowsTheEditorOnlyAfterTheLoad) {
-    page->SpinEditor18->setValue(5);
+TEST_F(QosPageTest, IntervalFollowsTheEditorOnlyAfterTheLoad) {
+    page->qosIntervalSpin_->setValue(5);
     EXPECT_EQ(timer->interval(), 5000);
-    page->SpinEditor18->SetText(QStringLiteral("12"));
+    page->qosIntervalSpin_->SetText(QStringLiteral("12"));
     EXPECT_EQ(timer->interval(), 12000);
 
     // During a load the values written are not the operator's.
     form->CurrentSession().SessionLoaded = false;
-    page->SpinEditor18->setValue(7);
+    page->qosIntervalSpin_->setValue(7);
     EXPECT_EQ(timer->interval(), 12000);
 }
 
-TEST_F(QosPage, SecondLoginSwitchesAutoUpdateOffButKeepsTheCaption) {
+TEST_F(QosPageTest, SecondLoginSwitchesAutoUpdateOffButKeepsTheCaption) {
     ShowPage(page);
-    page->Button42->click();
+    page->qosAutoUpdateButton_->click();
     ASSERT_EQ(page->QosAutoUpdate(), 1);
     form->PostLoginLoad();
     EXPECT_EQ(page->QosAutoUpdate(), 0);
-    EXPECT_EQ(page->Button42->text(), "Stop autoupdate");
+    EXPECT_EQ(page->qosAutoUpdateButton_->text(), "Stop autoupdate");
     // With the flag cleared, leaving and showing the tab no longer drives
     // the timer.
     timer->stop();
-    ShowPage(form->main->widget(0));
+    ShowPage(form->pageTabs_->widget(0));
     ShowPage(page);
     EXPECT_FALSE(timer->isActive());
 }

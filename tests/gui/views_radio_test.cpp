@@ -23,14 +23,14 @@ using test::WaitFor;
 // Positions in ChangeButtons.
 enum { Freq, Bitrate, Power, Sid, Distance, Retries, Pwrctl, Long, Burst, Wocd };
 
-class RadioGroup : public LoggedInWindow {
+class RadioGroupTest : public LoggedInWindow {
   protected:
     void SetUp() override {
         LoggedInWindow::SetUp();
         if (HasFatalFailure()) {
             return;
         }
-        radio = Find<TRadioGroup>("radio");
+        radio = Find<RadioGroup>("radio");
         ASSERT_NE(radio, nullptr);
     }
 
@@ -63,128 +63,130 @@ class RadioGroup : public LoggedInWindow {
         return lines.empty() ? std::string() : lines.front();
     }
 
-    TRadioGroup* radio = nullptr;
+    RadioGroup* radio = nullptr;
 };
 
-TEST_F(RadioGroup, ShowsTheFirstRadioAndRecordsTheBands) {
-    EXPECT_EQ(Items(radio->ComboBox4), QStringList({"rf5.0", "rf2.0"}));
-    EXPECT_EQ(radio->ComboBox4->currentIndex(), 0);
+TEST_F(RadioGroupTest, ShowsTheFirstRadioAndRecordsTheBands) {
+    EXPECT_EQ(Items(radio->radioInterfaceCombo_), QStringList({"rf5.0", "rf2.0"}));
+    EXPECT_EQ(radio->radioInterfaceCombo_->currentIndex(), 0);
     EXPECT_EQ(form->Router().RadioBand, (std::array<int, 2>{1, 2}));
 
-    EXPECT_EQ(Items(radio->ComboBox1).size(), 8);
-    EXPECT_EQ(radio->ComboBox1->currentText(), "5180");
-    EXPECT_EQ(Items(radio->ComboBox2),
+    EXPECT_EQ(Items(radio->frequencyCombo_).size(), 8);
+    EXPECT_EQ(radio->frequencyCombo_->currentText(), "5180");
+    EXPECT_EQ(Items(radio->bitrateCombo_),
               QStringList({"6000", "9000", "12000", "18000", "24000", "36000", "48000", "54000"}));
-    EXPECT_EQ(radio->ComboBox2->currentText(), "54000");
-    EXPECT_EQ(Items(radio->ComboBox3), QStringList({"5", "8", "11", "14", "17"}));
-    EXPECT_EQ(radio->ComboBox3->currentText(), "17");
-    EXPECT_EQ(radio->Edit2->text(), "1A2B");  // 6699
-    EXPECT_EQ(radio->SpinEditor2->Text(), "4");
-    EXPECT_EQ(radio->SpinEditor1->Text(), "4");
-    EXPECT_TRUE(radio->CheckBox1->isChecked());
-    EXPECT_FALSE(radio->CheckBox3->isChecked());
-    EXPECT_FALSE(radio->CheckBox2->isHidden());
-    EXPECT_FALSE(radio->CheckBox2->isChecked());
+    EXPECT_EQ(radio->bitrateCombo_->currentText(), "54000");
+    EXPECT_EQ(Items(radio->powerLevelCombo_), QStringList({"5", "8", "11", "14", "17"}));
+    EXPECT_EQ(radio->powerLevelCombo_->currentText(), "17");
+    EXPECT_EQ(radio->sidEdit_->text(), "1A2B");  // 6699
+    EXPECT_EQ(radio->distanceSpin_->Text(), "4");
+    EXPECT_EQ(radio->maxRetriesSpin_->Text(), "4");
+    EXPECT_TRUE(radio->burstModeCheck_->isChecked());
+    EXPECT_FALSE(radio->pwrctlModeCheck_->isChecked());
+    EXPECT_FALSE(radio->wocdModeCheck_->isHidden());
+    EXPECT_FALSE(radio->wocdModeCheck_->isChecked());
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
 
     // The second radio is on band 2: no "Wocd mode"; its own lists.
-    Choose(radio->ComboBox4, QStringLiteral("rf2.0"));
-    EXPECT_TRUE(radio->CheckBox2->isHidden());
-    EXPECT_EQ(Items(radio->ComboBox1), QStringList({"2412", "2437", "2462"}));
-    EXPECT_EQ(radio->ComboBox1->currentText(), "2437");
-    EXPECT_EQ(radio->ComboBox2->currentText(), "11000");
-    EXPECT_EQ(radio->Edit2->text(), "4A90B");  // 305419
-    EXPECT_TRUE(radio->CheckBox3->isChecked());
-    EXPECT_EQ(radio->SpinEditor1->Text(), "7");
+    Choose(radio->radioInterfaceCombo_, QStringLiteral("rf2.0"));
+    EXPECT_TRUE(radio->wocdModeCheck_->isHidden());
+    EXPECT_EQ(Items(radio->frequencyCombo_), QStringList({"2412", "2437", "2462"}));
+    EXPECT_EQ(radio->frequencyCombo_->currentText(), "2437");
+    EXPECT_EQ(radio->bitrateCombo_->currentText(), "11000");
+    EXPECT_EQ(radio->sidEdit_->text(), "4A90B");  // 305419
+    EXPECT_TRUE(radio->pwrctlModeCheck_->isChecked());
+    EXPECT_EQ(radio->maxRetriesSpin_->Text(), "7");
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
 
-    Choose(radio->ComboBox4, QStringLiteral("rf5.0"));
-    EXPECT_FALSE(radio->CheckBox2->isHidden()) << "a band 1 radio shows the box again";
-    SaveScreenshot(form->main->widget(1), "tab-interfaces-radio.png");
+    Choose(radio->radioInterfaceCombo_, QStringLiteral("rf5.0"));
+    EXPECT_FALSE(radio->wocdModeCheck_->isHidden()) << "a band 1 radio shows the box again";
+    SaveScreenshot(form->pageTabs_->widget(1), "tab-interfaces-radio.png");
 }
 
-TEST_F(RadioGroup, OneEditEnablesOnlyItsButtonAndTheReplyReReads) {
-    radio->CheckBox1->click();  // burst off
+TEST_F(RadioGroupTest, OneEditEnablesOnlyItsButtonAndTheReplyReReads) {
+    radio->burstModeCheck_->click();  // burst off
     EXPECT_EQ(EnabledButtons(), std::vector<int>{Burst});
     EXPECT_EQ(Send(Burst), "rf rf5.0 -burst");
-    EXPECT_EQ(form->Memo3->toPlainText(), "rf rf5.0 -burst");
-    EXPECT_FALSE(radio->CheckBox1->isChecked());
+    EXPECT_EQ(form->statusPopupMemo_->toPlainText(), "rf rf5.0 -burst");
+    EXPECT_FALSE(radio->burstModeCheck_->isChecked());
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
 
-    radio->ComboBox1->setCurrentIndex(radio->ComboBox1->findText(QStringLiteral("5200")));
-    radio->ComboBox2->setCurrentIndex(radio->ComboBox2->findText(QStringLiteral("36000")));
+    radio->frequencyCombo_->setCurrentIndex(
+        radio->frequencyCombo_->findText(QStringLiteral("5200")));
+    radio->bitrateCombo_->setCurrentIndex(radio->bitrateCombo_->findText(QStringLiteral("36000")));
     EXPECT_EQ(EnabledButtons(), std::vector<int>({Freq, Bitrate}));
     EXPECT_EQ(Send(Freq), "rf rf5.0 freq 5200");
     // The re-read shows the router: the new frequency, the old bitrate.
-    EXPECT_EQ(radio->ComboBox1->currentText(), "5200");
-    EXPECT_EQ(radio->ComboBox2->currentText(), "54000");
+    EXPECT_EQ(radio->frequencyCombo_->currentText(), "5200");
+    EXPECT_EQ(radio->bitrateCombo_->currentText(), "54000");
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
 }
 
-TEST_F(RadioGroup, EveryButtonSendsItsLine) {
-    radio->ComboBox3->setCurrentIndex(radio->ComboBox3->findText(QStringLiteral("11")));
+TEST_F(RadioGroupTest, EveryButtonSendsItsLine) {
+    radio->powerLevelCombo_->setCurrentIndex(
+        radio->powerLevelCombo_->findText(QStringLiteral("11")));
     EXPECT_EQ(Send(Power), "rf rf5.0 pwr 11");
-    EXPECT_EQ(radio->ComboBox3->currentText(), "11");
+    EXPECT_EQ(radio->powerLevelCombo_->currentText(), "11");
 
-    radio->ComboBox2->setCurrentIndex(radio->ComboBox2->findText(QStringLiteral("24000")));
+    radio->bitrateCombo_->setCurrentIndex(radio->bitrateCombo_->findText(QStringLiteral("24000")));
     EXPECT_EQ(Send(Bitrate), "rf rf5.0 bitr 24000");
-    EXPECT_EQ(radio->ComboBox2->currentText(), "24000");
+    EXPECT_EQ(radio->bitrateCombo_->currentText(), "24000");
 
-    TypeInto(radio->Edit2, QStringLiteral("beef"));
+    TypeInto(radio->sidEdit_, QStringLiteral("beef"));
     EXPECT_EQ(Send(Sid), "rf rf5.0 sid beef");
-    EXPECT_EQ(radio->Edit2->text(), "BEEF") << "shown as the router reports it";
+    EXPECT_EQ(radio->sidEdit_->text(), "BEEF") << "shown as the router reports it";
 
-    radio->SpinEditor2->SetText(QStringLiteral("12"));
+    radio->distanceSpin_->SetText(QStringLiteral("12"));
     EXPECT_EQ(Send(Distance), "rf rf5.0 distance 12");
-    EXPECT_EQ(radio->SpinEditor2->Text(), "12");
+    EXPECT_EQ(radio->distanceSpin_->Text(), "12");
 
-    radio->SpinEditor1->SetText(QStringLiteral("9"));
+    radio->maxRetriesSpin_->SetText(QStringLiteral("9"));
     EXPECT_EQ(Send(Retries), "rf rf5.0 txrt 9");
-    EXPECT_EQ(radio->SpinEditor1->Text(), "9");
+    EXPECT_EQ(radio->maxRetriesSpin_->Text(), "9");
 
     // The BS page disables "Pwrctl mode" while rf5.0 has CPE; as on a radio
     // without any, the operator may use it.
     radio->SetPwrctlEnabled(true);
-    radio->CheckBox3->click();
+    radio->pwrctlModeCheck_->click();
     EXPECT_EQ(Send(Pwrctl), "rf rf5.0 pwrctl");
-    EXPECT_TRUE(radio->CheckBox3->isChecked());
+    EXPECT_TRUE(radio->pwrctlModeCheck_->isChecked());
 
-    radio->CheckBox15->click();
+    radio->longModeCheck_->click();
     EXPECT_EQ(Send(Long), "rf rf5.0 long");
-    EXPECT_TRUE(radio->CheckBox15->isChecked()) << "never read, so kept as set";
+    EXPECT_TRUE(radio->longModeCheck_->isChecked()) << "never read, so kept as set";
 
-    radio->CheckBox2->click();
+    radio->wocdModeCheck_->click();
     EXPECT_EQ(Send(Wocd), "rf rf5.0 wocd");
-    EXPECT_TRUE(radio->CheckBox2->isChecked());
+    EXPECT_TRUE(radio->wocdModeCheck_->isChecked());
 
     // A value the router refuses: the re-read shows what it kept.
-    TypeInto(radio->Edit2, QStringLiteral("1234567"));
+    TypeInto(radio->sidEdit_, QStringLiteral("1234567"));
     EXPECT_EQ(Send(Sid), "rf rf5.0 sid 1234567");
-    EXPECT_EQ(radio->Edit2->text(), "BEEF");
+    EXPECT_EQ(radio->sidEdit_->text(), "BEEF");
 }
 
-TEST_F(RadioGroup, RefreshClearsPendingEditsAndSendsNothing) {
-    radio->CheckBox15->click();
-    TypeInto(radio->Edit2, QStringLiteral("ABC"));
-    radio->SpinEditor2->SetText(QStringLiteral("7"));
+TEST_F(RadioGroupTest, RefreshClearsPendingEditsAndSendsNothing) {
+    radio->longModeCheck_->click();
+    TypeInto(radio->sidEdit_, QStringLiteral("ABC"));
+    radio->distanceSpin_->SetText(QStringLiteral("7"));
     EXPECT_EQ(EnabledButtons(), std::vector<int>({Sid, Distance, Long}));
     const std::size_t before = ConsoleLines().size();
-    radio->Button3->click();
+    radio->refreshRadioButton_->click();
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
-    EXPECT_EQ(radio->Edit2->text(), "1A2B");
-    EXPECT_EQ(radio->SpinEditor2->Text(), "4");
-    EXPECT_TRUE(radio->CheckBox15->isChecked());
-    form->Button10Click();  // "Refresh all" reads the group too
+    EXPECT_EQ(radio->sidEdit_->text(), "1A2B");
+    EXPECT_EQ(radio->distanceSpin_->Text(), "4");
+    EXPECT_TRUE(radio->longModeCheck_->isChecked());
+    form->OnRefreshAll();  // "Refresh all" reads the group too
     EXPECT_EQ(EnabledButtons(), std::vector<int>{});
     EXPECT_EQ(LinesAfter(before), std::vector<std::string>{});
 }
 
 // Without a radio there is no name for "rf NAME ...": the page says so, as
 // the RMA group does, and sends nothing.
-TEST_F(RadioGroup, ChangeWithoutARadioSendsNothingAndSaysWhy) {
-    radio->ComboBox4->clear();
-    radio->SpinEditor2->SetText(QStringLiteral("12"));
-    radio->CheckBox1->click();
+TEST_F(RadioGroupTest, ChangeWithoutARadioSendsNothingAndSaysWhy) {
+    radio->radioInterfaceCombo_->clear();
+    radio->distanceSpin_->SetText(QStringLiteral("12"));
+    radio->burstModeCheck_->click();
     const std::size_t before = ConsoleLines().size();
     radio->ChangeButtons[Distance]->click();
     radio->ChangeButtons[Burst]->click();
@@ -194,13 +196,13 @@ TEST_F(RadioGroup, ChangeWithoutARadioSendsNothingAndSaysWhy) {
     // The buttons stay enabled: the edits were not sent.
     EXPECT_EQ(EnabledButtons(), std::vector<int>({Distance, Burst}));
     // "Info show" with no row sends "ifc " alone: a line sent before it shows.
-    auto* interfaces = Find<TInterfacesPage>("TabSheet2");
-    interfaces->GridView4->setCurrentIndex({});
-    interfaces->Button33->click();
+    auto* interfaces = Find<InterfacesPage>("TabSheet2");
+    interfaces->interfacesGrid_->setCurrentIndex({});
+    interfaces->infoShowButton_->click();
     EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"ifc "});
 }
 
-TEST_F(RadioGroup, OtherPagesSelectorsAreFilledOncePerRadio) {
+TEST_F(RadioGroupTest, OtherPagesSelectorsAreFilledOncePerRadio) {
     const QStringList radios = {"rf5.0", "rf2.0"};
     auto* rma = Find<QComboBox>("ComboBox9");
     ASSERT_NE(rma, nullptr);
@@ -213,8 +215,8 @@ TEST_F(RadioGroup, OtherPagesSelectorsAreFilledOncePerRadio) {
         EXPECT_EQ(selector->currentIndex(), 0) << name;
     }
 
-    QSignalSpy lists(radio, &TRadioGroup::RadioNamesChanged);
-    QSignalSpy selections(radio, &TRadioGroup::SelectedRadioChanged);
+    QSignalSpy lists(radio, &RadioGroup::RadioNamesChanged);
+    QSignalSpy selections(radio, &RadioGroup::SelectedRadioChanged);
     int changes = 0;
     QObject::connect(rma, &QComboBox::currentIndexChanged, [&changes] { ++changes; });
     radio->ReadRadioInterfaceList();
@@ -228,20 +230,20 @@ TEST_F(RadioGroup, OtherPagesSelectorsAreFilledOncePerRadio) {
     EXPECT_EQ(selections.at(1).at(0).toString(), "rf5.0");
     EXPECT_EQ(changes, 0) << "a fill from code is no operator choice";
     EXPECT_EQ(Items(rma), radios);
-    EXPECT_EQ(Items(radio->ComboBox4), radios);
+    EXPECT_EQ(Items(radio->radioInterfaceCombo_), radios);
 
     selections.clear();
-    Choose(radio->ComboBox4, QStringLiteral("rf2.0"));
+    Choose(radio->radioInterfaceCombo_, QStringLiteral("rf2.0"));
     ASSERT_EQ(selections.count(), 1);
     EXPECT_EQ(selections.at(0).at(0).toString(), "rf2.0");
     EXPECT_EQ(rma->currentText(), "rf5.0") << "each page keeps its own choice";
 
-    radio->CheckBox3->setChecked(true);
+    radio->pwrctlModeCheck_->setChecked(true);
     radio->SetPwrctlEnabled(false);
-    EXPECT_FALSE(radio->CheckBox3->isEnabled());
-    EXPECT_TRUE(radio->CheckBox3->isChecked());
+    EXPECT_FALSE(radio->pwrctlModeCheck_->isEnabled());
+    EXPECT_TRUE(radio->pwrctlModeCheck_->isChecked());
     radio->SetPwrctlEnabled(true);
-    EXPECT_TRUE(radio->CheckBox3->isEnabled());
+    EXPECT_TRUE(radio->pwrctlModeCheck_->isEnabled());
 }
 
 }  // namespace

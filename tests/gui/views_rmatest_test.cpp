@@ -18,40 +18,40 @@ namespace {
 // A registered client unit of the lab router's base station on rf5.0.
 constexpr const char* RegisteredCpe = "00:0b:22:05:78:ff";
 
-class RmaTestPage : public LoggedInWindow {
+class RmaTestPageTest : public LoggedInWindow {
   protected:
-    RmaTestPage() : LoggedInWindow({.tickMs = TickMs}) {}
+    RmaTestPageTest() : LoggedInWindow({.tickMs = TickMs}) {}
     void SetUp() override {
         LoggedInWindow::SetUp();
-        page = Find<TRmaTestPage>("RmaTest");
+        page = Find<RmaTestPage>("RmaTest");
         ASSERT_NE(page, nullptr);
         // The radio page fills the list; the test names the radio it uses.
-        QComboBox* list = page->ComboBox15;
+        QComboBox* list = page->rmaTestRadioCombo_;
         if (list->findText("rf5.0") < 0) {
             list->addItem("rf5.0");
         }
         list->setCurrentText("rf5.0");
-        page->Edit16->setText(RegisteredCpe);
+        page->rmaTestMacEdit_->setText(RegisteredCpe);
     }
 
-    TRmaTestPage* page = nullptr;
+    RmaTestPage* page = nullptr;
 };
 
-TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
-    page->Button39->click();
+TEST_F(RmaTestPageTest, RunFillsRepliesLevelsAndLossesUntilStop) {
+    page->rmaTestStartButton_->click();
     ASSERT_TRUE(Received(std::string("rma rf5.0 test ") + RegisteredCpe + " 256"));
-    EXPECT_FALSE(page->Button39->isEnabled());
-    EXPECT_FALSE(page->Edit16->isEnabled());
-    EXPECT_FALSE(page->SpinEditor8->isEnabled());
-    EXPECT_FALSE(form->Button11->isEnabled());
+    EXPECT_FALSE(page->rmaTestStartButton_->isEnabled());
+    EXPECT_FALSE(page->rmaTestMacEdit_->isEnabled());
+    EXPECT_FALSE(page->rmaTestPacketLengthSpin_->isEnabled());
+    EXPECT_FALSE(form->saveAllButton_->isEnabled());
     EXPECT_FALSE(Find<QPushButton>("Button38")->isEnabled());
     // The list, "Multicast", "Stop" and the load meter's "Start" stay usable.
-    EXPECT_TRUE(page->ComboBox15->isEnabled());
-    EXPECT_TRUE(page->CheckBox17->isEnabled());
-    EXPECT_TRUE(page->Button40->isEnabled());
+    EXPECT_TRUE(page->rmaTestRadioCombo_->isEnabled());
+    EXPECT_TRUE(page->rmaTestMulticastCheck_->isEnabled());
+    EXPECT_TRUE(page->rmaTestStopButton_->isEnabled());
     EXPECT_TRUE(Find<QPushButton>("Button35")->isEnabled());
 
-    TGridView* grid = page->GridView9;
+    GridView* grid = page->rmaTestGrid_;
     ASSERT_TRUE(WaitFor([&] { return grid->RowCount() >= 3; }));
     // The heading ("replies ...") is no row; each result is: replies, each
     // level as a number and as a bar, losses, quality, time, repeats.
@@ -60,7 +60,7 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
         EXPECT_EQ(grid->Cell(row, 3), grid->Cell(row, 2));
         EXPECT_EQ(grid->Cell(row, 5), grid->Cell(row, 4));
         const int level =
-            grid->Model()->data(grid->Model()->index(row, 3), TGridModel::BarsRole).toInt();
+            grid->Model()->data(grid->Model()->index(row, 3), GridModel::BarsRole).toInt();
         EXPECT_EQ(level, grid->Cell(row, 2).toInt());
         EXPECT_GT(level, 0);
         EXPECT_TRUE(grid->Cell(row, 6).endsWith('%'));
@@ -69,11 +69,11 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
         EXPECT_FALSE(grid->Cell(row, 10).isEmpty());
     }
 
-    page->Button40->click();
-    ASSERT_TRUE(WaitFor([&] { return page->Button39->isEnabled(); }));
-    EXPECT_TRUE(page->Edit16->isEnabled());
-    EXPECT_TRUE(page->SpinEditor8->isEnabled());
-    EXPECT_TRUE(form->Button11->isEnabled());
+    page->rmaTestStopButton_->click();
+    ASSERT_TRUE(WaitFor([&] { return page->rmaTestStartButton_->isEnabled(); }));
+    EXPECT_TRUE(page->rmaTestMacEdit_->isEnabled());
+    EXPECT_TRUE(page->rmaTestPacketLengthSpin_->isEnabled());
+    EXPECT_TRUE(form->saveAllButton_->isEnabled());
     EXPECT_TRUE(Find<QPushButton>("Button38")->isEnabled());
     // The router's closing words pass no filter: the rows stay as they are.
     const int rows = grid->RowCount();
@@ -83,19 +83,19 @@ TEST_F(RmaTestPage, RunFillsRepliesLevelsAndLossesUntilStop) {
     EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
 }
 
-TEST_F(RmaTestPage, MulticastAndLengthGoIntoTheLine) {
-    page->SpinEditor8->setValue(1400);
-    page->CheckBox17->setChecked(true);
-    page->Button39->click();
+TEST_F(RmaTestPageTest, MulticastAndLengthGoIntoTheLine) {
+    page->rmaTestPacketLengthSpin_->setValue(1400);
+    page->rmaTestMulticastCheck_->setChecked(true);
+    page->rmaTestStartButton_->click();
     // The line ends in " mcast " with its trailing space.
     ASSERT_TRUE(Received(std::string("rma rf5.0 test ") + RegisteredCpe + " 1400 mcast "));
-    ASSERT_TRUE(WaitFor([&] { return page->GridView9->RowCount() >= 1; }));
-    page->Button40->click();
+    ASSERT_TRUE(WaitFor([&] { return page->rmaTestGrid_->RowCount() >= 1; }));
+    page->rmaTestStopButton_->click();
 }
 
-TEST_F(RmaTestPage, AnotherCommandEndsTheRowsOfARun) {
-    page->Button39->click();
-    ASSERT_TRUE(WaitFor([&] { return page->GridView9->RowCount() >= 2; }));
+TEST_F(RmaTestPageTest, AnotherCommandEndsTheRowsOfARun) {
+    page->rmaTestStartButton_->click();
+    ASSERT_TRUE(WaitFor([&] { return page->rmaTestGrid_->RowCount() >= 2; }));
     // "Refresh table" of the ARP group is locked, but the load meter is not:
     // its start takes the console over, and test rows stop coming.
     auto* loadMeterList = Find<QComboBox>("ComboBox14");
@@ -103,27 +103,27 @@ TEST_F(RmaTestPage, AnotherCommandEndsTheRowsOfARun) {
     loadMeterList->setCurrentText("eth0");
     Find<QPushButton>("Button35")->click();
     ASSERT_TRUE(WaitFor([&] { return form->Console().Code() == ReplyCode::LoadMeterRow; }));
-    const int rows = page->GridView9->RowCount();
-    ASSERT_TRUE(WaitFor([&] { return Find<TGridView>("GridView8")->RowCount() >= 3; }));
-    EXPECT_EQ(page->GridView9->RowCount(), rows);
+    const int rows = page->rmaTestGrid_->RowCount();
+    ASSERT_TRUE(WaitFor([&] { return Find<GridView>("GridView8")->RowCount() >= 3; }));
+    EXPECT_EQ(page->rmaTestGrid_->RowCount(), rows);
     Find<QPushButton>("Button2")->click();
-    page->Button40->click();
+    page->rmaTestStopButton_->click();
 }
 
-TEST_F(RmaTestPage, NoRadioInterfaceSendsNothingAndSaysWhy) {
-    page->ComboBox15->clear();
-    page->Button39->click();
+TEST_F(RmaTestPageTest, NoRadioInterfaceSendsNothingAndSaysWhy) {
+    page->rmaTestRadioCombo_->clear();
+    page->rmaTestStartButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, "Error");
-    EXPECT_TRUE(page->Button39->isEnabled());
+    EXPECT_TRUE(page->rmaTestStartButton_->isEnabled());
     EXPECT_EQ(form->Console().Code(), ReplyCode::Idle);
     for (const std::string& line : ConsoleLines()) {
         EXPECT_EQ(line.find(" test "), std::string::npos) << line;
     }
 }
 
-TEST_F(RmaTestPage, GridColumns) {
-    TGridView* grid = page->GridView9;
+TEST_F(RmaTestPageTest, GridColumns) {
+    GridView* grid = page->rmaTestGrid_;
     const QStringList headers = {"№",      "Replies", "",        "Lev->", "",       "Lev->",
                                  "LostIn", "LostOut", "Quality", "Time",  "Repeats"};
     const int widths[] = {32, 54, 20, 55, 20, 55, 54, 60, 45, 57, 70};
@@ -133,9 +133,9 @@ TEST_F(RmaTestPage, GridColumns) {
                   headers[c]);
         EXPECT_EQ(grid->columnWidth(c), widths[c]) << c;
     }
-    EXPECT_EQ(page->SpinEditor8->value(), 256);
-    EXPECT_TRUE(page->Edit16->text() == RegisteredCpe);
-    EXPECT_FALSE(page->CheckBox17->isChecked());
+    EXPECT_EQ(page->rmaTestPacketLengthSpin_->value(), 256);
+    EXPECT_TRUE(page->rmaTestMacEdit_->text() == RegisteredCpe);
+    EXPECT_FALSE(page->rmaTestMulticastCheck_->isChecked());
 }
 
 }  // namespace

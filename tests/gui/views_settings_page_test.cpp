@@ -35,7 +35,7 @@ namespace {
 using test::FakePageHost;
 using test::RecordingReader;
 
-// Positions in TRadioGroup::ChangeButtons.
+// Positions in RadioGroup::ChangeButtons.
 enum { Distance = 4 };
 
 class SettingsPage : public ::testing::Test {
@@ -63,14 +63,15 @@ class SettingsPage : public ::testing::Test {
 };
 
 TEST_F(SettingsPage, ChangeButtonSendsItsLineOnceTheHostTakesIt) {
-    TSystemPage page(session, host);
-    EXPECT_EQ(host.consoleButtons, (std::vector<QAbstractButton*>{page.Button18, page.Button19}));
+    SystemPage page(session, host);
+    EXPECT_EQ(host.consoleButtons, (std::vector<QAbstractButton*>{page.refreshSystemSettingsButton_,
+                                                                  page.refreshRmaSettingsButton_}));
     page.ReadSystemSettings();
-    EXPECT_EQ(page.Edit1->text(), "core-1");
+    EXPECT_EQ(page.systemNameEdit_->text(), "core-1");
     EXPECT_EQ(host.caption, "core-1: 10.0.0.1 - Tessel Manager");
 
     QToolButton* name = page.SystemChangeButtons[0];
-    page.Edit1->setText(QStringLiteral("edge-2"));
+    page.systemNameEdit_->setText(QStringLiteral("edge-2"));
     ASSERT_TRUE(name->isEnabled());
 
     // Refused: nothing went out, so the edit is still there to send.
@@ -82,25 +83,25 @@ TEST_F(SettingsPage, ChangeButtonSendsItsLineOnceTheHostTakesIt) {
     host.refuseLines = false;
     name->click();
     EXPECT_EQ(host.lines, std::vector<std::string>{"sys name edge-2"});
-    EXPECT_EQ(host.code, reply::System);
+    EXPECT_EQ(host.code, ReplyCode::System);
     EXPECT_EQ(host.popups.last(), "sys name edge-2") << "a change button shows its line";
     EXPECT_FALSE(name->isEnabled());
 }
 
 TEST_F(SettingsPage, RmaSwitchNamesTheRadioTheListWasFilledWith) {
-    TSystemPage page(session, host);
+    SystemPage page(session, host);
     page.SetRadioNames({"rf5.0", "rf2.0"}, 1);
-    EXPECT_EQ(page.ComboBox9->currentText(), "rf2.0");
+    EXPECT_EQ(page.rmaRadioCombo_->currentText(), "rf2.0");
     EXPECT_TRUE(router->calls.empty()) << "a fill is not the operator's choice";
 
-    page.CheckBox10->click();
+    page.rmaAutobitrateCheck_->click();
     page.RmaChangeButtons[1]->click();
     EXPECT_EQ(host.lines, std::vector<std::string>{"rma rf2.0 autobitrate"});
-    EXPECT_EQ(host.code, reply::Rma);
+    EXPECT_EQ(host.code, ReplyCode::Rma);
 
     // A router without radios: nothing to name, so nothing is sent.
     page.SetRadioNames({}, -1);
-    page.CheckBox11->click();
+    page.rmaPollingCheck_->click();
     page.RmaChangeButtons[2]->click();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, "The router has no radio interface to apply this setting to.");
@@ -111,12 +112,12 @@ TEST_F(SettingsPage, RmaSwitchNamesTheRadioTheListWasFilledWith) {
 
 TEST_F(SettingsPage, RadioListIsRecordedThenAnnounced) {
     host.router.InterfaceNames = {"lo0", "rf5.0", "eth0", "rf2.0"};
-    TRadioGroup radio(session, host);
-    QSignalSpy lists(&radio, &TRadioGroup::RadioNamesChanged);
-    QSignalSpy selections(&radio, &TRadioGroup::SelectedRadioChanged);
+    RadioGroup radio(session, host);
+    QSignalSpy lists(&radio, &RadioGroup::RadioNamesChanged);
+    QSignalSpy selections(&radio, &RadioGroup::SelectedRadioChanged);
     // The receivers read the bands as the list arrives.
     std::array<int, 2> bandsSeen{};
-    QObject::connect(&radio, &TRadioGroup::RadioNamesChanged,
+    QObject::connect(&radio, &RadioGroup::RadioNamesChanged,
                      [&] { bandsSeen = host.router.RadioBand; });
 
     radio.ReadRadioInterfaceList();
@@ -126,49 +127,50 @@ TEST_F(SettingsPage, RadioListIsRecordedThenAnnounced) {
     EXPECT_EQ(bandsSeen, (std::array<int, 2>{1, 2}));
     ASSERT_EQ(selections.count(), 1);
     EXPECT_EQ(selections.at(0).at(0).toString(), "rf5.0");
-    EXPECT_EQ(radio.ComboBox4->count(), 2);
+    EXPECT_EQ(radio.radioInterfaceCombo_->count(), 2);
 
     QToolButton* distance = radio.ChangeButtons[Distance];
-    radio.SpinEditor2->SetText(QStringLiteral("12"));
+    radio.distanceSpin_->SetText(QStringLiteral("12"));
     ASSERT_TRUE(distance->isEnabled());
     distance->click();
     EXPECT_EQ(host.lines, std::vector<std::string>{"rf rf5.0 distance 12"});
-    EXPECT_EQ(host.code, reply::Radio);
+    EXPECT_EQ(host.code, ReplyCode::Radio);
     EXPECT_FALSE(distance->isEnabled());
 
     // The base-station page's verdict on "Pwrctl mode" keeps the box's state.
-    radio.CheckBox3->setChecked(true);
+    radio.pwrctlModeCheck_->setChecked(true);
     radio.SetPwrctlEnabled(false);
-    EXPECT_FALSE(radio.CheckBox3->isEnabled());
-    EXPECT_TRUE(radio.CheckBox3->isChecked());
+    EXPECT_FALSE(radio.pwrctlModeCheck_->isEnabled());
+    EXPECT_TRUE(radio.pwrctlModeCheck_->isChecked());
     radio.SetPwrctlEnabled(true);
-    EXPECT_TRUE(radio.CheckBox3->isEnabled());
+    EXPECT_TRUE(radio.pwrctlModeCheck_->isEnabled());
 }
 
 // A value the editor's range does not hold is shown as read: clamped, it
 // would show (and send back) a setting the router does not have.
 TEST_F(SettingsPage, MaxRetriesOutsideItsRangeIsShownAsRead) {
     host.router.InterfaceNames = {"lo0", "rf5.0"};
-    TRadioGroup radio(session, host);
+    RadioGroup radio(session, host);
     radio.ReadRadioInterfaceList();
     for (const char* retries : {"20", "0"}) {
         router->Set(std::string(oids::RadioEntry) + "13.2", retries);
         radio.ReadRadioParameters();
-        EXPECT_EQ(radio.SpinEditor1->Text(), retries);
+        EXPECT_EQ(radio.maxRetriesSpin_->Text(), retries);
         EXPECT_FALSE(radio.ChangeButtons[5]->isEnabled()) << "a read is no edit";
     }
 }
 
 // The table buttons, unlike the change buttons, send without the popup.
 TEST_F(SettingsPage, InterfaceCommandsGoOutWithoutThePopup) {
-    TInterfacesPage page(session, host);
+    InterfacesPage page(session, host);
     // The window's order: the radio group's "Refresh", then the tables'.
     EXPECT_EQ(host.consoleButtons,
-              (std::vector<QAbstractButton*>{page.RadioGroup()->Button3, page.Button22,
-                                             page.Button21, page.Button20, page.Button33}));
-    page.Button33->click();
+              (std::vector<QAbstractButton*>{page.RadioSettings()->refreshRadioButton_,
+                                             page.createAliasButton_, page.deleteAliasButton_,
+                                             page.updateInterfaceButton_, page.infoShowButton_}));
+    page.infoShowButton_->click();
     EXPECT_EQ(host.lines, std::vector<std::string>{"ifc "});
-    EXPECT_EQ(host.code, reply::InterfaceInfo);
+    EXPECT_EQ(host.code, ReplyCode::InterfaceInfo);
     EXPECT_TRUE(host.popups.isEmpty());
 }
 

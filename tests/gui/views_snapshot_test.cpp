@@ -4,7 +4,7 @@
 
 #include "logged_in_window.hpp"
 #include "support/run_program.hpp"
-#include "views/bs/cpe_table_page.hpp"
+#include "views/bs/bs_page.hpp"
 #include "views/system/system_page.hpp"
 #include "widgets/grid_view.hpp"
 
@@ -40,23 +40,23 @@ class SnapshotBesideWindow : public LoggedInWindow {
 TEST_F(SnapshotBesideWindow, SystemNameCpeTableAndFirstRouteMatchTheWindow) {
     // A name with Latin-1 letters, set through the window so that the router
     // holds those bytes.
-    auto* system = Find<TSystemPage>("system");
+    auto* system = Find<SystemPage>("system");
     ASSERT_NE(system, nullptr);
     const QString name = QStringLiteral("Caf\u00e9 \u00ff-north");
-    system->Edit1->setText(name);
+    system->systemNameEdit_->setText(name);
     system->SystemChangeButtons[0]->click();
     ASSERT_TRUE(WaitFor([&] {
         return !system->SystemChangeButtons[0]->isEnabled() &&
-               form->Console().Code() == ReplyCode::Idle && system->Edit1->text() == name;
-    })) << system->Edit1->text().toStdString();
+               form->Console().Code() == ReplyCode::Idle && system->systemNameEdit_->text() == name;
+    })) << system->systemNameEdit_->text().toStdString();
 
     const QJsonObject snapshot = Snapshot();
     EXPECT_EQ(snapshot["system"]["name"].toString(), name);
-    EXPECT_EQ(snapshot["system"]["name"].toString(), system->Edit1->text());
+    EXPECT_EQ(snapshot["system"]["name"].toString(), system->systemNameEdit_->text());
 
-    auto* bs = Find<TBsPage>("TabSheet3");
+    auto* bs = Find<BsPage>("TabSheet3");
     ASSERT_NE(bs, nullptr);
-    const QString radio = bs->ComboBox8->currentText();
+    const QString radio = bs->cpeTableRadioCombo_->currentText();
     ASSERT_FALSE(radio.isEmpty());
     QJsonArray cpe;
     for (const QJsonValue& row : snapshot["cpe"].toArray()) {
@@ -64,14 +64,14 @@ TEST_F(SnapshotBesideWindow, SystemNameCpeTableAndFirstRouteMatchTheWindow) {
             cpe.append(row);
         }
     }
-    ASSERT_GT(bs->GridView2->RowCount(), 0);
-    ASSERT_EQ(cpe.size(), bs->GridView2->RowCount());
+    ASSERT_GT(bs->cpeTableGrid_->RowCount(), 0);
+    ASSERT_EQ(cpe.size(), bs->cpeTableGrid_->RowCount());
     for (int row = 0; row < cpe.size(); ++row) {
-        EXPECT_EQ(cpe.at(row)["mac"].toString(), bs->GridView2->Cell(row, 2)) << row;
-        EXPECT_EQ(cpe.at(row)["name"].toString(), bs->GridView2->Cell(row, 8)) << row;
+        EXPECT_EQ(cpe.at(row)["mac"].toString(), bs->cpeTableGrid_->Cell(row, 2)) << row;
+        EXPECT_EQ(cpe.at(row)["name"].toString(), bs->cpeTableGrid_->Cell(row, 8)) << row;
     }
 
-    auto* routes = Find<TGridView>("GridView6");
+    auto* routes = Find<GridView>("GridView6");
     ASSERT_NE(routes, nullptr);
     ASSERT_GT(routes->RowCount(), 0);
     const QJsonArray snapshotRoutes = snapshot["routes"].toArray();

@@ -16,14 +16,14 @@ namespace {
 using test::LoggedInWindow;
 using test::WaitFor;
 
-class SystemPage : public LoggedInWindow {
+class SystemPageTest : public LoggedInWindow {
   protected:
     void SetUp() override {
         LoggedInWindow::SetUp();
         if (HasFatalFailure()) {
             return;
         }
-        page = Find<TSystemPage>("system");
+        page = Find<SystemPage>("system");
         ASSERT_NE(page, nullptr);
     }
 
@@ -53,124 +53,124 @@ class SystemPage : public LoggedInWindow {
         return lines.empty() ? std::string() : lines.front();
     }
 
-    TSystemPage* page = nullptr;
+    SystemPage* page = nullptr;
 };
 
 const std::vector<bool> kNoneEnabled6(6, false);
 const std::vector<bool> kNoneEnabled3(3, false);
 
-TEST_F(SystemPage, ShowsTheRouterSettingsAndNameReachesTheCaption) {
-    EXPECT_EQ(page->Edit1->text(), "bs-north");
-    EXPECT_EQ(page->Edit6->text(), "Water tower, north ridge");
-    EXPECT_EQ(page->SpinEditor9->Text(), "50");
-    EXPECT_TRUE(page->CheckBox4->isChecked());   // fastroute
-    EXPECT_FALSE(page->CheckBox5->isChecked());  // sendredirects
-    EXPECT_TRUE(page->CheckBox6->isChecked());   // dropredirects
+TEST_F(SystemPageTest, ShowsTheRouterSettingsAndNameReachesTheCaption) {
+    EXPECT_EQ(page->systemNameEdit_->text(), "bs-north");
+    EXPECT_EQ(page->systemLocationEdit_->text(), "Water tower, north ridge");
+    EXPECT_EQ(page->icmpLimitSpin_->Text(), "50");
+    EXPECT_TRUE(page->fastrouteCheck_->isChecked());       // fastroute
+    EXPECT_FALSE(page->sendRedirectsCheck_->isChecked());  // sendredirects
+    EXPECT_TRUE(page->dropRedirectsCheck_->isChecked());   // dropredirects
     EXPECT_EQ(form->windowTitle(), "bs-north: 127.0.0.1 - Tessel Manager");
     EXPECT_EQ(SystemButtonsEnabled(), kNoneEnabled6);
-    SaveScreenshot(form->main->widget(0), "tab-system.png");
+    SaveScreenshot(form->pageTabs_->widget(0), "tab-system.png");
 
-    TypeInto(page->Edit1, QStringLiteral("bs south"));
+    TypeInto(page->systemNameEdit_, QStringLiteral("bs south"));
     EXPECT_EQ(SystemButtonsEnabled(), std::vector<bool>({true, false, false, false, false, false}));
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[0]), "sys name bs south");
-    EXPECT_EQ(form->Memo3->toPlainText(), "sys name bs south");
+    EXPECT_EQ(form->statusPopupMemo_->toPlainText(), "sys name bs south");
     EXPECT_TRUE(WaitFor([&] {
         return form->windowTitle() == "bs south: 127.0.0.1 - Tessel Manager";
     })) << form->windowTitle().toStdString();
-    EXPECT_EQ(page->Edit1->text(), "bs south");
+    EXPECT_EQ(page->systemNameEdit_->text(), "bs south");
     EXPECT_EQ(SystemButtonsEnabled(), kNoneEnabled6);
 }
 
-TEST_F(SystemPage, TextRowsGoOutAsTypedAndTheReReadShowsTheRouterValue) {
-    TypeInto(page->Edit6, QStringLiteral("  Pump house "));
+TEST_F(SystemPageTest, TextRowsGoOutAsTypedAndTheReReadShowsTheRouterValue) {
+    TypeInto(page->systemLocationEdit_, QStringLiteral("  Pump house "));
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[1]), "sys location   Pump house ");
-    EXPECT_TRUE(WaitFor([&] { return page->Edit6->text() == "  Pump house "; }));
+    EXPECT_TRUE(WaitFor([&] { return page->systemLocationEdit_->text() == "  Pump house "; }));
 
     // The router refuses a limit above 65535: the re-read brings back the
     // value it kept, not the one typed.
-    page->SpinEditor9->SetText(QStringLiteral("70000"));
+    page->icmpLimitSpin_->SetText(QStringLiteral("70000"));
     EXPECT_TRUE(page->SystemChangeButtons[2]->isEnabled());
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[2]), "sys icmplimit 70000");
-    EXPECT_TRUE(WaitFor([&] { return page->SpinEditor9->Text() == "50"; }))
-        << page->SpinEditor9->Text().toStdString();
+    EXPECT_TRUE(WaitFor([&] { return page->icmpLimitSpin_->Text() == "50"; }))
+        << page->icmpLimitSpin_->Text().toStdString();
 
-    page->SpinEditor9->SetText(QStringLiteral("75"));
+    page->icmpLimitSpin_->SetText(QStringLiteral("75"));
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[2]), "sys icmplimit 75");
-    EXPECT_EQ(page->SpinEditor9->Text(), "75");
+    EXPECT_EQ(page->icmpLimitSpin_->Text(), "75");
 }
 
-TEST_F(SystemPage, SwitchRowsSendTheirOnAndOffLines) {
-    page->CheckBox4->click();  // fastroute off
-    page->CheckBox5->click();  // sendredirects on
-    page->CheckBox6->click();  // dropredirects off
+TEST_F(SystemPageTest, SwitchRowsSendTheirOnAndOffLines) {
+    page->fastrouteCheck_->click();      // fastroute off
+    page->sendRedirectsCheck_->click();  // sendredirects on
+    page->dropRedirectsCheck_->click();  // dropredirects off
     EXPECT_EQ(SystemButtonsEnabled(), std::vector<bool>({false, false, false, true, true, true}));
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[3]), "sys nofastroute");
     // The re-read shows the router's switches: the two edits that were not
     // sent are gone, and so are their buttons.
     EXPECT_EQ(SystemButtonsEnabled(), kNoneEnabled6);
-    EXPECT_FALSE(page->CheckBox4->isChecked());
-    EXPECT_FALSE(page->CheckBox5->isChecked());
-    EXPECT_TRUE(page->CheckBox6->isChecked());
-    page->CheckBox5->click();
+    EXPECT_FALSE(page->fastrouteCheck_->isChecked());
+    EXPECT_FALSE(page->sendRedirectsCheck_->isChecked());
+    EXPECT_TRUE(page->dropRedirectsCheck_->isChecked());
+    page->sendRedirectsCheck_->click();
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[5]), "sys sendredirects");
-    page->CheckBox6->click();
+    page->dropRedirectsCheck_->click();
     EXPECT_EQ(SendAndWaitForReRead(page->SystemChangeButtons[4]), "sys nodropredirects");
-    EXPECT_FALSE(page->CheckBox4->isChecked());
-    EXPECT_TRUE(page->CheckBox5->isChecked());
-    EXPECT_FALSE(page->CheckBox6->isChecked());
+    EXPECT_FALSE(page->fastrouteCheck_->isChecked());
+    EXPECT_TRUE(page->sendRedirectsCheck_->isChecked());
+    EXPECT_FALSE(page->dropRedirectsCheck_->isChecked());
 }
 
-TEST_F(SystemPage, SystemRowsStayEnabledUntilSentOrReadAgain) {
-    QLineEdit* name = page->Edit1;
+TEST_F(SystemPageTest, SystemRowsStayEnabledUntilSentOrReadAgain) {
+    QLineEdit* name = page->systemNameEdit_;
     name->setFocus();
     name->end(false);
     QTest::keyClick(name, Qt::Key_X);
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(name->text(), "bs-north");
     EXPECT_TRUE(page->SystemChangeButtons[0]->isEnabled()) << "restoring the old text keeps it";
-    page->CheckBox4->click();
-    page->CheckBox4->click();
+    page->fastrouteCheck_->click();
+    page->fastrouteCheck_->click();
     EXPECT_TRUE(page->SystemChangeButtons[3]->isEnabled());
 
     const std::size_t before = ConsoleLines().size();
-    page->Button18->click();
+    page->refreshSystemSettingsButton_->click();
     EXPECT_EQ(SystemButtonsEnabled(), kNoneEnabled6);
     EXPECT_EQ(LinesAfter(before), std::vector<std::string>{}) << "Refresh reads, it sends nothing";
 }
 
-TEST_F(SystemPage, RmaGroupShowsTheSelectedRadioAndTogglesItsButtons) {
-    EXPECT_TRUE(page->CheckBox7->isChecked());
-    ASSERT_EQ(page->ComboBox9->count(), 2);
-    EXPECT_EQ(page->ComboBox9->currentText(), "rf5.0");
-    EXPECT_TRUE(page->CheckBox10->isChecked());  // autobitrate of rf5.0
-    EXPECT_TRUE(page->CheckBox11->isChecked());  // rf5.0 polls
+TEST_F(SystemPageTest, RmaGroupShowsTheSelectedRadioAndTogglesItsButtons) {
+    EXPECT_TRUE(page->rmaStartCheck_->isChecked());
+    ASSERT_EQ(page->rmaRadioCombo_->count(), 2);
+    EXPECT_EQ(page->rmaRadioCombo_->currentText(), "rf5.0");
+    EXPECT_TRUE(page->rmaAutobitrateCheck_->isChecked());  // autobitrate of rf5.0
+    EXPECT_TRUE(page->rmaPollingCheck_->isChecked());      // rf5.0 polls
     EXPECT_EQ(RmaButtonsEnabled(), kNoneEnabled3);
 
-    page->CheckBox10->click();
+    page->rmaAutobitrateCheck_->click();
     EXPECT_EQ(RmaButtonsEnabled(), std::vector<bool>({false, true, false}));
-    page->CheckBox10->click();
+    page->rmaAutobitrateCheck_->click();
     EXPECT_EQ(RmaButtonsEnabled(), kNoneEnabled3) << "ticking back leaves nothing to send";
 
-    Choose(page->ComboBox9, QStringLiteral("rf2.0"));
-    EXPECT_FALSE(page->CheckBox10->isChecked());
-    EXPECT_FALSE(page->CheckBox11->isChecked());
-    EXPECT_TRUE(page->CheckBox7->isChecked());
+    Choose(page->rmaRadioCombo_, QStringLiteral("rf2.0"));
+    EXPECT_FALSE(page->rmaAutobitrateCheck_->isChecked());
+    EXPECT_FALSE(page->rmaPollingCheck_->isChecked());
+    EXPECT_TRUE(page->rmaStartCheck_->isChecked());
 
-    page->CheckBox11->click();
+    page->rmaPollingCheck_->click();
     EXPECT_EQ(SendAndWaitForReRead(page->RmaChangeButtons[2]), "rma rf2.0 poll");
-    EXPECT_TRUE(WaitFor([&] { return page->CheckBox11->isChecked(); }));
-    page->CheckBox10->click();
+    EXPECT_TRUE(WaitFor([&] { return page->rmaPollingCheck_->isChecked(); }));
+    page->rmaAutobitrateCheck_->click();
     EXPECT_EQ(SendAndWaitForReRead(page->RmaChangeButtons[1]), "rma rf2.0 autobitrate");
-    EXPECT_TRUE(page->CheckBox10->isChecked());
-    page->CheckBox7->click();
+    EXPECT_TRUE(page->rmaAutobitrateCheck_->isChecked());
+    page->rmaStartCheck_->click();
     EXPECT_EQ(SendAndWaitForReRead(page->RmaChangeButtons[0]), "rma stop");
-    EXPECT_FALSE(page->CheckBox7->isChecked());
+    EXPECT_FALSE(page->rmaStartCheck_->isChecked());
     EXPECT_EQ(RmaButtonsEnabled(), kNoneEnabled3);
 }
 
-TEST_F(SystemPage, RadioSwitchWithoutARadioSendsNothingAndSaysWhy) {
-    page->ComboBox9->clear();
-    page->CheckBox10->click();
+TEST_F(SystemPageTest, RadioSwitchWithoutARadioSendsNothingAndSaysWhy) {
+    page->rmaRadioCombo_->clear();
+    page->rmaAutobitrateCheck_->click();
     const std::size_t before = ConsoleLines().size();
     const ReplyCode state = form->Console().Code();
     page->RmaChangeButtons[1]->click();
@@ -179,7 +179,7 @@ TEST_F(SystemPage, RadioSwitchWithoutARadioSendsNothingAndSaysWhy) {
               "The router has no radio interface to apply this setting to.");
     EXPECT_EQ(form->Console().Code(), state);
     // A line sent now would arrive before this marker.
-    page->CheckBox7->click();
+    page->rmaStartCheck_->click();
     page->RmaChangeButtons[0]->click();
     EXPECT_EQ(WaitForLines(before, 1), std::vector<std::string>{"rma stop"});
 }

@@ -14,7 +14,7 @@
 #include "utilities/rma_test_page.hpp"
 #include "viewkit/append_rows.hpp"
 #include "viewkit/column_mapper.hpp"
-#include "views/routing/arp_table_group.hpp"
+#include "views/routing/arp_group.hpp"
 #include "views/routing/routing_page.hpp"
 #include "wait_for.hpp"
 #include "widgets/grid_view.hpp"
@@ -98,87 +98,90 @@ class UtilityPages : public ::testing::Test {
 };
 
 TEST_F(UtilityPages, LoadMeterRunsUnderItsStartCodeUntilStop) {
-    TLoadMeterPage page(session, host);
+    LoadMeterPage page(session, host);
     page.SetInterfaceNames({"eth0", "rf5.0"}, 1);
-    ASSERT_EQ(page.ComboBox14->count(), 2);
-    EXPECT_EQ(page.ComboBox14->currentText(), "rf5.0");
-    page.SpinEditor7->setValue(2);
+    ASSERT_EQ(page.loadMeterInterfaceCombo_->count(), 2);
+    EXPECT_EQ(page.loadMeterInterfaceCombo_->currentText(), "rf5.0");
+    page.loadMeterIntervalSpin_->setValue(2);
 
-    page.Button35->click();
+    page.loadMeterStartButton_->click();
     EXPECT_EQ(host.lines, Lines{"loadm  -w 2 rf5.0"});
-    EXPECT_EQ(host.code, reply::LoadMeterStart);
-    EXPECT_TRUE(Locked({page.Button35, page.ComboBox14, page.SpinEditor7}));
+    EXPECT_EQ(host.code, ReplyCode::LoadMeterStart);
+    EXPECT_TRUE(Locked(
+        {page.loadMeterStartButton_, page.loadMeterInterfaceCombo_, page.loadMeterIntervalSpin_}));
     // "Stop" and "KBytes" stay usable while it runs.
-    EXPECT_TRUE(page.Button2->isEnabled());
-    EXPECT_TRUE(page.CheckBox16->isEnabled());
+    EXPECT_TRUE(page.loadMeterStopButton_->isEnabled());
+    EXPECT_TRUE(page.loadMeterKbytesCheck_->isEnabled());
 
     // Reports: the first clears the old rows, then one row each; the last
     // row is the current one. A redraw adds nothing.
-    page.GridView8->AppendRow({"", "old"});
+    page.loadMeterGrid_->AppendRow({"", "old"});
     page.ConsoleReply(ReplyAction::ClearLoadMeter, "loadm  -w 2 rf5.0\r\n");
-    EXPECT_EQ(page.GridView8->RowCount(), 0);
+    EXPECT_EQ(page.loadMeterGrid_->RowCount(), 0);
     page.ConsoleReply(ReplyAction::LoadMeterRow, "  rf5.0  12  10  30  5  1  1  2  3  13  8\r\n");
     page.ConsoleReply(ReplyAction::LoadMeterRow, "\x1b[K  rf5.0  1  1\r\n");
     page.ConsoleReply(ReplyAction::LoadMeterRow, "  rf5.0  14  11  30  6  2  1  2  4  16  10\r\n");
-    ASSERT_EQ(page.GridView8->RowCount(), 2);
-    EXPECT_EQ(page.GridView8->Cell(0, 1), "12");
-    EXPECT_EQ(page.GridView8->Cell(1, 1), "14");
-    EXPECT_EQ(page.GridView8->Cell(1, 10), "10");
-    EXPECT_EQ(page.GridView8->currentIndex().row(), 1);
+    ASSERT_EQ(page.loadMeterGrid_->RowCount(), 2);
+    EXPECT_EQ(page.loadMeterGrid_->Cell(0, 1), "12");
+    EXPECT_EQ(page.loadMeterGrid_->Cell(1, 1), "14");
+    EXPECT_EQ(page.loadMeterGrid_->Cell(1, 10), "10");
+    EXPECT_EQ(page.loadMeterGrid_->currentIndex().row(), 1);
 
-    host.code = reply::LoadMeterRow;
-    page.Button2->click();
+    host.code = ReplyCode::LoadMeterRow;
+    page.loadMeterStopButton_->click();
     EXPECT_EQ(host.lines, (Lines{"loadm  -w 2 rf5.0", Escape}));
-    EXPECT_EQ(host.code, reply::LoadMeterRowStopped);
+    EXPECT_EQ(host.code, ReplyCode::LoadMeterRowStopped);
     ASSERT_TRUE(test::FireTimer(page.StopPause()));
-    EXPECT_TRUE(Unlocked({page.Button35, page.ComboBox14, page.SpinEditor7}));
+    EXPECT_TRUE(Unlocked(
+        {page.loadMeterStartButton_, page.loadMeterInterfaceCombo_, page.loadMeterIntervalSpin_}));
 }
 
 TEST_F(UtilityPages, StopKeepsTheWindowRunningAndUnlocksAfterTheRoutersPause) {
-    TLoadMeterPage page(session, host);
+    LoadMeterPage page(session, host);
     page.SetInterfaceNames({"eth0"}, 0);
-    page.Button35->click();
+    page.loadMeterStartButton_->click();
     // Queued before "Stop": it runs while the page is still locked.
     bool ranWhileLocked = false;
-    QTimer::singleShot(0, &page, [&] { ranWhileLocked = Locked({page.Button35}); });
+    QTimer::singleShot(0, &page, [&] { ranWhileLocked = Locked({page.loadMeterStartButton_}); });
     QElapsedTimer clock;
     clock.start();
-    page.Button2->click();
+    page.loadMeterStopButton_->click();
     EXPECT_LT(clock.elapsed(), ReportStopPauseMs / 2);
-    EXPECT_TRUE(Locked({page.Button35, page.ComboBox14, page.SpinEditor7}));
-    EXPECT_FALSE(page.Button2->isEnabled());
-    ASSERT_TRUE(test::WaitFor([&] { return Unlocked({page.Button35}); }));
+    EXPECT_TRUE(Locked(
+        {page.loadMeterStartButton_, page.loadMeterInterfaceCombo_, page.loadMeterIntervalSpin_}));
+    EXPECT_FALSE(page.loadMeterStopButton_->isEnabled());
+    ASSERT_TRUE(test::WaitFor([&] { return Unlocked({page.loadMeterStartButton_}); }));
     EXPECT_GE(clock.elapsed(), ReportStopPauseMs);
     EXPECT_TRUE(ranWhileLocked);
     EXPECT_EQ(host.lines, (Lines{"loadm  -w 1 eth0", Escape}));
 }
 
 TEST_F(UtilityPages, AReportStartedInAnothersPauseKeepsTheConsoleButtonsLocked) {
-    TLoadMeterPage meter(session, host);
+    LoadMeterPage meter(session, host);
     meter.SetInterfaceNames({"eth0"}, 0);
-    TRmaTestPage rma(session, host);
+    RmaTestPage rma(session, host);
     rma.SetRadioNames({"rf5.0"}, 0);
-    meter.Button35->click();
-    meter.Button2->click();
-    rma.Button39->click();
+    meter.loadMeterStartButton_->click();
+    meter.loadMeterStopButton_->click();
+    rma.rmaTestStartButton_->click();
     // The meter's pause ends (twice over: its tick, then a late one): its own
     // controls come back, the window's buttons stay the link test's.
     ASSERT_TRUE(test::FireTimer(meter.StopPause()));
     ASSERT_TRUE(test::FireTimer(meter.StopPause()));
-    EXPECT_TRUE(meter.Button35->isEnabled());
+    EXPECT_TRUE(meter.loadMeterStartButton_->isEnabled());
     EXPECT_FALSE(windowButton.isEnabled());
     // The link test's end gives them back.
-    rma.ReportEnded(reply::RmaTestRow);
-    EXPECT_TRUE(Unlocked({rma.Button39, meter.Button35}));
+    rma.ReportEnded(ReplyCode::RmaTestRow);
+    EXPECT_TRUE(Unlocked({rma.rmaTestStartButton_, meter.loadMeterStartButton_}));
 }
 
 TEST_F(UtilityPages, RmaTestRefusedOrWithoutRadioLeavesEverythingAsItWas) {
-    TRmaTestPage page(session, host);
-    page.Edit16->setText("000B220578FF");
+    RmaTestPage page(session, host);
+    page.rmaTestMacEdit_->setText("000B220578FF");
 
     // No radio: the operator is told, nothing is sent.
     page.SetRadioNames({}, -1);
-    page.Button39->click();
+    page.rmaTestStartButton_->click();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, QString::fromLatin1(RmaTestNoInterfaceText));
     EXPECT_EQ(host.boxes[0].caption, "Error");
@@ -187,30 +190,33 @@ TEST_F(UtilityPages, RmaTestRefusedOrWithoutRadioLeavesEverythingAsItWas) {
     // Refused by the window: the code and every button as before.
     page.SetRadioNames({"rf5.0", "rf2.0"}, 1);
     host.refuseLines = true;
-    page.Button39->click();
+    page.rmaTestStartButton_->click();
     EXPECT_TRUE(host.lines.empty());
-    EXPECT_EQ(host.code, reply::Idle);
-    EXPECT_TRUE(Unlocked({page.Button39, page.Edit16, page.SpinEditor8}));
+    EXPECT_EQ(host.code, ReplyCode::Idle);
+    EXPECT_TRUE(
+        Unlocked({page.rmaTestStartButton_, page.rmaTestMacEdit_, page.rmaTestPacketLengthSpin_}));
 
     host.refuseLines = false;
-    page.CheckBox17->setChecked(true);
-    page.Button39->click();
+    page.rmaTestMulticastCheck_->setChecked(true);
+    page.rmaTestStartButton_->click();
     EXPECT_EQ(host.lines, Lines{"rma rf2.0 test 000B220578FF 256 mcast "});
-    EXPECT_EQ(host.code, reply::RmaTestStart);
-    EXPECT_TRUE(Locked({page.Button39, page.Edit16, page.SpinEditor8}));
-    EXPECT_TRUE(page.Button40->isEnabled());
+    EXPECT_EQ(host.code, ReplyCode::RmaTestStart);
+    EXPECT_TRUE(
+        Locked({page.rmaTestStartButton_, page.rmaTestMacEdit_, page.rmaTestPacketLengthSpin_}));
+    EXPECT_TRUE(page.rmaTestStopButton_->isEnabled());
 
     page.ConsoleReply(ReplyAction::RmaTestRow, "  10  12  9  1%  2%  (98)  3ms  0  99\r\n");
     page.ConsoleReply(ReplyAction::RmaTestRow, "  replies  12  9  1%  (98)\r\n");
-    ASSERT_EQ(page.GridView9->RowCount(), 1);
-    EXPECT_EQ(page.GridView9->Cell(0, 8), "(98)");
+    ASSERT_EQ(page.rmaTestGrid_->RowCount(), 1);
+    EXPECT_EQ(page.rmaTestGrid_->Cell(0, 8), "(98)");
 
     // Stopped before the first report: the start code takes its stopped form.
-    page.Button40->click();
+    page.rmaTestStopButton_->click();
     EXPECT_EQ(host.lines.back(), Escape);
-    EXPECT_EQ(host.code, reply::RmaTestStartStopped);
+    EXPECT_EQ(host.code, ReplyCode::RmaTestStartStopped);
     ASSERT_TRUE(test::FireTimer(page.StopPause()));
-    EXPECT_TRUE(Unlocked({page.Button39, page.Edit16, page.SpinEditor8}));
+    EXPECT_TRUE(
+        Unlocked({page.rmaTestStartButton_, page.rmaTestMacEdit_, page.rmaTestPacketLengthSpin_}));
 }
 
 // The points of a page's chart, line by line.
@@ -223,10 +229,10 @@ std::vector<std::size_t> ChartPoints(const QWidget& page, const char* window) {
 }
 
 TEST_F(UtilityPages, ChartsFollowARunsRowsAndKeepThemUntilTheNextStart) {
-    TLoadMeterPage meter(session, host);
+    LoadMeterPage meter(session, host);
     meter.SetInterfaceNames({"eth0"}, 0);
-    meter.CheckBox16->setChecked(true);
-    meter.Button35->click();
+    meter.loadMeterKbytesCheck_->setChecked(true);
+    meter.loadMeterStartButton_->click();
     meter.ConsoleReply(ReplyAction::ClearLoadMeter, "loadm  -B  -w 1 eth0\r\n");
     meter.ConsoleReply(ReplyAction::LoadMeterRow, "  eth0  12  10  30  5  1  1  2  3  13  8\r\n");
     meter.ConsoleReply(ReplyAction::LoadMeterRow, "\x1b[K  eth0  1  1\r\n");
@@ -241,54 +247,55 @@ TEST_F(UtilityPages, ChartsFollowARunsRowsAndKeepThemUntilTheNextStart) {
 
     // "Stop" keeps the run; a start the window refuses is no new run; the
     // next one is, in its own unit.
-    meter.Button2->click();
+    meter.loadMeterStopButton_->click();
     ASSERT_TRUE(test::FireTimer(meter.StopPause()));
-    meter.CheckBox16->setChecked(false);
+    meter.loadMeterKbytesCheck_->setChecked(false);
     host.refuseLines = true;
-    meter.Button35->click();
+    meter.loadMeterStartButton_->click();
     EXPECT_EQ(ChartPoints(meter, "LoadMeterChart"), (std::vector<std::size_t>(4, 2)));
     host.refuseLines = false;
-    meter.Button35->click();
+    meter.loadMeterStartButton_->click();
     EXPECT_EQ(ChartPoints(meter, "LoadMeterChart"), (std::vector<std::size_t>(4, 0)));
     EXPECT_EQ(chart->Data().Series()[0].unit, "kbit/s");
 
-    TRmaTestPage rma(session, host);
+    RmaTestPage rma(session, host);
     rma.SetRadioNames({"rf5.0"}, 0);
-    rma.Button39->click();
+    rma.rmaTestStartButton_->click();
     rma.ConsoleReply(ReplyAction::RmaTestRow, "  9/10  12  11  10%  0%  (95%)  3ms  1\r\n");
     EXPECT_EQ(ChartPoints(rma, "RmaTestChart"), (std::vector<std::size_t>(3, 1)));
     EXPECT_EQ(rma.ChartButton->text(), "Chart");
 }
 
 TEST_F(UtilityPages, ArpGroupAsksOnTheConsoleAndItsReplyReplacesTheGrid) {
-    TRoutingPage page(session, host);
-    TArpGroup* arp = page.ArpGroup();
+    RoutingPage page(session, host);
+    ArpGroup* arp = page.ArpTableGroup();
     // Its button joins the window's console buttons, after those before it.
-    EXPECT_EQ(host.consoleButtons, (std::vector<QAbstractButton*>{&windowButton, arp->Button38}));
+    EXPECT_EQ(host.consoleButtons,
+              (std::vector<QAbstractButton*>{&windowButton, arp->refreshArpTableButton_}));
 
     host.refuseLines = true;
-    arp->Button38->click();
-    EXPECT_EQ(host.code, reply::Idle);
+    arp->refreshArpTableButton_->click();
+    EXPECT_EQ(host.code, ReplyCode::Idle);
     host.refuseLines = false;
-    arp->Button38->click();
+    arp->refreshArpTableButton_->click();
     EXPECT_EQ(host.lines, Lines{"arp view"});
-    EXPECT_EQ(host.code, reply::ArpTable);
+    EXPECT_EQ(host.code, ReplyCode::ArpTable);
 
     const std::string table =
         "arp view\r\n"
         "10.0.0.1 at 00:0b:22:05:78:ff via eth0\r\n"
         "192.168.1.20 at 00:11:22:33:44:55 via rf4.0\r\n"
         "router> ";
-    arp->GridView7->AppendRow({"", "stale"});
+    arp->arpTableGrid_->AppendRow({"", "stale"});
     page.ConsoleReply(ReplyAction::ArpTable, table);
-    ASSERT_EQ(arp->GridView7->RowCount(), 2);
-    EXPECT_EQ(arp->GridView7->Cell(0, 1), "eth0");
-    EXPECT_EQ(arp->GridView7->Cell(0, 2), "10.0.0.1");
-    EXPECT_EQ(arp->GridView7->Cell(1, 3), "00:11:22:33:44:55");
+    ASSERT_EQ(arp->arpTableGrid_->RowCount(), 2);
+    EXPECT_EQ(arp->arpTableGrid_->Cell(0, 1), "eth0");
+    EXPECT_EQ(arp->arpTableGrid_->Cell(0, 2), "10.0.0.1");
+    EXPECT_EQ(arp->arpTableGrid_->Cell(1, 3), "00:11:22:33:44:55");
     // Too short to be the table: the grid stays; other replies are not its.
     page.ConsoleReply(ReplyAction::ArpTable, "arp view\r\n");
     page.ConsoleReply(ReplyAction::LoadMeterRow, table);
-    EXPECT_EQ(arp->GridView7->RowCount(), 2);
+    EXPECT_EQ(arp->arpTableGrid_->RowCount(), 2);
 }
 
 TEST_F(UtilityPages, RoutingTableNamesInterfacesFromTheRouterModel) {
@@ -301,20 +308,20 @@ TEST_F(UtilityPages, RoutingTableNamesInterfacesFromTheRouterModel) {
                            {entry + "9." + route, "8"},
                            {entry + "11." + route, "255.255.0.0"}}));
     host.router.InterfaceNames = {"eth0", "rf2.0"};
-    TRoutingPage page(agent, host);
-    page.Button37->click();
-    ASSERT_EQ(page.GridView6->RowCount(), 1);
+    RoutingPage page(agent, host);
+    page.refreshRoutingTableButton_->click();
+    ASSERT_EQ(page.routingTableGrid_->RowCount(), 1);
     const QStringList expected = {"1",         "10.20.0.0", "rf2.0",      "3",
                                   "10.10.0.7", "rip",       "255.255.0.0"};
     for (int c = 0; c < expected.size(); ++c) {
-        EXPECT_EQ(page.GridView6->Cell(0, c), expected[c]) << c;
+        EXPECT_EQ(page.routingTableGrid_->Cell(0, c), expected[c]) << c;
     }
     // Nothing on the console: the table is read over SNMP.
     EXPECT_TRUE(host.lines.empty());
 }
 
 TEST(AppendRows, OneBlockOfByteExactCellsAfterTheRowsThere) {
-    TGridView grid;
+    GridView grid;
     ApplyReportColumns(grid, ArpGridColumns());
     grid.AppendRow({"", "first"});
     QSignalSpy inserted(grid.model(), &QAbstractItemModel::rowsInserted);

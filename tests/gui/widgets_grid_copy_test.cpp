@@ -46,7 +46,7 @@ class GridCopy : public ::testing::Test {
 
     static QString Clipboard() { return QApplication::clipboard()->text(); }
 
-    TGridView view;
+    GridView view;
 };
 
 TEST_F(GridCopy, CtrlCCopiesTheSelectedRowUnderItsHeader) {

@@ -29,7 +29,7 @@ class Grid : public ::testing::Test {
     QVariant Data(int row, int column, int role) const {
         return view.Model()->data(view.Model()->index(row, column), role);
     }
-    TGridView view;
+    GridView view;
 };
 
 TEST_F(Grid, RowsKeepTheirTextsAndTakeDefaultsAndRowNumbers) {
@@ -69,15 +69,15 @@ TEST_F(Grid, BarLevelsAreClampedAndEmptyMeansNone) {
                      {"", "", "", "", "-3"},
                      {"", "", "", "", ""},
                      {"", "", "", "", "n/a"}});
-    EXPECT_EQ(Data(0, 4, TGridModel::BarsRole).toInt(), 5);
-    EXPECT_EQ(Data(1, 4, TGridModel::BarsRole).toInt(), GridMaxBars);
-    EXPECT_EQ(Data(2, 4, TGridModel::BarsRole).toInt(), 0);
-    EXPECT_EQ(Data(3, 4, TGridModel::BarsRole).toInt(), -1);
-    EXPECT_EQ(Data(4, 4, TGridModel::BarsRole).toInt(), -1);
+    EXPECT_EQ(Data(0, 4, GridModel::BarsRole).toInt(), 5);
+    EXPECT_EQ(Data(1, 4, GridModel::BarsRole).toInt(), GridMaxBars);
+    EXPECT_EQ(Data(2, 4, GridModel::BarsRole).toInt(), 0);
+    EXPECT_EQ(Data(3, 4, GridModel::BarsRole).toInt(), -1);
+    EXPECT_EQ(Data(4, 4, GridModel::BarsRole).toInt(), -1);
 }
 
 // Counts pixels of the highlight colour inside a cell of the rendered grid.
-int HighlightPixels(TGridView& view, int row, int column) {
+int HighlightPixels(GridView& view, int row, int column) {
     view.clearSelection();
     const QImage image = view.viewport()->grab().toImage();
     const QRect cell = view.visualRect(view.Model()->index(row, column));
@@ -169,7 +169,7 @@ TEST_F(Grid, WithKeyColumnsARefillKeepsTheEntryWhereverItLands) {
     view.SetKeyColumns({1, 2});
     view.AppendRows({{"", "a", "1"}, {"", "b", "1"}, {"", "b", "2"}});
     view.selectRow(2);
-    QSignalSpy chosen(&view, &TGridView::RowChosen);
+    QSignalSpy chosen(&view, &GridView::RowChosen);
     view.Clear();
     view.AppendRows({{"", "b", "2"}, {"", "b", "1"}});
     EXPECT_EQ(view.SelectedRow(), 0);

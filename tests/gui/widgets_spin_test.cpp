@@ -10,14 +10,14 @@ namespace tessel {
 namespace {
 
 TEST(SpinEditor, KeepsTheTypedTextAndRoundsOnRequest) {
-    TSpinEditor editor;
+    SpinEditor editor;
     editor.setRange(3, 3600);
     editor.setSingleStep(1);
     editor.SetText("5");
     EXPECT_EQ(editor.Text(), "5");
     EXPECT_EQ(editor.RoundedValue(), 5);
 
-    TSpinEditor fine;
+    SpinEditor fine;
     fine.setDecimals(1);
     fine.setRange(0, 100);
     fine.SetText("2.6");
@@ -28,10 +28,10 @@ TEST(SpinEditor, KeepsTheTypedTextAndRoundsOnRequest) {
 }
 
 TEST(SpinEditor, StepsWithinItsRangeAndReportsEveryChange) {
-    TSpinEditor editor;
+    SpinEditor editor;
     editor.setRange(3, 10);
     editor.setSingleStep(2);
-    QSignalSpy changed(&editor, &TSpinEditor::Changed);
+    QSignalSpy changed(&editor, &SpinEditor::Changed);
     editor.setValue(9);
     editor.stepBy(1);
     EXPECT_EQ(editor.RoundedValue(), 10);
@@ -46,7 +46,7 @@ TEST(SpinEditor, StepsWithinItsRangeAndReportsEveryChange) {
 // a failed read (the empty text) could not be a value: 0 would be sent back
 // as a setting of its own ("ifc lo0 mtu 0", an ICMP limit of 0 = no limit).
 TEST(SpinEditor, ShowsTheRoutersTextEvenOutsideItsRange) {
-    TSpinEditor mtu;
+    SpinEditor mtu;
     mtu.setRange(0, 1580);
     mtu.SetText("1500");
     mtu.SetText("16384");
@@ -63,7 +63,7 @@ TEST(SpinEditor, ShowsTheRoutersTextEvenOutsideItsRange) {
     mtu.setValue(1500);
     EXPECT_EQ(mtu.Text(), "1500");
 
-    TSpinEditor icmp;
+    SpinEditor icmp;
     icmp.setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     icmp.SetText("50");
     icmp.SetText("");

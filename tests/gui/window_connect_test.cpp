@@ -95,20 +95,20 @@ TEST(ConsoleConnection, StillConnectingAfterTheTimeOutIsReportedAndLoginEnabled)
     int exitStatus = -1;
     SetEndProcessFunction([&](int status) { exitStatus = status; });
     {
-        TForm1 form(SnmpTransport::Client());
+        MainWindow form(SnmpTransport::Client());
         form.FormCreate("tessel-manager");
-        form.Edit5->setText("127.0.0.1");
-        form.Edit12->setText("admin");
-        form.Edit13->setText("admin");
-        form.Edit15->setText("public");
-        form.Button1->click();
+        form.destinationAddressEdit_->setText("127.0.0.1");
+        form.loginNameEdit_->setText("admin");
+        form.passwordEdit_->setText("admin");
+        form.communityEdit_->setText("public");
+        form.loginButton_->click();
         for (const auto& box : messages.boxes) {
             ADD_FAILURE() << box.caption.toStdString() << ": " << box.text.toStdString();
         }
         QTimer* timer9 = form.findChild<QTimer*>("Timer9");
         EXPECT_TRUE(timer9->isActive());
         EXPECT_EQ(timer9->interval(), 5000);
-        EXPECT_FALSE(form.Button1->isEnabled());
+        EXPECT_FALSE(form.loginButton_->isEnabled());
         // Let the attempt run for a while: it must still be pending.
         QTest::qWait(500);
         ASSERT_EQ(form.Console().Socket()->state(), QAbstractSocket::ConnectingState);
@@ -117,7 +117,7 @@ TEST(ConsoleConnection, StillConnectingAfterTheTimeOutIsReportedAndLoginEnabled)
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].text, "Error while connecting to remote host");
         EXPECT_EQ(messages.boxes[0].caption, "Error");
-        EXPECT_TRUE(form.Button1->isEnabled());
+        EXPECT_TRUE(form.loginButton_->isEnabled());
         // The attempt is left running.
         EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::ConnectingState);
         form.ResetToLoginLayout();

@@ -57,15 +57,17 @@ TEST_F(ConsoleLogSession, ARefusalIsMarkedUntilSeenAndThePasswordShowsNowhere) {
     // The opener is in sight and covers nothing, the popup's place included.
     const QRect opener = form->LogButton->geometry();
     EXPECT_TRUE(form->centralWidget()->rect().contains(opener));
-    for (const QWidget* other :
-         std::initializer_list<const QWidget*>{form->main, form->Memo3, form->Button29,
-                                               form->Button11, form->Button10, form->Button9}) {
+    for (const QWidget* other : std::initializer_list<const QWidget*>{
+             form->pageTabs_, form->statusPopupMemo_, form->logOutButton_, form->saveAllButton_,
+             form->refreshAllButton_, form->quitButton_}) {
         EXPECT_FALSE(opener.intersects(other->geometry())) << other->objectName().toStdString();
     }
-    auto* page = Find<TSystemPage>("system");
-    SendSystemRow(page->Edit6, page->SystemChangeButtons[1], QStringLiteral("Pump house"));
+    auto* page = Find<SystemPage>("system");
+    SendSystemRow(page->systemLocationEdit_, page->SystemChangeButtons[1],
+                  QStringLiteral("Pump house"));
     EXPECT_EQ(Log().Unread(), 0u) << "a setting the router took is no news";
-    SendSystemRow(page->Edit1, page->SystemChangeButtons[0], QString(65, QLatin1Char('n')));
+    SendSystemRow(page->systemNameEdit_, page->SystemChangeButtons[0],
+                  QString(65, QLatin1Char('n')));
 
     const auto& entries = Log().Entries();
     const auto refusal = std::find_if(entries.begin(), entries.end(), [](const auto& entry) {

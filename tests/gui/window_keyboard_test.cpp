@@ -42,7 +42,7 @@ SnmpTransport Unreachable() {
 // The widgets that focus visits on Tab (Shift+Tab when back) from the focus
 // widget, until it comes round again or `limit` presses; each must be shown
 // and lie inside the window, where the operator sees what Space would press.
-std::vector<QWidget*> TabRound(TForm1& form, bool back = false, int limit = 400) {
+std::vector<QWidget*> TabRound(MainWindow& form, bool back = false, int limit = 400) {
     std::vector<QWidget*> visited;
     QWidget* start = form.focusWidget();
     for (int i = 0; i < limit; ++i) {
@@ -62,30 +62,31 @@ std::vector<QWidget*> TabRound(TForm1& form, bool back = false, int limit = 400)
 
 class LoginBlock : public ::testing::Test {
   protected:
-    LoginBlock() : form(std::make_unique<TForm1>(Unreachable())) {
+    LoginBlock() : form(std::make_unique<MainWindow>(Unreachable())) {
         form->FormCreate("tessel-manager");
         form->show();
     }
     ~LoginBlock() override { form.reset(); }
 
     ScriptedMessages messages;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(LoginBlock, TabOrderFollowsTheRowsDownToLogin) {
     // The widgets a Tab can reach, in the window's focus chain from the
     // destination box.
     std::vector<QWidget*> reached;
-    QWidget* widget = form->Edit5;
+    QWidget* widget = form->destinationAddressEdit_;
     do {
         if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(form.get()) &&
             widget->isEnabled()) {
             reached.push_back(widget);
         }
         widget = widget->nextInFocusChain();
-    } while (widget != form->Edit5 && reached.size() < 10);
-    const std::vector<QWidget*> rows{form->Edit5,      form->Edit12, form->Edit13,
-                                     form->ComboBox13, form->Edit15, form->Button1};
+    } while (widget != form->destinationAddressEdit_ && reached.size() < 10);
+    const std::vector<QWidget*> rows{form->destinationAddressEdit_, form->loginNameEdit_,
+                                     form->passwordEdit_,           form->sourceAddressCombo_,
+                                     form->communityEdit_,          form->loginButton_};
     ASSERT_GE(reached.size(), rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(reached[i], rows[i])
@@ -94,25 +95,28 @@ TEST_F(LoginBlock, TabOrderFollowsTheRowsDownToLogin) {
 
     // And the Tab key itself moves along that order.
     form->activateWindow();
-    form->Edit5->setFocus();
+    form->destinationAddressEdit_->setFocus();
     for (std::size_t i = 1; i < rows.size(); ++i) {
         QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(form->focusWidget(), rows[i]) << "after Tab number " << i;
     }
     // From "Login" it comes round to the destination box, never reaching
     // "Log out" below the window's edge; Shift+Tab goes the same way back.
-    const std::vector<QWidget*> round{form->Edit5,      form->Edit12, form->Edit13,
-                                      form->ComboBox13, form->Edit15, form->Button1};
+    const std::vector<QWidget*> round{form->destinationAddressEdit_, form->loginNameEdit_,
+                                      form->passwordEdit_,           form->sourceAddressCombo_,
+                                      form->communityEdit_,          form->loginButton_};
     EXPECT_EQ(TabRound(*form), round);
-    const std::vector<QWidget*> back{form->Edit15, form->ComboBox13, form->Edit13,
-                                     form->Edit12, form->Edit5,      form->Button1};
+    const std::vector<QWidget*> back{form->communityEdit_,          form->sourceAddressCombo_,
+                                     form->passwordEdit_,           form->loginNameEdit_,
+                                     form->destinationAddressEdit_, form->loginButton_};
     EXPECT_EQ(TabRound(*form, true), back);
 }
 
 TEST_F(LoginBlock, EnterInEveryFieldPressesLogin) {
     // With the boxes empty "Login" answers with its field check, which
     // shows that the key reached it.
-    QWidget* fields[] = {form->Edit5, form->Edit12, form->Edit13, form->ComboBox13, form->Edit15};
+    QWidget* fields[] = {form->destinationAddressEdit_, form->loginNameEdit_, form->passwordEdit_,
+                         form->sourceAddressCombo_, form->communityEdit_};
     const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter};
     std::size_t expected = 0;
     for (QWidget* field : fields) {
@@ -125,13 +129,13 @@ TEST_F(LoginBlock, EnterInEveryFieldPressesLogin) {
         }
     }
     // Other keys are typing, not a login.
-    QTest::keyClicks(form->Edit5, "10.0.0.1");
-    EXPECT_EQ(form->Edit5->text(), "10.0.0.1");
+    QTest::keyClicks(form->destinationAddressEdit_, "10.0.0.1");
+    EXPECT_EQ(form->destinationAddressEdit_->text(), "10.0.0.1");
     EXPECT_EQ(messages.boxes.size(), expected);
 
     // A disabled "Login" (a login under way) is not pressed by Enter.
-    form->Button1->setEnabled(false);
-    QTest::keyClick(form->Edit13, Qt::Key_Return);
+    form->loginButton_->setEnabled(false);
+    QTest::keyClick(form->passwordEdit_, Qt::Key_Return);
     EXPECT_EQ(messages.boxes.size(), expected);
 }
 
@@ -184,15 +188,15 @@ class LoginByKeyboard : public test::LoggedInWindow {
 };
 
 TEST_F(LoginByKeyboard, EnterInThePasswordBoxLogsIn) {
-    QTest::keyClicks(form->Edit5, "127.0.0.1");
-    QTest::keyClicks(form->Edit12, "admin");
-    QTest::keyClicks(form->Edit15, "public");
-    QTest::keyClicks(form->Edit13, "kbd-Secret7");
-    QTest::keyClick(form->Edit13, Qt::Key_Return);
+    QTest::keyClicks(form->destinationAddressEdit_, "127.0.0.1");
+    QTest::keyClicks(form->loginNameEdit_, "admin");
+    QTest::keyClicks(form->communityEdit_, "public");
+    QTest::keyClicks(form->passwordEdit_, "kbd-Secret7");
+    QTest::keyClick(form->passwordEdit_, Qt::Key_Return);
     // The probe ran and the console is opening: a second Enter finds
     // "Login" disabled and starts nothing over.
-    EXPECT_FALSE(form->Button1->isEnabled());
-    QTest::keyClick(form->Edit13, Qt::Key_Return);
+    EXPECT_FALSE(form->loginButton_->isEnabled());
+    QTest::keyClick(form->passwordEdit_, Qt::Key_Return);
     EXPECT_TRUE(WaitManaged()) << "the login did not complete";
     for (const auto& box : messages.boxes) {
         ADD_FAILURE() << box.caption.toStdString() << ": " << box.text.toStdString();
@@ -207,17 +211,18 @@ TEST_F(LoginByKeyboard, EnterInThePasswordBoxLogsIn) {
 
     // The managed layout's buttons along the bottom are reached by Tab.
     form->activateWindow();
-    form->Button29->setFocus();
+    form->logOutButton_->setFocus();
     const std::vector<QWidget*> managed = TabRound(*form);
     for (QWidget* button :
-         {static_cast<QWidget*>(form->Button11), static_cast<QWidget*>(form->Button10),
-          static_cast<QWidget*>(form->Button9), static_cast<QWidget*>(form->Button29)}) {
+         {static_cast<QWidget*>(form->saveAllButton_),
+          static_cast<QWidget*>(form->refreshAllButton_), static_cast<QWidget*>(form->quitButton_),
+          static_cast<QWidget*>(form->logOutButton_)}) {
         EXPECT_NE(std::find(managed.begin(), managed.end(), button), managed.end())
             << button->objectName().toStdString();
     }
     // Back in the login layout only the login block is.
     form->ResetToLoginLayout();
-    EXPECT_EQ(form->focusWidget(), form->Edit5);
+    EXPECT_EQ(form->focusWidget(), form->destinationAddressEdit_);
     EXPECT_EQ(TabRound(*form).size(), 6u);
 }
 

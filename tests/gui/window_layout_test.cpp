@@ -3,7 +3,7 @@
 // console-line guard.
 
 #include "app/form1.hpp"
-#include "app/form2.hpp"
+#include "app/interface_info_window.hpp"
 #include "app/process_exit.hpp"
 #include "core/console/help_texts.hpp"
 #include "fire_timer.hpp"
@@ -73,14 +73,14 @@ class Window : public ::testing::Test {
     ~Window() override { SetEndProcessFunction({}); }
 
     void FillLogin(const QString& host, const QString& login, const QString& password) {
-        form.Edit5->setText(host);
-        form.Edit12->setText(login);
-        form.Edit13->setText(password);
+        form.destinationAddressEdit_->setText(host);
+        form.loginNameEdit_->setText(login);
+        form.passwordEdit_->setText(password);
     }
 
     ScriptedMessages messages;
     ProbeLog probes;
-    TForm1 form;
+    MainWindow form;
     int exitStatus = -1;
 };
 
@@ -91,48 +91,48 @@ TEST_F(Window, StartsInTheLoginLayout) {
     EXPECT_EQ(form.Console().Code(), ReplyCode::Disconnected);
     form.show();
     EXPECT_FALSE(form.statusBar()->isVisible());
-    EXPECT_FALSE(form.main->isVisible());
-    EXPECT_FALSE(form.ProgressBar3->isVisible());
-    EXPECT_FALSE(form.Memo3->isVisible());
-    for (QPushButton* hidden : {form.Button9, form.Button10, form.Button11}) {
+    EXPECT_FALSE(form.pageTabs_->isVisible());
+    EXPECT_FALSE(form.loginProgressBar_->isVisible());
+    EXPECT_FALSE(form.statusPopupMemo_->isVisible());
+    for (QPushButton* hidden : {form.quitButton_, form.refreshAllButton_, form.saveAllButton_}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
     // The login block, in tab order, with its captions.
-    QWidget* order[] = {form.Edit5,      form.Edit12, form.Edit13,
-                        form.ComboBox13, form.Edit15, form.Button1};
+    QWidget* order[] = {form.destinationAddressEdit_, form.loginNameEdit_, form.passwordEdit_,
+                        form.sourceAddressCombo_,     form.communityEdit_, form.loginButton_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         EXPECT_EQ(NextTabStop(order[i]), order[i + 1]) << i;
     }
-    EXPECT_EQ(form.Label86->text(), "Destination IP-address:");
-    EXPECT_EQ(form.Label87->text(), "Login:");
-    EXPECT_EQ(form.Label88->text(), "Password:");
-    EXPECT_EQ(form.Label89->text(), "Source IP-address:");
-    EXPECT_EQ(form.Label93->text(), "Community:");
-    EXPECT_EQ(form.Button1->text(), "Login");
-    EXPECT_EQ(form.Edit13->echoMode(), QLineEdit::Password);
-    EXPECT_TRUE(form.Edit15->text().isEmpty());
-    EXPECT_FALSE(form.ComboBox13->isEditable());
+    EXPECT_EQ(form.destinationAddressLabel_->text(), "Destination IP-address:");
+    EXPECT_EQ(form.loginNameLabel_->text(), "Login:");
+    EXPECT_EQ(form.passwordLabel_->text(), "Password:");
+    EXPECT_EQ(form.sourceAddressLabel_->text(), "Source IP-address:");
+    EXPECT_EQ(form.communityLabel_->text(), "Community:");
+    EXPECT_EQ(form.loginButton_->text(), "Login");
+    EXPECT_EQ(form.passwordEdit_->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(form.communityEdit_->text().isEmpty());
+    EXPECT_FALSE(form.sourceAddressCombo_->isEditable());
     // The "Log out" button lies outside the login window's area.
-    EXPECT_FALSE(form.rect().contains(form.Button29->geometry().topLeft()));
+    EXPECT_FALSE(form.rect().contains(form.logOutButton_->geometry().topLeft()));
 }
 
 TEST_F(Window, PagesAndBottomButtonsAreNamedAndCaptioned) {
     const QStringList tabs = {"System settings",   "Interfaces", "BS", "CPE", "Utilities", "QoS",
                               "Routing/ARP tables"};
-    ASSERT_EQ(form.main->count(), tabs.size());
+    ASSERT_EQ(form.pageTabs_->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i) {
-        EXPECT_EQ(form.main->tabText(i), tabs[i]);
+        EXPECT_EQ(form.pageTabs_->tabText(i), tabs[i]);
     }
-    auto* utilities = qobject_cast<QTabWidget*>(form.main->widget(4));
+    auto* utilities = qobject_cast<QTabWidget*>(form.pageTabs_->widget(4));
     ASSERT_NE(utilities, nullptr);
     EXPECT_EQ(utilities->tabText(0), "Load Meter");
     EXPECT_EQ(utilities->tabText(1), "RMA Test");
-    EXPECT_EQ(form.main->widget(1)->objectName(), "TabSheet2");
-    EXPECT_EQ(form.main->widget(6)->objectName(), "TabSheet13");
-    EXPECT_EQ(form.Button29->text(), "Log out");
-    EXPECT_EQ(form.Button11->text(), "Save all");
-    EXPECT_EQ(form.Button10->text(), "Refresh all");
-    EXPECT_EQ(form.Button9->text(), "Quit");
+    EXPECT_EQ(form.pageTabs_->widget(1)->objectName(), "TabSheet2");
+    EXPECT_EQ(form.pageTabs_->widget(6)->objectName(), "TabSheet13");
+    EXPECT_EQ(form.logOutButton_->text(), "Log out");
+    EXPECT_EQ(form.saveAllButton_->text(), "Save all");
+    EXPECT_EQ(form.refreshAllButton_->text(), "Refresh all");
+    EXPECT_EQ(form.quitButton_->text(), "Quit");
     EXPECT_EQ(form.InformationWindow()->windowTitle(), "Interface information view");
     EXPECT_FALSE(form.InformationWindow()->isVisible());
 }
@@ -142,11 +142,11 @@ TEST_F(Window, EmptyFieldsAreRefusedBeforeAnyProbe) {
     for (const auto& fields : filled) {
         messages.boxes.clear();
         FillLogin(fields[0], fields[1], fields[2]);
-        form.Button1Click();
+        form.OnLogin();
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].text, "Please fill in all fields");
         EXPECT_EQ(messages.boxes[0].caption, "Error");
-        EXPECT_TRUE(form.Button1->isEnabled());
+        EXPECT_TRUE(form.loginButton_->isEnabled());
     }
     EXPECT_TRUE(probes.hosts.empty());
 }
@@ -157,15 +157,15 @@ TEST_F(Window, LineBreakOrNulInLoginOrPasswordIsRefusedBeforeAnyProbe) {
     for (const auto& fields : unsafe) {
         messages.boxes.clear();
         FillLogin("127.0.0.1", fields[0], fields[1]);
-        form.Button1Click();
+        form.OnLogin();
         ASSERT_EQ(messages.boxes.size(), 1u);
         EXPECT_EQ(messages.boxes[0].caption, "Input error");
         EXPECT_EQ(messages.boxes[0].text,
                   "The value must not contain line breaks or NUL characters; nothing was sent.");
-        EXPECT_TRUE(form.Button1->isEnabled());
+        EXPECT_TRUE(form.loginButton_->isEnabled());
     }
     // The same values from the command line.
-    TForm1 started(Scripted(probes));
+    MainWindow started(Scripted(probes));
     started.FormCreate(
         "tessel-manager --host=127.0.0.1 --login=admin --password=ad\rmin --community=public");
     ASSERT_EQ(messages.boxes.size(), 2u);
@@ -178,23 +178,23 @@ TEST_F(Window, LineBreakOrNulInLoginOrPasswordIsRefusedBeforeAnyProbe) {
 // The login and password go out on the console, the community in SNMP.
 TEST_F(Window, CharacterAboveLatin1InTheLoginIsRefusedByNameBeforeAnyProbe) {
     FillLogin("127.0.0.1", "admin", QStringLiteral("p\u20acss"));
-    form.Edit15->setText(QStringLiteral("gr\u00fcn"));
-    form.Button1Click();
+    form.communityEdit_->setText(QStringLiteral("gr\u00fcn"));
+    form.OnLogin();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, "Input error");
     EXPECT_TRUE(messages.boxes[0].text.startsWith(QStringLiteral("The character \"\u20ac\"")));
     EXPECT_TRUE(probes.hosts.empty());
     // Latin-1 goes byte for byte.
-    form.Edit13->setText(QStringLiteral("pass"));
-    form.Button1Click();
+    form.passwordEdit_->setText(QStringLiteral("pass"));
+    form.OnLogin();
     ASSERT_FALSE(probes.communities.empty());
     EXPECT_EQ(probes.communities.front(), "gr\xfcn");
 }
 
 TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
     FillLogin("127.0.0.1", "admin", "admin");
-    form.Edit15->setText("");  // an empty community is sent as it is
-    form.Button1Click();
+    form.communityEdit_->setText("");  // an empty community is sent as it is
+    form.OnLogin();
     ASSERT_EQ(probes.hosts.size(), 1u);
     EXPECT_EQ(probes.hosts[0], "127.0.0.1");
     EXPECT_EQ(probes.communities[0], "");
@@ -202,16 +202,16 @@ TEST_F(Window, FailedProbeReportsAndOpensNoConnection) {
     EXPECT_EQ(messages.boxes[0].text, "Error while connecting to remote host");
     EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
     EXPECT_EQ(form.CurrentSession().ConnectionState, ConnectionStates::Disconnected);
-    EXPECT_TRUE(form.Button1->isEnabled());
+    EXPECT_TRUE(form.loginButton_->isEnabled());
     EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
 }
 
 TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
     FillLogin("127.0.0.1", "admin", "admin");
-    form.Edit15->setText("public");
+    form.communityEdit_->setText("public");
     probes.outcomes = {true};  // answers once, then never again
-    form.Button1Click();
-    EXPECT_EQ(probes.hosts.size(), 1u + TForm1::ProbeRepeatLimit);
+    form.OnLogin();
+    EXPECT_EQ(probes.hosts.size(), 1u + MainWindow::ProbeRepeatLimit);
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].caption, "SNMP Test Failed");
     EXPECT_EQ(form.Console().Socket()->state(), QAbstractSocket::UnconnectedState);
@@ -220,11 +220,11 @@ TEST_F(Window, RepeatedProbeIsBoundedThenTakesTheFailurePath) {
     messages.boxes.clear();
     probes.hosts.clear();
     probes.outcomes = {true, false, true};
-    form.Button1Click();
+    form.OnLogin();
     EXPECT_EQ(probes.hosts.size(), 3u);
     EXPECT_TRUE(messages.boxes.empty());
     EXPECT_EQ(form.CurrentSession().ConnectionState, ConnectionStates::Connecting);
-    EXPECT_FALSE(form.Button1->isEnabled());
+    EXPECT_FALSE(form.loginButton_->isEnabled());
     form.ResetToLoginLayout();  // drop the attempt before it can fail
     EXPECT_EQ(exitStatus, -1);
 }
@@ -233,25 +233,25 @@ TEST_F(Window, PopupShowsOneTextForItsLengthAndHidesOnLeftClick) {
     form.show();
     QTimer* timer10 = form.findChild<QTimer*>("Timer10");
     form.ShowStatusPopup("rma start");
-    EXPECT_TRUE(form.Memo3->isVisible());
+    EXPECT_TRUE(form.statusPopupMemo_->isVisible());
     EXPECT_EQ(timer10->interval(), 2700);
     EXPECT_TRUE(timer10->isActive());
     form.ShowStatusPopup("A system name of a router");
-    EXPECT_EQ(form.Memo3->toPlainText(), "A system name of a router");
+    EXPECT_EQ(form.statusPopupMemo_->toPlainText(), "A system name of a router");
     EXPECT_EQ(timer10->interval(), 7500);
 
     // Right and middle presses leave it; a left press hides it, the timer runs on.
-    QTest::mouseClick(form.Memo3->viewport(), Qt::RightButton);
-    QTest::mouseClick(form.Memo3->viewport(), Qt::MiddleButton);
-    EXPECT_TRUE(form.Memo3->isVisible());
-    QTest::mouseClick(form.Memo3->viewport(), Qt::LeftButton);
-    EXPECT_FALSE(form.Memo3->isVisible());
+    QTest::mouseClick(form.statusPopupMemo_->viewport(), Qt::RightButton);
+    QTest::mouseClick(form.statusPopupMemo_->viewport(), Qt::MiddleButton);
+    EXPECT_TRUE(form.statusPopupMemo_->isVisible());
+    QTest::mouseClick(form.statusPopupMemo_->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(form.statusPopupMemo_->isVisible());
     EXPECT_TRUE(timer10->isActive());
 
     form.ShowStatusPopup("x");
-    EXPECT_TRUE(form.Memo3->isVisible());
+    EXPECT_TRUE(form.statusPopupMemo_->isVisible());
     ASSERT_TRUE(test::FireTimer(timer10));
-    EXPECT_FALSE(form.Memo3->isVisible());
+    EXPECT_FALSE(form.statusPopupMemo_->isVisible());
     EXPECT_FALSE(timer10->isActive());
 }
 
@@ -263,7 +263,7 @@ TEST_F(Window, HelpButtonsShowTheirTextAndCarryTheirHints) {
     ASSERT_NE(radioNameHelp, nullptr);
     ASSERT_NE(frequencyHelp, nullptr);
     frequencyHelp->click();
-    EXPECT_EQ(form.Memo3->toPlainText().toStdString(), HelpTextFor("SpeedButton2"));
+    EXPECT_EQ(form.statusPopupMemo_->toPlainText().toStdString(), HelpTextFor("SpeedButton2"));
     EXPECT_EQ(radioNameHelp->toolTip(), "Name of the radio interface to be configured");
     EXPECT_EQ(frequencyHelp->toolTip(),
               "The list of available frequencies for \nthe selected radio interface ");
@@ -273,9 +273,9 @@ TEST_F(Window, HelpButtonsShowTheirTextAndCarryTheirHints) {
 TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
     form.show();
     const ReplyCode before = form.Console().Code();
-    EXPECT_FALSE(form.RunCommand({"sys name a\r\nco save", reply::System}));
+    EXPECT_FALSE(form.RunCommand({"sys name a\r\nco save", ReplyCode::System}));
     EXPECT_EQ(form.Console().Code(), before);
-    EXPECT_FALSE(form.Memo3->isVisible());
+    EXPECT_FALSE(form.statusPopupMemo_->isVisible());
     EXPECT_FALSE(form.SendLine(std::string("x\0y", 3)));
     ASSERT_EQ(messages.boxes.size(), 2u);
     EXPECT_EQ(messages.boxes[0].caption, "Input error");
@@ -287,7 +287,7 @@ TEST_F(Window, CommandsWithLineBreaksAreNotSentAndTheOperatorIsTold) {
 TEST_F(Window, ErrorLimitHoldsTheReadTimersThePagesRegister) {
     // A timer a page registers, as the auto-update pages do, and one that
     // reads nothing.
-    QWidget* page = form.main->widget(2);
+    QWidget* page = form.pageTabs_->widget(2);
     ASSERT_NE(page, nullptr);
     auto* pageTimer = new QTimer(page);
     form.Controller().AddReadTimer(pageTimer, [] {});
@@ -326,11 +326,11 @@ TEST_F(Window, ConsoleButtonsAreDisabledAndEnabledAsAGroup) {
     QPushButton extra;
     form.AddConsoleButton(&extra);
     form.SetConsoleButtonsEnabled(false);
-    EXPECT_FALSE(form.Button11->isEnabled());
+    EXPECT_FALSE(form.saveAllButton_->isEnabled());
     EXPECT_FALSE(extra.isEnabled());
-    EXPECT_TRUE(form.Button10->isEnabled());
+    EXPECT_TRUE(form.refreshAllButton_->isEnabled());
     form.SetConsoleButtonsEnabled(true);
-    EXPECT_TRUE(form.Button11->isEnabled());
+    EXPECT_TRUE(form.saveAllButton_->isEnabled());
     EXPECT_TRUE(extra.isEnabled());
 }
 

@@ -128,21 +128,21 @@ class RecentRoutersWindow : public ::testing::Test {
 
     test::ScriptedMessages messages;
     int probes = 0;
-    TForm1 form{SnmpTransport{[this](const std::string&, const std::string&, const std::string&,
-                                     std::string&) { return ++probes < 0; },
-                              {}}};
+    MainWindow form{SnmpTransport{[this](const std::string&, const std::string&, const std::string&,
+                                         std::string&) { return ++probes < 0; },
+                                  {}}};
     RecentRoutersBox* box = form.RecentRouterList();
 };
 
 TEST_F(RecentRoutersWindow, ChoosingARouterFillsLoginAndCommunityButNotThePasswordAndClears) {
-    EXPECT_TRUE(form.Edit15->text().isEmpty());  // nothing filled in at start
-    form.Edit13->setText("typed");
+    EXPECT_TRUE(form.communityEdit_->text().isEmpty());  // nothing filled in at start
+    form.passwordEdit_->setText("typed");
     // The box takes up its list only while it has the focus.
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.Edit5->setFocus();
+    form.destinationAddressEdit_->setFocus();
     // Down in the empty box drops the whole list, newest first.
-    QTest::keyClick(form.Edit5, Qt::Key_Down);
+    QTest::keyClick(form.destinationAddressEdit_, Qt::Key_Down);
     QAbstractItemView* popup = box->Completer()->popup();
     ASSERT_TRUE(popup->isVisible());
     EXPECT_EQ(Offered(), (QStringList{"10.0.0.2", "10.0.0.1"}));
@@ -152,21 +152,21 @@ TEST_F(RecentRoutersWindow, ChoosingARouterFillsLoginAndCommunityButNotThePasswo
     QTest::keyClick(popup, Qt::Key_Down);
     QTest::keyClick(popup, Qt::Key_Return);
     EXPECT_FALSE(popup->isVisible());
-    EXPECT_EQ(form.Edit5->text(), "10.0.0.1");
-    EXPECT_EQ(form.Edit12->text(), "admin");
-    EXPECT_EQ(form.Edit15->text(), "public");
-    EXPECT_EQ(form.Edit13->text(), "typed");
+    EXPECT_EQ(form.destinationAddressEdit_->text(), "10.0.0.1");
+    EXPECT_EQ(form.loginNameEdit_->text(), "admin");
+    EXPECT_EQ(form.communityEdit_->text(), "public");
+    EXPECT_EQ(form.passwordEdit_->text(), "typed");
     EXPECT_EQ(probes, 0);
 
     // Typing narrows the list; the other entry brings its own values.
-    form.Edit5->clear();
-    QTest::keyClicks(form.Edit5, "10.0.0.2");
+    form.destinationAddressEdit_->clear();
+    QTest::keyClicks(form.destinationAddressEdit_, "10.0.0.2");
     EXPECT_EQ(Offered(), (QStringList{"10.0.0.2"}));
     popup->setCurrentIndex(box->Completer()->completionModel()->index(0, 0));
     QTest::keyClick(popup, Qt::Key_Return);
-    EXPECT_EQ(form.Edit12->text(), "oper");
-    EXPECT_EQ(form.Edit15->text(), "lab community");
-    EXPECT_EQ(form.Edit13->text(), "typed");
+    EXPECT_EQ(form.loginNameEdit_->text(), "oper");
+    EXPECT_EQ(form.communityEdit_->text(), "lab community");
+    EXPECT_EQ(form.passwordEdit_->text(), "typed");
 
     // The box's menu clears the list and its file.
     std::unique_ptr<QMenu> menu(box->CreateContextMenu());

@@ -116,19 +116,21 @@ TEST_F(SimSession, LoginFromTheFormSendsTheDialogueAndSwitchesLayout) {
     EXPECT_EQ(form->windowTitle(), title);
     EXPECT_EQ(ApplicationTitle(), title);
     EXPECT_EQ(form->size(), QSize(707, 564));
-    EXPECT_TRUE(form->main->isVisible());
+    EXPECT_TRUE(form->pageTabs_->isVisible());
     EXPECT_TRUE(form->statusBar()->isVisible());
     for (QWidget* shown :
-         {static_cast<QWidget*>(form->Button9), static_cast<QWidget*>(form->Button10),
-          static_cast<QWidget*>(form->Button11), static_cast<QWidget*>(form->Button29)}) {
+         {static_cast<QWidget*>(form->quitButton_), static_cast<QWidget*>(form->refreshAllButton_),
+          static_cast<QWidget*>(form->saveAllButton_),
+          static_cast<QWidget*>(form->logOutButton_)}) {
         EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();
     }
     for (QWidget* hidden :
-         {static_cast<QWidget*>(form->Edit5), static_cast<QWidget*>(form->Button1),
-          static_cast<QWidget*>(form->ProgressBar3), static_cast<QWidget*>(form->Label86)}) {
+         {static_cast<QWidget*>(form->destinationAddressEdit_),
+          static_cast<QWidget*>(form->loginButton_), static_cast<QWidget*>(form->loginProgressBar_),
+          static_cast<QWidget*>(form->destinationAddressLabel_)}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
-    EXPECT_EQ(form->ProgressBar3->value(), 100);
+    EXPECT_EQ(form->loginProgressBar_->value(), 100);
     EXPECT_TRUE(form->CurrentSession().SessionLoaded);
     EXPECT_EQ(form->CurrentSession().RouterHost, "127.0.0.1");
     EXPECT_TRUE(Timer(1)->isActive());
@@ -207,8 +209,8 @@ TEST_F(SimSession, LoginFromTheCommandLineNeedsNoClick) {
     OpenWindow(
         "/usr/bin/tessel-manager --host=127.0.0.1 --login=admin --password=admin "
         "--community=public");
-    EXPECT_EQ(form->Edit5->text(), "127.0.0.1");
-    EXPECT_EQ(form->Edit15->text(), "public");
+    EXPECT_EQ(form->destinationAddressEdit_->text(), "127.0.0.1");
+    EXPECT_EQ(form->communityEdit_->text(), "public");
     ASSERT_TRUE(WaitManaged());
     EXPECT_EQ(form->CurrentSession().SnmpCommunity, "public");
     EXPECT_TRUE(messages.boxes.empty());
@@ -219,8 +221,9 @@ TEST_F(SimSession, WrongPasswordIsReportedThenTheRightOneGetsIn) {
     OpenWindow();
     ClickLogin("admin", "wrong");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return form->Label85->text() == "Invalid login or password. Try again"; }, Patience));
-    EXPECT_TRUE(form->Button1->isEnabled());
+        [&] { return form->loginStatusLabel_->text() == "Invalid login or password. Try again"; },
+        Patience));
+    EXPECT_TRUE(form->loginButton_->isEnabled());
     EXPECT_FALSE(form->IsManagedLayout());
     const auto refused = ConsoleLines();
     ASSERT_GE(refused.size(), 3u);
@@ -240,13 +243,14 @@ TEST_F(SimSession, ARefusedPasswordGoesOutThreeTimesPerPressThenTheWindowStaysUs
         ClickLogin("admin", "wrong");
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
-                return Log().Count("console-disconnect") == press && form->Button1->isEnabled();
+                return Log().Count("console-disconnect") == press &&
+                       form->loginButton_->isEnabled();
             },
             Patience));
         const auto lines = ConsoleLines();
         EXPECT_EQ(static_cast<std::size_t>(std::count(lines.begin(), lines.end(), "wrong")),
                   3 * press);
-        EXPECT_EQ(form->Label85->text(), "Invalid login or password. Try again");
+        EXPECT_EQ(form->loginStatusLabel_->text(), "Invalid login or password. Try again");
     }
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
@@ -259,7 +263,8 @@ TEST_F(SimSession, OnlyAnAcceptedLoginIsRememberedAndNeverItsPassword) {
     OpenWindow();
     ClickLogin("oper", "wrong");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return form->Label85->text() == "Invalid login or password. Try again"; }, Patience));
+        [&] { return form->loginStatusLabel_->text() == "Invalid login or password. Try again"; },
+        Patience));
     EXPECT_FALSE(QFile::exists(RecentRoutersPath()));
 
     ClickLogin("oper", "s3cret");
@@ -273,9 +278,9 @@ TEST_F(SimSession, OnlyAnAcceptedLoginIsRememberedAndNeverItsPassword) {
     // Logging out leaves the login block as before: nothing is filled in
     // from the list until the operator chooses.
     messages.answers = {true};
-    form->Button29->click();
-    EXPECT_EQ(form->Edit15->text(), "tarnel");
-    EXPECT_TRUE(form->Edit12->text().isEmpty());
+    form->logOutButton_->click();
+    EXPECT_EQ(form->communityEdit_->text(), "tarnel");
+    EXPECT_TRUE(form->loginNameEdit_->text().isEmpty());
 }
 
 TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {
@@ -285,7 +290,7 @@ TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {
     ASSERT_TRUE(WaitManaged());
 
     messages.answers = {false};
-    form->Button29->click();
+    form->logOutButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Are you sure you want to log out?");
     EXPECT_EQ(messages.boxes[0].caption, "Warning");
@@ -293,21 +298,21 @@ TEST_F(SimSession, LogoutAsksAndOnYesReturnsToTheLoginLayout) {
     EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::ConnectedState);
 
     messages.answers = {true};
-    form->Button29->click();
+    form->logOutButton_->click();
     EXPECT_FALSE(form->IsManagedLayout());
     EXPECT_EQ(form->size(), QSize(269, 340));
     EXPECT_EQ(form->windowTitle(), "Tessel Manager - Login");
-    EXPECT_EQ(form->Edit15->text(), "tarnel");
-    EXPECT_TRUE(form->Edit5->text().isEmpty());
-    EXPECT_TRUE(form->Edit12->text().isEmpty());
-    EXPECT_TRUE(form->Edit13->text().isEmpty());
-    EXPECT_FALSE(form->main->isVisible());
+    EXPECT_EQ(form->communityEdit_->text(), "tarnel");
+    EXPECT_TRUE(form->destinationAddressEdit_->text().isEmpty());
+    EXPECT_TRUE(form->loginNameEdit_->text().isEmpty());
+    EXPECT_TRUE(form->passwordEdit_->text().isEmpty());
+    EXPECT_FALSE(form->pageTabs_->isVisible());
     EXPECT_FALSE(form->statusBar()->isVisible());
     EXPECT_FALSE(Timer(1)->isActive());
     EXPECT_FALSE(Timer(8)->isActive());
     EXPECT_EQ(form->Console().Socket()->state(), QAbstractSocket::UnconnectedState);
     EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
-    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->loginButton_->isEnabled());
 }
 
 TEST_F(SimSession, ASecondLoginStartsTheCountsAfresh) {
@@ -322,7 +327,7 @@ TEST_F(SimSession, ASecondLoginStartsTheCountsAfresh) {
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 2, 2, 2));
     failSnmp = false;
     messages.answers = {true};
-    form->Button29->click();
+    form->logOutButton_->click();
     ASSERT_FALSE(form->IsManagedLayout());
 
     ClickLogin();
@@ -337,9 +342,9 @@ TEST_F(SimSession, SaveAllSendsTheLineWithoutThePopup) {
     ASSERT_TRUE(WaitManaged());
     ASSERT_TRUE(WaitIdle());
     const ReplyCode state = form->Console().Code();
-    form->Button11->click();
+    form->saveAllButton_->click();
     EXPECT_TRUE(Received("co save"));
-    EXPECT_FALSE(form->Memo3->isVisible());
+    EXPECT_FALSE(form->statusPopupMemo_->isVisible());
     EXPECT_EQ(form->Console().Code(), state);
 }
 
@@ -433,11 +438,11 @@ TEST_F(ErrorLimit, YesDuringTheLoadStopsItInTheLoginLayout) {
     EXPECT_FALSE(form->IsManagedLayout());
     EXPECT_EQ(form->windowTitle(), "Tessel Manager - Login");
     EXPECT_EQ(form->size(), QSize(269, 340));
-    EXPECT_FALSE(form->main->isVisible());
+    EXPECT_FALSE(form->pageTabs_->isVisible());
     EXPECT_FALSE(form->statusBar()->isVisible());
-    EXPECT_FALSE(form->ProgressBar3->isVisible());
-    EXPECT_TRUE(form->Edit5->isVisible());
-    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_FALSE(form->loginProgressBar_->isVisible());
+    EXPECT_TRUE(form->destinationAddressEdit_->isVisible());
+    EXPECT_TRUE(form->loginButton_->isEnabled());
     EXPECT_TRUE(RunningTimers().empty());
     EXPECT_FALSE(form->CurrentSession().SessionLoaded);
     EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
@@ -465,7 +470,7 @@ TEST_F(SilentRouter, YesDuringRefreshAllSendsNothingMoreAndOpensNoBox) {
     std::size_t atQuestion = 0;
     messages.onBox = [&] { atQuestion = SnmpRequestsFor(""); };
     messages.answers = {true};
-    form->Button10->click();
+    form->refreshAllButton_->click();
     ASSERT_EQ(messages.boxes.size(), 1u);
     EXPECT_EQ(messages.boxes[0].text, "Too many errors in a row. Quit?");
     EXPECT_FALSE(form->IsManagedLayout());
@@ -486,13 +491,13 @@ TEST_F(SimSession, RouterClosingMidSessionLeavesTheProgramRunning) {
     OpenWindow();
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
-    form->Button11->click();  // the second command: the router hangs up after it
+    form->saveAllButton_->click();  // the second command: the router hangs up after it
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return form->Console().Socket()->state() == QAbstractSocket::UnconnectedState; },
         Patience));
     EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_EQ(form->CurrentSession().ConnectionState, ConnectionStates::Disconnected);
-    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->loginButton_->isEnabled());
     EXPECT_TRUE(form->IsManagedLayout());
     EXPECT_EQ(exitStatus, -1);
     EXPECT_TRUE(messages.boxes.empty());
@@ -503,18 +508,18 @@ TEST_F(SimSession, RouterClosingSilentlyAfterQuitLeavesTheWindowOpen) {
     StartRouter({}, console.Port());
     OpenWindow();
     bool closed = false;
-    QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+    QObject::connect(form.get(), &MainWindow::Closed, [&] { closed = true; });
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
     ASSERT_TRUE(WaitIdle());
-    form->Button9->click();
+    form->quitButton_->click();
     EXPECT_EQ(form->Console().Code(), ReplyCode::Quit);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return form->Console().Socket()->state() == QAbstractSocket::UnconnectedState; },
         Patience));
     EXPECT_EQ(console.Lines().back(), "quit");
     EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
-    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->loginButton_->isEnabled());
     EXPECT_FALSE(closed);
     EXPECT_EQ(exitStatus, -1);
     EXPECT_TRUE(messages.boxes.empty());
@@ -524,11 +529,11 @@ TEST_F(SimSession, QuitAnsweredByTheRouterClosesTheWindow) {
     StartRouter();
     OpenWindow();
     bool closed = false;
-    QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+    QObject::connect(form.get(), &MainWindow::Closed, [&] { closed = true; });
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
     ASSERT_TRUE(WaitIdle());
-    form->Button9->click();
+    form->quitButton_->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return closed; }, Patience));
     EXPECT_TRUE(Received("quit"));
 }
@@ -539,7 +544,7 @@ TEST_F(SimSession, RouterClosingAfterARefusedLoginLeavesTheProgramRunning) {
     OpenWindow();
     ClickLogin("admin", "nope");
     ASSERT_TRUE(QTest::qWaitFor([&] { return console.Lines().size() >= 3; }, Patience));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Button1->isEnabled(); }, Patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->loginButton_->isEnabled(); }, Patience));
     EXPECT_EQ(form->Console().Code(), ReplyCode::Disconnected);
     EXPECT_EQ(console.Lines()[2], "nope");
     EXPECT_EQ(exitStatus, -1);
@@ -553,7 +558,7 @@ TEST_F(SimSession, ASecondLoginClosesTheOpenConnectionFirst) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return form->Console().Socket()->state() == QAbstractSocket::ConnectedState; },
         Patience));
-    form->Button1->setEnabled(true);
+    form->loginButton_->setEnabled(true);
     ClickLogin();
     ASSERT_TRUE(WaitManaged());
     EXPECT_EQ(Log().Count("console-connect"), 2u);

@@ -45,9 +45,9 @@ void SplitDialogue(const Options& options, Findings& findings) {
         findings.Figure("split dialogue: pieces merged on arrival, the login completed");
         return;
     }
-    findings.Check(s.Form().Console().Code() == reply::AwaitSorry,
+    findings.Check(s.Form().Console().Code() == ReplyCode::AwaitSorry,
                    "split dialogue: waits for \"Sorry\" (code 18)");
-    findings.Check(s.Form().Button1->isEnabled(), "split dialogue: \"Login\" enabled again");
+    findings.Check(s.Form().loginButton_->isEnabled(), "split dialogue: \"Login\" enabled again");
     findings.Figure("split dialogue: not logged in, waiting in code 18 with \"Login\" enabled");
 }
 
@@ -77,18 +77,18 @@ void SplitSession(const Options& options, const std::string& chunk, int seconds,
         const std::string command = "sys location soak " + std::to_string(run.commands);
         const long sent = s.State().Accounting().Sent();
         ++run.commands;
-        s.Form().RunCommand({command, reply::System, rereads::System});
-        const bool idle = s.WaitReplyState(reply::Idle, Patience);
-        const bool answered = idle && s.Form().Console().Code() == reply::Idle &&
+        s.Form().RunCommand({command, ReplyCode::System, rereads::System});
+        const bool idle = s.WaitReplyState(ReplyCode::Idle, Patience);
+        const bool answered = idle && s.Form().Console().Code() == ReplyCode::Idle &&
                               s.State().Accounting().Sent() > sent && Received(s, command);
         run.answered += answered ? 1 : 0;
         findings.Check(answered, label + "\"" + command + "\" answered and re-read");
         s.WaitConsoleQuiet(300, Patience);
 
         // Interface information: gathered up to the prompt, then shown.
-        s.Form().SendCommand({"ifc eth0", reply::InterfaceInfo});
+        s.Form().SendCommand({"ifc eth0", ReplyCode::InterfaceInfo});
         findings.Check(s.WaitReplyQuiet(300, Patience), label + "\"ifc eth0\" answered");
-        run.infoShown += s.Form().Console().Code() == reply::Idle ? 1 : 0;
+        run.infoShown += s.Form().Console().Code() == ReplyCode::Idle ? 1 : 0;
     }
     const long rssEnd = MemoryInUseKb();
     findings.Check(s.State().ConnectionState == ConnectionStates::Connected,

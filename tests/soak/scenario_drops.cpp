@@ -30,7 +30,7 @@ bool HasAutoUpdate(QWidget* page) {
     return false;
 }
 
-void StartEveryAutoUpdate(TForm1& form, Findings& findings) {
+void StartEveryAutoUpdate(MainWindow& form, Findings& findings) {
     for (const char* name : PeriodEditors) {
         auto* editor = form.findChild<QDoubleSpinBox*>(QLatin1String(name));
         if (findings.Check(editor != nullptr, std::string("period editor ") + name)) {
@@ -64,7 +64,7 @@ Findings DroppedRequests(const Options& options) {
     StartEveryAutoUpdate(s.Form(), findings);
 
     const long rssStart = MemoryInUseKb();
-    QTabWidget* tabs = s.Form().main;
+    QTabWidget* tabs = s.Form().pageTabs_;
     QElapsedTimer clock;
     clock.start();
     // Every tab at least once; the auto-update pages long enough for their

@@ -36,7 +36,7 @@ bool Relogin(SoakSession& s, int& retries) {
             [&] {
                 return s.ConsoleConnections() > connections &&
                        s.State().ConnectionState == ConnectionStates::Connected &&
-                       s.Form().Console().Code() == reply::Idle;
+                       s.Form().Console().Code() == ReplyCode::Idle;
             },
             Patience / 2);
         if (idle) {
@@ -62,28 +62,28 @@ Findings ConsoleReset(const Options& options) {
     int retries = 0;
     while (resets < 2 || clock.elapsed() < options.seconds * 1000LL) {
         const std::string label = "connection " + std::to_string(logins) + ": ";
-        if (!findings.Check(s.WaitReplyState(reply::Idle, Patience) &&
+        if (!findings.Check(s.WaitReplyState(ReplyCode::Idle, Patience) &&
                                 s.State().ConnectionState == ConnectionStates::Connected,
                             label + "logged in and idle")) {
             break;
         }
         s.Form().RunCommand(
-            {"sys location reset " + std::to_string(resets), reply::System, rereads::System});
-        findings.Check(s.WaitReplyState(reply::Idle, Patience), label + "command answered");
+            {"sys location reset " + std::to_string(resets), ReplyCode::System, rereads::System});
+        findings.Check(s.WaitReplyState(ReplyCode::Idle, Patience), label + "command answered");
         // The last command before the close: interface information or the
         // load meter, alternately; the close comes while its code is set.
         const bool info = resets % 2 == 0;
         s.Form().SendCommand({info ? "ifc eth0" : "loadm  -w 1 eth0",
-                              info ? reply::InterfaceInfo : reply::LoadMeterStart});
+                              info ? ReplyCode::InterfaceInfo : ReplyCode::LoadMeterStart});
         const bool closed = WaitFor(
             [&] { return s.State().ConnectionState == ConnectionStates::Disconnected; }, Patience);
         if (!findings.Check(closed, label + "the router closes the console")) {
             break;
         }
         ++resets;
-        findings.Check(s.Form().Console().Code() == reply::Disconnected,
+        findings.Check(s.Form().Console().Code() == ReplyCode::Disconnected,
                        label + "the disconnect sets code -10");
-        findings.Check(s.Form().Button1->isEnabled(), label + "\"Login\" enabled");
+        findings.Check(s.Form().loginButton_->isEnabled(), label + "\"Login\" enabled");
         findings.Check(s.Form().IsManagedLayout(), label + "the layout is kept");
         findings.Check(!s.ProcessEndRequested(), label + "the program keeps running");
         Pump(100);
@@ -93,7 +93,7 @@ Findings ConsoleReset(const Options& options) {
         ++logins;
     }
     const long rssEnd = MemoryInUseKb();
-    s.WaitReplyState(reply::Idle, Patience);
+    s.WaitReplyState(ReplyCode::Idle, Patience);
     s.CheckCounts(findings, "after the last login");
     CheckMemory(findings, options, rssStart, rssEnd);
     std::ostringstream figures;

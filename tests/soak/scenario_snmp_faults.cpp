@@ -32,11 +32,11 @@ long LoginRequestCount(const Options& options) {
     return count;
 }
 
-QTimer* CpuLoadTimer(TForm1& form) {
+QTimer* CpuLoadTimer(MainWindow& form) {
     return form.findChild<QTimer*>(QStringLiteral("Timer8"));
 }
 
-std::vector<QTimer*> RunningTimers(TForm1& form) {
+std::vector<QTimer*> RunningTimers(MainWindow& form) {
     std::vector<QTimer*> running;
     for (QTimer* timer : form.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"))) {
         if (timer->isActive()) {
@@ -152,7 +152,7 @@ Findings MalformedReplies(const Options& options) {
             findings.Check(
                 !boxes.empty() && boxes.back().text == "Error while connecting to remote host",
                 label + "\"Error while connecting to remote host\"");
-            findings.Check(!s.Form().IsManagedLayout() && s.Form().Button1->isEnabled() &&
+            findings.Check(!s.Form().IsManagedLayout() && s.Form().loginButton_->isEnabled() &&
                                s.State().ConnectionState == ConnectionStates::Disconnected,
                            label + "back to the login block with \"Login\" enabled");
         }
@@ -175,7 +175,7 @@ Findings MalformedReplies(const Options& options) {
                 ++questions;
                 CheckWentOn(s, running, label, findings);
             }
-            s.Form().Button10Click();  // "Refresh all": every page's reads
+            s.Form().OnRefreshAll();  // "Refresh all": every page's reads
             if (qosUpdate != nullptr) {
                 qosUpdate->click();  // a table walk that fails at its first step
             }

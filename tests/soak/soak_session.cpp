@@ -81,15 +81,15 @@ SoakSession::SoakSession(std::vector<std::string> simArguments, int timeoutMs)
     setenv("TESSEL_SNMP_PORT", std::to_string(sim_.SnmpPort()).c_str(), 1);
     setenv("TESSEL_CONSOLE_PORT", std::to_string(sim_.ConsolePort()).c_str(), 1);
     SetEndProcessFunction([this](int status) { endStatus_ = status; });
-    form_ = std::make_unique<TForm1>(transport_.Transport());
+    form_ = std::make_unique<MainWindow>(transport_.Transport());
     form_->FormCreate("tessel-manager");
-    form_->Edit5->setText(QStringLiteral("127.0.0.1"));
-    form_->Edit12->setText(QStringLiteral("admin"));
-    form_->Edit13->setText(QStringLiteral("admin"));
-    form_->Edit15->setText(QStringLiteral("public"));
+    form_->destinationAddressEdit_->setText(QStringLiteral("127.0.0.1"));
+    form_->loginNameEdit_->setText(QStringLiteral("admin"));
+    form_->passwordEdit_->setText(QStringLiteral("admin"));
+    form_->communityEdit_->setText(QStringLiteral("public"));
     // The console leaves from loopback, whatever addresses the host has.
-    form_->ComboBox13->clear();
-    form_->ComboBox13->addItem(QStringLiteral("127.0.0.1"));
+    form_->sourceAddressCombo_->clear();
+    form_->sourceAddressCombo_->addItem(QStringLiteral("127.0.0.1"));
     form_->show();
     messages_.rowNow = [this] { return State().Accounting().Row(); };
     messages_.transportRowNow = [this] { return Counts().getFailuresInRow; };
@@ -107,7 +107,7 @@ SoakSession::~SoakSession() {
 
 bool SoakSession::ClickLogin() {
     const std::size_t boxes = messages_.boxes.size();
-    form_->Button1Click();
+    form_->OnLogin();
     getsAtLogin_ = Counts().gets;
     failuresAtLogin_ = Counts().getFailures;
     return messages_.boxes.size() == boxes;

@@ -59,7 +59,7 @@ class SoakSession {
     SoakSession(const SoakSession&) = delete;
     SoakSession& operator=(const SoakSession&) = delete;
 
-    TForm1& Form() { return *form_; }
+    MainWindow& Form() { return *form_; }
     test::RouterSim& Sim() { return sim_; }
     Session& State() { return form_->CurrentSession(); }
     const ExchangeCounts& Counts() const { return transport_.Counts(); }
@@ -97,7 +97,7 @@ class SoakSession {
     test::RouterSim sim_;
     SoakTransport transport_;
     SoakMessages messages_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
     QElapsedTimer sinceData_;
     long chunks_ = 0;
     long getsAtLogin_ = 0;

@@ -13,10 +13,9 @@ namespace {
 constexpr int ClientTimeoutMs = 5000;
 
 // One exchange as the client makes it, waiting timeoutMs for the reply.
-std::optional<TSNMPRec> Exchange(int timeoutMs, const std::string& oid,
-                                 const std::string& community, const std::string& host,
-                                 std::uint8_t pduType) {
-    TSNMPSend snmp;
+std::optional<SnmpRec> Exchange(int timeoutMs, const std::string& oid, const std::string& community,
+                                const std::string& host, std::uint8_t pduType) {
+    SnmpSend snmp;
     snmp.TargetHost = host;
     snmp.TargetPort = SnmpDestinationPort();
     snmp.Timeout = timeoutMs;

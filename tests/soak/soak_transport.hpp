@@ -1,6 +1,6 @@
 #pragma once
 
-// The session's SNMP exchanges for the soak: the real wire code (TSNMPSend,
+// The session's SNMP exchanges for the soak: the real wire code (SnmpSend,
 // the same encoder and decoder as the program) with a time-out the soak
 // chooses, and counts of every exchange and its outcome so that the window's
 // own accounting can be checked against what really happened.

@@ -12,33 +12,33 @@ bool Contains(std::string_view chunk, std::string_view part) {
 
 std::optional<ReplyStep> LoginDialogueStep(ReplyCode code, std::string_view chunk) {
     switch (code) {
-        case reply::Disconnected:
+        case ReplyCode::Disconnected:
             // The greeting, whatever it holds.
-            return ReplyStep{ReplyAction::SendOne, reply::SendLogin};
-        case reply::SendLogin:
-            return ReplyStep{ReplyAction::SendLoginName, reply::SendPassword};
-        case reply::SendPassword:
-            return ReplyStep{ReplyAction::SendPassword, reply::SkipAfterPassword};
-        case reply::SkipAfterPassword:
+            return ReplyStep{ReplyAction::SendOne, ReplyCode::SendLogin};
+        case ReplyCode::SendLogin:
+            return ReplyStep{ReplyAction::SendLoginName, ReplyCode::SendPassword};
+        case ReplyCode::SendPassword:
+            return ReplyStep{ReplyAction::SendPassword, ReplyCode::SkipAfterPassword};
+        case ReplyCode::SkipAfterPassword:
             // What follows the password is not examined.
-            return ReplyStep{ReplyAction::None, reply::AwaitAccept};
-        case reply::AwaitAccept:
+            return ReplyStep{ReplyAction::None, ReplyCode::AwaitAccept};
+        case ReplyCode::AwaitAccept:
             if (Contains(chunk, "www.")) {
-                return ReplyStep{ReplyAction::LoginAccepted, reply::Idle};
+                return ReplyStep{ReplyAction::LoginAccepted, ReplyCode::Idle};
             }
-            return ReplyStep{ReplyAction::None, reply::AwaitSorry};
-        case reply::AwaitSorry:
+            return ReplyStep{ReplyAction::None, ReplyCode::AwaitSorry};
+        case ReplyCode::AwaitSorry:
             if (Contains(chunk, "Sorry")) {
-                return ReplyStep{ReplyAction::LoginRefused, reply::Disconnected};
+                return ReplyStep{ReplyAction::LoginRefused, ReplyCode::Disconnected};
             }
-            return ReplyStep{ReplyAction::EnableLogin, reply::AwaitSorry};
+            return ReplyStep{ReplyAction::EnableLogin, ReplyCode::AwaitSorry};
         default:
             return std::nullopt;
     }
 }
 
 bool BeforeLogin(ReplyCode code) {
-    return static_cast<std::int32_t>(code) < static_cast<std::int32_t>(reply::Idle);
+    return static_cast<std::int32_t>(code) < static_cast<std::int32_t>(ReplyCode::Idle);
 }
 
 void RefusedPasswordLimit::Start() {

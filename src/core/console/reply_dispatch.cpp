@@ -17,14 +17,14 @@ bool Contains(std::string_view chunk, std::string_view part) {
 // character anywhere, echo included.
 ReplyStep OnPrompt(ReplyCode replyState, std::string_view chunk) {
     if (Contains(chunk, ">")) {
-        return {ReplyAction::CommandComplete, reply::Idle};
+        return {ReplyAction::CommandComplete, ReplyCode::Idle};
     }
     return {ReplyAction::None, replyState};
 }
 
 // After "Stop": the chunk is judged as before; the prompt ends the report.
 ReplyStep UntilPrompt(std::string_view chunk, ReplyAction action, ReplyCode stoppedState) {
-    return {action, EndsAtPrompt(chunk) ? reply::Idle : stoppedState};
+    return {action, EndsAtPrompt(chunk) ? ReplyCode::Idle : stoppedState};
 }
 
 constexpr std::string_view ClearToLineEnd = "\x1b[K";
@@ -71,43 +71,43 @@ ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk) {
         return *login;
     }
     switch (replyState) {
-        case reply::Radio:
-        case reply::CpeTable:
-        case reply::Interfaces:
-        case reply::Rma:
-        case reply::System:
-        case reply::BsList:
+        case ReplyCode::Radio:
+        case ReplyCode::CpeTable:
+        case ReplyCode::Interfaces:
+        case ReplyCode::Rma:
+        case ReplyCode::System:
+        case ReplyCode::BsList:
             return OnPrompt(replyState, chunk);
-        case reply::BsDeleteBeforeAdd:
+        case ReplyCode::BsDeleteBeforeAdd:
             return {ReplyAction::SendAddBsRecord, replyState};
-        case reply::InterfaceInfo:
+        case ReplyCode::InterfaceInfo:
             if (chunk.size() < InterfaceInfoMinimum) {
                 return {ReplyAction::None, replyState};
             }
-            return {ReplyAction::ShowInterfaceInfo, reply::Idle};
-        case reply::LoadMeterStart:
-            return {ReplyAction::ClearLoadMeter, reply::LoadMeterRow};
-        case reply::LoadMeterRow:
-            return {ReplyAction::LoadMeterRow, reply::LoadMeterRow};
-        case reply::ArpTable:
+            return {ReplyAction::ShowInterfaceInfo, ReplyCode::Idle};
+        case ReplyCode::LoadMeterStart:
+            return {ReplyAction::ClearLoadMeter, ReplyCode::LoadMeterRow};
+        case ReplyCode::LoadMeterRow:
+            return {ReplyAction::LoadMeterRow, ReplyCode::LoadMeterRow};
+        case ReplyCode::ArpTable:
             if (chunk.size() < ArpTableMinimum) {
                 return {ReplyAction::None, replyState};
             }
-            return {ReplyAction::ArpTable, reply::Idle};
-        case reply::Quit:
+            return {ReplyAction::ArpTable, ReplyCode::Idle};
+        case ReplyCode::Quit:
             return {ReplyAction::CloseWindow, replyState};
-        case reply::RmaTestStart:
-            return {ReplyAction::ClearRmaTest, reply::RmaTestRow};
-        case reply::RmaTestRow:
-            return {ReplyAction::RmaTestRow, reply::RmaTestRow};
-        case reply::LoadMeterStartStopped:
-            return UntilPrompt(chunk, ReplyAction::ClearLoadMeter, reply::LoadMeterRowStopped);
-        case reply::LoadMeterRowStopped:
-            return UntilPrompt(chunk, ReplyAction::LoadMeterRow, reply::LoadMeterRowStopped);
-        case reply::RmaTestStartStopped:
-            return UntilPrompt(chunk, ReplyAction::ClearRmaTest, reply::RmaTestRowStopped);
-        case reply::RmaTestRowStopped:
-            return UntilPrompt(chunk, ReplyAction::RmaTestRow, reply::RmaTestRowStopped);
+        case ReplyCode::RmaTestStart:
+            return {ReplyAction::ClearRmaTest, ReplyCode::RmaTestRow};
+        case ReplyCode::RmaTestRow:
+            return {ReplyAction::RmaTestRow, ReplyCode::RmaTestRow};
+        case ReplyCode::LoadMeterStartStopped:
+            return UntilPrompt(chunk, ReplyAction::ClearLoadMeter, ReplyCode::LoadMeterRowStopped);
+        case ReplyCode::LoadMeterRowStopped:
+            return UntilPrompt(chunk, ReplyAction::LoadMeterRow, ReplyCode::LoadMeterRowStopped);
+        case ReplyCode::RmaTestStartStopped:
+            return UntilPrompt(chunk, ReplyAction::ClearRmaTest, ReplyCode::RmaTestRowStopped);
+        case ReplyCode::RmaTestRowStopped:
+            return UntilPrompt(chunk, ReplyAction::RmaTestRow, ReplyCode::RmaTestRowStopped);
         default:
             return {ReplyAction::None, replyState};
     }
@@ -115,14 +115,14 @@ ReplyStep DispatchReply(ReplyCode replyState, std::string_view chunk) {
 
 ReplyCode ReplyCodeAfterStop(ReplyCode replyState) {
     switch (replyState) {
-        case reply::LoadMeterStart:
-            return reply::LoadMeterStartStopped;
-        case reply::LoadMeterRow:
-            return reply::LoadMeterRowStopped;
-        case reply::RmaTestStart:
-            return reply::RmaTestStartStopped;
-        case reply::RmaTestRow:
-            return reply::RmaTestRowStopped;
+        case ReplyCode::LoadMeterStart:
+            return ReplyCode::LoadMeterStartStopped;
+        case ReplyCode::LoadMeterRow:
+            return ReplyCode::LoadMeterRowStopped;
+        case ReplyCode::RmaTestStart:
+            return ReplyCode::RmaTestStartStopped;
+        case ReplyCode::RmaTestRow:
+            return ReplyCode::RmaTestRowStopped;
         default:
             return replyState;
     }
@@ -130,11 +130,11 @@ ReplyCode ReplyCodeAfterStop(ReplyCode replyState) {
 
 RunningReport ReportRunningUnder(ReplyCode replyState) {
     switch (replyState) {
-        case reply::LoadMeterStart:
-        case reply::LoadMeterRow:
+        case ReplyCode::LoadMeterStart:
+        case ReplyCode::LoadMeterRow:
             return RunningReport::LoadMeter;
-        case reply::RmaTestStart:
-        case reply::RmaTestRow:
+        case ReplyCode::RmaTestStart:
+        case ReplyCode::RmaTestRow:
             return RunningReport::RmaTest;
         default:
             return RunningReport::None;
@@ -161,7 +161,7 @@ bool EndsAtPrompt(std::string_view text, std::string_view routerName) {
 }
 
 bool ReplyCollector::Gathers(ReplyCode replyState) {
-    return replyState == reply::ArpTable || replyState == reply::InterfaceInfo;
+    return replyState == ReplyCode::ArpTable || replyState == ReplyCode::InterfaceInfo;
 }
 
 std::optional<std::string> ReplyCollector::Take(ReplyCode replyState, std::string_view chunk) {

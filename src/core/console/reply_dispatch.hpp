@@ -46,35 +46,6 @@ enum class ReplyCode : std::int32_t {
     RmaTestRowStopped = 1175,
 };
 
-// The codes under their short names, so that reply::Idle reads as before.
-namespace reply {
-inline constexpr ReplyCode Disconnected = ReplyCode::Disconnected;
-inline constexpr ReplyCode SendLogin = ReplyCode::SendLogin;
-inline constexpr ReplyCode SendPassword = ReplyCode::SendPassword;
-inline constexpr ReplyCode SkipAfterPassword = ReplyCode::SkipAfterPassword;
-inline constexpr ReplyCode AwaitAccept = ReplyCode::AwaitAccept;
-inline constexpr ReplyCode AwaitSorry = ReplyCode::AwaitSorry;
-inline constexpr ReplyCode Idle = ReplyCode::Idle;
-inline constexpr ReplyCode Radio = ReplyCode::Radio;
-inline constexpr ReplyCode CpeTable = ReplyCode::CpeTable;
-inline constexpr ReplyCode Interfaces = ReplyCode::Interfaces;
-inline constexpr ReplyCode Rma = ReplyCode::Rma;
-inline constexpr ReplyCode System = ReplyCode::System;
-inline constexpr ReplyCode BsDeleteBeforeAdd = ReplyCode::BsDeleteBeforeAdd;
-inline constexpr ReplyCode BsList = ReplyCode::BsList;
-inline constexpr ReplyCode InterfaceInfo = ReplyCode::InterfaceInfo;
-inline constexpr ReplyCode LoadMeterStart = ReplyCode::LoadMeterStart;
-inline constexpr ReplyCode LoadMeterRow = ReplyCode::LoadMeterRow;
-inline constexpr ReplyCode ArpTable = ReplyCode::ArpTable;
-inline constexpr ReplyCode Quit = ReplyCode::Quit;
-inline constexpr ReplyCode RmaTestStart = ReplyCode::RmaTestStart;
-inline constexpr ReplyCode RmaTestRow = ReplyCode::RmaTestRow;
-inline constexpr ReplyCode LoadMeterStartStopped = ReplyCode::LoadMeterStartStopped;
-inline constexpr ReplyCode LoadMeterRowStopped = ReplyCode::LoadMeterRowStopped;
-inline constexpr ReplyCode RmaTestStartStopped = ReplyCode::RmaTestStartStopped;
-inline constexpr ReplyCode RmaTestRowStopped = ReplyCode::RmaTestRowStopped;
-}  // namespace reply
-
 // The number, as the reply table lists it (for diagnostics and test output).
 std::ostream& operator<<(std::ostream& out, ReplyCode code);
 
@@ -101,7 +72,7 @@ enum class ReplyAction {
 
 struct ReplyStep {
     ReplyAction action = ReplyAction::None;
-    ReplyCode nextState = reply::Idle;
+    ReplyCode nextState = ReplyCode::Idle;
 };
 
 // The step for one chunk under replyState. Unknown codes ignore the chunk and
@@ -164,7 +135,7 @@ class ReplyCollector {
     const std::string& RouterName() const { return routerName_; }
 
   private:
-    ReplyCode state_ = reply::Disconnected;
+    ReplyCode state_ = ReplyCode::Disconnected;
     std::string text_;
     std::string routerName_;
 };

@@ -7,8 +7,8 @@
 
 namespace tessel {
 
-InterfacesPage ReadInterfaces(SnmpReader& reader) {
-    InterfacesPage page;
+InterfacesReading ReadInterfaces(SnmpReader& reader) {
+    InterfacesReading page;
     for (auto& row : WalkColumn(reader, oids::IpAdEntAddr, kMaxAddresses)) {
         page.addresses.push_back(std::move(row.value));
     }

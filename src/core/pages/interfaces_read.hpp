@@ -28,12 +28,12 @@ struct InterfaceRow {
     std::string state;  // "State": "up" or "down"
 };
 
-struct InterfacesPage {
+struct InterfacesReading {
     std::vector<std::string> addresses;         // walk order
     std::vector<std::string> interfaceNames;    // InterfaceNames: entry k-1 is interface k
-    std::vector<std::string> aliasChoices;      // "Interface:" (ComboBox6)
+    std::vector<std::string> aliasChoices;      // "Interface:" (aliasInterfaceCombo_)
     int aliasChoice = -1;                       // its selection, -1 for none
-    std::vector<std::string> loadMeterChoices;  // "Choose interface:" (ComboBox14)
+    std::vector<std::string> loadMeterChoices;  // "Choose interface:" (loadMeterInterfaceCombo_)
     int loadMeterChoice = -1;
     std::vector<IpTableRow> ipTable;
     std::vector<InterfaceRow> interfaces;
@@ -42,6 +42,6 @@ struct InterfacesPage {
 // Walks the address column (uncounted), then reads the interface names, the
 // address rows and the interface rows (counted), at most 100 addresses and
 // 100 names.
-InterfacesPage ReadInterfaces(SnmpReader& reader);
+InterfacesReading ReadInterfaces(SnmpReader& reader);
 
 }  // namespace tessel

@@ -164,8 +164,8 @@ std::vector<ConsoleCommand> BsReplaceCommands(std::span<const BsGridRow> rows,
     }
     for (const auto& row : rows) {
         if (EqualIgnoringCase(row.sid, sid) && row.speed == speed) {
-            commands.push_back(
-                BsLine(radioName, sid, speed, row.frequencies, true, reply::BsDeleteBeforeAdd, {}));
+            commands.push_back(BsLine(radioName, sid, speed, row.frequencies, true,
+                                      ReplyCode::BsDeleteBeforeAdd, {}));
         }
     }
     return commands;
@@ -177,7 +177,7 @@ std::optional<ConsoleCommand> BsAddCommand(std::string_view radioName, std::stri
     if (radioName.empty()) {
         return std::nullopt;
     }
-    return BsLine(radioName, sid, speed, Joined(frequencies), false, reply::BsList,
+    return BsLine(radioName, sid, speed, Joined(frequencies), false, ReplyCode::BsList,
                   rereads::BsList);
 }
 
@@ -185,7 +185,7 @@ std::optional<ConsoleCommand> BsDeleteCommand(std::string_view radioName, const 
     if (row.sid.empty() || radioName.empty()) {
         return std::nullopt;
     }
-    return BsLine(radioName, row.sid, row.speed, row.frequencies, true, reply::BsList,
+    return BsLine(radioName, row.sid, row.speed, row.frequencies, true, ReplyCode::BsList,
                   rereads::BsList);
 }
 

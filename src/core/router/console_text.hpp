@@ -29,7 +29,7 @@ inline constexpr std::array<ReadStep, 2> BsList{ReadStep::BsList, ReadStep::RmaS
 
 struct ConsoleCommand {
     std::string line;
-    ReplyCode replyState = reply::Idle;
+    ReplyCode replyState = ReplyCode::Idle;
     // Read, each on the page that owns it, once the router's prompt has
     // completed the reply. Empty for a command whose reply is itself the
     // answer (a report, a table, a text) or is followed by another line.

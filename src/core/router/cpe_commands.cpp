@@ -38,7 +38,7 @@ ConsoleCommand CpeAddCommand(const CpeForm& form) {
     std::string line = "rma ab " + form.interfaceName + " " + OutgoingMac(form.mac) +
                        " ip=" + form.ipAddress + " name=" + form.name;
     line += form.enabled ? " -ena" : " -dis";
-    return {std::move(line), reply::CpeTable, rereads::CpeTable};
+    return {std::move(line), ReplyCode::CpeTable, rereads::CpeTable};
 }
 
 std::optional<ConsoleCommand> CpeDeleteCommand(std::string_view radioName, const CpeRowKey& row) {
@@ -48,7 +48,7 @@ std::optional<ConsoleCommand> CpeDeleteCommand(std::string_view radioName, const
     std::string line = "rma ab ";
     line += radioName;
     line += " " + row.mac + " ip=" + row.ipAddress + " name=" + row.name + " -del";
-    return ConsoleCommand{std::move(line), reply::CpeTable, rereads::CpeTable};
+    return ConsoleCommand{std::move(line), ReplyCode::CpeTable, rereads::CpeTable};
 }
 
 const std::array<std::string_view, 7> CpeLegendLines = {

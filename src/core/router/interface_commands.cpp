@@ -27,7 +27,7 @@ std::optional<ConsoleCommand> CreateAliasCommand(std::string_view interfaceName,
     if (!AliasFormError(interfaceName, address, mask).empty()) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), reply::Interfaces,
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "alias"), ReplyCode::Interfaces,
                           rereads::Interfaces};
 }
 
@@ -36,7 +36,7 @@ std::optional<ConsoleCommand> DeleteAliasCommand(std::string_view interfaceName,
     if (interfaceName.empty()) {
         return std::nullopt;
     }
-    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), reply::Interfaces,
+    return ConsoleCommand{AliasLine(interfaceName, address, mask, "-alias"), ReplyCode::Interfaces,
                           rereads::Interfaces};
 }
 
@@ -47,11 +47,11 @@ std::optional<ConsoleCommand> UpdateInterfaceCommand(std::string_view interfaceN
     }
     std::string line = "ifc ";
     line.append(interfaceName).append(" mtu ").append(mtuText).append(enabled ? " up" : " down");
-    return ConsoleCommand{std::move(line), reply::Interfaces, rereads::Interfaces};
+    return ConsoleCommand{std::move(line), ReplyCode::Interfaces, rereads::Interfaces};
 }
 
 ConsoleCommand InterfaceInfoCommand(std::string_view interfaceName) {
-    return {"ifc " + std::string(interfaceName), reply::InterfaceInfo};
+    return {"ifc " + std::string(interfaceName), ReplyCode::InterfaceInfo};
 }
 
 }  // namespace tessel

@@ -50,7 +50,7 @@ std::optional<ConsoleCommand> RadioValueCommand(std::string_view radio, RadioVal
     }
     std::string line = RadioLine(radio);
     line.append(KeywordOf(field)).append(" ").append(value);
-    return ConsoleCommand{std::move(line), reply::Radio, rereads::Radio};
+    return ConsoleCommand{std::move(line), ReplyCode::Radio, rereads::Radio};
 }
 
 std::optional<ConsoleCommand> RadioSwitchCommand(std::string_view radio, RadioSwitch field,
@@ -60,7 +60,7 @@ std::optional<ConsoleCommand> RadioSwitchCommand(std::string_view radio, RadioSw
     }
     std::string line = RadioLine(radio);
     line.append(on ? "" : "-").append(KeywordOf(field));
-    return ConsoleCommand{std::move(line), reply::Radio, rereads::Radio};
+    return ConsoleCommand{std::move(line), ReplyCode::Radio, rereads::Radio};
 }
 
 }  // namespace tessel

@@ -8,7 +8,7 @@ namespace {
 ConsoleCommand SystemText(std::string_view keyword, std::string_view text) {
     std::string line = "sys ";
     line.append(keyword).append(" ").append(text);
-    return {std::move(line), reply::System, rereads::System};
+    return {std::move(line), ReplyCode::System, rereads::System};
 }
 
 }  // namespace
@@ -34,11 +34,11 @@ ConsoleCommand SystemSwitchCommand(SystemSwitch field, bool on) {
     }
     std::string line = on ? "sys " : "sys no";
     line.append(keyword);
-    return {std::move(line), reply::System, rereads::System};
+    return {std::move(line), ReplyCode::System, rereads::System};
 }
 
 ConsoleCommand RmaStartCommand(bool on) {
-    return ConsoleCommand{on ? "rma start" : "rma stop", reply::Rma, rereads::Rma};
+    return ConsoleCommand{on ? "rma start" : "rma stop", ReplyCode::Rma, rereads::Rma};
 }
 
 std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaRadioSwitch field,
@@ -49,7 +49,7 @@ std::optional<ConsoleCommand> RmaRadioSwitchCommand(std::string_view radio, RmaR
     const bool autobitrate = field == RmaRadioSwitch::Autobitrate;
     std::string line = "rma ";
     line.append(radio).append(on ? " " : " -").append(autobitrate ? "autobitrate" : "poll");
-    return ConsoleCommand{std::move(line), reply::Rma, rereads::Rma};
+    return ConsoleCommand{std::move(line), ReplyCode::Rma, rereads::Rma};
 }
 
 }  // namespace tessel

@@ -54,13 +54,13 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view needle) {
 // design and are not judged.
 bool JudgesReply(ReplyCode code) {
     switch (code) {
-        case reply::Radio:
-        case reply::CpeTable:
-        case reply::Interfaces:
-        case reply::Rma:
-        case reply::System:
-        case reply::BsDeleteBeforeAdd:
-        case reply::BsList:
+        case ReplyCode::Radio:
+        case ReplyCode::CpeTable:
+        case ReplyCode::Interfaces:
+        case ReplyCode::Rma:
+        case ReplyCode::System:
+        case ReplyCode::BsDeleteBeforeAdd:
+        case ReplyCode::BsList:
             return true;
         default:
             return false;

@@ -37,7 +37,7 @@ struct RadioSnapshot {
 
 struct RouterSnapshot {
     SystemSettings system;
-    InterfacesPage interfaces;
+    InterfacesReading interfaces;
     bool rmaStarted = false;
     std::vector<RadioSnapshot> radios;
     std::vector<RouteRow> routes;

@@ -14,20 +14,20 @@ namespace {
 // else carries over: the socket is closed at the end of every call (so each
 // call still sends from a fresh one), and every field a call depends on is
 // set anew.
-TSNMPSend& ThreadExchange() {
-    thread_local TSNMPSend snmp;
+SnmpSend& ThreadExchange() {
+    thread_local SnmpSend snmp;
     return snmp;
 }
 
 class CloseAtEnd {
   public:
-    explicit CloseAtEnd(TUDPBlockSocket& socket) : socket_(socket) {}
+    explicit CloseAtEnd(UdpBlockSocket& socket) : socket_(socket) {}
     CloseAtEnd(const CloseAtEnd&) = delete;
     CloseAtEnd& operator=(const CloseAtEnd&) = delete;
     ~CloseAtEnd() { socket_.Close(); }
 
   private:
-    TUDPBlockSocket& socket_;
+    UdpBlockSocket& socket_;
 };
 
 // Runs one exchange for oid with the given PDU type. Exceptions (only an
@@ -37,7 +37,7 @@ template <typename OnReply>
 bool Exchange(const std::string& oid, const std::string& community, const std::string& host,
               const std::string& port, int timeoutMs, std::uint8_t pduType, OnReply onReply) {
     try {
-        TSNMPSend& snmp = ThreadExchange();
+        SnmpSend& snmp = ThreadExchange();
         const CloseAtEnd closer(snmp.Sock);
         snmp.TargetHost = host;
         snmp.TargetPort = port;
@@ -64,7 +64,7 @@ bool SnmpGetValue(const std::string& oid, const std::string& community, const st
                   const std::string& port, std::string& value, int timeoutMs) {
     value.clear();
     const bool ok = Exchange(oid, community, host, port, timeoutMs, ber::TagGetRequest,
-                             [&](const TSNMPRec& reply) { value = reply.ValueOf(oid); });
+                             [&](const SnmpRec& reply) { value = reply.ValueOf(oid); });
     if (!ok) {
         value.clear();
     }
@@ -78,7 +78,7 @@ bool SnmpGetNextValue(std::string& oid, const std::string& community, const std:
     std::string nextValue;
     bool found = false;
     const bool ok = Exchange(oid, community, host, port, timeoutMs, ber::TagGetNextRequest,
-                             [&](TSNMPRec& reply) {
+                             [&](SnmpRec& reply) {
                                  // The reply dies with the exchange: take its texts rather than
                                  // copy them.
                                  if (reply.BindingCount() > 0) {

@@ -100,8 +100,8 @@ struct ElementWriter {
 };
 
 void WriteBindings(ElementWriter& writer, const EncodeScratch& scratch, std::size_t next,
-                   const std::vector<TSNMPMib>& bindings) {
-    for (const TSNMPMib& mib : bindings) {
+                   const std::vector<SnmpMib>& bindings) {
+    for (const SnmpMib& mib : bindings) {
         const Piece& oid = scratch.pieces[next++];
         const Piece& value = scratch.pieces[next++];
         writer.Header(ber::TagSequence, ElementSize(oid.size) + ElementSize(value.size));
@@ -144,7 +144,7 @@ int IntegerItem(ber::Cursor& cursor) {
 
 }  // namespace
 
-void TSNMPRec::Clear() {
+void SnmpRec::Clear() {
     Version = 0;
     PDUType = 0;
     ErrorStatus = 0;
@@ -157,11 +157,11 @@ void TSNMPRec::Clear() {
     bindings_.clear();
 }
 
-void TSNMPRec::AddBinding(std::string oid, std::string value, int valueType) {
-    bindings_.push_back(TSNMPMib{std::move(oid), std::move(value), valueType});
+void SnmpRec::AddBinding(std::string oid, std::string value, int valueType) {
+    bindings_.push_back(SnmpMib{std::move(oid), std::move(value), valueType});
 }
 
-void TSNMPRec::Encode(std::string& out) const {
+void SnmpRec::Encode(std::string& out) const {
     EncodeScratch& scratch = TheScratch();
     scratch.Reset();
     // Two pieces per binding (OID, value); a Trap adds its enterprise and
@@ -172,7 +172,7 @@ void TSNMPRec::Encode(std::string& out) const {
         scratch.pieces.push_back(scratch.AddValue(ber::TagIpAddress, AgentAddress));
     }
     std::size_t bindingsLength = 0;
-    for (const TSNMPMib& mib : bindings_) {
+    for (const SnmpMib& mib : bindings_) {
         const Piece oid = scratch.AddOid(mib.OID);
         const Piece value = scratch.AddValue(static_cast<std::uint8_t>(mib.ValueType), mib.Value);
         scratch.pieces.push_back(oid);
@@ -211,13 +211,13 @@ void TSNMPRec::Encode(std::string& out) const {
     WriteBindings(writer, scratch, trap ? 2 : 0, bindings_);
 }
 
-std::string TSNMPRec::Encode() const {
+std::string SnmpRec::Encode() const {
     std::string out;
     Encode(out);
     return out;
 }
 
-bool TSNMPRec::Decode(std::string_view bytes) {
+bool SnmpRec::Decode(std::string_view bytes) {
     Clear();
     Community.clear();
 
@@ -268,9 +268,9 @@ bool TSNMPRec::Decode(std::string_view bytes) {
     return true;
 }
 
-const std::string& TSNMPRec::ValueOf(std::string_view oid) const {
+const std::string& SnmpRec::ValueOf(std::string_view oid) const {
     static const std::string empty;
-    for (const TSNMPMib& mib : bindings_) {
+    for (const SnmpMib& mib : bindings_) {
         if (mib.OID == oid) {
             return mib.Value;
         }

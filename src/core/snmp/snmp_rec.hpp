@@ -11,13 +11,13 @@
 namespace tessel {
 
 // One variable binding. For a request the value is empty and the type NULL.
-struct TSNMPMib {
+struct SnmpMib {
     std::string OID;
     std::string Value;
     int ValueType = 0x05;
 };
 
-class TSNMPRec {
+class SnmpRec {
   public:
     int Version = 0;
     std::string Community;
@@ -58,12 +58,12 @@ class TSNMPRec {
     const std::string& ValueOf(std::string_view oid) const;
 
     std::size_t BindingCount() const { return bindings_.size(); }
-    const TSNMPMib& Binding(std::size_t index) const { return bindings_[index]; }
+    const SnmpMib& Binding(std::size_t index) const { return bindings_[index]; }
     // For a caller that takes the texts out of a record it is done with.
-    TSNMPMib& Binding(std::size_t index) { return bindings_[index]; }
+    SnmpMib& Binding(std::size_t index) { return bindings_[index]; }
 
   private:
-    std::vector<TSNMPMib> bindings_;
+    std::vector<SnmpMib> bindings_;
 };
 
 }  // namespace tessel

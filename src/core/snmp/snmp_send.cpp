@@ -4,7 +4,7 @@
 
 namespace tessel {
 
-bool TSNMPSend::SendRequest() {
+bool SnmpSend::SendRequest() {
     // Room for the query and a typical reply in one allocation.
     Buffer.reserve(512);
     Query.Encode(Buffer);

@@ -10,11 +10,11 @@
 
 namespace tessel {
 
-class TSNMPSend {
+class SnmpSend {
   public:
-    TSNMPRec Query;
-    TSNMPRec Reply;
-    TUDPBlockSocket Sock;
+    SnmpRec Query;
+    SnmpRec Reply;
+    UdpBlockSocket Sock;
     std::string TargetHost;
     std::string TargetPort = "161";
     std::string IPInterface = "0.0.0.0";

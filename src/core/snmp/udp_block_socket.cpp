@@ -69,23 +69,23 @@ std::int64_t CoarseNowMs() {
 
 }  // namespace
 
-TUDPBlockSocket::~TUDPBlockSocket() {
+UdpBlockSocket::~UdpBlockSocket() {
     Close();
 }
 
-void TUDPBlockSocket::Close() {
+void UdpBlockSocket::Close() {
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
     }
 }
 
-bool TUDPBlockSocket::Fail(int error) {
+bool UdpBlockSocket::Fail(int error) {
     lastError_ = error;
     return false;
 }
 
-bool TUDPBlockSocket::Resolve(const std::string& host, const std::string& port) {
+bool UdpBlockSocket::Resolve(const std::string& host, const std::string& port) {
     std::uint16_t number = 0;
     if (!ParsePort(port, number)) {
         return Fail(EINVAL);
@@ -124,7 +124,7 @@ bool TUDPBlockSocket::Resolve(const std::string& host, const std::string& port) 
     return true;
 }
 
-bool TUDPBlockSocket::Open() {
+bool UdpBlockSocket::Open() {
     if (fd_ >= 0) {
         return true;
     }
@@ -159,7 +159,7 @@ bool TUDPBlockSocket::Open() {
     return true;
 }
 
-bool TUDPBlockSocket::SendTo(std::string_view datagram) {
+bool UdpBlockSocket::SendTo(std::string_view datagram) {
     if (!Open()) {
         return false;
     }
@@ -171,7 +171,7 @@ bool TUDPBlockSocket::SendTo(std::string_view datagram) {
     return true;
 }
 
-bool TUDPBlockSocket::CanRead(int timeoutMs) {
+bool UdpBlockSocket::CanRead(int timeoutMs) {
     if (fd_ < 0) {
         return Fail(EBADF);
     }
@@ -200,7 +200,7 @@ bool TUDPBlockSocket::CanRead(int timeoutMs) {
     }
 }
 
-bool TUDPBlockSocket::RecvFrom(std::string& buffer, std::string& sourceIp) {
+bool UdpBlockSocket::RecvFrom(std::string& buffer, std::string& sourceIp) {
     if (fd_ < 0) {
         return Fail(EBADF);
     }

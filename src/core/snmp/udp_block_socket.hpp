@@ -11,12 +11,12 @@
 
 namespace tessel {
 
-class TUDPBlockSocket {
+class UdpBlockSocket {
   public:
-    TUDPBlockSocket() = default;
-    TUDPBlockSocket(const TUDPBlockSocket&) = delete;
-    TUDPBlockSocket& operator=(const TUDPBlockSocket&) = delete;
-    ~TUDPBlockSocket();
+    UdpBlockSocket() = default;
+    UdpBlockSocket(const UdpBlockSocket&) = delete;
+    UdpBlockSocket& operator=(const UdpBlockSocket&) = delete;
+    ~UdpBlockSocket();
 
     // Sets the destination. Address literals (IPv4 dotted or IPv6) are taken
     // as they are; a name is looked up for IPv4 addresses and the first one

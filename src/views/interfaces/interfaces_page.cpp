@@ -44,8 +44,8 @@ GridColumn Column(const QString& caption, GridColumnKind kind, int width, bool h
     return column;
 }
 
-TGridView* MakeGrid(QWidget* parent, const char* name, std::vector<GridColumn> columns) {
-    auto* grid = Named(new TGridView(parent), name);
+GridView* MakeGrid(QWidget* parent, const char* name, std::vector<GridColumn> columns) {
+    auto* grid = Named(new GridView(parent), name);
     grid->setGeometry(8, 20, GroupWidth - 16, GridHeight);
     grid->SetColumns(std::move(columns));
     return grid;
@@ -53,125 +53,135 @@ TGridView* MakeGrid(QWidget* parent, const char* name, std::vector<GridColumn> c
 
 }  // namespace
 
-TInterfacesPage::TInterfacesPage(Session& session, PageHost& host, QWidget* parent)
+InterfacesPage::InterfacesPage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("TabSheet2"));
-    radio_ = new TRadioGroup(session_, host_, this);
+    radio_ = new RadioGroup(session_, host_, this);
     radio_->move(8, 8);
     BuildIpTableGroup();
     BuildInterfacesGroup();
     // After the radio group's "Refresh", which the group adds itself.
-    for (QPushButton* button : {Button22, Button21, Button20, Button33}) {
+    for (QPushButton* button :
+         {createAliasButton_, deleteAliasButton_, updateInterfaceButton_, infoShowButton_}) {
         host_.AddConsoleButton(button);
     }
     // An alias is known by its address, an interface by its name, wherever
     // a re-read puts their rows.
-    GridView1->SetKeyColumns({IpAddress});
-    GridView4->SetKeyColumns({IfName});
-    aliasButtons_ = new EntryButtons(GridView1, {Button22}, {Button21}, this);
-    updateButtons_ = new EntryButtons(GridView4, {}, {Button20}, this);
+    ipTableGrid_->SetKeyColumns({IpAddress});
+    interfacesGrid_->SetKeyColumns({IfName});
+    aliasButtons_ =
+        new EntryButtons(ipTableGrid_, {createAliasButton_}, {deleteAliasButton_}, this);
+    updateButtons_ = new EntryButtons(interfacesGrid_, {}, {updateInterfaceButton_}, this);
 }
 
-QToolButton* TInterfacesPage::Help(QWidget* parent, const char* name, int x, int y) {
+QToolButton* InterfacesPage::Help(QWidget* parent, const char* name, int x, int y) {
     QToolButton* help = host_.MakeHelpButton(parent, QLatin1String(name));
     help->move(x, y + 2);
     return help;
 }
 
-void TInterfacesPage::BuildIpTableGroup() {
-    GroupBox1 = Named(new QGroupBox(QStringLiteral("Interfaces IP-table"), this), "GroupBox1");
-    GridView1 = MakeGrid(GroupBox1, "GridView1",
-                         {Column({}, GridColumnKind::RowNumber, 24),
-                          Column(QStringLiteral("Interface"), GridColumnKind::Text, 60),
-                          Column(QStringLiteral("IP-address"), GridColumnKind::Text, 100),
-                          Column(QStringLiteral("Mask"), GridColumnKind::Text, 112),
-                          Column({}, GridColumnKind::Number, 40, true, QStringLiteral("0"))});
+void InterfacesPage::BuildIpTableGroup() {
+    ipTableGroup_ = Named(new QGroupBox(QStringLiteral("Interfaces IP-table"), this), "GroupBox1");
+    ipTableGrid_ = MakeGrid(ipTableGroup_, "GridView1",
+                            {Column({}, GridColumnKind::RowNumber, 24),
+                             Column(QStringLiteral("Interface"), GridColumnKind::Text, 60),
+                             Column(QStringLiteral("IP-address"), GridColumnKind::Text, 100),
+                             Column(QStringLiteral("Mask"), GridColumnKind::Text, 112),
+                             Column({}, GridColumnKind::Number, 40, true, QStringLiteral("0"))});
 
     constexpr int FieldX = 132;
     constexpr int FieldWidth = 100;
     const int y0 = 20 + GridHeight + 6;
-    QLabel* interfaceLabel = MakeRowLabel(GroupBox1, "Interface:", 8, y0, FieldX - 12);
-    ComboBox6 = Named(new QComboBox(GroupBox1), "ComboBox6");
-    NameAfterCaption(interfaceLabel, ComboBox6);
-    ComboBox6->setGeometry(FieldX, y0, FieldWidth, 22);
-    Help(GroupBox1, "SpeedButton25", FieldX + FieldWidth + 4, y0);
-    QLabel* addressLabel = MakeRowLabel(GroupBox1, "IP-address:", 8, y0 + 26, FieldX - 12);
-    Edit3 = Named(new QLineEdit(GroupBox1), "Edit3");
-    NameAfterCaption(addressLabel, Edit3);
-    Edit3->setGeometry(FieldX, y0 + 26, FieldWidth, 22);
-    Help(GroupBox1, "SpeedButton26", FieldX + FieldWidth + 4, y0 + 26);
-    QLabel* maskLabel = MakeRowLabel(GroupBox1, "Mask (auto if blank):", 8, y0 + 52, FieldX - 12);
-    Edit4 = Named(new QLineEdit(GroupBox1), "Edit4");
-    NameAfterCaption(maskLabel, Edit4);
-    Edit4->setGeometry(FieldX, y0 + 52, FieldWidth, 22);
-    Help(GroupBox1, "SpeedButton27", FieldX + FieldWidth + 4, y0 + 52);
+    QLabel* interfaceLabel = MakeRowLabel(ipTableGroup_, "Interface:", 8, y0, FieldX - 12);
+    aliasInterfaceCombo_ = Named(new QComboBox(ipTableGroup_), "ComboBox6");
+    NameAfterCaption(interfaceLabel, aliasInterfaceCombo_);
+    aliasInterfaceCombo_->setGeometry(FieldX, y0, FieldWidth, 22);
+    Help(ipTableGroup_, "SpeedButton25", FieldX + FieldWidth + 4, y0);
+    QLabel* addressLabel = MakeRowLabel(ipTableGroup_, "IP-address:", 8, y0 + 26, FieldX - 12);
+    aliasAddressEdit_ = Named(new QLineEdit(ipTableGroup_), "Edit3");
+    NameAfterCaption(addressLabel, aliasAddressEdit_);
+    aliasAddressEdit_->setGeometry(FieldX, y0 + 26, FieldWidth, 22);
+    Help(ipTableGroup_, "SpeedButton26", FieldX + FieldWidth + 4, y0 + 26);
+    QLabel* maskLabel =
+        MakeRowLabel(ipTableGroup_, "Mask (auto if blank):", 8, y0 + 52, FieldX - 12);
+    aliasMaskEdit_ = Named(new QLineEdit(ipTableGroup_), "Edit4");
+    NameAfterCaption(maskLabel, aliasMaskEdit_);
+    aliasMaskEdit_->setGeometry(FieldX, y0 + 52, FieldWidth, 22);
+    Help(ipTableGroup_, "SpeedButton27", FieldX + FieldWidth + 4, y0 + 52);
 
-    Button22 = Named(new QPushButton(QStringLiteral("Create"), GroupBox1), "Button22");
-    Button22->setGeometry(GroupWidth - 83, y0, 75, 25);
-    Button21 = Named(new QPushButton(QStringLiteral("Delete"), GroupBox1), "Button21");
-    Button21->setGeometry(GroupWidth - 83, y0 + 30, 75, 25);
-    GroupBox1->setGeometry(GroupX, 8, GroupWidth, y0 + 52 + 30);
+    createAliasButton_ =
+        Named(new QPushButton(QStringLiteral("Create"), ipTableGroup_), "Button22");
+    createAliasButton_->setGeometry(GroupWidth - 83, y0, 75, 25);
+    deleteAliasButton_ =
+        Named(new QPushButton(QStringLiteral("Delete"), ipTableGroup_), "Button21");
+    deleteAliasButton_->setGeometry(GroupWidth - 83, y0 + 30, 75, 25);
+    ipTableGroup_->setGeometry(GroupX, 8, GroupWidth, y0 + 52 + 30);
 
-    setTabOrder(GridView1, ComboBox6);
-    setTabOrder(ComboBox6, Edit3);
-    setTabOrder(Edit3, Edit4);
-    setTabOrder(Edit4, Button22);
-    setTabOrder(Button22, Button21);
+    setTabOrder(ipTableGrid_, aliasInterfaceCombo_);
+    setTabOrder(aliasInterfaceCombo_, aliasAddressEdit_);
+    setTabOrder(aliasAddressEdit_, aliasMaskEdit_);
+    setTabOrder(aliasMaskEdit_, createAliasButton_);
+    setTabOrder(createAliasButton_, deleteAliasButton_);
 
     // Also a press on the row already selected: it brings back what the
     // operator typed over.
-    connect(GridView1, &TGridView::RowChosen, this, &TInterfacesPage::GridView1SelectCell);
-    connect(Button22, &QPushButton::clicked, this, &TInterfacesPage::Button22Click);
-    connect(Button21, &QPushButton::clicked, this, &TInterfacesPage::Button21Click);
+    connect(ipTableGrid_, &GridView::RowChosen, this, &InterfacesPage::OnIpTableRowChosen);
+    connect(createAliasButton_, &QPushButton::clicked, this, &InterfacesPage::OnCreateAlias);
+    connect(deleteAliasButton_, &QPushButton::clicked, this, &InterfacesPage::OnDeleteAlias);
 }
 
-void TInterfacesPage::BuildInterfacesGroup() {
-    GroupBox8 = Named(new QGroupBox(QStringLiteral("Interfaces"), this), "GroupBox8");
-    GridView4 = MakeGrid(GroupBox8, "GridView4",
-                         {Column({}, GridColumnKind::RowNumber, 24),
-                          Column(QStringLiteral("Name"), GridColumnKind::Text, 120),
-                          Column(QStringLiteral("MTU"), GridColumnKind::Text, 70),
-                          Column(QStringLiteral("State"), GridColumnKind::Text, 70),
-                          Column({}, GridColumnKind::Text, 40, true)});
+void InterfacesPage::BuildInterfacesGroup() {
+    interfacesGroup_ = Named(new QGroupBox(QStringLiteral("Interfaces"), this), "GroupBox8");
+    interfacesGrid_ = MakeGrid(interfacesGroup_, "GridView4",
+                               {Column({}, GridColumnKind::RowNumber, 24),
+                                Column(QStringLiteral("Name"), GridColumnKind::Text, 120),
+                                Column(QStringLiteral("MTU"), GridColumnKind::Text, 70),
+                                Column(QStringLiteral("State"), GridColumnKind::Text, 70),
+                                Column({}, GridColumnKind::Text, 40, true)});
 
     const int y0 = 20 + GridHeight + 6;
-    QLabel* mtuLabel = MakeRowLabel(GroupBox8, "MTU:", 8, y0, 40);
-    SpinEditor3 = Named(new TSpinEditor(GroupBox8), "SpinEditor3");
-    NameAfterCaption(mtuLabel, SpinEditor3);
-    SpinEditor3->setRange(0, 1580);
-    SpinEditor3->setValue(0);
-    SpinEditor3->setGeometry(48, y0, 72, 22);
-    Help(GroupBox8, "SpeedButton28", 124, y0);
-    CheckBox12 = Named(new QCheckBox(QStringLiteral("Enable interface"), GroupBox8), "CheckBox12");
-    CheckBox12->setGeometry(156, y0, 120, 22);
-    Help(GroupBox8, "SpeedButton29", 280, y0);
+    QLabel* mtuLabel = MakeRowLabel(interfacesGroup_, "MTU:", 8, y0, 40);
+    mtuSpin_ = Named(new SpinEditor(interfacesGroup_), "SpinEditor3");
+    NameAfterCaption(mtuLabel, mtuSpin_);
+    mtuSpin_->setRange(0, 1580);
+    mtuSpin_->setValue(0);
+    mtuSpin_->setGeometry(48, y0, 72, 22);
+    Help(interfacesGroup_, "SpeedButton28", 124, y0);
+    enableInterfaceCheck_ =
+        Named(new QCheckBox(QStringLiteral("Enable interface"), interfacesGroup_), "CheckBox12");
+    enableInterfaceCheck_->setGeometry(156, y0, 120, 22);
+    Help(interfacesGroup_, "SpeedButton29", 280, y0);
 
-    Button20 = Named(new QPushButton(QStringLiteral("Update"), GroupBox8), "Button20");
-    Button20->setGeometry(48, y0 + 30, 75, 25);
-    Button33 = Named(new QPushButton(QStringLiteral("Info show"), GroupBox8), "Button33");
-    Button33->setGeometry(156, y0 + 30, 75, 25);
-    GroupBox8->setGeometry(GroupX, GroupBox1->geometry().bottom() + 6, GroupWidth, y0 + 30 + 33);
+    updateInterfaceButton_ =
+        Named(new QPushButton(QStringLiteral("Update"), interfacesGroup_), "Button20");
+    updateInterfaceButton_->setGeometry(48, y0 + 30, 75, 25);
+    infoShowButton_ =
+        Named(new QPushButton(QStringLiteral("Info show"), interfacesGroup_), "Button33");
+    infoShowButton_->setGeometry(156, y0 + 30, 75, 25);
+    interfacesGroup_->setGeometry(GroupX, ipTableGroup_->geometry().bottom() + 6, GroupWidth,
+                                  y0 + 30 + 33);
 
-    setTabOrder(GridView4, SpinEditor3);
-    setTabOrder(SpinEditor3, CheckBox12);
-    setTabOrder(CheckBox12, Button20);
-    setTabOrder(Button20, Button33);
+    setTabOrder(interfacesGrid_, mtuSpin_);
+    setTabOrder(mtuSpin_, enableInterfaceCheck_);
+    setTabOrder(enableInterfaceCheck_, updateInterfaceButton_);
+    setTabOrder(updateInterfaceButton_, infoShowButton_);
 
-    connect(GridView4, &TGridView::RowChosen, this, &TInterfacesPage::GridView4SelectCell);
-    connect(Button20, &QPushButton::clicked, this, &TInterfacesPage::Button20Click);
-    connect(Button33, &QPushButton::clicked, this, &TInterfacesPage::Button33Click);
+    connect(interfacesGrid_, &GridView::RowChosen, this, &InterfacesPage::OnInterfaceRowChosen);
+    connect(updateInterfaceButton_, &QPushButton::clicked, this,
+            &InterfacesPage::OnUpdateInterface);
+    connect(infoShowButton_, &QPushButton::clicked, this, &InterfacesPage::OnShowInterfaceInfo);
 }
 
-void TInterfacesPage::ReadInterfaces() {
-    GridView1->Clear();
-    const InterfacesPage page = tessel::ReadInterfaces(session_);
+void InterfacesPage::ReadInterfaces() {
+    ipTableGrid_->Clear();
+    const InterfacesReading page = tessel::ReadInterfaces(session_);
     host_.Router().InterfaceNames = page.interfaceNames;
 
-    ComboBox6->clear();
+    aliasInterfaceCombo_->clear();
     for (const std::string& name : page.aliasChoices) {
-        ComboBox6->addItem(ToQString(name));
+        aliasInterfaceCombo_->addItem(ToQString(name));
     }
-    ComboBox6->setCurrentIndex(page.aliasChoice);
+    aliasInterfaceCombo_->setCurrentIndex(page.aliasChoice);
     QStringList names;
     for (const std::string& name : page.interfaceNames) {
         names.append(ToQString(name));
@@ -183,43 +193,43 @@ void TInterfacesPage::ReadInterfaces() {
         ipRows.push_back({QString(), ToQString(row.interfaceName), ToQString(row.address),
                           ToQString(row.mask), ToQString(row.interfaceIndex)});
     }
-    GridView1->AppendRows(ipRows);
+    ipTableGrid_->AppendRows(ipRows);
 
-    GridView4->Clear();
+    interfacesGrid_->Clear();
     std::vector<QStringList> interfaceRows;
     for (const InterfaceRow& row : page.interfaces) {
         interfaceRows.push_back(
             {QString(), ToQString(row.name), ToQString(row.mtu), ToQString(row.state)});
     }
-    GridView4->AppendRows(interfaceRows);
+    interfacesGrid_->AppendRows(interfaceRows);
     aliasButtons_->Follow();
     updateButtons_->Follow();
 }
 
-void TInterfacesPage::GridView1SelectCell(int row) {
-    Edit3->setText(GridView1->Cell(row, IpAddress));
-    Edit4->setText(GridView1->Cell(row, IpMask));
+void InterfacesPage::OnIpTableRowChosen(int row) {
+    aliasAddressEdit_->setText(ipTableGrid_->Cell(row, IpAddress));
+    aliasMaskEdit_->setText(ipTableGrid_->Cell(row, IpMask));
     std::vector<std::string> choices;
-    for (int i = 0; i < ComboBox6->count(); ++i) {
-        choices.push_back(ToBytes(ComboBox6->itemText(i)));
+    for (int i = 0; i < aliasInterfaceCombo_->count(); ++i) {
+        choices.push_back(ToBytes(aliasInterfaceCombo_->itemText(i)));
     }
     if (const auto choice =
-            AliasChoiceForRow(ToBytes(GridView1->Cell(row, IpInterface)), choices)) {
-        ComboBox6->setCurrentIndex(*choice);
+            AliasChoiceForRow(ToBytes(ipTableGrid_->Cell(row, IpInterface)), choices)) {
+        aliasInterfaceCombo_->setCurrentIndex(*choice);
     }
 }
 
-void TInterfacesPage::Refuse(std::string_view why) {
+void InterfacesPage::Refuse(std::string_view why) {
     host_.Inform(ToQString(std::string(why)), ToQString(std::string(kAliasInputErrorCaption)));
 }
 
-void TInterfacesPage::Button22Click() {
-    if (RefuseUncarriable(host_, {Edit3->text(), Edit4->text()})) {
+void InterfacesPage::OnCreateAlias() {
+    if (RefuseUncarriable(host_, {aliasAddressEdit_->text(), aliasMaskEdit_->text()})) {
         return;
     }
-    const std::string name = ToBytes(ComboBox6->currentText());
-    const std::string address = ToBytes(Edit3->text());
-    const std::string mask = ToBytes(Edit4->text());
+    const std::string name = ToBytes(aliasInterfaceCombo_->currentText());
+    const std::string address = ToBytes(aliasAddressEdit_->text());
+    const std::string mask = ToBytes(aliasMaskEdit_->text());
     const auto command = CreateAliasCommand(name, address, mask);
     if (!command) {
         Refuse(AliasFormError(name, address, mask));
@@ -230,14 +240,14 @@ void TInterfacesPage::Button22Click() {
     }
 }
 
-void TInterfacesPage::Button21Click() {
-    const int row = GridView1->SelectedRow();
-    if (row < 0 || GridView1->Cell(row, IpAddress).isEmpty()) {
+void InterfacesPage::OnDeleteAlias() {
+    const int row = ipTableGrid_->SelectedRow();
+    if (row < 0 || ipTableGrid_->Cell(row, IpAddress).isEmpty()) {
         return;
     }
-    const auto command = DeleteAliasCommand(ToBytes(GridView1->Cell(row, IpInterface)),
-                                            ToBytes(GridView1->Cell(row, IpAddress)),
-                                            ToBytes(GridView1->Cell(row, IpMask)));
+    const auto command = DeleteAliasCommand(ToBytes(ipTableGrid_->Cell(row, IpInterface)),
+                                            ToBytes(ipTableGrid_->Cell(row, IpAddress)),
+                                            ToBytes(ipTableGrid_->Cell(row, IpMask)));
     if (!command) {
         Refuse(kNoInterfaceName);
         return;
@@ -247,27 +257,27 @@ void TInterfacesPage::Button21Click() {
     }
 }
 
-void TInterfacesPage::GridView4SelectCell(int row) {
-    SpinEditor3->SetText(GridView4->Cell(row, IfMtu));
-    CheckBox12->setChecked(GridView4->Cell(row, IfState) == QLatin1String("up"));
+void InterfacesPage::OnInterfaceRowChosen(int row) {
+    mtuSpin_->SetText(interfacesGrid_->Cell(row, IfMtu));
+    enableInterfaceCheck_->setChecked(interfacesGrid_->Cell(row, IfState) == QLatin1String("up"));
 }
 
-void TInterfacesPage::Button20Click() {
-    const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
-    const auto command = UpdateInterfaceCommand(ToBytes(name), ToBytes(SpinEditor3->Text()),
-                                                CheckBox12->isChecked());
+void InterfacesPage::OnUpdateInterface() {
+    const QString name = interfacesGrid_->Cell(interfacesGrid_->SelectedRow(), IfName);
+    const auto command = UpdateInterfaceCommand(ToBytes(name), ToBytes(mtuSpin_->Text()),
+                                                enableInterfaceCheck_->isChecked());
     if (command && host_.SendCommand(*command)) {
         updateButtons_->Sent();
     }
 }
 
-void TInterfacesPage::Button33Click() {
+void InterfacesPage::OnShowInterfaceInfo() {
     // With no row the line is "ifc " alone, which only asks the router.
-    const QString name = GridView4->Cell(GridView4->SelectedRow(), IfName);
+    const QString name = interfacesGrid_->Cell(interfacesGrid_->SelectedRow(), IfName);
     host_.SendCommand(InterfaceInfoCommand(ToBytes(name)));
 }
 
-void TInterfacesPage::Read(ReadStep step) {
+void InterfacesPage::Read(ReadStep step) {
     if (step == ReadStep::Interfaces) {
         ReadInterfaces();
         aliasButtons_->Answered();
@@ -279,7 +289,7 @@ void TInterfacesPage::Read(ReadStep step) {
     }
 }
 
-std::span<const ReadStep> TInterfacesPage::Steps() const {
+std::span<const ReadStep> InterfacesPage::Steps() const {
     static constexpr std::array Owned{ReadStep::Interfaces, ReadStep::RadioInterfaceList,
                                       ReadStep::RadioParameters};
     return Owned;

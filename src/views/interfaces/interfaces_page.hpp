@@ -23,31 +23,31 @@ namespace tessel {
 
 class EntryButtons;
 class PageHost;
-class TGridView;
-class TRadioGroup;
-class TSpinEditor;
+class GridView;
+class RadioGroup;
+class SpinEditor;
 
-class TInterfacesPage : public QWidget, public Page {
+class InterfacesPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
     std::span<const ReadStep> Steps() const override;
     void Read(ReadStep step) override;
-    TInterfacesPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    InterfacesPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     // Rebuilds the host's interface names, the "Interface:" list, the IP
     // table and the interfaces table; then InterfaceNamesChanged.
     void ReadInterfaces();
 
     // The radio group, built with this page's session and host.
-    TRadioGroup* RadioGroup() const { return radio_; }
+    RadioGroup* RadioSettings() const { return radio_; }
 
-    void GridView1SelectCell(int row);
-    void Button22Click();
-    void Button21Click();
-    void GridView4SelectCell(int row);
-    void Button20Click();
-    void Button33Click();
+    void OnIpTableRowChosen(int row);
+    void OnCreateAlias();
+    void OnDeleteAlias();
+    void OnInterfaceRowChosen(int row);
+    void OnUpdateInterface();
+    void OnShowInterfaceInfo();
 
   signals:
     // Every interface name, in interface order, and the entry the load
@@ -55,20 +55,20 @@ class TInterfacesPage : public QWidget, public Page {
     void InterfaceNamesChanged(const QStringList& names, int selected);
 
   public:
-    QGroupBox* GroupBox1;
-    TGridView* GridView1;
-    QComboBox* ComboBox6;
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
-    QPushButton* Button22;
-    QPushButton* Button21;
+    QGroupBox* ipTableGroup_;
+    GridView* ipTableGrid_;
+    QComboBox* aliasInterfaceCombo_;
+    QLineEdit* aliasAddressEdit_;
+    QLineEdit* aliasMaskEdit_;
+    QPushButton* createAliasButton_;
+    QPushButton* deleteAliasButton_;
 
-    QGroupBox* GroupBox8;
-    TGridView* GridView4;
-    TSpinEditor* SpinEditor3;
-    QCheckBox* CheckBox12;
-    QPushButton* Button20;
-    QPushButton* Button33;
+    QGroupBox* interfacesGroup_;
+    GridView* interfacesGrid_;
+    SpinEditor* mtuSpin_;
+    QCheckBox* enableInterfaceCheck_;
+    QPushButton* updateInterfaceButton_;
+    QPushButton* infoShowButton_;
 
   private:
     void BuildIpTableGroup();
@@ -79,7 +79,7 @@ class TInterfacesPage : public QWidget, public Page {
 
     Session& session_;
     PageHost& host_;
-    TRadioGroup* radio_;
+    RadioGroup* radio_;
     EntryButtons* aliasButtons_ = nullptr;
     EntryButtons* updateButtons_ = nullptr;
 };

@@ -23,13 +23,13 @@ class QToolButton;
 namespace tessel {
 
 class PageHost;
-class TSpinEditor;
+class SpinEditor;
 struct ChoiceList;
 
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
   public:
-    TRadioGroup(Session& session, PageHost& host, QWidget* parent = nullptr);
+    RadioGroup(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     // Once per login, after the interface names are known: "Radio
     // interface:" gets one entry per radio name, the first selected, and the
@@ -37,18 +37,18 @@ class TRadioGroup : public QGroupBox {
     void ReadRadioInterfaceList();
     void ReadRadioParameters();
 
-    void Button3Click();
-    void ComboBox4Change();
-    void SpeedButton45Click();
-    void SpeedButton46Click();
-    void SpeedButton47Click();
-    void SpeedButton48Click();
-    void SpeedButton49Click();
-    void SpeedButton50Click();
-    void SpeedButton52Click();
-    void SpeedButton53Click();
-    void SpeedButton54Click();
-    void SpeedButton55Click();
+    void OnRefreshRadio();
+    void OnRadioInterfaceChanged();
+    void OnChangeFrequency();
+    void OnChangeBitrate();
+    void OnChangePowerLevel();
+    void OnChangeSid();
+    void OnChangeDistance();
+    void OnChangeMaxRetries();
+    void OnChangePwrctlMode();
+    void OnChangeLongMode();
+    void OnChangeBurstMode();
+    void OnChangeWocdMode();
 
   public slots:
     // The base-station page decides whether "Pwrctl mode" may be used; the
@@ -64,22 +64,22 @@ class TRadioGroup : public QGroupBox {
     void SelectedRadioChanged(const QString& radio);
 
   public:
-    QComboBox* ComboBox4;
-    QComboBox* ComboBox1;
-    QComboBox* ComboBox2;
-    QComboBox* ComboBox3;
-    QLineEdit* Edit2;
-    TSpinEditor* SpinEditor2;
-    TSpinEditor* SpinEditor1;
-    QCheckBox* CheckBox3;
-    QCheckBox* CheckBox15;
-    QCheckBox* CheckBox1;
-    QCheckBox* CheckBox2;
-    QPushButton* Button3;
+    QComboBox* radioInterfaceCombo_;
+    QComboBox* frequencyCombo_;
+    QComboBox* bitrateCombo_;
+    QComboBox* powerLevelCombo_;
+    QLineEdit* sidEdit_;
+    SpinEditor* distanceSpin_;
+    SpinEditor* maxRetriesSpin_;
+    QCheckBox* pwrctlModeCheck_;
+    QCheckBox* longModeCheck_;
+    QCheckBox* burstModeCheck_;
+    QCheckBox* wocdModeCheck_;
+    QPushButton* refreshRadioButton_;
     // SpeedButton45 .. SpeedButton50, SpeedButton52 .. SpeedButton55.
     std::array<QToolButton*, 10> ChangeButtons{};
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* radioInterfaceHelpButton_ = nullptr;
+    QToolButton* frequencyHelpButton_ = nullptr;
 
   private:
     void BuildRows();

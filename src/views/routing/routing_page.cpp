@@ -7,7 +7,7 @@
 #include "viewkit/column_mapper.hpp"
 #include "viewkit/named.hpp"
 #include "viewkit/page_host.hpp"
-#include "views/routing/arp_table_group.hpp"
+#include "views/routing/arp_group.hpp"
 #include "widgets/grid_view.hpp"
 
 #include <QGroupBox>
@@ -26,27 +26,28 @@ constexpr int RoutingColumnWidths[] = {28, 94, 56, 40, 96, 66, 106};
 
 }  // namespace
 
-TRoutingPage::TRoutingPage(Session& session, PageHost& host, QWidget* parent)
+RoutingPage::RoutingPage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent),
-      GroupBox10(Named(new QGroupBox(QStringLiteral("Routing table"), this), "GroupBox10")),
-      GridView6(Named(new TGridView(GroupBox10), "GridView6")),
-      Button37(Named(new QPushButton(QStringLiteral("Refresh table"), GroupBox10), "Button37")),
-      Label91(Named(new QLabel(GroupBox10), "Label91")),
+      routingTableGroup_(Named(new QGroupBox(QStringLiteral("Routing table"), this), "GroupBox10")),
+      routingTableGrid_(Named(new GridView(routingTableGroup_), "GridView6")),
+      refreshRoutingTableButton_(
+          Named(new QPushButton(QStringLiteral("Refresh table"), routingTableGroup_), "Button37")),
+      routingNoteLabel_(Named(new QLabel(routingTableGroup_), "Label91")),
       session_(session),
       host_(host),
-      arp_(new TArpGroup(session, host, this)) {
+      arp_(new ArpGroup(session, host, this)) {
     setObjectName(QStringLiteral("TabSheet13"));
 
-    GroupBox10->setGeometry(4, 2, 691, 210);
-    ApplyReportColumns(*GridView6, RoutingGridColumns());
+    routingTableGroup_->setGeometry(4, 2, 691, 210);
+    ApplyReportColumns(*routingTableGrid_, RoutingGridColumns());
     for (int c = 0; c < static_cast<int>(std::size(RoutingColumnWidths)); ++c) {
-        GridView6->setColumnWidth(c, RoutingColumnWidths[c]);
+        routingTableGrid_->setColumnWidth(c, RoutingColumnWidths[c]);
     }
-    GridView6->setGeometry(8, 20, 505, 180);
-    Button37->setGeometry(524, 20, 100, 25);
-    Label91->setGeometry(524, 54, 160, 146);
-    Label91->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label91->setText(
+    routingTableGrid_->setGeometry(8, 20, 505, 180);
+    refreshRoutingTableButton_->setGeometry(524, 20, 100, 25);
+    routingNoteLabel_->setGeometry(524, 54, 160, 146);
+    routingNoteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    routingNoteLabel_->setText(
         QStringLiteral("Static routes are\n"
                        "configured with the\n"
                        "\"route add\" command,\n"
@@ -56,42 +57,43 @@ TRoutingPage::TRoutingPage(Session& session, PageHost& host, QWidget* parent)
 
     arp_->setGeometry(4, 214, 691, 188);
 
-    connect(Button37, &QPushButton::clicked, this, &TRoutingPage::Button37Click);
+    connect(refreshRoutingTableButton_, &QPushButton::clicked, this,
+            &RoutingPage::OnRefreshRoutingTable);
 }
 
-void TRoutingPage::ReadRoutingTable() {
-    GridView6->Clear();
+void RoutingPage::ReadRoutingTable() {
+    routingTableGrid_->Clear();
     const std::vector<RouteRow> routes =
         tessel::ReadRoutingTable(session_, host_.Router().InterfaceNames);
-    AppendRows(*GridView6, routes, [](const RouteRow& route) {
+    AppendRows(*routingTableGrid_, routes, [](const RouteRow& route) {
         return Cells{{},           route.destination, route.interfaceName,
                      route.metric, route.nextHop,     route.protocol,
                      route.mask};
     });
 }
 
-void TRoutingPage::Button37Click() {
+void RoutingPage::OnRefreshRoutingTable() {
     ReadRoutingTable();
 }
 
-void TRoutingPage::Read(ReadStep step) {
+void RoutingPage::Read(ReadStep step) {
     if (step == ReadStep::RoutingTable) {
         ReadRoutingTable();
     }
 }
 
-void TRoutingPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
+void RoutingPage::ConsoleReply(ReplyAction action, const std::string& chunk) {
     if (action == ReplyAction::ArpTable) {
         arp_->ArpTableReply(chunk);
     }
 }
 
-std::span<const ReadStep> TRoutingPage::Steps() const {
+std::span<const ReadStep> RoutingPage::Steps() const {
     static constexpr std::array Owned{ReadStep::RoutingTable};
     return Owned;
 }
 
-std::span<const ReplyAction> TRoutingPage::Replies() const {
+std::span<const ReplyAction> RoutingPage::Replies() const {
     static constexpr std::array Owned{ReplyAction::ArpTable};
     return Owned;
 }

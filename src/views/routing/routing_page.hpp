@@ -15,10 +15,10 @@ namespace tessel {
 
 class PageHost;
 class Session;
-class TArpGroup;
-class TGridView;
+class ArpGroup;
+class GridView;
 
-class TRoutingPage : public QWidget, public Page {
+class RoutingPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
@@ -26,24 +26,24 @@ class TRoutingPage : public QWidget, public Page {
     std::span<const ReplyAction> Replies() const override;
     void Read(ReadStep step) override;
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
-    TRoutingPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    RoutingPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     // The whole table again, in the router's order; the interface names are
     // those of the last interfaces read.
     void ReadRoutingTable();
-    void Button37Click();  // "Refresh table"
+    void OnRefreshRoutingTable();  // "Refresh table"
 
-    TArpGroup* ArpGroup() const { return arp_; }
+    ArpGroup* ArpTableGroup() const { return arp_; }
 
-    QGroupBox* GroupBox10;
-    TGridView* GridView6;
-    QPushButton* Button37;
-    QLabel* Label91;
+    QGroupBox* routingTableGroup_;
+    GridView* routingTableGrid_;
+    QPushButton* refreshRoutingTableButton_;
+    QLabel* routingNoteLabel_;
 
   private:
     Session& session_;
     PageHost& host_;
-    TArpGroup* arp_;
+    ArpGroup* arp_;
 };
 
 }  // namespace tessel

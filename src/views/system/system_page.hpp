@@ -24,33 +24,33 @@ class QToolButton;
 namespace tessel {
 
 class PageHost;
-class TSpinEditor;
+class SpinEditor;
 struct ConsoleCommand;
 
-class TSystemPage : public QWidget, public Page {
+class SystemPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
     std::span<const ReadStep> Steps() const override;
     void Read(ReadStep step) override;
-    TSystemPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    SystemPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     // Also rebuilds the window caption from the router's name.
     void ReadSystemSettings();
     void ReadRmaSettings();
 
-    void Button18Click();
-    void Button19Click();
-    void ComboBox9Change();
-    void Click();  // SpeedButton16
-    void SpeedButton17Click();
-    void SpeedButton18Click();
-    void SpeedButton19Click();
-    void SpeedButton40Click();
-    void SpeedButton41Click();
-    void SpeedButton42Click();
-    void SpeedButton43Click();
-    void SpeedButton44Click();
+    void OnRefreshSystemSettings();
+    void OnRefreshRmaSettings();
+    void OnRmaRadioChanged();
+    void OnChangeSystemName();  // SpeedButton16
+    void OnChangeSystemLocation();
+    void OnChangeIcmpLimit();
+    void OnChangeFastroute();
+    void OnChangeDropRedirects();
+    void OnChangeSendRedirects();
+    void OnChangeRmaStart();
+    void OnChangeRmaAutobitrate();
+    void OnChangeRmaPolling();
 
   signals:
     // The router's name (sysName) as read, byte for byte: its console prompt
@@ -63,23 +63,23 @@ class TSystemPage : public QWidget, public Page {
     void SetRadioNames(const QStringList& radios, int selected);
 
   public:
-    QGroupBox* GroupBox6;
-    QLineEdit* Edit1;
-    QLineEdit* Edit6;
-    TSpinEditor* SpinEditor9;
-    QCheckBox* CheckBox4;
-    QCheckBox* CheckBox6;
-    QCheckBox* CheckBox5;
-    QPushButton* Button18;
+    QGroupBox* systemSettingsGroup_;
+    QLineEdit* systemNameEdit_;
+    QLineEdit* systemLocationEdit_;
+    SpinEditor* icmpLimitSpin_;
+    QCheckBox* fastrouteCheck_;
+    QCheckBox* dropRedirectsCheck_;
+    QCheckBox* sendRedirectsCheck_;
+    QPushButton* refreshSystemSettingsButton_;
     // SpeedButton16 .. 19, 40, 41 in row order.
     std::array<QToolButton*, 6> SystemChangeButtons{};
 
-    QGroupBox* GroupBox7;
-    QCheckBox* CheckBox7;
-    QComboBox* ComboBox9;
-    QCheckBox* CheckBox10;
-    QCheckBox* CheckBox11;
-    QPushButton* Button19;
+    QGroupBox* rmaSettingsGroup_;
+    QCheckBox* rmaStartCheck_;
+    QComboBox* rmaRadioCombo_;
+    QCheckBox* rmaAutobitrateCheck_;
+    QCheckBox* rmaPollingCheck_;
+    QPushButton* refreshRmaSettingsButton_;
     // SpeedButton42 .. 44 in row order.
     std::array<QToolButton*, 3> RmaChangeButtons{};
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The "BS" tab: a base station's table of client units (CPE) for one radio,
-// refreshed on demand or on Timer2 while the tab is shown, and the
+// refreshed on demand or on cpeTableTimer while the tab is shown, and the
 // "Configuration" form that adds, updates and deletes CPE entries with
 // "rma ab " lines.
 
@@ -23,17 +23,17 @@ class AutoUpdateController;
 class EntryButtons;
 class PageHost;
 class Session;
-class TGridView;
-class TSpinEditor;
+class GridView;
+class SpinEditor;
 struct CpeForm;
 
-class TBsPage : public QWidget, public Page {
+class BsPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
     std::span<const ReadStep> Steps() const override;
     void Read(ReadStep step) override;
-    TBsPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    BsPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void ReadCpeTable();
 
@@ -41,34 +41,34 @@ class TBsPage : public QWidget, public Page {
     void PrepareLoad() override;
     void ResetAfterLoad() override;
 
-    void Button4Click();
-    void ComboBox8Change();
-    void Timer2Timer();
-    void GridView2CellClick(int row);
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-    void Button36Click();
+    void OnUpdateCpeTable();
+    void OnCpeTableRadioChanged();
+    void OnCpeTableTick();
+    void OnCpeRowChosen(int row);
+    void OnNewCpe();
+    void OnUpdateCpe();
+    void OnDeleteCpe();
+    void OnClearCpeForm();
 
-    // 1 while the operator wants the table refreshed on Timer2, else 0.
+    // 1 while the operator wants the table refreshed on cpeTableTimer, else 0.
     int CpeTableAutoUpdate() const;
     // Rows found by the last read; the timer refreshes only a table with rows.
     std::size_t CpeRowCount() const { return rowCount_; }
 
-    TGridView* GridView2;
-    QComboBox* ComboBox5;
-    QLineEdit* Edit7;
-    QLineEdit* Edit8;
-    QLineEdit* Edit9;
-    QCheckBox* CheckBox9;
-    QPushButton* Button5;
-    QPushButton* Button6;
-    QPushButton* Button7;
-    QPushButton* Button36;
-    QComboBox* ComboBox8;
-    QPushButton* Button4;
-    TSpinEditor* SpinEditor4;
-    QPushButton* Button24;
+    GridView* cpeTableGrid_;
+    QComboBox* cpeRadioCombo_;
+    QLineEdit* cpeNameEdit_;
+    QLineEdit* cpeMacEdit_;
+    QLineEdit* cpeIpAddressEdit_;
+    QCheckBox* cpeEnabledCheckBox_;
+    QPushButton* newCpeButton_;
+    QPushButton* updateCpeButton_;
+    QPushButton* deleteCpeButton_;
+    QPushButton* clearCpeFormButton_;
+    QComboBox* cpeTableRadioCombo_;
+    QPushButton* updateCpeTableButton_;
+    SpinEditor* cpeTablePeriodSpin_;
+    QPushButton* cpeTableAutoUpdateButton_;
 
   public slots:
     // The radio interfaces, for "Radiointerface:" and "Show for this radio:".

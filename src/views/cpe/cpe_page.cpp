@@ -1,4 +1,4 @@
-#include "views/cpe/bs_list_page.hpp"
+#include "views/cpe/cpe_page.hpp"
 
 #include "core/pages/bs_list_read.hpp"
 #include "core/pages/bs_registration_read.hpp"
@@ -60,57 +60,63 @@ const AutoUpdatePolicy RegistrationRefresh{.timerName = QStringLiteral("Timer3")
 
 }  // namespace
 
-TCpePage::TCpePage(Session& session, PageHost& host, QWidget* parent)
+CpePage::CpePage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("TabSheet4"));
     BuildList();
     BuildRegistration();
     BuildRefreshControls();
     BuildConfiguration();
-    autoUpdate_ = new AutoUpdateController(this, host_, Button25, SpinEditor5, RegistrationRefresh);
+    autoUpdate_ = new AutoUpdateController(this, host_, bsRegistrationAutoUpdateButton_,
+                                           bsRegistrationPeriodSpin_, RegistrationRefresh);
     // A record is known by its SID and speed wherever a re-read puts its row.
-    GridView3->SetKeyColumns({bs_column::Sid, bs_column::Speed});
-    entryButtons_ = new EntryButtons(GridView3, {Button15}, {Button16}, this);
+    configuredBsGrid_->SetKeyColumns({bs_column::Sid, bs_column::Speed});
+    entryButtons_ = new EntryButtons(configuredBsGrid_, {createOrUpdateBsRecordButton_},
+                                     {deleteBsRecordButton_}, this);
 
-    host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer3Timer(); });
+    host_.AddReadTimer(autoUpdate_->Timer(), [this] { OnBsRegistrationTick(); });
     // activated: the operator's choice only, not the radio page filling the lists.
-    connect(ComboBox7, &QComboBox::activated, this, &TCpePage::ComboBox7Change);
-    connect(ComboBox10, &QComboBox::activated, this, &TCpePage::ComboBox10Change);
+    connect(bsRadioCombo_, &QComboBox::activated, this, &CpePage::OnBsRadioChanged);
+    connect(bsRegistrationRadioCombo_, &QComboBox::activated, this,
+            &CpePage::OnBsRegistrationRadioChanged);
     // Any way the operator picks a row fills the form, so that the form and
     // the highlighted row show the same record.
-    connect(GridView3, &TGridView::RowChosen, this, &TCpePage::GridView3CellClick);
-    connect(Button8, &QPushButton::clicked, this, &TCpePage::Button8Click);
-    connect(Button12, &QPushButton::clicked, this, &TCpePage::Button12Click);
-    connect(Button13, &QPushButton::clicked, this, &TCpePage::Button13Click);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TCpePage::ListBox1DblClick);
-    connect(ListBox2, &QListWidget::itemDoubleClicked, this, &TCpePage::ListBox2DblClick);
-    connect(Button15, &QPushButton::clicked, this, &TCpePage::Button15Click);
-    connect(Button16, &QPushButton::clicked, this, &TCpePage::Button16Click);
-    connect(Button17, &QPushButton::clicked, this, &TCpePage::Button17Click);
-    for (QPushButton* button : {Button15, Button16}) {
+    connect(configuredBsGrid_, &GridView::RowChosen, this, &CpePage::OnBsRowChosen);
+    connect(updateBsListButton_, &QPushButton::clicked, this, &CpePage::OnUpdateBsList);
+    connect(addBsFrequencyButton_, &QPushButton::clicked, this, &CpePage::OnAddBsFrequency);
+    connect(removeBsFrequencyButton_, &QPushButton::clicked, this, &CpePage::OnRemoveBsFrequency);
+    connect(rfFrequenciesList_, &QListWidget::itemDoubleClicked, this,
+            &CpePage::OnRfFrequencyDoubleClicked);
+    connect(bsFrequenciesList_, &QListWidget::itemDoubleClicked, this,
+            &CpePage::OnBsFrequencyDoubleClicked);
+    connect(createOrUpdateBsRecordButton_, &QPushButton::clicked, this,
+            &CpePage::OnCreateOrUpdateBsRecord);
+    connect(deleteBsRecordButton_, &QPushButton::clicked, this, &CpePage::OnDeleteBsRecord);
+    connect(clearBsFormButton_, &QPushButton::clicked, this, &CpePage::OnClearBsForm);
+    for (QPushButton* button : {createOrUpdateBsRecordButton_, deleteBsRecordButton_}) {
         host_.AddConsoleButton(button);
     }
 }
 
-void TCpePage::SetRadioNames(const QStringList& radios, int selected) {
-    FillSelector(ComboBox7, radios, selected);
-    FillSelector(ComboBox10, radios, selected);
+void CpePage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(bsRadioCombo_, radios, selected);
+    FillSelector(bsRegistrationRadioCombo_, radios, selected);
 }
 
-void TCpePage::SetRadioPageSelection(const QString& radio) {
+void CpePage::SetRadioPageSelection(const QString& radio) {
     radioPageRadio_ = ToBytes(radio);
 }
 
-int TCpePage::BsListAutoUpdate() const {
+int CpePage::BsListAutoUpdate() const {
     return autoUpdate_->Flag();
 }
 
-void TCpePage::ReadBsList() {
-    const BsList list = tessel::ReadBsList(session_, RadioNumberOf(ComboBox7),
+void CpePage::ReadBsList() {
+    const BsList list = tessel::ReadBsList(session_, RadioNumberOf(bsRadioCombo_),
                                            host_.Router().InterfaceNames, radioPageRadio_);
-    ListBox1->clear();
-    ListBox1->addItems(ToQStrings(list.rfFrequencies));
-    GridView3->Clear();
+    rfFrequenciesList_->clear();
+    rfFrequenciesList_->addItems(ToQStrings(list.rfFrequencies));
+    configuredBsGrid_->Clear();
     if (!list.hasRows) {
         // The record count stays for the timer; the grid has nothing to mark.
         gridRows_.clear();
@@ -126,7 +132,7 @@ void TCpePage::ReadBsList() {
                         ToQString(row.frequencies), ToQString(row.registered),
                         ToQString(row.position)});
     }
-    GridView3->AppendRows(rows);
+    configuredBsGrid_->AppendRows(rows);
     entryButtons_->Follow();
     if (!list.error.empty()) {
         host_.Error(ToQString(list.error));
@@ -135,26 +141,27 @@ void TCpePage::ReadBsList() {
     ReadBsRegistration();
 }
 
-void TCpePage::ReadBsRegistration() {
-    const int position = ComboBox10->currentIndex();
+void CpePage::ReadBsRegistration() {
+    const int position = bsRegistrationRadioCombo_->currentIndex();
     const BsRegistration registration = tessel::ReadBsRegistration(
-        session_, RadioNumberOf(ComboBox10), BandAt(host_.Router().RadioBand, position).value_or(0),
-        gridRows_);
-    Label33->setText(ToQString(registration.frequency));
-    Label34->setText(ToQString(registration.bitrate));
-    Label35->setText(ToQString(registration.sid));
-    Label37->setText(ToQString(registration.amplitudeFrom));
-    ProgressBar1->setValue(registration.amplitudeFromBar);
-    Label27->setText(ToQString(registration.amplitudeTo));
-    ProgressBar2->setValue(registration.amplitudeToBar);
-    Label41->setText(ToQString(registration.ipAddress));
-    Label39->setText(ToQString(registration.transmitSpeed));
-    Label40->setText(ToQString(registration.receiveSpeed));
-    const int rows = std::min(GridView3->RowCount(), static_cast<int>(registration.marks.size()));
+        session_, RadioNumberOf(bsRegistrationRadioCombo_),
+        BandAt(host_.Router().RadioBand, position).value_or(0), gridRows_);
+    registrationFrequencyLabel_->setText(ToQString(registration.frequency));
+    registrationBitrateLabel_->setText(ToQString(registration.bitrate));
+    registrationSidLabel_->setText(ToQString(registration.sid));
+    registrationAmplitudeFromLabel_->setText(ToQString(registration.amplitudeFrom));
+    registrationAmplitudeFromBar_->setValue(registration.amplitudeFromBar);
+    registrationAmplitudeToLabel_->setText(ToQString(registration.amplitudeTo));
+    registrationAmplitudeToBar_->setValue(registration.amplitudeToBar);
+    registrationIpAddressLabel_->setText(ToQString(registration.ipAddress));
+    registrationTransmitSpeedLabel_->setText(ToQString(registration.transmitSpeed));
+    registrationReceiveSpeedLabel_->setText(ToQString(registration.receiveSpeed));
+    const int rows =
+        std::min(configuredBsGrid_->RowCount(), static_cast<int>(registration.marks.size()));
     for (int k = 0; k < rows; ++k) {
         const auto& mark = registration.marks[static_cast<std::size_t>(k)];
         gridRows_[static_cast<std::size_t>(k)].registered = mark;
-        GridView3->SetCell(k, bs_column::Registered, ToQString(mark));
+        configuredBsGrid_->SetCell(k, bs_column::Registered, ToQString(mark));
     }
     // The router changes the radio's values with the registration.
     if (detector_.Update(registration.registered)) {
@@ -162,13 +169,14 @@ void TCpePage::ReadBsRegistration() {
     }
 }
 
-void TCpePage::SendAddBsRecord() {
-    const auto command = BsAddCommand(ToBytes(ComboBox7->currentText()), ToBytes(Edit10->text()),
-                                      ToBytes(Edit11->text()), FormFrequencies());
+void CpePage::SendAddBsRecord() {
+    const auto command =
+        BsAddCommand(ToBytes(bsRadioCombo_->currentText()), ToBytes(bsSidEdit_->text()),
+                     ToBytes(bsRequestedSpeedEdit_->text()), FormFrequencies());
     if (!command) {
         // Called on the reply to a delete, the radio list may have been read
         // again meanwhile; the code that waited for the add must not stay.
-        host_.ReplyAbandoned(reply::BsDeleteBeforeAdd);
+        host_.ReplyAbandoned(ReplyCode::BsDeleteBeforeAdd);
         entryButtons_->Answered();
         RefuseWithoutRadio();
         return;
@@ -176,109 +184,111 @@ void TCpePage::SendAddBsRecord() {
     ShowAndSend(*command);
 }
 
-void TCpePage::RefuseWithoutRadio() {
+void CpePage::RefuseWithoutRadio() {
     host_.Inform(ToQString(kNoRadioInterface), ToQString(BsFormErrorCaption));
 }
 
-void TCpePage::ShowAndSend(const ConsoleCommand& command) {
+void CpePage::ShowAndSend(const ConsoleCommand& command) {
     host_.Inform(ToQString(command.line), host_.Title());
     if (host_.SendCommand(command)) {
         entryButtons_->Sent();
     }
 }
 
-std::vector<std::string> TCpePage::FormFrequencies() const {
+std::vector<std::string> CpePage::FormFrequencies() const {
     std::vector<std::string> frequencies;
-    frequencies.reserve(static_cast<std::size_t>(ListBox2->count()));
-    for (int i = 0; i < ListBox2->count(); ++i) {
-        frequencies.push_back(ToBytes(ListBox2->item(i)->text()));
+    frequencies.reserve(static_cast<std::size_t>(bsFrequenciesList_->count()));
+    for (int i = 0; i < bsFrequenciesList_->count(); ++i) {
+        frequencies.push_back(ToBytes(bsFrequenciesList_->item(i)->text()));
     }
     return frequencies;
 }
 
-void TCpePage::PrepareLoad() {
+void CpePage::PrepareLoad() {
     autoUpdate_->PrepareLoad();
 }
 
-void TCpePage::ResetAfterLoad() {
+void CpePage::ResetAfterLoad() {
     detector_ = RegistrationDetector{};
     autoUpdate_->ResetAfterLoad();
 }
 
-void TCpePage::Button8Click() {
+void CpePage::OnUpdateBsList() {
     // The operator's own look at the router also ends a wait for an answer
     // that never came.
     ReadBsList();
     entryButtons_->Answered();
 }
 
-void TCpePage::ComboBox7Change() {
+void CpePage::OnBsRadioChanged() {
     ReadBsList();
 }
 
-void TCpePage::ComboBox10Change() {
+void CpePage::OnBsRegistrationRadioChanged() {
     ReadBsRegistration();
 }
 
-void TCpePage::Timer3Timer() {
+void CpePage::OnBsRegistrationTick() {
     if (!records_.empty()) {
         ReadBsRegistration();
     }
 }
 
-void TCpePage::GridView3CellClick(int row) {
-    if (row < 0 || row >= GridView3->RowCount()) {
+void CpePage::OnBsRowChosen(int row) {
+    if (row < 0 || row >= configuredBsGrid_->RowCount()) {
         return;
     }
     // A row drawn before the records were read again may name none: the
     // form is then left as it is.
     const BsRecord* record =
-        BsRecordAt(records_, ToBytes(GridView3->Cell(row, bs_column::Position)));
+        BsRecordAt(records_, ToBytes(configuredBsGrid_->Cell(row, bs_column::Position)));
     if (record == nullptr) {
         return;
     }
-    ListBox2->clear();
-    ListBox2->addItems(ToQStrings(record->frequencies));
-    Edit10->setText(GridView3->Cell(row, bs_column::Sid));
-    Edit11->setText(GridView3->Cell(row, bs_column::Speed));
+    bsFrequenciesList_->clear();
+    bsFrequenciesList_->addItems(ToQStrings(record->frequencies));
+    bsSidEdit_->setText(configuredBsGrid_->Cell(row, bs_column::Sid));
+    bsRequestedSpeedEdit_->setText(configuredBsGrid_->Cell(row, bs_column::Speed));
 }
 
-void TCpePage::Button12Click() {
-    const QListWidgetItem* chosen = ListBox1->currentItem();
+void CpePage::OnAddBsFrequency() {
+    const QListWidgetItem* chosen = rfFrequenciesList_->currentItem();
     if (chosen != nullptr &&
-        ListBox2->findItems(chosen->text(), Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
-        ListBox2->addItem(chosen->text());
+        bsFrequenciesList_->findItems(chosen->text(), Qt::MatchExactly | Qt::MatchCaseSensitive)
+            .isEmpty()) {
+        bsFrequenciesList_->addItem(chosen->text());
     }
 }
 
-void TCpePage::Button13Click() {
+void CpePage::OnRemoveBsFrequency() {
     // Only the highlighted frequency, and only once: the list would move its
     // current row on to a neighbour, which a second press must not take too.
-    const QList<QListWidgetItem*> chosen = ListBox2->selectedItems();
+    const QList<QListWidgetItem*> chosen = bsFrequenciesList_->selectedItems();
     if (chosen.isEmpty()) {
         return;
     }
-    delete ListBox2->takeItem(ListBox2->row(chosen.front()));
-    ListBox2->setCurrentItem(nullptr);
-    ListBox2->clearSelection();
+    delete bsFrequenciesList_->takeItem(bsFrequenciesList_->row(chosen.front()));
+    bsFrequenciesList_->setCurrentItem(nullptr);
+    bsFrequenciesList_->clearSelection();
 }
 
-void TCpePage::ListBox1DblClick() {
-    Button12Click();
+void CpePage::OnRfFrequencyDoubleClicked() {
+    OnAddBsFrequency();
 }
 
-void TCpePage::ListBox2DblClick() {
-    Button13Click();
+void CpePage::OnBsFrequencyDoubleClicked() {
+    OnRemoveBsFrequency();
 }
 
-void TCpePage::Button15Click() {
-    if (RefuseUncarriable(host_, {Edit10->text(), Edit11->text()})) {
+void CpePage::OnCreateOrUpdateBsRecord() {
+    if (RefuseUncarriable(host_, {bsSidEdit_->text(), bsRequestedSpeedEdit_->text()})) {
         return;
     }
-    const std::string sid = ToBytes(Edit10->text());
-    const std::string speed = ToBytes(Edit11->text());
-    const int band = BandAt(host_.Router().RadioBand, ComboBox10->currentIndex()).value_or(0);
-    const std::string radio = ToBytes(ComboBox7->currentText());
+    const std::string sid = ToBytes(bsSidEdit_->text());
+    const std::string speed = ToBytes(bsRequestedSpeedEdit_->text());
+    const int band =
+        BandAt(host_.Router().RadioBand, bsRegistrationRadioCombo_->currentIndex()).value_or(0);
+    const std::string radio = ToBytes(bsRadioCombo_->currentText());
     const std::string errors = BsFormErrorText(radio, FormFrequencies(), sid, speed, band);
     if (!errors.empty()) {
         host_.Inform(ToQString(errors), ToQString(BsFormErrorCaption));
@@ -294,8 +304,8 @@ void TCpePage::Button15Click() {
     }
 }
 
-void TCpePage::Button16Click() {
-    const int row = GridView3->SelectedRow();
+void CpePage::OnDeleteBsRecord() {
+    const int row = configuredBsGrid_->SelectedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= gridRows_.size()) {
         return;
     }
@@ -306,7 +316,7 @@ void TCpePage::Button16Click() {
     if (selected.sid.empty()) {
         return;
     }
-    const auto command = BsDeleteCommand(ToBytes(ComboBox7->currentText()), selected);
+    const auto command = BsDeleteCommand(ToBytes(bsRadioCombo_->currentText()), selected);
     if (!command) {
         RefuseWithoutRadio();
         return;
@@ -316,33 +326,33 @@ void TCpePage::Button16Click() {
     }
 }
 
-void TCpePage::Button17Click() {
-    ListBox2->clear();
-    Edit10->clear();
-    Edit11->clear();
+void CpePage::OnClearBsForm() {
+    bsFrequenciesList_->clear();
+    bsSidEdit_->clear();
+    bsRequestedSpeedEdit_->clear();
     // The form shows no record now, so no row may stay highlighted for Delete.
-    GridView3->Unselect();
+    configuredBsGrid_->Unselect();
 }
 
-void TCpePage::Read(ReadStep step) {
+void CpePage::Read(ReadStep step) {
     if (step == ReadStep::BsList) {
         ReadBsList();
         entryButtons_->Answered();
     }
 }
 
-void TCpePage::ConsoleReply(ReplyAction action, const std::string& /*chunk*/) {
+void CpePage::ConsoleReply(ReplyAction action, const std::string& /*chunk*/) {
     if (action == ReplyAction::SendAddBsRecord) {
         SendAddBsRecord();
     }
 }
 
-std::span<const ReadStep> TCpePage::Steps() const {
+std::span<const ReadStep> CpePage::Steps() const {
     static constexpr std::array Owned{ReadStep::BsList};
     return Owned;
 }
 
-std::span<const ReplyAction> TCpePage::Replies() const {
+std::span<const ReplyAction> CpePage::Replies() const {
     static constexpr std::array Owned{ReplyAction::SendAddBsRecord};
     return Owned;
 }

@@ -1,4 +1,4 @@
-#include "views/bs/cpe_table_page.hpp"
+#include "views/bs/bs_page.hpp"
 
 #include "core/pages/cpe_table_read.hpp"
 #include "core/router/auto_update.hpp"
@@ -40,48 +40,51 @@ const AutoUpdatePolicy CpeTableRefresh{.timerName = QStringLiteral("Timer2"),
 
 }  // namespace
 
-TBsPage::TBsPage(Session& session, PageHost& host, QWidget* parent)
+BsPage::BsPage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("TabSheet3"));
     BuildTable();
     BuildConfiguration();
     BuildRefreshControls();
     BuildLegend();
-    autoUpdate_ = new AutoUpdateController(this, host_, Button24, SpinEditor4, CpeTableRefresh);
+    autoUpdate_ = new AutoUpdateController(this, host_, cpeTableAutoUpdateButton_,
+                                           cpeTablePeriodSpin_, CpeTableRefresh);
     // A CPE is known by its MAC address wherever a refresh puts its row.
-    GridView2->SetKeyColumns({cpe_column::Mac});
-    entryButtons_ = new EntryButtons(GridView2, {Button5}, {Button6, Button7}, this);
+    cpeTableGrid_->SetKeyColumns({cpe_column::Mac});
+    entryButtons_ = new EntryButtons(cpeTableGrid_, {newCpeButton_},
+                                     {updateCpeButton_, deleteCpeButton_}, this);
 
-    host_.AddReadTimer(autoUpdate_->Timer(), [this] { Timer2Timer(); });
+    host_.AddReadTimer(autoUpdate_->Timer(), [this] { OnCpeTableTick(); });
     // activated: the operator's choice only, not the radio page filling the list.
-    connect(ComboBox8, &QComboBox::activated, this, &TBsPage::ComboBox8Change);
+    connect(cpeTableRadioCombo_, &QComboBox::activated, this, &BsPage::OnCpeTableRadioChanged);
     // Any way the operator picks a row fills the form, so that the form and
     // the highlighted row show the same CPE.
-    connect(GridView2, &TGridView::RowChosen, this, &TBsPage::GridView2CellClick);
-    connect(Button4, &QPushButton::clicked, this, &TBsPage::Button4Click);
-    connect(Button5, &QPushButton::clicked, this, &TBsPage::Button5Click);
-    connect(Button6, &QPushButton::clicked, this, &TBsPage::Button6Click);
-    connect(Button7, &QPushButton::clicked, this, &TBsPage::Button7Click);
-    connect(Button36, &QPushButton::clicked, this, &TBsPage::Button36Click);
-    for (QPushButton* button : {Button5, Button6, Button7}) {
+    connect(cpeTableGrid_, &GridView::RowChosen, this, &BsPage::OnCpeRowChosen);
+    connect(updateCpeTableButton_, &QPushButton::clicked, this, &BsPage::OnUpdateCpeTable);
+    connect(newCpeButton_, &QPushButton::clicked, this, &BsPage::OnNewCpe);
+    connect(updateCpeButton_, &QPushButton::clicked, this, &BsPage::OnUpdateCpe);
+    connect(deleteCpeButton_, &QPushButton::clicked, this, &BsPage::OnDeleteCpe);
+    connect(clearCpeFormButton_, &QPushButton::clicked, this, &BsPage::OnClearCpeForm);
+    for (QPushButton* button : {newCpeButton_, updateCpeButton_, deleteCpeButton_}) {
         host_.AddConsoleButton(button);
     }
 }
 
-void TBsPage::SetRadioNames(const QStringList& radios, int selected) {
-    FillSelector(ComboBox5, radios, selected);
-    FillSelector(ComboBox8, radios, selected);
+void BsPage::SetRadioNames(const QStringList& radios, int selected) {
+    FillSelector(cpeRadioCombo_, radios, selected);
+    FillSelector(cpeTableRadioCombo_, radios, selected);
 }
 
-int TBsPage::CpeTableAutoUpdate() const {
+int BsPage::CpeTableAutoUpdate() const {
     return autoUpdate_->Flag();
 }
 
-void TBsPage::ReadCpeTable() {
-    GridView2->Clear();
-    const int position = ComboBox8->currentIndex();
-    const CpeTable table = tessel::ReadCpeTable(
-        session_, RadioNumberOf(ComboBox8), BandAt(host_.Router().RadioBand, position).value_or(0));
+void BsPage::ReadCpeTable() {
+    cpeTableGrid_->Clear();
+    const int position = cpeTableRadioCombo_->currentIndex();
+    const CpeTable table =
+        tessel::ReadCpeTable(session_, RadioNumberOf(cpeTableRadioCombo_),
+                             BandAt(host_.Router().RadioBand, position).value_or(0));
     emit PwrctlAllowedChanged(table.pwrctlEnabled);
     std::vector<QStringList> rows;
     rows.reserve(table.rows.size());
@@ -93,62 +96,64 @@ void TBsPage::ReadCpeTable() {
                         ToQString(row.receive), ToQString(row.distance), ToQString(row.limit),
                         ToQString(row.enabled)});
     }
-    GridView2->AppendRows(rows);
+    cpeTableGrid_->AppendRows(rows);
     rowCount_ = table.rows.size();
     entryButtons_->Follow();
 }
 
-void TBsPage::PrepareLoad() {
+void BsPage::PrepareLoad() {
     autoUpdate_->PrepareLoad();
 }
 
-void TBsPage::ResetAfterLoad() {
+void BsPage::ResetAfterLoad() {
     autoUpdate_->ResetAfterLoad();
 }
 
-void TBsPage::Button4Click() {
+void BsPage::OnUpdateCpeTable() {
     // The operator's own look at the router also ends a wait for an answer
     // that never came.
     ReadCpeTable();
     entryButtons_->Answered();
 }
 
-void TBsPage::ComboBox8Change() {
+void BsPage::OnCpeTableRadioChanged() {
     ReadCpeTable();
 }
 
-void TBsPage::Timer2Timer() {
+void BsPage::OnCpeTableTick() {
     if (rowCount_ > 0) {
         ReadCpeTable();
     }
 }
 
-void TBsPage::GridView2CellClick(int row) {
-    if (row < 0 || row >= GridView2->RowCount()) {
+void BsPage::OnCpeRowChosen(int row) {
+    if (row < 0 || row >= cpeTableGrid_->RowCount()) {
         return;
     }
-    Edit7->setText(GridView2->Cell(row, cpe_column::Name));
-    Edit8->setText(GridView2->Cell(row, cpe_column::Mac));
-    Edit9->setText(GridView2->Cell(row, cpe_column::IpAddress));
-    CheckBox9->setChecked(GridView2->Cell(row, cpe_column::Enabled) == QStringLiteral("true"));
-    ComboBox5->setCurrentIndex(ComboBox8->currentIndex());
+    cpeNameEdit_->setText(cpeTableGrid_->Cell(row, cpe_column::Name));
+    cpeMacEdit_->setText(cpeTableGrid_->Cell(row, cpe_column::Mac));
+    cpeIpAddressEdit_->setText(cpeTableGrid_->Cell(row, cpe_column::IpAddress));
+    cpeEnabledCheckBox_->setChecked(cpeTableGrid_->Cell(row, cpe_column::Enabled) ==
+                                    QStringLiteral("true"));
+    cpeRadioCombo_->setCurrentIndex(cpeTableRadioCombo_->currentIndex());
 }
 
-CpeForm TBsPage::FormValues() const {
+CpeForm BsPage::FormValues() const {
     CpeForm values;
-    values.interfaceName = ToBytes(ComboBox5->currentText());
-    values.name = ToBytes(Edit7->text());
-    values.mac = ToBytes(Edit8->text());
-    values.ipAddress = ToBytes(Edit9->text());
-    values.enabled = CheckBox9->isChecked();
+    values.interfaceName = ToBytes(cpeRadioCombo_->currentText());
+    values.name = ToBytes(cpeNameEdit_->text());
+    values.mac = ToBytes(cpeMacEdit_->text());
+    values.ipAddress = ToBytes(cpeIpAddressEdit_->text());
+    values.enabled = cpeEnabledCheckBox_->isChecked();
     return values;
 }
 
-bool TBsPage::FormRefused() {
-    return RefuseUncarriable(host_, {Edit7->text(), Edit8->text(), Edit9->text()});
+bool BsPage::FormRefused() {
+    return RefuseUncarriable(
+        host_, {cpeNameEdit_->text(), cpeMacEdit_->text(), cpeIpAddressEdit_->text()});
 }
 
-void TBsPage::CreateCpe() {
+void BsPage::CreateCpe() {
     if (FormRefused()) {
         return;
     }
@@ -161,7 +166,7 @@ void TBsPage::CreateCpe() {
     if (!host_.Ask(ToQString(NewCpeQuestion(asked)), ToQString(std::string(NewCpeCaption)))) {
         return;
     }
-    // The box let other events run (a Timer2 refresh may have rebuilt the
+    // The box let other events run (a cpeTableTimer refresh may have rebuilt the
     // grid); the line is built from the form as it is now, and checked again.
     const CpeForm now = FormValues();
     if (!CpeFormErrorText(now).empty()) {
@@ -176,29 +181,29 @@ void TBsPage::CreateCpe() {
     }
 }
 
-void TBsPage::ClearForm() {
-    Edit8->clear();
-    Edit7->clear();
-    Edit9->clear();
-    CheckBox9->setChecked(true);
+void BsPage::ClearForm() {
+    cpeMacEdit_->clear();
+    cpeNameEdit_->clear();
+    cpeIpAddressEdit_->clear();
+    cpeEnabledCheckBox_->setChecked(true);
     // The form shows no CPE now, so no row may stay highlighted for Delete.
-    GridView2->Unselect();
+    cpeTableGrid_->Unselect();
 }
 
-void TBsPage::Button5Click() {
+void BsPage::OnNewCpe() {
     CreateCpe();
 }
 
-void TBsPage::Button6Click() {
+void BsPage::OnUpdateCpe() {
     if (FormRefused()) {
         return;
     }
-    const int row = GridView2->SelectedRow();
+    const int row = cpeTableGrid_->SelectedRow();
     if (row < 0) {
         return;
     }
-    const std::string rowMac = ToBytes(GridView2->Cell(row, cpe_column::Mac));
-    if (MacEdited(rowMac, ToBytes(Edit8->text())) &&
+    const std::string rowMac = ToBytes(cpeTableGrid_->Cell(row, cpe_column::Mac));
+    if (MacEdited(rowMac, ToBytes(cpeMacEdit_->text())) &&
         !host_.Ask(ToQString(std::string(MacChangedQuestion)),
                    ToQString(std::string(MacChangedCaption)))) {
         return;
@@ -206,18 +211,18 @@ void TBsPage::Button6Click() {
     CreateCpe();
 }
 
-void TBsPage::Button7Click() {
-    const int row = GridView2->SelectedRow();
+void BsPage::OnDeleteCpe() {
+    const int row = cpeTableGrid_->SelectedRow();
     if (row < 0) {
         return;
     }
-    const CpeRowKey key{ToBytes(GridView2->Cell(row, cpe_column::Mac)),
-                        ToBytes(GridView2->Cell(row, cpe_column::IpAddress)),
-                        ToBytes(GridView2->Cell(row, cpe_column::Name))};
+    const CpeRowKey key{ToBytes(cpeTableGrid_->Cell(row, cpe_column::Mac)),
+                        ToBytes(cpeTableGrid_->Cell(row, cpe_column::IpAddress)),
+                        ToBytes(cpeTableGrid_->Cell(row, cpe_column::Name))};
     if (key.mac.empty()) {
         return;
     }
-    const auto command = CpeDeleteCommand(ToBytes(ComboBox8->currentText()), key);
+    const auto command = CpeDeleteCommand(ToBytes(cpeTableRadioCombo_->currentText()), key);
     if (!command) {
         host_.Inform(ToQString(std::string(kNoRadioInterface)),
                      ToQString(std::string(CpeInputErrorCaption)));
@@ -230,18 +235,18 @@ void TBsPage::Button7Click() {
     }
 }
 
-void TBsPage::Button36Click() {
+void BsPage::OnClearCpeForm() {
     ClearForm();
 }
 
-void TBsPage::Read(ReadStep step) {
+void BsPage::Read(ReadStep step) {
     if (step == ReadStep::CpeTable) {
         ReadCpeTable();
         entryButtons_->Answered();
     }
 }
 
-std::span<const ReadStep> TBsPage::Steps() const {
+std::span<const ReadStep> BsPage::Steps() const {
     static constexpr std::array Owned{ReadStep::CpeTable};
     return Owned;
 }

@@ -16,20 +16,20 @@ namespace tessel {
 class AutoUpdateController;
 class PageHost;
 class Session;
-class TGridView;
-class TSpinEditor;
+class GridView;
+class SpinEditor;
 
-class TQosPage : public QWidget, public Page {
+class QosPage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
     std::span<const ReadStep> Steps() const override;
     void Read(ReadStep step) override;
-    TQosPage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    QosPage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void ReadQosTable();
-    void Button41Click();  // "Update table"
-    void Timer12Timer();
+    void OnUpdateQosTable();  // "Update table"
+    void OnQosAutoUpdateTick();
 
     // The post-login load switches auto-update off; the button keeps its
     // caption and the timer its state.
@@ -38,11 +38,11 @@ class TQosPage : public QWidget, public Page {
     // 1 while the table is to be re-read on Timer12, else 0.
     int QosAutoUpdate() const;
 
-    TGridView* GridView10;
-    QPushButton* Button41;
-    QPushButton* Button42;
+    GridView* qosTableGrid_;
+    QPushButton* updateQosTableButton_;
+    QPushButton* qosAutoUpdateButton_;
     QLabel* IntervalLabel;  // "Interval:"
-    TSpinEditor* SpinEditor18;
+    SpinEditor* qosIntervalSpin_;
 
   private:
     Session& session_;

@@ -1,4 +1,4 @@
-#include "views/qos/qos_table_page.hpp"
+#include "views/qos/qos_page.hpp"
 
 #include "core/pages/qos_table_read.hpp"
 #include "core/router/auto_update.hpp"
@@ -40,38 +40,40 @@ const AutoUpdatePolicy QosTableRefresh{.timerName = QStringLiteral("Timer12"),
 
 }  // namespace
 
-TQosPage::TQosPage(Session& session, PageHost& host, QWidget* parent)
+QosPage::QosPage(Session& session, PageHost& host, QWidget* parent)
     : QWidget(parent),
-      GridView10(Named(new TGridView(this), "GridView10")),
-      Button41(Named(new QPushButton(QStringLiteral("Update table"), this), "Button41")),
-      Button42(Named(new QPushButton(this), "Button42")),
+      qosTableGrid_(Named(new GridView(this), "GridView10")),
+      updateQosTableButton_(
+          Named(new QPushButton(QStringLiteral("Update table"), this), "Button41")),
+      qosAutoUpdateButton_(Named(new QPushButton(this), "Button42")),
       IntervalLabel(Named(new QLabel(QStringLiteral("Interval:"), this), "QosIntervalLabel")),
-      SpinEditor18(Named(new TSpinEditor(this), "SpinEditor18")),
+      qosIntervalSpin_(Named(new SpinEditor(this), "SpinEditor18")),
       session_(session) {
     setObjectName(QStringLiteral("TabSheet15"));
 
-    ApplyReportColumns(*GridView10, QosGridColumns());
+    ApplyReportColumns(*qosTableGrid_, QosGridColumns());
     for (int c = 0; c < static_cast<int>(std::size(QosColumnWidths)); ++c) {
-        GridView10->setColumnWidth(c, QosColumnWidths[c]);
+        qosTableGrid_->setColumnWidth(c, QosColumnWidths[c]);
     }
-    GridView10->setGeometry(4, 4, 691, 352);
-    Button41->setGeometry(4, 364, 100, 25);
-    Button42->setGeometry(112, 364, 120, 25);
+    qosTableGrid_->setGeometry(4, 4, 691, 352);
+    updateQosTableButton_->setGeometry(4, 364, 100, 25);
+    qosAutoUpdateButton_->setGeometry(112, 364, 120, 25);
     IntervalLabel->setGeometry(248, 366, 52, 22);
-    NameAfterCaption(IntervalLabel, SpinEditor18);
-    SpinEditor18->setGeometry(304, 366, 64, 22);
-    SpinEditor18->AcceptDecimals();  // 3.6 s gives 4000 ms
-    SpinEditor18->setRange(3, 3600);
-    SpinEditor18->setSingleStep(1);
-    SpinEditor18->setValue(3);
-    autoUpdate_ = new AutoUpdateController(this, host, Button42, SpinEditor18, QosTableRefresh);
+    NameAfterCaption(IntervalLabel, qosIntervalSpin_);
+    qosIntervalSpin_->setGeometry(304, 366, 64, 22);
+    qosIntervalSpin_->AcceptDecimals();  // 3.6 s gives 4000 ms
+    qosIntervalSpin_->setRange(3, 3600);
+    qosIntervalSpin_->setSingleStep(1);
+    qosIntervalSpin_->setValue(3);
+    autoUpdate_ = new AutoUpdateController(this, host, qosAutoUpdateButton_, qosIntervalSpin_,
+                                           QosTableRefresh);
 
-    connect(Button41, &QPushButton::clicked, this, &TQosPage::Button41Click);
-    host.AddReadTimer(autoUpdate_->Timer(), [this] { Timer12Timer(); });
+    connect(updateQosTableButton_, &QPushButton::clicked, this, &QosPage::OnUpdateQosTable);
+    host.AddReadTimer(autoUpdate_->Timer(), [this] { OnQosAutoUpdateTick(); });
 }
 
-void TQosPage::ReadQosTable() {
-    GridView10->Clear();
+void QosPage::ReadQosTable() {
+    qosTableGrid_->Clear();
     const std::vector<QosRow> table = tessel::ReadQosTable(session_);
     std::vector<QStringList> rows;
     rows.reserve(table.size());
@@ -81,34 +83,34 @@ void TQosPage::ReadQosTable() {
             cells.append(ToQString(cell));
         }
     }
-    GridView10->AppendRows(rows);
+    qosTableGrid_->AppendRows(rows);
     // At most 64 rows: fitting the columns to the counters costs nothing.
-    GridView10->resizeColumnsToContents();
+    qosTableGrid_->resizeColumnsToContents();
 }
 
-void TQosPage::Button41Click() {
+void QosPage::OnUpdateQosTable() {
     ReadQosTable();
 }
 
-void TQosPage::ResetAfterLoad() {
+void QosPage::ResetAfterLoad() {
     autoUpdate_->ResetAfterLoad();
 }
 
-int TQosPage::QosAutoUpdate() const {
+int QosPage::QosAutoUpdate() const {
     return autoUpdate_->Flag();
 }
 
-void TQosPage::Timer12Timer() {
+void QosPage::OnQosAutoUpdateTick() {
     ReadQosTable();
 }
 
-void TQosPage::Read(ReadStep step) {
+void QosPage::Read(ReadStep step) {
     if (step == ReadStep::QosTable) {
         ReadQosTable();
     }
 }
 
-std::span<const ReadStep> TQosPage::Steps() const {
+std::span<const ReadStep> QosPage::Steps() const {
     static constexpr std::array Owned{ReadStep::QosTable};
     return Owned;
 }

@@ -14,22 +14,22 @@ namespace tessel {
 
 class PageHost;
 class Session;
-class TGridView;
+class GridView;
 
-class TArpGroup : public QGroupBox {
+class ArpGroup : public QGroupBox {
     Q_OBJECT
   public:
     // Its "Refresh table" joins the window's console buttons.
-    TArpGroup(Session& session, PageHost& host, QWidget* parent = nullptr);
+    ArpGroup(Session& session, PageHost& host, QWidget* parent = nullptr);
 
-    void Button38Click();  // "Refresh table"
+    void OnRefreshArpTable();  // "Refresh table"
 
     // A chunk received while the table is awaited. A chunk too short to be
     // the table leaves the grid as it is.
     void ArpTableReply(const std::string& chunk);
 
-    TGridView* GridView7;
-    QPushButton* Button38;
+    GridView* arpTableGrid_;
+    QPushButton* refreshArpTableButton_;
     QLabel* NoteLabel;
 
   private:

@@ -2,7 +2,7 @@
 
 // The "CPE" tab: a client unit's configured base stations grouped into
 // records, the base station it is registered with and the link's quality
-// (refreshed on Timer3 while the tab is shown), and the "Base Station
+// (refreshed on bsRegistrationTimer while the tab is shown), and the "Base Station
 // Configuration" form that creates, replaces and deletes records with
 // "rma bs " lines.
 
@@ -29,10 +29,10 @@ class AutoUpdateController;
 class EntryButtons;
 class PageHost;
 class Session;
-class TGridView;
-class TSpinEditor;
+class GridView;
+class SpinEditor;
 
-class TCpePage : public QWidget, public Page {
+class CpePage : public QWidget, public Page {
     Q_OBJECT
   public:
     // Page
@@ -40,7 +40,7 @@ class TCpePage : public QWidget, public Page {
     std::span<const ReplyAction> Replies() const override;
     void Read(ReadStep step) override;
     void ConsoleReply(ReplyAction action, const std::string& chunk) override;
-    TCpePage(Session& session, PageHost& host, QWidget* parent = nullptr);
+    CpePage(Session& session, PageHost& host, QWidget* parent = nullptr);
 
     void ReadBsList();
     void ReadBsRegistration();
@@ -50,49 +50,49 @@ class TCpePage : public QWidget, public Page {
     void PrepareLoad() override;
     void ResetAfterLoad() override;
 
-    void Button8Click();
-    void ComboBox7Change();
-    void ComboBox10Change();
-    void Timer3Timer();
-    void GridView3CellClick(int row);
-    void Button12Click();
-    void Button13Click();
-    void ListBox1DblClick();
-    void ListBox2DblClick();
-    void Button15Click();
-    void Button16Click();
-    void Button17Click();
+    void OnUpdateBsList();
+    void OnBsRadioChanged();
+    void OnBsRegistrationRadioChanged();
+    void OnBsRegistrationTick();
+    void OnBsRowChosen(int row);
+    void OnAddBsFrequency();
+    void OnRemoveBsFrequency();
+    void OnRfFrequencyDoubleClicked();
+    void OnBsFrequencyDoubleClicked();
+    void OnCreateOrUpdateBsRecord();
+    void OnDeleteBsRecord();
+    void OnClearBsForm();
 
-    // 1 while the registration is to be refreshed on Timer3, else 0.
+    // 1 while the registration is to be refreshed on bsRegistrationTimer, else 0.
     int BsListAutoUpdate() const;
     const std::vector<BsRecord>& Records() const { return records_; }
     const RegistrationDetector& Detector() const { return detector_; }
 
-    TGridView* GridView3;
-    QComboBox* ComboBox10;
-    QLabel* Label33;
-    QLabel* Label34;
-    QLabel* Label35;
-    QLabel* Label41;
-    QLabel* Label37;
-    QProgressBar* ProgressBar1;
-    QLabel* Label27;
-    QProgressBar* ProgressBar2;
-    QLabel* Label39;
-    QLabel* Label40;
-    QPushButton* Button8;
-    QPushButton* Button25;
-    TSpinEditor* SpinEditor5;
-    QListWidget* ListBox1;
-    QListWidget* ListBox2;
-    QPushButton* Button12;
-    QPushButton* Button13;
-    QComboBox* ComboBox7;
-    QLineEdit* Edit10;
-    QLineEdit* Edit11;
-    QPushButton* Button15;
-    QPushButton* Button16;
-    QPushButton* Button17;
+    GridView* configuredBsGrid_;
+    QComboBox* bsRegistrationRadioCombo_;
+    QLabel* registrationFrequencyLabel_;
+    QLabel* registrationBitrateLabel_;
+    QLabel* registrationSidLabel_;
+    QLabel* registrationIpAddressLabel_;
+    QLabel* registrationAmplitudeFromLabel_;
+    QProgressBar* registrationAmplitudeFromBar_;
+    QLabel* registrationAmplitudeToLabel_;
+    QProgressBar* registrationAmplitudeToBar_;
+    QLabel* registrationTransmitSpeedLabel_;
+    QLabel* registrationReceiveSpeedLabel_;
+    QPushButton* updateBsListButton_;
+    QPushButton* bsRegistrationAutoUpdateButton_;
+    SpinEditor* bsRegistrationPeriodSpin_;
+    QListWidget* rfFrequenciesList_;
+    QListWidget* bsFrequenciesList_;
+    QPushButton* addBsFrequencyButton_;
+    QPushButton* removeBsFrequencyButton_;
+    QComboBox* bsRadioCombo_;
+    QLineEdit* bsSidEdit_;
+    QLineEdit* bsRequestedSpeedEdit_;
+    QPushButton* createOrUpdateBsRecordButton_;
+    QPushButton* deleteBsRecordButton_;
+    QPushButton* clearBsFormButton_;
 
   public slots:
     // The radio interfaces, for "Radio interface:" of the form and "Select

@@ -1,4 +1,4 @@
-#include "views/routing/arp_table_group.hpp"
+#include "views/routing/arp_group.hpp"
 
 #include "core/console/reply_dispatch.hpp"
 #include "core/router/arp_parse.hpp"
@@ -14,38 +14,39 @@
 
 namespace tessel {
 
-TArpGroup::TArpGroup(Session& /*session*/, PageHost& host, QWidget* parent)
+ArpGroup::ArpGroup(Session& /*session*/, PageHost& host, QWidget* parent)
     : QGroupBox(QStringLiteral("ARP Table"), parent),
-      GridView7(Named(new TGridView(this), "GridView7")),
-      Button38(Named(new QPushButton(QStringLiteral("Refresh table"), this), "Button38")),
+      arpTableGrid_(Named(new GridView(this), "GridView7")),
+      refreshArpTableButton_(
+          Named(new QPushButton(QStringLiteral("Refresh table"), this), "Button38")),
       NoteLabel(
           new QLabel(QStringLiteral("ARP protocol is configured \nusing \"arp\" command."), this)),
       host_(host) {
     setObjectName(QStringLiteral("ArpGroup"));
     NoteLabel->setObjectName(QStringLiteral("ArpNoteLabel"));
 
-    ApplyReportColumns(*GridView7, ArpGridColumns());
+    ApplyReportColumns(*arpTableGrid_, ArpGridColumns());
     // Row number, interface, address and MAC, with room for the scroll bar.
-    GridView7->setGeometry(8, 20, 378, 160);
-    Button38->setGeometry(400, 20, 100, 25);
+    arpTableGrid_->setGeometry(8, 20, 378, 160);
+    refreshArpTableButton_->setGeometry(400, 20, 100, 25);
     NoteLabel->setGeometry(400, 56, 270, 34);
     NoteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    connect(Button38, &QPushButton::clicked, this, &TArpGroup::Button38Click);
-    host_.AddConsoleButton(Button38);
+    connect(refreshArpTableButton_, &QPushButton::clicked, this, &ArpGroup::OnRefreshArpTable);
+    host_.AddConsoleButton(refreshArpTableButton_);
 }
 
-void TArpGroup::Button38Click() {
-    host_.SendCommand({"arp view", reply::ArpTable});
+void ArpGroup::OnRefreshArpTable() {
+    host_.SendCommand({"arp view", ReplyCode::ArpTable});
 }
 
-void TArpGroup::ArpTableReply(const std::string& chunk) {
+void ArpGroup::ArpTableReply(const std::string& chunk) {
     const auto rows = ParseArpChunk(chunk);
     if (!rows) {
         return;
     }
-    GridView7->Clear();
-    AppendRows(*GridView7, *rows, [](const ArpRow& row) {
+    arpTableGrid_->Clear();
+    AppendRows(*arpTableGrid_, *rows, [](const ArpRow& row) {
         return Cells{{}, row.interfaceName, row.ipAddress, row.macAddress};
     });
 }

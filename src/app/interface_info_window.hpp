@@ -9,19 +9,19 @@ class QPushButton;
 
 namespace tessel {
 
-class TForm2 : public QDialog {
+class InterfaceInfoWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit InterfaceInfoWindow(QWidget* parent = nullptr);
 
     // Replaces the text and brings the window up (not modal).
     void ShowInformation(const QString& text);
     QString Information() const;
 
-    void Button1Click();
+    void OnCloseInterfaceInfo();
 
-    QPlainTextEdit* Memo1;
-    QPushButton* Button1;
+    QPlainTextEdit* interfaceInfoMemo_;
+    QPushButton* interfaceInfoCloseButton_;
 };
 
 }  // namespace tessel
