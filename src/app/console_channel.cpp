@@ -4,9 +4,11 @@
 #include "app/message_service.hpp"
 #include "core/console/console_line.hpp"
 #include "core/console/login_dialogue.hpp"
+#include "core/session/console_observer.hpp"
 #include "core/session/route_towards.hpp"
 #include "core/session/source_address.hpp"
 #include "core/session/trace.hpp"
+#include "viewkit/text_bridge.hpp"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -62,6 +64,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
     stopPause_->setInterval(ReportStopPauseMs);
     connect(stopPause_, &QTimer::timeout, this, [this] { ReleaseHeld(false); });
     connect(socket_, &QTcpSocket::connected, this, [this] {
+        ConnectionEvent("connected");
         SetCode(ReplyCode::Disconnected);
         emit Connected();
     });
@@ -71,6 +74,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
         if (!reading_ && !MessageBoxOpen()) {
             Drain();
         }
+        ConnectionEvent("disconnected");
         SetCode(ReplyCode::Disconnected);
         emit Disconnected();
     });
@@ -78,6 +82,7 @@ ConsoleChannel::ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidge
         // The router closing its end is a disconnect, which the disconnected
         // signal reports.
         if (error != QAbstractSocket::RemoteHostClosedError) {
+            ConnectionEvent("socket error: " + ToBytes(socket_->errorString()));
             emit Failed();
         }
     });
@@ -91,6 +96,10 @@ ConsoleChannel::~ConsoleChannel() {
 
 void ConsoleChannel::Open(const QString& host, const QString& source, std::string secret) {
     secret_ = std::move(secret);
+    if (observer_ != nullptr) {
+        observer_->LoginSecret(secret_);
+    }
+    ConnectionEvent("connecting to " + ToBytes(host) + " port " + std::to_string(port_));
     Bind(host, source);
     socket_->connectToHost(host, port_);
 }
@@ -120,9 +129,14 @@ void ConsoleChannel::Close() {
     // What the operator sent in the router's pause still goes, before the
     // connection does.
     ReleaseHeld(true);
-    // Nothing of this connection is judged after it.
+    // Nothing of this connection is judged after it, but the log shows what
+    // the router said.
+    for (const std::string& chunk : chunks_) {
+        Observe(chunk);
+    }
     chunks_.clear();
     if (socket_->state() != QAbstractSocket::UnconnectedState) {
+        ConnectionEvent("closed by the program");
         socket_->abort();
     }
 }
@@ -133,7 +147,7 @@ bool ConsoleChannel::IsConnected() const {
 
 bool ConsoleChannel::Send(const ConsoleCommand& command) {
     if (Holding()) {
-        return Hold(command.line, [this, command] { Send(command); });
+        return Hold(command.line, false, [this, command] { Send(command); });
     }
     const ReplyCode previous = std::exchange(code_, command.replyState);
     const std::span<const ReadStep> previousReads = std::exchange(rereads_, command.rereads);
@@ -148,14 +162,14 @@ bool ConsoleChannel::Send(const ConsoleCommand& command) {
 
 bool ConsoleChannel::SendLine(const std::string& text) {
     if (Holding()) {
-        return Hold(text, [this, text] { WriteLine(text, false); });
+        return Hold(text, false, [this, text] { WriteLine(text, false); });
     }
     return WriteLine(text, false);
 }
 
 bool ConsoleChannel::SendSecret(const std::string& text) {
     if (Holding()) {
-        return Hold(text, [this, text] { WriteLine(text, true); });
+        return Hold(text, true, [this, text] { WriteLine(text, true); });
     }
     return WriteLine(text, true);
 }
@@ -174,9 +188,9 @@ bool ConsoleChannel::Holding() const {
     return stopPause_->isActive() || (!held_.empty() && !releasing_);
 }
 
-bool ConsoleChannel::Hold(const std::string& text, std::function<void()> send) {
+bool ConsoleChannel::Hold(const std::string& text, bool secret, std::function<void()> send) {
     // Refused now, as it would be when it went: the caller learns at once.
-    if (RefuseUnsafe(text)) {
+    if (RefuseUnsafe(text, secret)) {
         return false;
     }
     held_.push_back(std::move(send));
@@ -223,9 +237,12 @@ void ConsoleChannel::AnnounceEnd(ReplyCode before) {
     }
 }
 
-bool ConsoleChannel::RefuseUnsafe(const std::string& text) {
+bool ConsoleChannel::RefuseUnsafe(const std::string& text, bool secret) {
     if (IsSafeConsoleText(text)) {
         return false;
+    }
+    if (observer_ != nullptr) {
+        observer_->LineRefused(Shown(text, secret), "a line break or NUL in it");
     }
     Messages().Inform(window_, QStringLiteral("The command contains a line break and was not sent"),
                       QStringLiteral("Input error"));
@@ -233,22 +250,32 @@ bool ConsoleChannel::RefuseUnsafe(const std::string& text) {
 }
 
 bool ConsoleChannel::WriteLine(const std::string& text, bool secret) {
-    if (RefuseUnsafe(text)) {
+    if (RefuseUnsafe(text, secret)) {
         return false;
     }
     const bool connected = IsConnected();
     const std::string bytes = ConsoleLineBytes(text);
     if (trace_ != nullptr) {
-        trace_->Write(ConsoleSentText(
-            secret ? ConsoleLineBytes(MaskedSecret) : DialogueMasked(bytes), connected));
+        trace_->Write(ConsoleSentText(ConsoleLineBytes(Shown(text, secret)), connected));
     }
     if (!connected) {
-        return true;  // a send on a closed connection is dropped silently
+        // Dropped without a word to the operator; the log says why.
+        if (observer_ != nullptr) {
+            observer_->LineRefused(Shown(text, secret), "not connected");
+        }
+        return true;
     }
     socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
     // Out at once: an SNMP read may block this thread right after the send.
     socket_->flush();
+    if (observer_ != nullptr) {
+        observer_->LineSent(text, code_, secret);
+    }
     return true;
+}
+
+std::string ConsoleChannel::Shown(const std::string& text, bool secret) const {
+    return secret ? std::string(MaskedSecret) : DialogueMasked(text);
 }
 
 std::string ConsoleChannel::DialogueMasked(const std::string& bytes) const {
@@ -289,11 +316,24 @@ void ConsoleChannel::Drain() {
         if (trace_ != nullptr) {
             trace_->Write(ConsoleReceivedText(DialogueMasked(chunk)));
         }
+        Observe(chunk);
         if (const auto reply = collector_.Take(code_, chunk)) {
             Handle(*reply);
         }
     }
     reading_ = false;
+}
+
+void ConsoleChannel::Observe(const std::string& chunk) {
+    if (observer_ != nullptr) {
+        observer_->ChunkReceived(chunk, code_);
+    }
+}
+
+void ConsoleChannel::ConnectionEvent(const std::string& what) {
+    if (observer_ != nullptr) {
+        observer_->ConnectionEvent(what);
+    }
 }
 
 void ConsoleChannel::DrainLater() {

@@ -25,6 +25,7 @@ class QWidget;
 
 namespace tessel {
 
+class ConsoleObserver;
 class TraceLog;
 
 class ConsoleChannel : public QObject {
@@ -34,6 +35,10 @@ class ConsoleChannel : public QObject {
     // (may be null) must outlive the channel.
     ConsoleChannel(const TraceLog* trace, std::uint16_t port, QWidget* window);
     ~ConsoleChannel() override;
+
+    // Told every line sent or refused, every chunk and every connection
+    // event from now on; null for none. It must outlive the channel.
+    void SetObserver(ConsoleObserver* observer) { observer_ = observer; }
 
     // Binds source when host can answer it there, then connects. secret (the
     // password) is masked in the trace until the router accepts the login.
@@ -93,9 +98,13 @@ class ConsoleChannel : public QObject {
   private:
     bool WriteLine(const std::string& text, bool secret);
     bool Holding() const;
-    bool Hold(const std::string& text, std::function<void()> send);
+    bool Hold(const std::string& text, bool secret, std::function<void()> send);
     void ReleaseHeld(bool throughPauses);
-    bool RefuseUnsafe(const std::string& text);
+    bool RefuseUnsafe(const std::string& text, bool secret);
+    // The line as the trace and the log may show it.
+    std::string Shown(const std::string& text, bool secret) const;
+    void Observe(const std::string& chunk);
+    void ConnectionEvent(const std::string& what);
     void Bind(const QString& host, const QString& source);
     void Read();
     void Drain();
@@ -108,6 +117,7 @@ class ConsoleChannel : public QObject {
     QWidget* window_;
     QTcpSocket* socket_;
     const TraceLog* trace_;
+    ConsoleObserver* observer_ = nullptr;
     std::uint16_t port_;
     ReplyCode code_ = ReplyCode::Disconnected;
     std::span<const ReadStep> rereads_;

@@ -68,9 +68,11 @@ void ErrorLimitGate::ReadsSuspended() {
 bool ErrorLimitGate::GoOn() {
     const std::vector<QTimer*> running = HoldTimers();
     asking_ = true;
-    const bool quit = Messages().AskYesNo(
-        window_, QStringLiteral("Too many errors in a row. Quit?"), QStringLiteral("Warning"));
+    const QString question = QStringLiteral("Too many errors in a row. Quit?");
+    emit Asked(question);
+    const bool quit = Messages().AskYesNo(window_, question, QStringLiteral("Warning"));
     asking_ = false;
+    emit Answered(quit);
     if (quit) {
         ended_ = true;
         HoldTimers();

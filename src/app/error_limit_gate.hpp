@@ -44,6 +44,12 @@ class ErrorLimitGate : public QObject {
     // A new session: the question may come again.
     void Reset() { ended_ = false; }
 
+  signals:
+    // The question as it is put to the operator, and then the answer: for
+    // the console log.
+    void Asked(const QString& question);
+    void Answered(bool quit);
+
   private:
     void RunInside(const std::function<void()>& step);
     // Asks when reads are suspended; true when the pass may go on.

@@ -3,6 +3,9 @@
 
 #include "app/form1.hpp"
 
+#include "app/console_log_button.hpp"
+#include "app/console_log_feed.hpp"
+#include "app/console_log_window.hpp"
 #include "app/help_button.hpp"
 #include "app/interface_info_window.hpp"
 #include "app/local_addresses.hpp"
@@ -106,6 +109,17 @@ void MainWindow::BuildManagedLayout(QWidget* area) {
     connect(quitButton_, &QPushButton::clicked, this, &MainWindow::OnQuit);
 
     statusPanels_ = new StatusPanels(statusBar(), this);
+    BuildConsoleLog(area);
+}
+
+void MainWindow::BuildConsoleLog(QWidget* area) {
+    consoleLog_ = std::make_unique<ConsoleLogWindow>(controller_->Log(), this);
+    connect(&controller_->LogFeed(), &ConsoleLogFeed::Added, consoleLog_.get(),
+            &ConsoleLogWindow::EntriesAdded);
+    // The status popup fills the row left of "Log out" whenever it shows, so
+    // the opener sits under "Log out", in the free strip above the status bar.
+    LogButton = new ConsoleLogButton(*consoleLog_, area);
+    LogButton->setGeometry(344, 493, 168, 25);
 }
 
 void MainWindow::SetWindowSize(int width, int height) {
@@ -123,8 +137,11 @@ void MainWindow::ShowSessionControls(bool visible) {
     }
     // "Log out" stays shown in both layouts but lies outside the small login
     // window, where Tab must not reach it: Space there would offer a logout
-    // that empties what the operator has typed.
+    // that empties what the operator has typed. So does the console log's
+    // opener, whose Ctrl+L then opens the log during a login too, when what
+    // the router said matters most.
     logOutButton_->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
+    LogButton->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void MainWindow::ShowLoadProgress(int percent) {

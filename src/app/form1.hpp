@@ -25,6 +25,8 @@ class QToolButton;
 
 namespace tessel {
 
+class ConsoleLogButton;
+class ConsoleLogWindow;
 class RecentRoutersBox;
 class StatusPanels;
 class StatusPopup;
@@ -67,6 +69,7 @@ class MainWindow : public QMainWindow, public SessionWindow, public LoginBlock {
     ConsoleChannel& Console() { return controller_->Console(); }
     RouterModel& Router() { return controller_->Router(); }
     InterfaceInfoWindow* InformationWindow() const { return infoWindow_.get(); }
+    ConsoleLogWindow* ConsoleLogView() const { return consoleLog_.get(); }
     RecentRoutersBox* RecentRouterList() const { return recentRouters_; }
     QString PanelText(int panel) const;
     bool IsManagedLayout() const { return managed_; }
@@ -93,6 +96,7 @@ class MainWindow : public QMainWindow, public SessionWindow, public LoginBlock {
     QPushButton* saveAllButton_;
     QPushButton* refreshAllButton_;
     QPushButton* quitButton_;
+    ConsoleLogButton* LogButton;
 
   signals:
     // The window was closed (close box or "Quit" answered by the router).
@@ -103,6 +107,7 @@ class MainWindow : public QMainWindow, public SessionWindow, public LoginBlock {
 
   private:
     void BuildManagedLayout(QWidget* area);
+    void BuildConsoleLog(QWidget* area);
     void BuildPages();
     void SetWindowSize(int width, int height);
     void FillSourceAddresses();
@@ -110,6 +115,9 @@ class MainWindow : public QMainWindow, public SessionWindow, public LoginBlock {
     void PageShown(int index);
 
     std::unique_ptr<InterfaceInfoWindow> infoWindow_;
+    // Destroyed before the window's children, the controller among them,
+    // whose log it shows.
+    std::unique_ptr<ConsoleLogWindow> consoleLog_;
     StatusPanels* statusPanels_ = nullptr;
     StatusPopup* statusPopup_ = nullptr;
     SessionController* controller_ = nullptr;

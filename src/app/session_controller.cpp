@@ -1,6 +1,7 @@
 #include "app/session_controller.hpp"
 
 #include "app/console_channel.hpp"
+#include "app/console_log_feed.hpp"
 #include "app/error_limit_gate.hpp"
 #include "app/live_counters.hpp"
 #include "app/login_flow.hpp"
@@ -27,12 +28,16 @@ SessionController::SessionController(SnmpTransport transport, const RuntimeConfi
       view_(view),
       window_(window),
       session_(std::move(transport), ProcessTrace(config.trace)),
+      logFeed_(new ConsoleLogFeed(consoleLog_, this)),
       console_(new ConsoleChannel(ProcessTrace(config.trace), config.consolePort, window)),
       login_(new LoginFlow(session_, *console_, block, window)),
       gate_(new ErrorLimitGate(
           session_, window, [this] { ResetToLoginLayout(); }, this)),
       counters_(new LiveCounters(session_, view, this)) {
     session_.SetListener(this);
+    console_->SetObserver(logFeed_);
+    connect(gate_, &ErrorLimitGate::Asked, logFeed_, &ConsoleLogFeed::ErrorLimitAsked);
+    connect(gate_, &ErrorLimitGate::Answered, logFeed_, &ConsoleLogFeed::ErrorLimitAnswered);
     connect(login_, &LoginFlow::Accepted, this, &SessionController::PostLoginLoad);
     connect(console_, &ConsoleChannel::Reply, this, &SessionController::Replied);
     connect(console_, &ConsoleChannel::Completed, this, &SessionController::ReadSteps);
@@ -45,6 +50,7 @@ SessionController::~SessionController() {
     // The channel and the login flow outlive the controller by a moment as
     // the window's children; nothing they report may reach it.
     console_->disconnect(this);
+    console_->SetObserver(nullptr);
     login_->disconnect(this);
 }
 
@@ -190,6 +196,15 @@ bool SessionController::RunCommand(const ConsoleCommand& command) {
 
 bool SessionController::SendLine(const std::string& line) {
     return console_->SendLine(line);
+}
+
+void SessionController::LineRefused(const std::string& text, const std::string& why) {
+    logFeed_->LineRefused(text, why);
+}
+
+void SessionController::ExchangeFailed(SnmpExchangeKind kind, const std::string& oid,
+                                       const std::string& host) {
+    logFeed_->ExchangeFailed(kind, oid, host);
 }
 
 void SessionController::ReportStopped() {

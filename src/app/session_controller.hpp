@@ -8,6 +8,7 @@
 // PageHost; what needs the window goes through SessionWindow.
 
 #include "core/console/reply_dispatch.hpp"
+#include "core/session/console_log.hpp"
 #include "core/session/router_model.hpp"
 #include "core/session/runtime_config.hpp"
 #include "core/session/session.hpp"
@@ -27,6 +28,7 @@ class QWidget;
 namespace tessel {
 
 class ConsoleChannel;
+class ConsoleLogFeed;
 class ErrorLimitGate;
 class LiveCounters;
 class LoginFlow;
@@ -72,11 +74,16 @@ class SessionController : public QObject, public PageHost, private SessionListen
     LoginFlow& Login() { return *login_; }
     Session& CurrentSession() { return session_; }
     ConsoleChannel& Console() { return *console_; }
+    // What the console said, and the SNMP failures and the error limit
+    // beside it, for the whole run; LogFeed tells when it grows.
+    ConsoleLog& Log() { return consoleLog_; }
+    ConsoleLogFeed& LogFeed() { return *logFeed_; }
 
     // PageHost
     bool SendCommand(const ConsoleCommand& command) override;
     bool RunCommand(const ConsoleCommand& command) override;
     bool SendLine(const std::string& line) override;
+    void LineRefused(const std::string& text, const std::string& why) override;
     void ReportStopped() override;
     void ReplyAbandoned(ReplyCode waitingCode) override;
     void AddReadTimer(QTimer* timer, std::function<void()> tick) override;
@@ -100,11 +107,15 @@ class SessionController : public QObject, public PageHost, private SessionListen
     void ReadOnOwner(ReadStep step);
     void Replied(ReplyAction action, const std::string& chunk);
     void RequestCountsChanged(long sent, long errors, long row) override;
+    void ExchangeFailed(SnmpExchangeKind kind, const std::string& oid,
+                        const std::string& host) override;
 
     SessionWindow& view_;
     QWidget* window_;
     Session session_;
     RouterModel router_;
+    ConsoleLog consoleLog_;
+    ConsoleLogFeed* logFeed_;
     ConsoleChannel* console_;
     LoginFlow* login_;
     ErrorLimitGate* gate_;

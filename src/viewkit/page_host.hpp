@@ -37,6 +37,9 @@ class PageHost {
     // A line that does not change the reply code (ESC, an add line's own
     // follow-up).
     virtual bool SendLine(const std::string& line) = 0;
+    // A line (or the text of one) the page would not send, and why, for the
+    // console log; the operator has been told in a box.
+    virtual void LineRefused(const std::string& text, const std::string& why) = 0;
     // A running report was stopped: its code takes its stopped form, so the
     // router's last words are still judged by it up to the prompt.
     virtual void ReportStopped() = 0;

@@ -1,8 +1,11 @@
 // The console channel on its own, against a loopback console that plays the
 // router's login dialogue: which reply comes out under which code, what a
-// refused line leaves, and what the trace shows of the password.
+// refused line leaves, and what the trace and the console log show of the
+// password.
 
 #include "app/console_channel.hpp"
+#include "app/console_log_feed.hpp"
+#include "core/session/console_log.hpp"
 #include "core/session/trace.hpp"
 #include "fake_console.hpp"
 #include "scripted_messages.hpp"
@@ -30,6 +33,7 @@ class Channel : public ::testing::Test {
     Channel()
         : trace_([this](std::string_view line) { traced_.emplace_back(line); }),
           channel_(&trace_, console_.Port(), &window_) {
+        channel_.SetObserver(&feed_);
         QObject::connect(&channel_, &ConsoleChannel::Reply, &window_,
                          [this](ReplyAction action, const std::string&) {
                              replies_.emplace_back(action, channel_.Code());
@@ -52,6 +56,17 @@ class Channel : public ::testing::Test {
         channel_.Open(QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1"), Password);
     }
 
+    // The console log's entries of a kind, as "text".
+    std::vector<std::string> Logged(ConsoleLogKind kind) const {
+        std::vector<std::string> texts;
+        for (const ConsoleLogEntry& entry : log_.Entries()) {
+            if (entry.kind == kind) {
+                texts.push_back(entry.text);
+            }
+        }
+        return texts;
+    }
+
     bool Traced(const std::string& part) const {
         for (const std::string& line : traced_) {
             if (line.find(part) != std::string::npos) {
@@ -65,6 +80,8 @@ class Channel : public ::testing::Test {
     QWidget window_;
     std::vector<std::string> traced_;
     TraceLog trace_;
+    ConsoleLog log_;
+    ConsoleLogFeed feed_{log_, nullptr};
     FakeConsole console_{FakeConsole::Ending::CloseSilentlyOnQuit};
     ConsoleChannel channel_;
     std::vector<std::pair<ReplyAction, ReplyCode>> replies_;
@@ -87,6 +104,9 @@ TEST_F(Channel, DialogueRepliesComeWithTheirNextCodeAndThePasswordStaysOutOfTheT
     EXPECT_EQ(console_.Lines(), (std::vector<std::string>{"1", "admin", Password}));
     EXPECT_FALSE(Traced(Password));
     EXPECT_TRUE(Traced(std::string(MaskedSecret)));
+    EXPECT_EQ(Logged(ConsoleLogKind::Sent),
+              (std::vector<std::string>{"1", "admin", std::string(MaskedSecret)}));
+    EXPECT_EQ(log_.SaveText().find(Password), std::string::npos);
 
     // "quit": the router closes without a word; the code is back before the
     // window hears of it.
@@ -112,6 +132,13 @@ TEST_F(Channel, ARefusedLineLeavesTheCodeAndTellsTheOperator) {
     EXPECT_TRUE(Traced("console not sent (not connected) \"loadm  -w 1 eth0"));
     EXPECT_FALSE(Traced("co save"));
     EXPECT_TRUE(replies_.empty());
+    // The console log says what was not sent, and why; never the password.
+    EXPECT_TRUE(channel_.SendSecret(Password));
+    EXPECT_EQ(
+        Logged(ConsoleLogKind::Refused),
+        (std::vector<std::string>{
+            "not connected: loadm  -w 1 eth0", "a line break or NUL in it: sys name a\\r\\nco save",
+            "a line break or NUL in it: x\\x00y", "not connected: ********"}));
 }
 
 TEST_F(Channel, StopAbandonAndResetChangeOnlyTheCodesTheyConcern) {

@@ -46,6 +46,9 @@ class FakePageHost : public PageHost {
         lines.push_back(line);
         return true;
     }
+    void LineRefused(const std::string& text, const std::string&) override {
+        refused.push_back(text);
+    }
     void ReportStopped() override { code = ReplyCodeAfterStop(code); }
     void ReplyAbandoned(ReplyCode waitingCode) override {
         if (code == waitingCode) {
@@ -80,6 +83,8 @@ class FakePageHost : public PageHost {
 
     // What the page did.
     std::vector<std::string> lines;
+    // The texts refused for the console log.
+    std::vector<std::string> refused;
     std::vector<Box> boxes;
     QStringList popups;
     QString caption;

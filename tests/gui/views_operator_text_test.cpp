@@ -87,6 +87,10 @@ TEST_F(OperatorText, EveryTypedFieldRefusesACharacterAboveLatin1ByName) {
             QStringLiteral("The character \"\U0001F600\" (U+1F600) cannot be sent")))
             << host.boxes[0].text.toStdString();
         EXPECT_EQ(field->text(), typed) << name;
+        // The console log hears of it too, with the text as far as it is 8-bit.
+        ASSERT_EQ(host.refused.size(), 1u) << name;
+        EXPECT_TRUE(host.refused[0].starts_with("M\xfchle ")) << name;
+        host.refused.clear();
         host.boxes.clear();
     }
     EXPECT_TRUE(system.SystemChangeButtons[0]->isEnabled()) << "the edit is still to be sent";

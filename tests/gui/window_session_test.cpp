@@ -4,6 +4,7 @@
 // logout, "Save all", and the router closing the connection.
 
 #include "app/recent_routers_box.hpp"
+#include "core/session/console_log.hpp"
 #include "core/session/status_texts.hpp"
 #include "core/snmp/snmp_client.hpp"
 #include "fake_console.hpp"
@@ -384,6 +385,22 @@ TEST_F(ErrorLimit, NoRestartsOnlyTheTimersThatRan) {
     EXPECT_EQ(form->PanelText(2), Counts(loaded + 21, 21, 0));
     EXPECT_EQ(RunningTimers(), before);
     EXPECT_TRUE(form->IsManagedLayout());
+    // The console log has each failed read by its object, then the question
+    // and the answer.
+    std::vector<std::string> failed;
+    std::vector<std::string> limit;
+    for (const ConsoleLogEntry& entry : form->Controller().Log().Entries()) {
+        if (entry.kind == ConsoleLogKind::SnmpFailure &&
+            entry.text.find(SysNameOid) != std::string::npos) {
+            failed.push_back(entry.text);
+        }
+        if (entry.kind == ConsoleLogKind::ErrorLimit) {
+            limit.push_back(entry.text);
+        }
+    }
+    EXPECT_EQ(failed.size(), 20u);
+    EXPECT_EQ(limit, (std::vector<std::string>{"asked: Too many errors in a row. Quit?",
+                                               "answered No: the reads go on"}));
     // Reads go on.
     failSnmp = false;
     ASSERT_TRUE(FireTimer(Timer(8)));

@@ -67,6 +67,19 @@ class Commands : public ::testing::Test {
     RouterState state_;
 };
 
+// A setting that takes is answered by nothing but its echo and the prompt, so
+// that whatever the router says there is worth the operator's notice.
+TEST_F(Commands, SettingsThatTakeSayNothing) {
+    for (const char* line :
+         {"sys name bs-east", "sys nofastroute", "rf rf5.0 distance 7", "rf rf5.0 -burst",
+          "rma stop", "rma rf5.0 -autobitrate", "ifc eth1 10.77.1.9/255.255.255.0 alias",
+          "ifc eth0 mtu 1400 up", "rma ab rf5.0 000B220578FF ip=10.10.0.5 name=x -dis"}) {
+        const CommandResult r = Run(line);
+        EXPECT_TRUE(r.changed) << line;
+        EXPECT_EQ(r.output, "") << line;
+    }
+}
+
 TEST_F(Commands, AliasAddsTheAddressAndItsConnectedRouteAndRemovesBoth) {
     EXPECT_TRUE(Run("ifc eth1 10.77.1.9/255.255.255.0 alias").changed);
     EXPECT_EQ(Read("1.3.6.1.2.1.4.20.1.2.10.77.1.9"), "4");

@@ -107,9 +107,10 @@ TEST_F(Session, ACommandDuringAStreamStopsItAndStillRuns) {
     LogIn();
     session_.Receive("rma rf5.0 test 000B220578FF 100 mcast\r\n");
     EXPECT_EQ(session_.StreamIntervalSeconds(), 1);
-    const std::string reply = Joined(session_.Receive("sys fastroute\r\n"));
+    ASSERT_TRUE(state_.system.fastroute);
+    const std::string reply = Joined(session_.Receive("sys nofastroute\r\n"));
     EXPECT_NE(reply.find("Stopped"), std::string::npos);
-    EXPECT_NE(reply.find("Fast routing on"), std::string::npos);
+    EXPECT_FALSE(state_.system.fastroute);
     EXPECT_EQ(session_.StreamIntervalSeconds(), 0);
 }
 

@@ -32,6 +32,13 @@ std::string Utf8(char32_t c) {
             byte(0x80 | (c & 0x3F))};
 }
 
+// "U+20AC".
+std::string CodePointText(char32_t codePoint) {
+    char number[16];
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
+    return number;
+}
+
 }  // namespace
 
 bool IsSafeConsoleText(std::string_view text) {
@@ -39,14 +46,16 @@ bool IsSafeConsoleText(std::string_view text) {
 }
 
 std::string UncarriableCharacterMessage(char32_t codePoint) {
-    char number[16];
-    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
+    const std::string number = CodePointText(codePoint);
     const std::string character = Utf8(codePoint);
-    const std::string named =
-        character.empty() ? std::string(number) : "\"" + character + "\" (" + number + ")";
+    const std::string named = character.empty() ? number : "\"" + character + "\" (" + number + ")";
     return "The character " + named +
            " cannot be sent to the router, which takes 8-bit (Latin-1) text only. "
            "Nothing was sent.";
+}
+
+std::string UncarriableCharacterReason(char32_t codePoint) {
+    return CodePointText(codePoint) + " has no 8-bit form";
 }
 
 }  // namespace tessel

@@ -51,6 +51,10 @@ inline constexpr std::string_view kUnsafeConsoleTextCaption = "Input error";
 // as. The message names the character and its code point.
 std::string UncarriableCharacterMessage(char32_t codePoint);
 
+// The same reason for the console log, which keeps 8-bit text and so names
+// the character by its code point alone.
+std::string UncarriableCharacterReason(char32_t codePoint);
+
 // Why a command that names a radio gave nothing: the router reported no radio
 // interface, and a line with an empty name would be another command.
 inline constexpr std::string_view kNoRadioInterface =

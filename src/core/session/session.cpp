@@ -17,7 +17,7 @@ void Session::SnmpGetCounted(const std::string& host, const std::string& communi
         return;
     }
     std::string read;
-    if (transport_.get(oid, community, host, read)) {
+    if (Exchange(oid, community, host, read)) {
         accounting_.RecordSuccess();
         value = std::move(read);
     } else {
@@ -33,11 +33,11 @@ void Session::GetCounted(const std::string& oid, std::string& value) {
 }
 
 bool Session::Get(const std::string& oid, std::string& value) {
-    return !Refused() && transport_.get(oid, SnmpCommunity, RouterHost, value);
+    return !Refused() && Exchange(oid, SnmpCommunity, RouterHost, value);
 }
 
 bool Session::GetNext(std::string& oid, std::string& value) {
-    return !Refused() && transport_.getNext(oid, SnmpCommunity, RouterHost, value);
+    return !Refused() && ExchangeNext(oid, value);
 }
 
 void Session::ResumeReads() {
@@ -61,7 +61,25 @@ void Session::ShowCounts() {
 }
 
 bool Session::Probe(const std::string& oid, const std::string& host, std::string& value) {
-    return transport_.get(oid, SnmpCommunity, host, value);
+    return Exchange(oid, SnmpCommunity, host, value);
+}
+
+bool Session::Exchange(const std::string& oid, const std::string& community,
+                       const std::string& host, std::string& value) {
+    const bool ok = transport_.get(oid, community, host, value);
+    if (!ok && listener_ != nullptr) {
+        listener_->ExchangeFailed(SnmpExchangeKind::Get, oid, host);
+    }
+    return ok;
+}
+
+bool Session::ExchangeNext(std::string& oid, std::string& value) {
+    // A failed exchange leaves oid as it was asked for.
+    const bool ok = transport_.getNext(oid, SnmpCommunity, RouterHost, value);
+    if (!ok && listener_ != nullptr) {
+        listener_->ExchangeFailed(SnmpExchangeKind::GetNext, oid, RouterHost);
+    }
+    return ok;
 }
 
 }  // namespace tessel

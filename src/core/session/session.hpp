@@ -44,6 +44,10 @@ class SessionListener {
     // reads resume (the panel's text is RequestCountsText of them). Thousands
     // come in one load, so the text is left to be built when it is shown.
     virtual void RequestCountsChanged(long sent, long errors, long row) = 0;
+    // An exchange got no answer in time (or could not go out): the console
+    // log shows it beside what the console said.
+    virtual void ExchangeFailed(SnmpExchangeKind /*kind*/, const std::string& /*oid*/,
+                                const std::string& /*host*/) {}
 };
 
 enum class ConnectionStates { Disconnected = 0, Connecting = 1, Connected = 2 };
@@ -88,6 +92,10 @@ class Session : public SnmpReader {
     // True (and the request counted as skipped) while reads are suspended.
     bool Refused();
     void ShowCounts();
+    // The transport's exchanges, with their failures told to the listener.
+    bool Exchange(const std::string& oid, const std::string& community, const std::string& host,
+                  std::string& value);
+    bool ExchangeNext(std::string& oid, std::string& value);
 
     const TraceLog* trace_;
     SnmpTransport transport_;

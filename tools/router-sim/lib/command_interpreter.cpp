@@ -50,6 +50,12 @@ CommandResult Done(std::string_view message, bool changed) {
     return r;
 }
 
+CommandResult Applied(bool changed) {
+    CommandResult r;
+    r.changed = changed;
+    return r;
+}
+
 namespace {
 
 bool StartsWith(std::string_view text, std::string_view prefix) {

@@ -28,6 +28,10 @@ std::vector<std::string_view> SplitWords(std::string_view text);
 // A whole decimal number (optional leading "-") within [low, high].
 bool ParseInt(std::string_view text, long long low, long long high, long long& out);
 CommandResult Error(std::string_view message);
+// Output and all: reports, and the few lines that answer more than a setting.
 CommandResult Done(std::string_view message, bool changed);
+// A configuration command that took: as a real router does, it says nothing
+// between its echo and the prompt, so that any text there is news.
+CommandResult Applied(bool changed);
 
 }  // namespace tessel::sim

@@ -45,8 +45,7 @@ CommandResult AddAlias(RouterState& state, std::uint32_t ifIndex, std::uint32_t 
     if (!routeExists) {
         state.routes.push_back(route);
     }
-    return Done("Alias " + Ipv4Text(address) + "/" + std::to_string(MaskLength(mask)) + " added.",
-                true);
+    return Applied(true);
 }
 
 CommandResult RemoveAlias(RouterState& state, std::uint32_t ifIndex, std::uint32_t address,
@@ -72,7 +71,7 @@ CommandResult RemoveAlias(RouterState& state, std::uint32_t ifIndex, std::uint32
                    r.ifIndex == ifIndex && r.proto == 2;
         });
     }
-    return Done("Alias " + Ipv4Text(address) + " removed.", true);
+    return Applied(true);
 }
 
 CommandResult Alias(RouterState& state, std::uint32_t ifIndex, std::string_view addressAndPrefix,
@@ -144,9 +143,7 @@ CommandResult ExecuteIfc(RouterState& state, std::string_view args) {
     if (up) {
         iface.up = *up;
     }
-    return Done("Interface " + iface.name + ": mtu " + std::to_string(iface.mtu) +
-                    (iface.up ? ", up." : ", down."),
-                true);
+    return Applied(true);
 }
 
 }  // namespace tessel::sim

@@ -12,14 +12,13 @@ namespace {
 struct RadioSwitch {
     std::string_view word;
     bool Radio::*field;
-    std::string_view label;
 };
 
 constexpr RadioSwitch Switches[] = {
-    {"pwrctl", &Radio::pwrctl, "Power control"},
-    {"long", &Radio::longMode, "Long mode"},
-    {"burst", &Radio::burst, "Burst mode"},
-    {"wocd", &Radio::wocd, "WOCD mode"},
+    {"pwrctl", &Radio::pwrctl},
+    {"long", &Radio::longMode},
+    {"burst", &Radio::burst},
+    {"wocd", &Radio::wocd},
 };
 
 CommandResult Choose(std::string_view what, std::string_view value,
@@ -31,7 +30,7 @@ CommandResult Choose(std::string_view what, std::string_view value,
                      "\" is not one of the radio's choices");
     }
     field = static_cast<std::int32_t>(v);
-    return Done(std::string(what) + " set to " + std::string(value) + ".", true);
+    return Applied(true);
 }
 
 }  // namespace
@@ -50,7 +49,7 @@ CommandResult ExecuteRf(RouterState& state, std::string_view args) {
             if (words[1] == s.word ||
                 (words[1].size() > 1 && words[1][0] == '-' && words[1].substr(1) == s.word)) {
                 radio->*(s.field) = words[1][0] != '-';
-                return Done(std::string(s.label) + (radio->*(s.field) ? " on." : " off."), true);
+                return Applied(true);
             }
         }
     }
@@ -87,7 +86,7 @@ CommandResult ExecuteRf(RouterState& state, std::string_view args) {
             return Error("rf sid: expected a hexadecimal number 1..FFFFFF");
         }
         radio->sid = sid;
-        return Done("SID set.", true);
+        return Applied(true);
     }
     long long number = 0;
     if (option == "distance") {
@@ -95,14 +94,14 @@ CommandResult ExecuteRf(RouterState& state, std::string_view args) {
             return Error("rf distance: expected whole kilometres 0..200");
         }
         radio->distance = static_cast<std::int32_t>(number);
-        return Done("Distance set.", true);
+        return Applied(true);
     }
     if (option == "txrt") {
         if (!ParseInt(value, 1, 16, number)) {
             return Error("rf txrt: expected 1..16 retries");
         }
         radio->txRetries = static_cast<std::int32_t>(number);
-        return Done("Max retries set.", true);
+        return Applied(true);
     }
     return Error("rf: unknown option \"" + std::string(option) + "\"");
 }

@@ -70,7 +70,7 @@ CommandResult CpeCommand(RouterState& state, std::string_view args) {
             return Error("rma ab: no CPE " + MacHex(*mac) + " on " + std::string(words[0]));
         }
         state.cpes.erase(found);
-        return Done("CPE " + MacHex(*mac) + " deleted.", true);
+        return Applied(true);
     }
     // The name may hold anything up to the flag; it is checked below.
     std::string_view ip;
@@ -115,7 +115,7 @@ CommandResult CpeCommand(RouterState& state, std::string_view args) {
     found->ip = *address;
     found->name = std::string(name);
     found->enabled = flag == "-ena";
-    return Done("CPE " + MacHex(*mac) + (found->enabled ? " enabled." : " disabled."), true);
+    return Applied(true);
 }
 
 CommandResult BaseStationCommand(RouterState& state, std::string_view args) {
@@ -171,7 +171,7 @@ CommandResult BaseStationCommand(RouterState& state, std::string_view args) {
         if (rows.size() == before) {
             return Error("rma bs: no such base station record");
         }
-        return Done("Base station record deleted.", true);
+        return Applied(true);
     }
     std::vector<BaseStationRow> added;
     for (const std::int32_t f : frequencies) {
@@ -187,7 +187,7 @@ CommandResult BaseStationCommand(RouterState& state, std::string_view args) {
         return Error("rma bs: the base station list is full (70 rows)");
     }
     rows.insert(rows.end(), added.begin(), added.end());
-    return Done("Base station record stored.", !added.empty());
+    return Applied(!added.empty());
 }
 
 CommandResult LinkTest(RouterState& state, std::uint32_t radio,
@@ -227,7 +227,7 @@ CommandResult ExecuteRma(RouterState& state, std::string_view args) {
     }
     if (words.size() == 1 && (words[0] == "start" || words[0] == "stop")) {
         state.rmaStarted = words[0] == "start";
-        return Done(state.rmaStarted ? "RMA started." : "RMA stopped.", true);
+        return Applied(true);
     }
     if (words[0] == "ab") {
         return CpeCommand(state, args.substr(args.find("ab") + 2));
@@ -248,7 +248,7 @@ CommandResult ExecuteRma(RouterState& state, std::string_view args) {
     }
     if (words[1] == "autobitrate" || words[1] == "-autobitrate") {
         radio->autobitrate = words[1] == "autobitrate";
-        return Done(radio->autobitrate ? "Autobitrate on." : "Autobitrate off.", true);
+        return Applied(true);
     }
     if (words[1] == "poll") {
         auto* begin = std::begin(state.polling);
@@ -260,11 +260,11 @@ CommandResult ExecuteRma(RouterState& state, std::string_view args) {
             }
             *slot = radioNumber;
         }
-        return Done("Polling on.", true);
+        return Applied(true);
     }
     if (words[1] == "-poll") {
         std::replace(std::begin(state.polling), std::end(state.polling), radioNumber, 0u);
-        return Done("Polling off.", true);
+        return Applied(true);
     }
     return Error("rma: unknown option \"" + std::string(words[1]) + "\"");
 }

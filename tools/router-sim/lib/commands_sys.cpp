@@ -13,16 +13,15 @@ struct SystemSwitch {
     std::string_view word;
     bool SystemInfo::*field;
     bool value;
-    std::string_view report;
 };
 
 constexpr SystemSwitch Switches[] = {
-    {"fastroute", &SystemInfo::fastroute, true, "Fast routing on."},
-    {"nofastroute", &SystemInfo::fastroute, false, "Fast routing off."},
-    {"sendredirects", &SystemInfo::sendRedirects, true, "Sending ICMP redirects on."},
-    {"nosendredirects", &SystemInfo::sendRedirects, false, "Sending ICMP redirects off."},
-    {"dropredirects", &SystemInfo::dropRedirects, true, "Dropping ICMP redirects on."},
-    {"nodropredirects", &SystemInfo::dropRedirects, false, "Dropping ICMP redirects off."},
+    {"fastroute", &SystemInfo::fastroute, true},
+    {"nofastroute", &SystemInfo::fastroute, false},
+    {"sendredirects", &SystemInfo::sendRedirects, true},
+    {"nosendredirects", &SystemInfo::sendRedirects, false},
+    {"dropredirects", &SystemInfo::dropRedirects, true},
+    {"nodropredirects", &SystemInfo::dropRedirects, false},
 };
 
 bool HasControlBytes(std::string_view text) {
@@ -52,7 +51,7 @@ CommandResult ExecuteSys(RouterState& state, std::string_view args) {
             return Error("sys name: at most 64 printable characters");
         }
         sys.name = std::string(value);
-        return Done("System name set to " + sys.name + ".", true);
+        return Applied(true);
     }
     if (words[0] == "location" && args.substr(0, 8) == "location") {
         const std::string_view value = args.size() > 9 ? args.substr(9) : std::string_view();
@@ -60,7 +59,7 @@ CommandResult ExecuteSys(RouterState& state, std::string_view args) {
             return Error("sys location: at most 255 printable characters");
         }
         sys.location = std::string(value);
-        return Done("System location set.", true);
+        return Applied(true);
     }
     if (words[0] == "icmplimit") {
         long long limit = 0;
@@ -68,13 +67,13 @@ CommandResult ExecuteSys(RouterState& state, std::string_view args) {
             return Error("sys icmplimit: expected a whole number of packets per second, 0..65535");
         }
         sys.icmpLimit = static_cast<std::int32_t>(limit);
-        return Done(limit == 0 ? "ICMP limit off." : "ICMP limit set.", true);
+        return Applied(true);
     }
     if (words.size() == 1) {
         for (const SystemSwitch& s : Switches) {
             if (words[0] == s.word) {
                 sys.*(s.field) = s.value;
-                return Done(s.report, true);
+                return Applied(true);
             }
         }
     }
