@@ -131,8 +131,8 @@ void MainWindow::SetWindowSize(int width, int height) {
 }
 
 void MainWindow::ShowSessionControls(bool visible) {
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{pageTabs_, quitButton_, refreshAllButton_, saveAllButton_}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{pageTabs_, quitButton_,
+                                                           refreshAllButton_, saveAllButton_}) {
         widget->setVisible(visible);
     }
     // "Log out" stays shown in both layouts but lies outside the small login

@@ -166,7 +166,7 @@ void BsPage::CreateCpe() {
     if (!host_.Ask(ToQString(NewCpeQuestion(asked)), ToQString(std::string(NewCpeCaption)))) {
         return;
     }
-    // The box let other events run (a cpeTableTimer refresh may have rebuilt the
+    // The box let other events run (an auto-update refresh may have rebuilt the
     // grid); the line is built from the form as it is now, and checked again.
     const CpeForm now = FormValues();
     if (!CpeFormErrorText(now).empty()) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The "BS" tab: a base station's table of client units (CPE) for one radio,
-// refreshed on demand or on cpeTableTimer while the tab is shown, and the
+// refreshed on demand or on its auto-update timer ("Timer2") while the tab is shown, and the
 // "Configuration" form that adds, updates and deletes CPE entries with
 // "rma ab " lines.
 
@@ -50,7 +50,7 @@ class BsPage : public QWidget, public Page {
     void OnDeleteCpe();
     void OnClearCpeForm();
 
-    // 1 while the operator wants the table refreshed on cpeTableTimer, else 0.
+    // 1 while the operator wants the table refreshed on its auto-update timer ("Timer2"), else 0.
     int CpeTableAutoUpdate() const;
     // Rows found by the last read; the timer refreshes only a table with rows.
     std::size_t CpeRowCount() const { return rowCount_; }

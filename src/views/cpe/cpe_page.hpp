@@ -2,7 +2,7 @@
 
 // The "CPE" tab: a client unit's configured base stations grouped into
 // records, the base station it is registered with and the link's quality
-// (refreshed on bsRegistrationTimer while the tab is shown), and the "Base Station
+// (refreshed on its auto-update timer ("Timer3") while the tab is shown), and the "Base Station
 // Configuration" form that creates, replaces and deletes records with
 // "rma bs " lines.
 
@@ -63,7 +63,7 @@ class CpePage : public QWidget, public Page {
     void OnDeleteBsRecord();
     void OnClearBsForm();
 
-    // 1 while the registration is to be refreshed on bsRegistrationTimer, else 0.
+    // 1 while the registration is to be refreshed on its auto-update timer ("Timer3"), else 0.
     int BsListAutoUpdate() const;
     const std::vector<BsRecord>& Records() const { return records_; }
     const RegistrationDetector& Detector() const { return detector_; }
