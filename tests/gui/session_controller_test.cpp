@@ -80,7 +80,8 @@ struct Records {
     std::vector<PageReply> replies;
 };
 
-// Each read: four counted reads and one step of a walk.
+// Each read: one step of a walk, then four counted reads (so a step can
+// end on the failing read with nothing of it skipped).
 class FakePage : public Page {
   public:
     FakePage(std::string name, std::vector<ReadStep> steps, std::vector<ReplyAction> replies,
@@ -96,11 +97,11 @@ class FakePage : public Page {
     void Read(ReadStep step) override {
         records_.reads.emplace_back(name, step);
         std::string value;
+        std::string oid = "1.3.6.1.2.1.2.2.1.2";
+        session_.GetNext(oid, value);
         for (int i = 0; i < 4; ++i) {
             session_.GetCounted("1.3.6.1.2.1.1.5.0", value);
         }
-        std::string oid = "1.3.6.1.2.1.2.2.1.2";
-        session_.GetNext(oid, value);
     }
     void ConsoleReply(ReplyAction action, const std::string&) override {
         records_.replies.emplace_back(name, action);
@@ -128,7 +129,9 @@ class Controller : public ::testing::Test {
         for (const char* name : {"Timer1", "Timer8"}) {
             area_.findChild<QTimer*>(QLatin1String(name))->setInterval(3600000);
         }
+        // Running, as a page's auto-update is: the question holds it too.
         pageTimer_ = new QTimer(&area_);
+        pageTimer_->start(3600000);
         controller_->AddReadTimer(pageTimer_, [this] { pages_[5]->Read(ReadStep::QosTable); });
         messages_.onBox = [this] {
             requestsAtQuestion_ = router_.requests;
@@ -381,6 +384,31 @@ TEST_F(Controller, NoGoesOnAndReadsTheInterruptedStepAgain) {
     }
     EXPECT_EQ(messages_.boxes.size(), 3u);
     EXPECT_EQ(router_.gets, gets + 21);
+}
+
+TEST_F(Controller, NoInACommandsRereadsOrAPageTickGoesOnWithTheRest) {
+    LogInAnswered();
+    // The 21st failure is the last read of the first of two steps: "No" goes
+    // on with the second and reads nothing again.
+    FallSilent(21);
+    for (int i = 0; i < 17; ++i) {
+        test::FireTimer(LiveTimer("Timer8"));
+    }
+    ASSERT_TRUE(controller_->SendCommand(
+        BsAddCommand("rf5.0", "1A", "6000", std::vector<std::string>{"5180"}).value()));
+    ASSERT_TRUE(test::WaitFor([this] { return !messages_.boxes.empty(); }));
+    EXPECT_EQ(reads_, OnOwners({ReadStep::BsList, ReadStep::RmaSettings}));
+
+    // A page's tick failing on its first read, the rest skipped: read again,
+    // and the timer runs on.
+    reads_.clear();
+    FallSilent(21);
+    for (int i = 0; i < 6; ++i) {
+        test::FireTimer(pageTimer_);
+    }
+    EXPECT_EQ(messages_.boxes.size(), 2u);
+    EXPECT_EQ(reads_, std::vector<PageRead>(7, {"qos", ReadStep::QosTable}));
+    EXPECT_TRUE(pageTimer_->isActive());
 }
 
 }  // namespace
