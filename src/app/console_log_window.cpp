@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -82,6 +83,10 @@ void ConsoleLogWindow::BuildLayout() {
     View->setColumnWidth(ConsoleLogModel::TimeColumn, 96);
     View->setColumnWidth(ConsoleLogModel::KindColumn, 80);
     FilterBox->setClearButtonEnabled(true);
+    // The clear button's face is an icon: tools that read the screen need a word.
+    for (QToolButton* clear : FilterBox->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(QStringLiteral("Clear filter"));
+    }
     FilterBox->setPlaceholderText(QStringLiteral("Lines that contain\u2026"));
 
     auto* filterRow = new QHBoxLayout;
