@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPushButton>
@@ -65,7 +66,7 @@ ReportChartWindow::ReportChartWindow(ReportChart chart, const QString& title, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addLayout(buttons);
-    resize(720, 460);
+    resize(860, 480);
 
     redraw_->setSingleShot(true);
     redraw_->setInterval(RedrawIntervalMs);
@@ -125,9 +126,15 @@ bool ReportChartWindow::SavePng(const QString& path, QString& error) {
 }
 
 void ReportChartWindow::SaveAsPng() {
-    SaveThroughDialog(this, QStringLiteral("Save as PNG"),
-                      QStringLiteral("PNG images (*.png);;All files (*)"),
-                      [this](const QString& path, QString& error) { return SavePng(path, error); });
+    SaveThroughDialog(
+        this, QStringLiteral("Save as PNG"), QStringLiteral("PNG images (*.png);;All files (*)"),
+        [this](const QString& path, QString& error) {
+            // A name typed without an extension still gets the picture's.
+            return SavePng(QFileInfo(path).suffix().isEmpty() && !QFileInfo(path).isDir()
+                               ? path + QStringLiteral(".png")
+                               : path,
+                           error);
+        });
 }
 
 void ReportChartWindow::showEvent(QShowEvent* event) {
@@ -141,7 +148,8 @@ void ReportChartWindow::BuildLines() {
     std::vector<std::string> units;
     for (const ReportSeries& series : chart_.Series()) {
         auto* line = new QLineSeries(this);
-        line->setName(ToQString(series.name + " (" + series.unit + ")"));
+        // The legend reads names as rich text: "Lev-<" would open a tag.
+        line->setName(ToQString(series.name + " (" + series.unit + ")").toHtmlEscaped());
         Chart()->addSeries(line);
         line->attachAxis(timeAxis_);
         axisOf_.push_back(AxisFor(series.unit, units));
@@ -196,6 +204,7 @@ void ReportChartWindow::Redraw() {
         lines_[i]->replace(drawn);
     }
     timeAxis_->setRange(0, std::max(lastSecond, ShortestTimeSpan));
+    timeAxis_->applyNiceNumbers();
     for (std::size_t i = 0; i < valueAxes_.size(); ++i) {
         SetValueRange(*valueAxes_[i], spans[i]);
     }

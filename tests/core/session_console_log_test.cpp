@@ -210,9 +210,15 @@ TEST(ConsoleLogStore, FilterIgnoresCaseAndSaveWritesUtf8Lines) {
     EXPECT_EQ(log.Filter("").size(), 3u);
     EXPECT_EQ(log.Filter("1.3.6.1.2.1.1.5.0").front().kind, ConsoleLogKind::SnmpFailure);
     EXPECT_EQ(log.SaveText(),
-              "01:02:03.004  received  Error: r\xc3\xa9seau \xc3\x84ND\n"
-              "01:02:03.005  refused  a line break: sys name a\\r\\nb\n"
-              "01:02:03.006  snmp  1.3.6.1.2.1.1.5.0 timed out\n");
+              "  01:02:03.004  received  Error: r\xc3\xa9seau \xc3\x84ND\n"
+              "  01:02:03.005  refused  a line break: sys name a\\r\\nb\n"
+              "  01:02:03.006  snmp  1.3.6.1.2.1.1.5.0 timed out\n");
+    // A marked reply keeps its mark in the file.
+    log.Sent(milliseconds(3723007), "sys name x", ReplyCode::System);
+    log.Received(milliseconds(3723008), "sys name x\r\nError: too long\r\nlab-1> ",
+                 ReplyCode::System);
+    EXPECT_NE(log.SaveText().find("! 01:02:03.008  received  Error: too long\n"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -168,6 +168,8 @@ std::vector<ConsoleLogEntry> ConsoleLog::Filter(std::string_view needle) const {
 std::string ConsoleLog::SaveText() const {
     std::string out;
     for (const ConsoleLogEntry& entry : entries_) {
+        // The mark of a reply that said more, as the window shows it.
+        out += entry.marked ? "! " : "  ";
         out += TimeOfDayText(entry.time);
         out += "  ";
         out += ConsoleLogKindText(entry.kind);

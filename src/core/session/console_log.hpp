@@ -82,7 +82,8 @@ class ConsoleLog {
 
     // The entries that match needle (ConsoleLogEntryMatches).
     std::vector<ConsoleLogEntry> Filter(std::string_view needle) const;
-    // The whole log as UTF-8, one "HH:MM:SS.mmm  KIND  text" line per entry.
+    // The whole log as UTF-8, one "M HH:MM:SS.mmm  KIND  text" line per entry,
+    // M being "!" for a marked entry and a space otherwise.
     std::string SaveText() const;
     void Clear();
 

@@ -2,6 +2,8 @@
 
 #include "core/session/runtime_config.hpp"
 
+#include <cerrno>
+
 namespace tessel {
 
 bool SnmpSend::SendRequest() {
@@ -12,8 +14,17 @@ bool SnmpSend::SendRequest() {
         return false;
     }
     Sock.SetLocalAddress(IPInterface);
-    if (!Sock.SendTo(Buffer) || !Sock.CanRead(Timeout) || !Sock.RecvFrom(Buffer, HostIP)) {
+    if (!Sock.SendTo(Buffer)) {
         return false;
+    }
+    // A reply that is already waiting (the router often answers before the
+    // send returns) is taken at once; only when none is does the wait start.
+    if (!Sock.RecvFrom(Buffer, HostIP)) {
+        const int error = Sock.LastError();
+        if ((error != EAGAIN && error != EWOULDBLOCK) || !Sock.CanRead(Timeout) ||
+            !Sock.RecvFrom(Buffer, HostIP)) {
+            return false;
+        }
     }
     return Reply.Decode(Buffer);
 }
