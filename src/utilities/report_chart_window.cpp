@@ -56,9 +56,12 @@ ReportChartWindow::ReportChartWindow(ReportChart chart, const QString& title, QW
     view_->setRenderHint(QPainter::Antialiasing);
     timeAxis_->setTitleText(QStringLiteral("Time (s)"));
     timeAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    timeAxis_->setTickType(QValueAxis::TicksDynamic);
+    timeAxis_->setTickAnchor(0);
     Chart()->addAxis(timeAxis_, Qt::AlignBottom);
     Chart()->legend()->setVisible(true);
-    Chart()->legend()->setAlignment(Qt::AlignBottom);
+    // One entry under another: long names are never cut short.
+    Chart()->legend()->setAlignment(Qt::AlignRight);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -66,7 +69,7 @@ ReportChartWindow::ReportChartWindow(ReportChart chart, const QString& title, QW
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addLayout(buttons);
-    resize(860, 480);
+    resize(900, 480);
 
     redraw_->setSingleShot(true);
     redraw_->setInterval(RedrawIntervalMs);
@@ -203,8 +206,11 @@ void ReportChartWindow::Redraw() {
         // One replacement per line and redraw, never a point at a time.
         lines_[i]->replace(drawn);
     }
-    timeAxis_->setRange(0, std::max(lastSecond, ShortestTimeSpan));
-    timeAxis_->applyNiceNumbers();
+    // The axis ends at the last row, so the chart follows the run; its ticks
+    // stand on round seconds.
+    const double span = std::max(lastSecond, ShortestTimeSpan);
+    timeAxis_->setRange(0, span);
+    timeAxis_->setTickInterval(RoundTickStep(span, 8));
     for (std::size_t i = 0; i < valueAxes_.size(); ++i) {
         SetValueRange(*valueAxes_[i], spans[i]);
     }

@@ -96,5 +96,13 @@ TEST(ReportCharts, AnHourOfRowsStaysBoundedAndKeepsItsSpike) {
               1);
 }
 
+TEST(ReportCharts, TimeTicksStandOnRoundSteps) {
+    EXPECT_EQ(RoundTickStep(68, 8), 10);
+    EXPECT_EQ(RoundTickStep(10, 8), 2);
+    EXPECT_EQ(RoundTickStep(3600, 8), 500);
+    EXPECT_DOUBLE_EQ(RoundTickStep(0.5, 8), 0.1);
+    EXPECT_EQ(RoundTickStep(0, 8), 1);
+}
+
 }  // namespace
 }  // namespace tessel

@@ -91,4 +91,20 @@ ReportChart RmaTestChart() {
                                      });
 }
 
+double RoundTickStep(double span, int most) {
+    if (!(span > 0) || most < 1) {
+        return 1;
+    }
+    const double least = span / most;
+    double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (;;) {
+        for (const double factor : {1.0, 2.0, 5.0}) {
+            if (factor * power >= least) {
+                return factor * power;
+            }
+        }
+        power *= 10;
+    }
+}
+
 }  // namespace tessel

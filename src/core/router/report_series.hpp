@@ -63,4 +63,9 @@ ReportChart LoadMeterChart(std::string_view interfaceName, bool kilobytes);
 // the directions) and the quality in percent of each result line.
 ReportChart RmaTestChart();
 
+// A round step (1, 2 or 5 times a power of ten) for the ticks of an axis
+// that spans span units, giving at most most ticks after the first; 1 for
+// an empty or negative span.
+double RoundTickStep(double span, int most);
+
 }  // namespace tessel
