@@ -59,7 +59,7 @@ ConsoleLogWindow::ConsoleLogWindow(ConsoleLog& log, QWidget* parent, QString set
 
     const QSettings settings(settingsPath_, QSettings::IniFormat);
     if (!restoreGeometry(settings.value(QLatin1String(GeometryKey)).toByteArray())) {
-        resize(760, 420);
+        resize(1000, 420);
     }
 }
 
