@@ -49,11 +49,30 @@ ReportChartWindow::ReportChartWindow(ReportChart chart, const QString& title, QW
       SaveButton(
           Named(new QPushButton(QStringLiteral("Save as PNG\u2026"), this), "ChartSaveButton")),
       chart_(std::move(chart)),
-      view_(Named(new QChartView(this), "ChartView")),
-      timeAxis_(new QValueAxis(this)),
+      layout_(new QVBoxLayout(this)),
       redraw_(new QTimer(this)) {
     setWindowTitle(title);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SaveButton);
+    layout_->addLayout(buttons);
+    resize(900, 480);
+
+    redraw_->setSingleShot(true);
+    redraw_->setInterval(RedrawIntervalMs);
+    connect(redraw_, &QTimer::timeout, this, &ReportChartWindow::Redraw);
+    connect(SaveButton, &QPushButton::clicked, this, &ReportChartWindow::SaveAsPng);
+}
+
+// The chart is drawn only once the window is wanted: most sessions never
+// open it, and the pages that own one are built at start-up.
+void ReportChartWindow::EnsureView() {
+    if (view_ != nullptr) {
+        return;
+    }
+    view_ = Named(new QChartView(this), "ChartView");
     view_->setRenderHint(QPainter::Antialiasing);
+    timeAxis_ = new QValueAxis(this);
     timeAxis_->setTitleText(QStringLiteral("Time (s)"));
     timeAxis_->setLabelFormat(QStringLiteral("%.0f"));
     timeAxis_->setTickType(QValueAxis::TicksDynamic);
@@ -62,19 +81,10 @@ ReportChartWindow::ReportChartWindow(ReportChart chart, const QString& title, QW
     Chart()->legend()->setVisible(true);
     // One entry under another: long names are never cut short.
     Chart()->legend()->setAlignment(Qt::AlignRight);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(SaveButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(view_);
-    layout->addLayout(buttons);
-    resize(900, 480);
-
-    redraw_->setSingleShot(true);
-    redraw_->setInterval(RedrawIntervalMs);
-    connect(redraw_, &QTimer::timeout, this, &ReportChartWindow::Redraw);
-    connect(SaveButton, &QPushButton::clicked, this, &ReportChartWindow::SaveAsPng);
+    layout_->insertWidget(0, view_);
+    if (isVisible()) {
+        view_->show();
+    }
     BuildLines();
     Redraw();
 }
@@ -86,9 +96,11 @@ QChart* ReportChartWindow::Chart() const {
 void ReportChartWindow::Start(ReportChart chart, Time now) {
     chart_ = std::move(chart);
     chart_.Start(now);
-    RemoveLines();
-    BuildLines();
-    Redraw();
+    if (view_ != nullptr) {
+        RemoveLines();
+        BuildLines();
+        Redraw();
+    }
 }
 
 bool ReportChartWindow::Add(std::string_view chunk, Time now) {
@@ -104,6 +116,7 @@ bool ReportChartWindow::Add(std::string_view chunk, Time now) {
 }
 
 void ReportChartWindow::Open() {
+    EnsureView();
     show();
     raise();
     activateWindow();
@@ -116,6 +129,7 @@ QPushButton* ReportChartWindow::MakeOpener(QWidget* page, const char* name) {
 }
 
 bool ReportChartWindow::SavePng(const QString& path, QString& error) {
+    EnsureView();
     if (stale_) {
         Redraw();
     }
@@ -142,6 +156,7 @@ void ReportChartWindow::SaveAsPng() {
 
 void ReportChartWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    EnsureView();
     if (stale_) {
         Redraw();
     }
@@ -189,6 +204,9 @@ std::size_t ReportChartWindow::AxisFor(const std::string& unit, std::vector<std:
 
 void ReportChartWindow::Redraw() {
     redraw_->stop();
+    if (view_ == nullptr) {
+        return;  // drawn in full once the window is first wanted
+    }
     stale_ = false;
     double lastSecond = 0;
     std::vector<Span> spans(valueAxes_.size());

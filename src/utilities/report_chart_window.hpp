@@ -26,6 +26,7 @@ class QLineSeries;
 class QPushButton;
 class QTimer;
 class QValueAxis;
+class QVBoxLayout;
 
 namespace tessel {
 
@@ -52,9 +53,9 @@ class ReportChartWindow : public QWidget {
     QPushButton* MakeOpener(QWidget* page, const char* name);
 
     const ReportChart& Data() const { return chart_; }
+    // The chart, its lines and its value axes as shown (for the window's own
+    // redraw and for tests); they exist once the window has been opened.
     QChart* Chart() const;
-    // The lines and the value axes as shown (for the window's own redraw
-    // and for tests).
     const std::vector<QLineSeries*>& Lines() const { return lines_; }
     QValueAxis* TimeAxis() const { return timeAxis_; }
     const std::vector<QValueAxis*>& ValueAxes() const { return valueAxes_; }
@@ -68,15 +69,18 @@ class ReportChartWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void EnsureView();
     void BuildLines();
     void RemoveLines();
     std::size_t AxisFor(const std::string& unit, std::vector<std::string>& units);
     void Redraw();
 
     ReportChart chart_;
-    QChartView* view_;
+    QVBoxLayout* layout_;
+    // Built by EnsureView when the window is first wanted.
+    QChartView* view_ = nullptr;
     std::vector<QLineSeries*> lines_;
-    QValueAxis* timeAxis_;
+    QValueAxis* timeAxis_ = nullptr;
     std::vector<QValueAxis*> valueAxes_;
     // Which of valueAxes_ each line is drawn against.
     std::vector<std::size_t> axisOf_;
